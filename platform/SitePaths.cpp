@@ -38,7 +38,11 @@ bool startsWithDirectory(std::string_view path, std::string_view dir)
         return false;
     if (path.size() < dir.size() || path.substr(0, dir.size()) != dir)
         return false;
-    return path.size() == dir.size() || path[dir.size()] == '/';
+    // "dir./x" names the same directory: Windows ignores a component's trailing dots.
+    std::size_t i = dir.size();
+    while (i < path.size() && path[i] == '.')
+        ++i;
+    return i == path.size() || path[i] == '/';
 }
 
 // Windows ignores trailing dots and blanks of a path component ("db1." is "db1").
@@ -212,6 +216,14 @@ std::string SitePaths::profileFile(std::string_view file)
         return resolveComponent(windowsDirectory(), file, dirExists);
     }
     return translate(file);
+}
+
+std::string FindEntryNoCase(const std::string& directory, std::string_view name)
+{
+    bool dirExists = true;
+    std::string path = resolveComponent(directory, name, dirExists);
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 ? path : std::string();
 }
 
 bool SitePaths::exists(std::string_view windowsPath)

@@ -41,6 +41,10 @@ public:
     static bool exists(std::string_view windowsPath);
 };
 
+// The entry of a native directory that matches `name`: exactly when it
+// exists, else the first case-insensitive match; empty when there is none.
+std::string FindEntryNoCase(const std::string& directory, std::string_view name);
+
 // Case folding of Windows-1252 letters, as the Windows calls compare names.
 unsigned char FoldCp1252(unsigned char c);
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -1,0 +1,407 @@
+#include "platform/ProfileText.h"
+
+#include "platform/SitePaths.h"
+
+#include <cstring>
+
+namespace kx::profile_text {
+
+namespace {
+
+bool isLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Calls f with each line that starts in [from, to) until f returns false.
+template <typename F>
+void forEachLine(std::string_view text, std::size_t from, std::size_t to, F&& f)
+{
+    std::size_t pos = from;
+    while (pos < to) {
+        Line line = lineAt(text, pos);
+        if (!f(line))
+            return;
+        pos = line.next;
+    }
+}
+
+bool hasLineBreakOrNul(std::string_view s)
+{
+    for (char c : s)
+        if (c == '\r' || c == '\n' || c == '\0')
+            return true;
+    return false;
+}
+
+std::string quoted(std::string_view s)
+{
+    std::string r = "\"";
+    r += s;
+    r += '"';
+    return r;
+}
+
+// True when a name, once its spaces are gone, still starts or ends with a
+// blank that the file's reader strips (TAB, VT, FF, ^Z): it could not be
+// found again.
+bool hasOtherBlankAtEnds(std::string_view stripped)
+{
+    return !stripped.empty() &&
+           (isBlank(static_cast<unsigned char>(stripped.front())) ||
+            isBlank(static_cast<unsigned char>(stripped.back())));
+}
+
+}  // namespace
+
+bool isBlank(unsigned char c)
+{
+    return c == 0x20 || c == 0x09 || c == 0x0B || c == 0x0C || c == 0x1A;
+}
+
+std::string_view stripBlanks(std::string_view s)
+{
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && isBlank(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && isBlank(static_cast<unsigned char>(s[e - 1])))
+        --e;
+    return s.substr(b, e - b);
+}
+
+std::string_view stripSpaces(std::string_view s)
+{
+    std::size_t b = 0;
+    std::size_t e = s.size();
+    while (b < e && s[b] == ' ')
+        ++b;
+    while (e > b && s[e - 1] == ' ')
+        --e;
+    return s.substr(b, e - b);
+}
+
+std::string_view unquote(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+std::string_view trimDefault(std::string_view def)
+{
+    while (!def.empty() && def.back() == ' ')
+        def.remove_suffix(1);
+    return def;
+}
+
+Line lineAt(std::string_view text, std::size_t pos)
+{
+    Line line;
+    line.begin = pos;
+    const char* data = text.data();
+    const std::size_t size = text.size();
+    std::size_t i = pos;
+    while (i < size && !isLineBreak(data[i]))
+        ++i;
+    line.end = i;
+    if (i < size)
+        line.next = (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n') ? i + 2 : i + 1;
+    else
+        line.next = size;
+
+    const std::string_view s = stripBlanks(text.substr(pos, i - pos));
+    if (s.empty()) {
+        line.kind = LineKind::Blank;
+    } else if (s.front() == ';') {
+        line.kind = LineKind::Comment;
+    } else if (s.front() == '[') {
+        line.kind = LineKind::Header;
+        const std::size_t close = s.find(']', 1);
+        line.name = stripBlanks(close == std::string_view::npos ? s.substr(1) : s.substr(1, close - 1));
+    } else {
+        const void* eq = std::memchr(s.data(), '=', s.size());
+        if (!eq) {
+            line.kind = LineKind::Bare;
+            line.name = s;
+        } else {
+            const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(eq) - s.data());
+            line.kind = LineKind::Entry;
+            line.name = stripBlanks(s.substr(0, at));
+            line.value = stripBlanks(s.substr(at + 1));
+            line.equals = static_cast<std::size_t>(s.data() - data) + at;
+        }
+    }
+    return line;
+}
+
+Section findSection(std::string_view text, std::string_view name)
+{
+    Section section;
+    forEachLine(text, 0, text.size(), [&](const Line& line) {
+        if (line.kind != LineKind::Header)
+            return true;
+        if (section.found) {
+            section.bodyEnd = line.begin;
+            return false;
+        }
+        if (EqualsNoCase(line.name, name)) {
+            section.found = true;
+            section.header = line;
+            section.bodyBegin = line.next;
+            section.bodyEnd = text.size();
+        }
+        return true;
+    });
+    return section;
+}
+
+Lookup findValue(std::string_view text, std::string_view app, std::string_view key, std::string_view& value)
+{
+    app = stripSpaces(app);
+    key = stripSpaces(key);
+    Lookup result = Lookup::NoSection;
+    bool inSection = false;
+    forEachLine(text, 0, text.size(), [&](const Line& line) {
+        if (line.kind == LineKind::Header) {
+            if (inSection)
+                return false;  // only the first copy of a section counts
+            if (EqualsNoCase(line.name, app)) {
+                inSection = true;
+                result = Lookup::NoKey;
+            }
+            return true;
+        }
+        if (inSection && line.kind == LineKind::Entry && EqualsNoCase(line.name, key)) {
+            value = line.value;
+            result = Lookup::Found;
+            return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+std::vector<std::string_view> sectionNames(std::string_view text)
+{
+    std::vector<std::string_view> names;
+    forEachLine(text, 0, text.size(), [&](const Line& line) {
+        if (line.kind == LineKind::Header && !line.name.empty())
+            names.push_back(line.name);
+        return true;
+    });
+    return names;
+}
+
+std::vector<std::string_view> keyNames(std::string_view text, std::string_view app, bool& found)
+{
+    std::vector<std::string_view> names;
+    const Section section = findSection(text, stripSpaces(app));
+    found = section.found;
+    if (!section.found)
+        return names;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry && !line.name.empty())
+            names.push_back(line.name);
+        return true;
+    });
+    return names;
+}
+
+bool appendSectionLines(std::string_view text, std::string_view app, std::string& out)
+{
+    const Section section = findSection(text, stripSpaces(app));
+    if (!section.found)
+        return false;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry) {
+            out += line.name;
+            out += '=';
+            out += line.value;
+            out += '\0';
+        } else if (line.kind == LineKind::Bare) {
+            out += line.name;
+            out += '\0';
+        }
+        return true;
+    });
+    return true;
+}
+
+unsigned int parseInt(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && static_cast<unsigned char>(s[i]) <= 0x20)
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    unsigned int base = 10;
+    if (i + 1 < s.size() && s[i] == '0') {
+        switch (s[i + 1]) {
+        case 'x': base = 16; i += 2; break;
+        case 'o': base = 8; i += 2; break;
+        case 'b': base = 2; i += 2; break;
+        default: break;
+        }
+    }
+    unsigned int result = 0;  // unsigned arithmetic wraps modulo 2^32
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        unsigned int digit;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned int>(c - '0');
+        else if (c >= 'a' && c <= 'z')
+            digit = static_cast<unsigned int>(c - 'a') + 10;
+        else if (c >= 'A' && c <= 'Z')
+            digit = static_cast<unsigned int>(c - 'A') + 10;
+        else
+            break;
+        if (digit >= base)
+            break;
+        result = result * base + digit;
+    }
+    return negative ? 0u - result : result;
+}
+
+void setValue(std::string& text, std::string_view app, std::string_view key, std::string_view value)
+{
+    app = stripSpaces(app);
+    key = stripSpaces(key);
+    const Section section = findSection(text, app);
+    if (!section.found) {
+        std::string add;
+        add.reserve(app.size() + key.size() + value.size() + 10);
+        if (!text.empty() && !isLineBreak(text.back()))
+            add += "\r\n";
+        add += '[';
+        add += app;
+        add += "]\r\n";
+        add += key;
+        add += '=';
+        add += value;
+        add += "\r\n";
+        text += add;
+        return;
+    }
+
+    // The existing entry keeps its bytes up to the first '=' and its terminator.
+    Line last = section.header;  // the line a new entry goes after
+    bool replaced = false;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry && EqualsNoCase(line.name, key)) {
+            std::string replacement(value);
+            if (!line.terminated())
+                replacement += "\r\n";
+            const std::size_t from = line.equals + 1;
+            text.replace(from, line.end - from, replacement);
+            replaced = true;
+            return false;
+        }
+        if (line.kind == LineKind::Entry || line.kind == LineKind::Bare)
+            last = line;
+        return true;
+    });
+    if (replaced)
+        return;
+
+    // New entries go after the section's last entry, so comments and blank
+    // lines that follow it stay below the new line.
+    std::string insert;
+    insert.reserve(key.size() + value.size() + 5);
+    if (!last.terminated())
+        insert += "\r\n";
+    insert += key;
+    insert += '=';
+    insert += value;
+    insert += "\r\n";
+    text.insert(last.next, insert);
+}
+
+void deleteKey(std::string& text, std::string_view app, std::string_view key)
+{
+    key = stripSpaces(key);
+    const Section section = findSection(text, stripSpaces(app));
+    if (!section.found)
+        return;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry && EqualsNoCase(line.name, key)) {
+            text.erase(line.begin, line.next - line.begin);
+            return false;
+        }
+        return true;
+    });
+}
+
+void deleteSection(std::string& text, std::string_view app)
+{
+    const Section section = findSection(text, stripSpaces(app));
+    if (!section.found)
+        return;
+    // The header, entries and bare lines go; comments and blank lines stay.
+    std::string result;
+    result.reserve(text.size());
+    result.append(text, 0, section.header.begin);
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Comment || line.kind == LineKind::Blank)
+            result.append(text, line.begin, line.next - line.begin);
+        return true;
+    });
+    result.append(text, section.bodyEnd, std::string::npos);
+    text.swap(result);
+}
+
+std::string checkSet(std::string_view app, std::string_view key, std::string_view value)
+{
+    if (hasLineBreakOrNul(app))
+        return "section name " + quoted(app) + " contains a line break or NUL byte";
+    if (hasLineBreakOrNul(key))
+        return "key name " + quoted(key) + " contains a line break or NUL byte";
+    if (hasLineBreakOrNul(value))
+        return "value for key " + quoted(key) + " contains a line break or NUL byte";
+
+    const std::string_view a = stripSpaces(app);
+    if (a.empty())
+        return "section name is empty";
+    if (a.find(']') != std::string_view::npos)
+        return "section name " + quoted(a) + " contains ']'";
+    if (hasOtherBlankAtEnds(a))
+        return "section name " + quoted(a) + " starts or ends with a tab or other blank, so it could not be read back";
+
+    const std::string_view k = stripSpaces(key);
+    if (k.empty())
+        return "key name is empty";
+    if (k.find('=') != std::string_view::npos)
+        return "key name " + quoted(k) + " contains '='";
+    if (k.front() == ';')
+        return "key name " + quoted(k) + " starts with ';' and would be a comment";
+    if (k.front() == '[')
+        return "key name " + quoted(k) + " starts with '[' and would be a section header";
+    if (hasOtherBlankAtEnds(k))
+        return "key name " + quoted(k) + " starts or ends with a tab or other blank, so it could not be read back";
+    return {};
+}
+
+std::string checkDelete(std::string_view app, std::string_view key)
+{
+    if (hasLineBreakOrNul(app))
+        return "section name " + quoted(app) + " contains a line break or NUL byte";
+    if (hasLineBreakOrNul(key))
+        return "key name " + quoted(key) + " contains a line break or NUL byte";
+    return {};
+}
+
+Encoding detectEncoding(std::string_view text)
+{
+    if (text.size() >= 2 && text[0] == '\xFF' && text[1] == '\xFE')
+        return Encoding::Utf16LE;
+    if (text.size() >= 2 && text[0] == '\xFE' && text[1] == '\xFF')
+        return Encoding::Utf16BE;
+    if (text.size() >= 3 && text[0] == '\xEF' && text[1] == '\xBB' && text[2] == '\xBF')
+        return Encoding::Utf8Bom;
+    return Encoding::Bytes;
+}
+
+}  // namespace kx::profile_text

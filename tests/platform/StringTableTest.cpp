@@ -1,0 +1,72 @@
+#include "platform/MessageBoxes.h"
+#include "platform/StringTable.h"
+
+#include "tests/common/TempSite.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace kx {
+namespace {
+
+TEST(StringTable, NumbersAreUniqueAndSorted)
+{
+    std::set<int> seen;
+    int previous = 0;
+    for (const auto& [id, text] : StringTableEntries()) {
+        EXPECT_TRUE(seen.insert(id).second) << id;
+        EXPECT_GT(id, previous) << "table must stay sorted for the lookup";
+        EXPECT_NE(std::string(text), "") << id;
+        previous = id;
+    }
+    EXPECT_EQ(LoadString(12345), "");
+}
+
+TEST(StringTable, FillsArgumentsAndOneNumber)
+{
+    EXPECT_EQ(FormatString(str::AlarmDatabaseNotOpened, "d:\\data\\.\\vm001.dbf"),
+              "Error, impossible to open alarm-database d:\\data\\.\\vm001.dbf !");
+    EXPECT_EQ(FillArguments("%2 before %1, %3 stays", "a", "b"), "b before a, %3 stays");
+    EXPECT_EQ(FormatStringNumber(str::ConfirmDeactivateMinutes, 30).substr(0, 44),
+              "Deactivate selected alarms for 30 minutes ?\n");
+    EXPECT_EQ(FillNumber("%d %%", 42), "42 %");
+    EXPECT_EQ(FillNumber("%08X stays, %5d fills", 7), "%08X stays,     7 fills");
+    EXPECT_EQ(FillNumber("%ld and %d", -3), "-3 and %d");
+}
+
+TEST(StringTable, TranslatorReplacesTexts)
+{
+    SetStringTranslator([](int id, std::string_view english) {
+        return id == str::Error ? std::string("Fehler") : std::string(english);
+    });
+    EXPECT_EQ(LoadString(str::Error), "Fehler");
+    EXPECT_EQ(LoadString(str::Information), "Information");
+    SetStringTranslator(nullptr);
+    EXPECT_EQ(LoadString(str::Error), "Error");
+}
+
+TEST(MessageBoxes, CaptionsAndConvertedArguments)
+{
+    test::RecordingMessageBoxes boxes;
+    ErrorBox(str::GroupDatabaseNotOpened, "\\db1\\gr\xFCppen.dbf");
+    boxes.answer(true);
+    EXPECT_TRUE(ConfirmBox(str::ConfirmLaunchAlarm, true, "4711 Fire"));
+    EXPECT_FALSE(ConfirmBoxNumber(str::ConfirmDeactivateHours, 2, false));
+    InfoBox(str::SelectAlarmFirst);
+    FixedErrorBox("CDatabase::Go");
+    const auto shown = boxes.shown();
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(shown[0].caption, "Error");
+    EXPECT_EQ(shown[0].text, "Error, impossible to open group database \\db1\\gr\xC3\xBCppen.dbf !");
+    EXPECT_EQ(shown[1].caption, "Please confirm...");
+    EXPECT_TRUE(shown[1].defaultNo);
+    EXPECT_FALSE(shown[2].defaultNo);
+    EXPECT_NE(shown[2].text.find("for 2 hour(s)"), std::string::npos);
+    EXPECT_EQ(shown[3].caption, "Information");
+    EXPECT_EQ(shown[4].caption, "Error");
+    EXPECT_EQ(shown[4].text, "CDatabase::Go");
+}
+
+}  // namespace
+}  // namespace kx
