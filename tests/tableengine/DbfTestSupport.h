@@ -1,0 +1,121 @@
+#pragma once
+// Helpers for the table engine tests: a private directory per test, raw file
+// bytes, hand-built tables and running the system python.
+
+#include "tableengine/DbfTable.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <ftw.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kxtest {
+
+using kx::dbf::FieldInfo;
+using kx::dbf::Table;
+
+class TempDir {
+public:
+    TempDir() {
+        const char* tmp = std::getenv("TMPDIR");
+        dir_ = std::string(tmp && *tmp ? tmp : "/tmp") + "/kx_tableengine_test.XXXXXX";
+        if (!::mkdtemp(dir_.data())) ADD_FAILURE() << "mkdtemp failed";
+    }
+    ~TempDir() {
+        ::nftw(dir_.c_str(), [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 16,
+               FTW_DEPTH | FTW_PHYS);
+    }
+    std::string path(const std::string& name) const { return dir_ + "/" + name; }
+    const std::string& dir() const { return dir_; }
+
+private:
+    std::string dir_;
+};
+
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+inline std::string le(std::uint32_t v, int bytes) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i) s += char((v >> (8 * i)) & 0xFF);
+    return s;
+}
+
+struct RawField {
+    std::string name;  // written as is, NUL-padded to 11 bytes
+    char type;
+    unsigned char length;
+    unsigned char decimals = 0;
+};
+
+// A table file built byte by byte; each record is flag + field bytes.
+inline std::string rawTable(const std::vector<RawField>& fields, const std::vector<std::string>& records,
+                            unsigned char version = 0x03) {
+    std::uint32_t rl = 1;
+    for (const RawField& f : fields) rl += f.length;
+    const std::uint32_t hl = std::uint32_t(32 + 32 * fields.size() + 1);
+    std::string s(1, char(version));
+    s += std::string("\x7c\x01\x02", 3) + le(std::uint32_t(records.size()), 4) + le(hl, 2) + le(rl, 2);
+    s += std::string(17, '\0') + '\x57' + std::string(2, '\0');
+    for (const RawField& f : fields) {
+        std::string d = f.name.substr(0, 11);
+        d.resize(11, '\0');
+        d += f.type + std::string(4, '\0') + char(f.length) + char(f.decimals) + std::string(14, '\0');
+        s += d;
+    }
+    s += '\x0d';
+    for (const std::string& r : records) s += r;
+    return s + '\x1a';
+}
+
+// Two fields NAME C(10), NUM N(6,2) and two records.
+inline std::string smallTable() {
+    return rawTable({{"NAME", 'C', 10}, {"NUM", 'N', 6, 2}}, {" alpha       1.50", "*beta       -2.00"});
+}
+
+inline std::string bytesOf(Table& t, int field) { return std::string(t.fieldBytes(field)); }
+
+inline std::vector<FieldInfo> sampleFields() {
+    return {{"NAME", 'C', 10, 0}, {"AMOUNT", 'N', 8, 2}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}};
+}
+
+// Runs a shell command; returns its exit status, its standard output in *out.
+inline int runCommand(const std::string& command, std::string* out) {
+    FILE* p = ::popen(command.c_str(), "r");
+    if (!p) return -1;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out->append(buf, n);
+    const int status = ::pclose(p);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs fn in a child process; true when it exited with 0.
+template <class Fn>
+bool inChild(Fn fn) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(fn() ? 0 : 1);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace kxtest

@@ -1,0 +1,172 @@
+// Corrupt, truncated and lying files: open fails with a reason or the damage
+// is bounded; nothing is read outside the file and nothing is written.
+// Meant to run under AddressSanitizer as well.
+
+#include "DbfTestSupport.h"
+
+#include <random>
+
+using namespace kxtest;
+
+namespace {
+
+constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
+
+std::string patched(std::string s, std::size_t at, const std::string& bytes) { return s.replace(at, bytes.size(), bytes); }
+
+// Opens, reads every field of every record, and checks nothing was written.
+void readEverything(const std::string& path) {
+    const std::string before = readFile(path);
+    std::string error;
+    auto t = Table::open(path, &error);
+    if (!t) {
+        EXPECT_FALSE(error.empty());
+        return;
+    }
+    const std::uint32_t n = t->recordCount();
+    EXPECT_LE(std::uint64_t(n) * 2, before.size()) << "a record takes at least two bytes";
+    char buf[300];
+    for (std::uint32_t r = 1; r <= n + 1; ++r) {
+        const bool there = t->go(r);
+        EXPECT_EQ(there, r <= n);
+        t->isDeleted();
+        for (int f = 0; f <= int(t->fieldCount()) + 1; ++f) {
+            t->fieldText(f, buf, sizeof buf);
+            EXPECT_LE(t->fieldBytes(f).size(), t->fieldLength(f));
+            t->fieldInt(f);
+            t->fieldNumber(t->fieldName(f));
+        }
+    }
+    t.reset();
+    EXPECT_EQ(readFile(path), before) << "reading wrote to the file";
+}
+
+}  // namespace
+
+TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason) {
+    const std::string good = smallTable();
+    const struct {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"empty file", "", "shorter than a table header"},
+        {"31 bytes", good.substr(0, 31), "shorter than a table header"},
+        {"dBASE II", patched(good, 0, "\x02"), "dBASE II"},
+        {"dBASE 7", patched(good, 0, "\x04"), "dBASE 7"},
+        {"header length below one field", patched(good, 8, le(64, 2)), "too small"},
+        {"header length past the end", patched(good.substr(0, 120), 8, le(65535, 2)), "larger than the file"},
+        {"header shorter than its descriptors", patched(good, 8, le(32 + 32 + 1, 2)), "terminator"},
+        {"descriptor cut by the header length", patched(good, 8, le(32 + 32 + 16, 2)), "runs past"},
+        {"no terminator", patched(good, kHL - 1, " "), "terminator"},
+        {"zero-width field", patched(good, 32 + 32 + 16, std::string(1, '\0')), "length 0"},
+        {"record shorter than its fields", patched(good, 10, le(16, 2)), "record length is 16"},
+        {"record length 1", patched(good, 10, le(1, 2)), "no room"},
+        {"no fields", patched(good, 32, "\x0d"), "no fields"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        const std::string p = dir.path("bad.dbf");
+        writeFile(p, c.bytes);
+        std::string error;
+        EXPECT_FALSE(Table::open(p, &error)) << c.what;
+        EXPECT_NE(error.find(p), std::string::npos) << c.what << ": " << error;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
+        EXPECT_EQ(readFile(p), c.bytes) << c.what;
+    }
+}
+
+TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded) {
+    TempDir dir;
+    const std::string p = dir.path("odd.dbf");
+    const std::string good = smallTable();
+
+    writeFile(p, patched(good, 4, le(0xFFFFFFFF, 4)));
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->recordCount(), 2u);
+    EXPECT_FALSE(t->go(3));
+
+    writeFile(p, good.substr(0, good.size() - 6));  // last record torn
+    t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->recordCount(), 1u);
+    EXPECT_FALSE(t->go(2));
+
+    writeFile(p, patched(good.substr(0, kHL + 10), 10, le(65535, 2)));  // huge records on a tiny file
+    t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->recordCount(), 0u);
+
+    // An 11-byte name without NUL, and 0x0D 0x00 before the data.
+    std::string odd = patched(good, 32, "ABCDEFGHIJK");
+    odd.insert(kHL, 1, '\0');
+    odd = patched(odd, 8, le(kHL + 1, 2));
+    writeFile(p, odd);
+    t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->fieldName(1), "ABCDEFGHIJK");
+    EXPECT_EQ(t->fieldNumber("abcdefghijk"), 1);
+    ASSERT_TRUE(t->go(2));
+    EXPECT_EQ(t->fieldInt(2), -2);
+    readEverything(p);
+}
+
+TEST(DbfHostile, NonRegularAndMissingFilesAreRefused) {
+    TempDir dir;
+    std::string error;
+    EXPECT_FALSE(Table::open(dir.path("missing.dbf"), &error));
+    EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
+    EXPECT_FALSE(Table::open(dir.dir(), &error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    ASSERT_EQ(::mkfifo(dir.path("fifo.dbf").c_str(), 0600), 0);
+    EXPECT_FALSE(Table::open(dir.path("fifo.dbf"), &error)) << "must not hang on a FIFO";
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+}
+
+TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage) {
+    TempDir dir;
+    const std::string p = dir.path("cut.dbf");
+    writeFile(p, smallTable());
+    auto t = Table::open(p);
+    ASSERT_TRUE(t && t->go(2));
+    ASSERT_EQ(::truncate(p.c_str(), off_t(kHL + kRL + 3)), 0);
+    char buf[32] = "unchanged";
+    EXPECT_FALSE(t->fieldText(1, buf, sizeof buf));
+    EXPECT_EQ(buf[0], '\0');
+    EXPECT_TRUE(t->fieldBytes(1).empty());
+    EXPECT_EQ(t->fieldInt(2), 0);
+    EXPECT_FALSE(t->assignText(1, "x"));
+    EXPECT_NE(t->lastError().find("no longer exists"), std::string::npos) << t->lastError();
+    EXPECT_EQ(readFile(p).size(), kHL + kRL + 3) << "no write past the end";
+    EXPECT_FALSE(t->go(2));
+
+    // Cut while this object had not read the record yet: the write must not
+    // extend the file either.
+    writeFile(p, smallTable());
+    t = Table::open(p);
+    ASSERT_TRUE(t && t->go(2));
+    ASSERT_EQ(::truncate(p.c_str(), off_t(kHL + kRL)), 0);
+    EXPECT_FALSE(t->assignDouble(2, 1));
+    EXPECT_EQ(readFile(p).size(), kHL + kRL);
+}
+
+TEST(DbfHostile, RandomlyMutatedHeadersNeverBreakBounds) {
+    TempDir dir;
+    const std::string p = dir.path("fuzz.dbf");
+    const std::string good = smallTable();
+    std::mt19937 rng(20240229);
+    for (int round = 0; round < 1500; ++round) {
+        std::string bytes = good;
+        const int edits = 1 + int(rng() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = rng() % 3 == 0 ? 4 + rng() % 8 : rng() % (kHL + 4);  // favour N, HL, RL
+            bytes[at] = char(rng() % 5 == 0 ? 0xFF : rng());
+        }
+        if (rng() % 4 == 0) bytes.resize(rng() % bytes.size());
+        writeFile(p, bytes);
+        SCOPED_TRACE("round " + std::to_string(round));
+        readEverything(p);
+        if (HasFailure()) break;
+    }
+}

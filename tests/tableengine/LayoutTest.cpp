@@ -1,0 +1,115 @@
+// The exact bytes the engine writes: create, append, field encodings, date.
+
+#include "DbfTestSupport.h"
+
+#include <ctime>
+
+using namespace kxtest;
+
+namespace {
+
+std::string descriptor(const std::string& name, char type, int length, int decimals) {
+    std::string d = name;
+    d.resize(11, '\0');
+    return d + type + std::string(4, '\0') + char(length) + char(decimals) + std::string(14, '\0');
+}
+
+std::string todayBytes() {
+    const std::time_t now = std::time(nullptr);
+    struct tm tm {};
+    ::localtime_r(&now, &tm);
+    return {char(tm.tm_year), char(tm.tm_mon + 1), char(tm.tm_mday)};
+}
+
+}  // namespace
+
+TEST(DbfLayout, CreateAppendAssignGoldenBytes) {
+    TempDir dir;
+    const std::string p = dir.path("golden.dbf");
+    auto t = Table::create(p, {{"name", 'C', 10, 0}, {"Amount", 'N', 8, 2}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}});
+    ASSERT_TRUE(t);
+
+    const std::string header = std::string(1, '\x03') + "YMD" + le(0, 4) + le(32 + 4 * 32 + 1, 2) + le(28, 2) +
+                               std::string(17, '\0') + '\x57' + std::string(2, '\0');
+    const std::string fields = descriptor("NAME", 'C', 10, 0) + descriptor("AMOUNT", 'N', 8, 2) +
+                               descriptor("OK", 'L', 1, 0) + descriptor("BORN", 'D', 8, 0) + '\x0d';
+    auto masked = [](std::string s) { return s.replace(1, 3, "YMD"); };
+    std::string file = readFile(p);
+    EXPECT_EQ(file.substr(1, 3), todayBytes()) << "date is year-1900, month, day";
+    EXPECT_EQ(masked(file), header + fields + '\x1a');
+
+    ASSERT_TRUE(t->appendBlank());
+    file = readFile(p);
+    EXPECT_EQ(masked(file), masked(header.substr(0, 4) + le(1, 4) + header.substr(8)) + fields +
+                                std::string(28, ' ') + '\x1a');
+
+    ASSERT_TRUE(t->assignText(1, "abc"));
+    ASSERT_TRUE(t->assignDouble(2, 12.5));
+    ASSERT_TRUE(t->assignText(3, "t"));
+    ASSERT_TRUE(t->assignText(4, "20240229"));
+    ASSERT_TRUE(t->appendBlank());
+    ASSERT_TRUE(t->assignDouble(2, -3.257));
+    ASSERT_TRUE(t->markDeleted());
+    file = readFile(p);
+    EXPECT_EQ(file.substr(4, 4), le(2, 4));
+    EXPECT_EQ(file.substr(fields.size() + 32), " abc          12.50T20240229*             -3.26         \x1a");
+    EXPECT_EQ(file.substr(1, 3), todayBytes());
+}
+
+TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile) {
+    TempDir dir;
+    const std::string p = dir.path("t.dbf");
+    writeFile(p, "old contents");
+    auto t = Table::create(p, sampleFields(), 0x03);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(readFile(p)[29], '\x03');
+    EXPECT_EQ(t->languageDriver(), 0x03);
+    EXPECT_EQ(t->recordCount(), 0u);
+    std::string out;
+    runCommand("ls -A " + dir.dir(), &out);
+    EXPECT_EQ(out, "t.dbf\n") << "no temporary file is left behind";
+}
+
+TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile) {
+    const std::vector<std::pair<const char*, std::vector<FieldInfo>>> cases = {
+        {"no fields", {}},
+        {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}},
+        {"name starts with digit", {{"1A", 'C', 5, 0}}},
+        {"duplicate name", {{"Name", 'C', 5, 0}, {"NAME", 'N', 5, 0}}},
+        {"zero length", {{"A", 'C', 0, 0}}},
+        {"character too long", {{"A", 'C', 255, 0}}},
+        {"numeric too long", {{"A", 'N', 21, 0}}},
+        {"too many decimals", {{"A", 'N', 5, 4}}},
+        {"logical length", {{"A", 'L', 2, 0}}},
+        {"memo type", {{"A", 'M', 10, 0}}},
+    };
+    TempDir dir;
+    const std::string p = dir.path("keep.dbf");
+    writeFile(p, "precious");
+    for (const auto& [what, fields] : cases) {
+        std::string error;
+        EXPECT_FALSE(Table::create(p, fields, 0x57, &error)) << what;
+        EXPECT_NE(error.find(p), std::string::npos) << what << ": " << error;
+        EXPECT_EQ(readFile(p), "precious") << what;
+    }
+    std::vector<FieldInfo> many;
+    for (int i = 0; i < 256; ++i) many.push_back({"F" + std::to_string(i), 'C', 1, 0});
+    EXPECT_FALSE(Table::create(p, many));
+}
+
+TEST(DbfLayout, DateWrittenOncePerDayPerObject) {
+    TempDir dir;
+    const std::string p = dir.path("d.dbf");
+    writeFile(p, smallTable());  // stored date 2024-01-02
+    auto t = Table::open(p);
+    ASSERT_TRUE(t && t->go(1));
+    ASSERT_TRUE(t->assignText(1, "x"));
+    EXPECT_EQ(readFile(p).substr(1, 3), todayBytes());
+
+    // Another program puts its own date back: we do not rewrite it on every write.
+    std::string bytes = readFile(p);
+    bytes.replace(1, 3, "\x7c\x01\x02");
+    writeFile(p, bytes);
+    ASSERT_TRUE(t->assignText(1, "y"));
+    EXPECT_EQ(readFile(p).substr(1, 3), std::string("\x7c\x01\x02"));
+}

@@ -1,0 +1,197 @@
+// Positioning, record operations, append, pack, held-back changes and the
+// freshness of read-ahead data.
+
+#include "DbfTestSupport.h"
+
+#include <climits>
+#include <thread>
+
+using namespace kxtest;
+
+namespace {
+
+constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
+
+std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf") {
+    auto t = Table::create(dir.path(name), {{"NAME", 'C', 10, 0}, {"NUM", 'N', 6, 0}});
+    for (int i = 1; t && i <= records; ++i) {
+        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i)) return nullptr;
+    }
+    return t;
+}
+
+}  // namespace
+
+TEST(DbfRecords, PositioningStaysWithinTheTable) {
+    TempDir dir;
+    auto t = tableWith(dir, 0);
+    ASSERT_TRUE(t);
+    EXPECT_FALSE(t->top());
+    EXPECT_FALSE(t->bottom());
+    EXPECT_FALSE(t->go(1));
+    EXPECT_EQ(t->skip(1), 0u);
+    EXPECT_EQ(t->recordNumber(), 0u);
+    char buf[16];
+    EXPECT_FALSE(t->fieldText(1, buf, sizeof buf));
+    EXPECT_FALSE(t->assignText(1, "x")) << "no current record";
+
+    t = tableWith(dir, 3);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(t->go(2));
+    EXPECT_FALSE(t->go(0));
+    EXPECT_EQ(t->recordNumber(), 0u);
+    EXPECT_FALSE(t->go(4));
+    EXPECT_EQ(t->recordNumber(), 0u);
+    EXPECT_TRUE(t->bottom());
+    EXPECT_EQ(t->fieldInt(2), 3);
+    EXPECT_EQ(t->skip(1), 3u) << "cannot move past the last record";
+    EXPECT_EQ(t->skip(-1), 2u);
+    EXPECT_EQ(t->skip(LONG_MIN), 1u);
+    EXPECT_EQ(t->skip(LONG_MAX), 3u);
+    EXPECT_EQ(t->skip(-100), 1u);
+    EXPECT_FALSE(t->fieldText(3, buf, sizeof buf));
+    EXPECT_EQ(t->fieldNumber("num"), 2);
+    EXPECT_LT(t->fieldNumber("A_NAME_FAR_TOO_LONG"), 1);
+
+    // Records appended by another object are found without reopening.
+    auto other = Table::open(t->path());
+    ASSERT_TRUE(other && other->appendBlank());
+    EXPECT_TRUE(t->go(4));
+    EXPECT_EQ(t->skip(10), 4u);
+}
+
+TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes) {
+    TempDir dir;
+    auto t = tableWith(dir, 2);
+    ASSERT_TRUE(t && t->go(1));
+    ASSERT_TRUE(t->markDeleted());
+    EXPECT_TRUE(t->isDeleted());
+    std::string file = readFile(t->path());
+    EXPECT_EQ(file.substr(kHL, kRL), "*rec1           1");
+    ASSERT_TRUE(t->blank());
+    EXPECT_TRUE(t->isDeleted()) << "blank keeps the deletion flag";
+    ASSERT_TRUE(t->recall());
+    file = readFile(t->path());
+    EXPECT_EQ(file.substr(kHL, 2 * kRL), std::string(kRL, ' ') + " rec2           2");
+    EXPECT_FALSE(t->isDeleted());
+}
+
+TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount) {
+    TempDir dir;
+    const std::string p = dir.path("a.dbf");
+    // A writer stopped after its data, before its count: one record too many.
+    std::string bytes = smallTable();
+    bytes.replace(4, 4, le(1, 4));
+    writeFile(p, bytes);
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->recordCount(), 1u);
+    ASSERT_TRUE(t->appendBlank());
+    EXPECT_EQ(t->recordNumber(), 2u);
+    bytes = readFile(p);
+    EXPECT_EQ(bytes.size(), kHL + 2 * kRL + 1);
+    EXPECT_EQ(bytes.substr(4, 4), le(2, 4));
+    EXPECT_EQ(bytes.substr(kHL + kRL), std::string(kRL, ' ') + '\x1a');
+
+    // A count beyond the data: the new record follows the last whole one.
+    bytes.replace(4, 4, le(7, 4));
+    writeFile(p, bytes);
+    t = Table::open(p);
+    ASSERT_TRUE(t && t->appendBlank());
+    EXPECT_EQ(t->recordNumber(), 3u);
+    bytes = readFile(p);
+    EXPECT_EQ(bytes.size(), kHL + 3 * kRL + 1);
+    EXPECT_EQ(bytes.substr(4, 4), le(3, 4));
+}
+
+TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse) {
+    TempDir dir;
+    auto t = tableWith(dir, 7);
+    ASSERT_TRUE(t);
+    for (std::uint32_t r : {1u, 4u, 5u, 7u}) ASSERT_TRUE(t->go(r) && t->markDeleted());
+
+    {
+        auto reader = Table::open(t->path());
+        ASSERT_TRUE(reader);
+        EXPECT_FALSE(t->pack());
+        EXPECT_NE(t->lastError().find("exclusive"), std::string::npos) << t->lastError();
+        reader->setLockTimeout(std::chrono::milliseconds(0));
+        EXPECT_EQ(reader->recordCount(), 7u);
+    }
+    ASSERT_TRUE(t->lock());
+    ASSERT_TRUE(t->pack());
+    EXPECT_EQ(t->recordNumber(), 1u);
+    EXPECT_EQ(t->recordCount(), 3u);
+    for (std::uint32_t r = 1; r <= 3; ++r) {
+        ASSERT_TRUE(t->go(r));
+        EXPECT_FALSE(t->isDeleted());
+        EXPECT_EQ(t->fieldInt(2), long(r == 1 ? 2 : r == 2 ? 3 : 6));
+    }
+    const std::string file = readFile(t->path());
+    EXPECT_EQ(file.size(), kHL + 3 * kRL + 1);
+    EXPECT_EQ(file.back(), '\x1a');
+    // pack() kept the caller's table lock.
+    auto other = Table::open(t->path());
+    other->setLockTimeout(std::chrono::milliseconds(20));
+    ASSERT_TRUE(other && other->go(1));
+    EXPECT_FALSE(other->assignText(1, "x"));
+}
+
+TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater) {
+    TempDir dir;
+    auto t = tableWith(dir, 3);
+    ASSERT_TRUE(t && t->go(1));
+    t->setWriteThrough(false);
+    const std::string before = readFile(t->path());
+    ASSERT_TRUE(t->assignText(1, "mine"));
+    ASSERT_TRUE(t->markDeleted());
+    EXPECT_EQ(bytesOf(*t, 1), "mine      ") << "our own change reads back at once";
+    EXPECT_EQ(readFile(t->path()), before) << "nothing written yet";
+
+    // Another program changes the other field meanwhile: it must survive.
+    auto other = Table::open(t->path());
+    ASSERT_TRUE(other && other->go(1) && other->assignDouble(2, 77));
+    ASSERT_TRUE(t->flush());
+    EXPECT_EQ(readFile(t->path()).substr(kHL, kRL), "*mine          77");
+
+    ASSERT_TRUE(t->go(2) && t->assignText(1, "moved"));
+    ASSERT_TRUE(t->go(3));  // a move writes what is pending
+    ASSERT_TRUE(other->go(2));
+    EXPECT_EQ(bytesOf(*other, 1), "moved     ");
+
+    ASSERT_TRUE(t->assignDouble(2, 33));
+    t->setWriteThrough(true);  // writes what is pending
+    ASSERT_TRUE(other->go(3));
+    EXPECT_EQ(other->fieldInt(2), 33);
+
+    t->setWriteThrough(false);
+    ASSERT_TRUE(t->go(2) && t->assignDouble(2, 44));
+    t.reset();  // closing writes it
+    ASSERT_TRUE(other->go(2));
+    EXPECT_EQ(other->fieldInt(2), 44);
+}
+
+TEST(DbfRecords, ReadAheadNeverHidesOtherWritesForLong) {
+    TempDir dir;
+    auto t = tableWith(dir, 5);
+    auto other = Table::open(t->path());
+    ASSERT_TRUE(t && other);
+    ASSERT_TRUE(t->top() && t->fieldInt(2) == 1);  // the window now covers all five records
+
+    ASSERT_TRUE(other->go(2) && other->assignDouble(2, 20));
+    ASSERT_TRUE(t->lock());
+    ASSERT_TRUE(t->go(2));
+    EXPECT_EQ(t->fieldInt(2), 20) << "lock() drops the window";
+    t->unlock();
+
+    ASSERT_TRUE(t->go(3) && t->fieldInt(2) == 3);
+    ASSERT_TRUE(other->go(1) && other->assignDouble(2, 10));
+    ASSERT_TRUE(t->go(1));
+    EXPECT_EQ(t->fieldInt(2), 10) << "a backward move drops the window";
+
+    ASSERT_TRUE(t->go(2) && t->fieldInt(2) == 20);  // fills a new window
+    ASSERT_TRUE(other->go(4) && other->assignDouble(2, 40));
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    ASSERT_TRUE(t->go(4));
+    EXPECT_EQ(t->fieldInt(2), 40) << "the window ages out";
+}
