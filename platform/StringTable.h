@@ -63,9 +63,12 @@ enum : int {
     WatchdogTitle = 61721,
     InvalidWatchdogInterval = 61722,
 
-    // Texts of our own numbering, beginning at 62000 (filled by the dialogs
-    // and commands that show them).
+    // Texts of our own numbering, beginning at 62000.
     OwnTextsBegin = 62000,
+    AlarmKindFirst = 62000,           // 62000..62005: the alarm kinds 0..5
+    AlarmTypeFirst = 62010,           // 62010..62021: the alarm types 0..11
+    AlarmInFunctionFirst = 62030,     // 62030..62051: the alarm-in functions 0..21
+    NoAlarmInFunction = 62052,        // "No type of alarm defined"
 };
 }  // namespace str
 

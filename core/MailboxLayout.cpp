@@ -1,0 +1,215 @@
+#include "core/MailboxLayout.h"
+
+#include "core/CDatabase.h"
+#include "platform/StringTable.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+namespace kx::mailbox {
+
+namespace {
+
+constexpr std::array<const char*, kFieldCount> kLogicalNames = {
+    "index",      "status",     "year",       "day",        "hour",       "min",         "used_year",
+    "used_day",   "pwd",        "n_mbx",      "mbx_ch_f",   "mbx_ch_r",   "p_mbx_f",     "p_mbx_r",
+    "type_alt",   "type_tag",   "type_ogm",   "p_ogm1",     "p_ogm2",     "n_msg",       "type_msg",
+    "msg_ch_f",   "msg_ch_r",   "p_msg_f",    "p_msg_r",    "type_answr", "type_phone",  "p_ogm3",
+    "type_pager", "p_ogm4",     "phone",      "pager",      "text_opt1",  "string65_4",  "string65_5",
+    "string65_6", "string65_7", "string65_8", "string65_9", "string65_10", "string100_1", "string100_2",
+    "string100_3", "string100_4", "string30_1", "string30_2", "string30_3", "string30_4", "string30_5",
+    "string30_6", "string30_7", "string30_8", "string30_9", "string22_1", "string22_2", "string22_3",
+    "string22_4", "string22_5", "num10_1",    "num10_2",    "num10_3",    "num10_4",     "num10_5",
+    "num10_6",    "num6_1",     "num6_2",     "num6_3",     "num6_4",     "num4_1",      "num4_2",
+    "num4_3",     "num4_4",     "num4_5",     "num4_6",     "num4_7",     "num4_8",      "num4_9",
+    "num4_10",    "num2_1",     "num2_2",     "num2_3",     "num2_4",     "num2_5",      "num1_1",
+    "num1_2",     "num1_3",     "num1_4",     "num1_5",     "num1_6",     "num1_7",      "num1_8",
+    "num1_9",     "num1_10",    "num1_11",    "num1_12",    "num1_13",    "num1_14",     "num1_15",
+    "num1_16",
+};
+
+const std::unordered_map<std::string_view, int>& positionsByName()
+{
+    static const auto* map = [] {
+        auto* m = new std::unordered_map<std::string_view, int>();
+        for (int i = 0; i < kFieldCount; ++i)
+            m->emplace(kLogicalNames[i], i + 1);
+        return m;
+    }();
+    return *map;
+}
+
+// The decimal number a text starts with, as the C library's atoi reads it
+// (leading blanks, a sign, digits); a text that is not a number gives 0.
+int leadingNumber(const char* text)
+{
+    return static_cast<int>(std::strtol(text, nullptr, 10));
+}
+
+// Steps 3 to 10 of a new record: the attribute fields after status.
+std::vector<FieldWrite> attributeWrites(bool alarm, bool freed)
+{
+    const std::string zero = " ";  // a one-blank text: the numeric write turns it into 0
+    auto flag = [&](bool on) { return on && !freed ? std::string("1") : zero; };
+    auto eight = [&](bool on) { return on && !freed ? std::string("8") : zero; };
+    return {
+        {"p_mbx_f", zero},    {"year", zero},        {"day", zero},        {"hour", zero},
+        {"min", zero},        {"used_year", zero},   {"used_day", zero},   {"pwd", zero},
+        {"n_mbx", zero},      {"mbx_ch_f", zero},    {"mbx_ch_r", zero},   {"p_mbx_r", flag(alarm)},
+        {"type_alt", zero},   {"type_tag", zero},    {"type_ogm", zero},   {"p_ogm1", zero},
+        {"p_ogm2", zero},     {"n_msg", zero},       {"type_msg", eight(alarm)}, {"msg_ch_f", zero},
+        {"msg_ch_r", zero},   {"p_msg_f", flag(!alarm)}, {"p_msg_r", zero}, {"type_answr", zero},
+        {"type_phone", zero}, {"p_ogm3", zero},      {"type_pager", zero}, {"p_ogm4", zero},
+        {"phone", ""},        {"pager", ""},         {"text_opt1", ""},
+    };
+}
+
+}  // namespace
+
+int PositionOfLogicalName(std::string_view logicalName)
+{
+    const auto& map = positionsByName();
+    auto it = map.find(logicalName);
+    return it == map.end() ? 0 : it->second;
+}
+
+const char* LogicalName(int position)
+{
+    return position >= 1 && position <= kFieldCount ? kLogicalNames[position - 1] : "";
+}
+
+std::string PhysicalName(int position)
+{
+    char name[8];
+    std::snprintf(name, sizeof name, "T%02d", position);
+    return name;
+}
+
+std::vector<FIELD4INFO> TableFields()
+{
+    std::vector<FIELD4INFO> fields;
+    fields.reserve(kFieldCount);
+    for (int p = 1; p <= kFieldCount; ++p) {
+        FIELD4INFO f;
+        f.name = PhysicalName(p);
+        f.type = IsNumericPosition(p) ? 'N' : 'C';
+        if (p == 1)
+            f.length = 5;
+        else if (p == 2)
+            f.length = 2;
+        else if (p <= 30)
+            f.length = 6;
+        else if (p <= 40)
+            f.length = 65;
+        else if (p <= 44)
+            f.length = 100;
+        else if (p <= 53)
+            f.length = 30;
+        else if (p <= 58)
+            f.length = 22;
+        else if (p <= 64)
+            f.length = 10;
+        else if (p <= 68)
+            f.length = 6;
+        else if (p <= 78)
+            f.length = 4;
+        else if (p <= 83)
+            f.length = 2;
+        else
+            f.length = 1;
+        fields.push_back(f);
+    }
+    return fields;
+}
+
+KeyKind KindOfStatus(std::string_view status)
+{
+    if (status == kStatusAlarm)
+        return KeyKind::Alarm;
+    if (status == kStatusAlarmIn)
+        return KeyKind::AlarmIn;
+    if (status == kStatusFree)
+        return KeyKind::Free;
+    return KeyKind::Mailbox;
+}
+
+std::string AlarmKindText(int kind)
+{
+    return kind >= 0 && kind < kAlarmKindCount ? LoadString(str::AlarmKindFirst + kind) : std::string();
+}
+
+std::string AlarmTypeText(int type)
+{
+    return type >= 0 && type < kAlarmTypeCount ? LoadString(str::AlarmTypeFirst + type) : std::string();
+}
+
+AlarmTypeValue DecodeAlarmType(int storedValue)
+{
+    if (storedValue >= kDeactivationOffset)
+        return {storedValue - kDeactivationOffset, true};
+    return {storedValue, false};
+}
+
+std::string AlarmInFunctionName(int code)
+{
+    return LoadString(code >= 0 && code < kAlarmInFunctionCount ? str::AlarmInFunctionFirst + code
+                                                                : str::NoAlarmInFunction);
+}
+
+std::vector<FieldWrite> NewRecordWrites(long key, bool alarm)
+{
+    std::vector<FieldWrite> writes;
+    writes.reserve(33);
+    writes.push_back({"index", std::to_string(key)});
+    writes.push_back({"status", alarm ? kStatusAlarm : kStatusAlarmIn});
+    for (FieldWrite& w : attributeWrites(alarm, false))
+        writes.push_back(std::move(w));
+    return writes;
+}
+
+std::vector<FieldWrite> FreedRecordWrites()
+{
+    std::vector<FieldWrite> writes;
+    writes.reserve(32);
+    writes.push_back({"status", kStatusFree});
+    for (FieldWrite& w : attributeWrites(true, true))
+        writes.push_back(std::move(w));
+    return writes;
+}
+
+int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKey, const char* logicalName,
+               const char* value)
+{
+    if (!table.IsOpen())
+        return 0;
+    const int position = logicalName ? PositionOfLogicalName(logicalName) : 0;
+    if (position == 0)
+        return -1;
+    const std::string physical = PhysicalName(position);
+    const bool numeric = IsNumericPosition(position);
+    const int number = numeric ? leadingNumber(value ? value : "") : 0;
+    int result = 1;
+    for (unsigned long record = firstRecord; record <= lastKey + 1; ++record) {
+        table.Go(record);
+        const int written = numeric ? table.Replace(physical.c_str(), number)
+                                    : table.Replace(physical.c_str(), value ? value : "");
+        if (!written)
+            result = 0;
+    }
+    return result;
+}
+
+int WriteFields(CDatabase& table, long key, const std::vector<FieldWrite>& writes)
+{
+    for (const FieldWrite& w : writes) {
+        const int result = WriteField(table, RecordOfKey(key), static_cast<unsigned long>(key), w.logicalName,
+                                      w.value.c_str());
+        if (result != 1)
+            return result;
+    }
+    return 1;
+}
+
+}  // namespace kx::mailbox

@@ -1,0 +1,67 @@
+#include "core/GroupList.h"
+
+#include "core/CDatabase.h"
+#include "tests/common/TempSite.h"
+
+#include <gtest/gtest.h>
+
+namespace kx {
+namespace {
+
+class GroupListTest : public ::testing::Test {
+protected:
+    void makeGroups(int count, unsigned idxgLength = 3)
+    {
+        std::filesystem::create_directories(site.path("db1"));
+        CDatabase db;
+        ASSERT_EQ(db.Create("\\db1\\kxgroups.dbf",
+                            {{"IDXG", 'C', idxgLength, 0}, {"GNAME", 'C', 50, 0}, {"NUMBER", 'N', 3, 0}}),
+                  1);
+        db.SetFlush(0);
+        for (int i = 0; i < count; ++i) {
+            db.Append();
+            db.Bottom();
+            db.Replace("GNAME", ("Group " + std::to_string(i) + std::string(45, 'x')).c_str());
+            db.Replace("NUMBER", 10 + i % 990);
+        }
+        db.Close();
+    }
+
+    test::TempSite site;
+};
+
+TEST_F(GroupListTest, ReadsNameAndNumberByPosition)
+{
+    makeGroups(3);
+    GroupList groups;
+    ASSERT_TRUE(groups.load("\\db1\\kxgroups.dbf"));
+    ASSERT_EQ(groups.count(), 3u);
+    EXPECT_EQ(groups.entries()[1].number, 11);
+    // Names are held with at most 39 characters.
+    EXPECT_EQ(std::string(groups.entries()[1].name), ("Group 1" + std::string(45, 'x')).substr(0, 39));
+    EXPECT_TRUE(groups.indexAllowsThreeDigits());
+    EXPECT_EQ(groups.numberFieldLength(), 3u);
+    ASSERT_NE(groups.find(12), nullptr);
+    EXPECT_EQ(groups.find(99), nullptr);
+    EXPECT_EQ(groups.overflow(), 0u);
+}
+
+TEST_F(GroupListTest, HoldsAtMostAThousandGroups)
+{
+    makeGroups(1005, 2);
+    GroupList groups;
+    ASSERT_TRUE(groups.load("\\db1\\kxgroups.dbf"));
+    EXPECT_EQ(groups.count(), 1000u);
+    EXPECT_EQ(groups.overflow(), 5u);
+    EXPECT_FALSE(groups.indexAllowsThreeDigits());
+}
+
+TEST_F(GroupListTest, MissingTableLeavesTheListEmpty)
+{
+    GroupList groups;
+    EXPECT_FALSE(groups.load("\\db1\\kxgroups.dbf"));
+    EXPECT_EQ(groups.count(), 0u);
+}
+
+}  // namespace
+}  // namespace kx

@@ -1,0 +1,42 @@
+#include "core/MemberTable.h"
+
+#include "core/CDatabase.h"
+#include "core/Configuration.h"
+#include "tests/common/TempSite.h"
+
+#include <gtest/gtest.h>
+
+namespace kx {
+namespace {
+
+TEST(MemberTable, MembersWithANameInTableOrder)
+{
+    test::TempSite site;
+    std::filesystem::create_directories(site.path("db1"));
+    const std::string path = config::MemberTablePath("\\db1\\", 12);
+    CDatabase db;
+    ASSERT_EQ(db.Create(path.c_str(), {{"NAME", 'C', 20, 0}, {"TT1", 'C', 20, 0}, {"TY1", 'C', 3, 0}}), 1);
+    for (const auto& [name, phone, type] : {std::tuple{"Meier", "0301", "GSM"}, std::tuple{"", "0302", "INT"},
+                                            std::tuple{"M\xFCller", "0303", "-@-"}}) {
+        db.Append();
+        db.Bottom();
+        db.Replace("NAME", name);
+        db.Replace("TT1", phone);
+        db.Replace("TY1", type);
+    }
+    db.Close();
+    EXPECT_TRUE(site.exists("db1/kxagrp12.dbf"));
+
+    const auto members = LoadMembers(path);
+    ASSERT_TRUE(members.has_value());
+    ASSERT_EQ(members->size(), 2u);
+    EXPECT_EQ((*members)[0].name, "Meier");
+    EXPECT_EQ((*members)[1].name, "M\xFCller");
+    EXPECT_EQ((*members)[1].phone, "0303");
+    EXPECT_EQ((*members)[1].phoneType, "-@-");
+
+    EXPECT_FALSE(LoadMembers(config::MemberTablePath("\\db1\\", 13)).has_value());
+}
+
+}  // namespace
+}  // namespace kx
