@@ -1,0 +1,43 @@
+#pragma once
+// The commands of kxalarmctl. Each command gets its own arguments (after
+// the global options) and returns the process exit code.
+
+#include <string>
+#include <vector>
+
+namespace kx::ctl {
+
+using Arguments = std::vector<std::string>;
+
+// Exit codes shared by the commands.
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 64;
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // "record KEY"
+    const char* help;      // what it does, several lines
+    int (*run)(const Arguments& args);
+};
+
+const std::vector<Command>& AllCommands();
+const Command* FindCommand(const std::string& name);
+
+// Prints "kxalarmctl: <message>" to standard error; returns `code`.
+int Fail(const std::string& message, int code = kExitFailed);
+// Prints the usage of a command to standard error; returns kExitUsage.
+int UsageError(const Command& command, const std::string& message);
+// True when the arguments ask for help (--help or -h anywhere).
+bool WantsHelp(const Arguments& args);
+// Prints a command's help to standard output; returns kExitOk.
+int PrintHelp(const Command& command);
+
+// A key or other whole number given on the command line.
+bool ParseNumber(const std::string& text, long& value);
+
+// Converts an argument (UTF-8) to the Windows-1252 bytes the files hold;
+// false (with a message) when it holds characters cp1252 cannot store.
+bool ToCp1252(const std::string& utf8, std::string& cp1252);
+
+}  // namespace kx::ctl

@@ -1,0 +1,379 @@
+#include "app/ctl/DemoSite.h"
+
+#include "core/CDatabase.h"
+#include "core/MailboxLayout.h"
+#include "platform/SitePaths.h"
+
+#include <sys/stat.h>
+
+#include <climits>
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <vector>
+
+namespace kx::ctl {
+
+namespace {
+
+// A small deterministic generator, so that every demo site is the same.
+class Sequence {
+public:
+    std::uint32_t next()
+    {
+        m_state = m_state * 1103515245u + 12345u;
+        return (m_state >> 8) & 0xFFFFFF;
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
+
+private:
+    std::uint32_t m_state = 4711;
+};
+
+struct Group {
+    int number;
+    const char* name;  // Windows-1252
+};
+
+// Numbers 0..9 are not real groups; 7 is in the table but never offered.
+const std::vector<Group> kGroups = {
+    {7, "Internal test group"},
+    {10, "Fire brigade"},
+    {11, "Technicians on call"},
+    {12, "Security service"},
+    {13, "Nursing staff ward A"},
+    {14, "Nursing staff ward B"},
+    {15, "Management"},
+    {16, "IT on call"},
+    {17, "Facility services"},
+    {18, "Pflegedienst Station S\xFC" "d"},
+    {19, "Lift service"},
+    {20, "Kitchen"},
+    {21, "Reception"},
+    {22, "Building 47 evacuation"},
+    {23, "Pharmacy"},
+    {24, "Emergency doctors"},
+    {25, "Sanit\xE4ter"},
+    {26, "Night shift"},
+    {27, ""},  // a group without a name: shown as "No name"
+    {28, "Boiler room"},
+    {29, "Car park"},
+};
+
+const std::array<const char*, 12> kAlarmNames = {
+    "Fire alarm building %d",
+    "Contact door %d",
+    "Technical fault pump %d",
+    "Nurse call ward %d",
+    "Lift emergency %d",
+    "Brandmeldezentrale S\xFC" "d %d",
+    "Day / night contact %d",
+    "Watchdog line %d",
+    "Man-down gate %d",
+    "Server watch rack %d",
+    "Service watch host %d",
+    "K\xFC" "hlraum Temperatur %d",
+};
+
+const std::array<const char*, 24> kFirstNames = {
+    "Anna", "Ben", "Clara", "David", "Eva", "Felix", "Greta", "Hans", "Ines", "Jonas", "Karin", "Lukas",
+    "Mia", "Noah", "Olga", "Paul", "Rita", "Stefan", "Tina", "Uwe", "Vera", "Walter", "Y\xFC" "ksel", "Zoe",
+};
+const std::array<const char*, 12> kLastNames = {
+    "Berger", "M\xFC" "ller", "Schmidt", "Weber", "Fischer", "Wagner", "Becker", "Hoffmann", "Sch\xE4" "fer",
+    "Koch", "Richter", "Klein",
+};
+const std::array<const char*, 24> kPhoneTypes = {
+    "INT", "EXT", "GSM", "DCT", "SMS", "PAG", "PNR", "CCX", "ALR", "A9D", "SNP", "FAX",
+    "-@-", "PRG", "BCA", "TRP", "ER1", "BCD", "XML", "CPS", "MMS", "POP", "ANS", "XYZ",
+};
+
+std::string format(const char* pattern, int number)
+{
+    char buf[128];
+    std::snprintf(buf, sizeof buf, pattern, number);
+    return buf;
+}
+
+bool makeDirectory(const std::string& path, std::string& error)
+{
+    if (::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST)
+        return true;
+    error = "cannot create " + path + ": " + std::strerror(errno);
+    return false;
+}
+
+// INI files as the platform's editors leave them: CRLF line ends.
+bool writeTextFile(const std::string& path, const std::vector<std::string>& lines, std::string& error)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines)
+        out << line << "\r\n";
+    out.close();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+bool isEmptyOrMissing(const std::string& dir)
+{
+    DIR* d = ::opendir(dir.c_str());
+    if (!d)
+        return errno == ENOENT;
+    bool empty = true;
+    while (dirent* e = ::readdir(d)) {
+        if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0) {
+            empty = false;
+            break;
+        }
+    }
+    ::closedir(d);
+    return empty;
+}
+
+bool writeIniFiles(const std::string& windir, std::string& error)
+{
+    return writeTextFile(windir + "/kxaconf.ini",
+                         {"; Alarm configurator and console", "[Config]", "DefaultLanguage=", "Vm001Path=\\db1\\",
+                          "GroupDataBase=\\db1\\kxgroups.dbf"},
+                         error) &&
+           writeTextFile(windir + "/kxpers.ini", {"[DBInfo]", "Path=\\db1\\", "3DigitGroupNumbers=0"}, error) &&
+           writeTextFile(windir + "/kxalarm.ini",
+                         {"[config]", "FirstAlarmKey=10", "LastAlarmKey=4999", "FirstAlarmInKey=5000",
+                          "LastAlarmInKey=5999", "EnableAlarmDeactivation=1", "", "[kxachktn]", "CheckPerson=1", "",
+                          "[kxaredundant]", "Active=0", "Mode=0", "FirstAlarm=0", "LastAlarm=0"},
+                         error) &&
+           writeTextFile(windir + "/kxalogout.ini", {"[LogedOut]", "0301234003=1", "0301234017=0"}, error) &&
+           writeTextFile(windir + "/kxamaster.ini",
+                         {"[Server1]", "ServerName=ALARMSRV1", "[Server2]", "ServerName=ALARMSRV2"}, error) &&
+           writeTextFile(windir + "/kxt.ini", {"[SETTINGS]", "MapMaxLines=30"}, error) &&
+           writeTextFile(windir + "/registry.ini",
+                         {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]", "Version=4.1"}, error);
+}
+
+// The fields of one key of the mailbox table, by physical name.
+struct RecordValues {
+    std::vector<std::pair<const char*, std::string>> fields;
+    void set(const char* name, std::string value) { fields.emplace_back(name, std::move(value)); }
+    void set(const char* name, int value) { fields.emplace_back(name, std::to_string(value)); }
+};
+
+RecordValues alarmRecord(long key, Sequence& seq)
+{
+    RecordValues r;
+    const int type = seq.below(12);
+    r.set("T02", 91);
+    r.set("T14", 1);   // p_mbx_r
+    r.set("T21", 8);   // type_msg
+    r.set("T33", format(kAlarmNames[type], static_cast<int>(key)));
+    if (seq.below(25) == 0)
+        r.fields.back().second.clear();  // an alarm without a name
+    // Groups: mostly real ones, some pseudo groups and a few that do not exist.
+    const int g = seq.below(30);
+    int group = g < 24 ? 10 + g % 20 : g < 26 ? 8 : g < 28 ? 9 : 77;
+    r.set("T30", group);
+    const int kind = seq.below(14);
+    r.set("T15", kind < 12 ? kind % 6 : 7);
+    const bool deactivated = seq.below(12) == 0;
+    r.set("T82", type + (deactivated ? mailbox::kDeactivationOffset : 0));
+    if (type >= 1 && type <= 10 && seq.below(6) == 0)
+        r.set("T28", 1);  // alternate icon
+    if (seq.below(8) == 0)
+        r.set("T10", 100 + seq.below(50));  // schedule plan
+    else if (seq.below(10) == 0)
+        r.set("T77", 200 + seq.below(50));  // second plan
+    return r;
+}
+
+RecordValues alarmInRecord(long key, int function, const std::vector<long>& alarmKeys, Sequence& seq)
+{
+    RecordValues r;
+    r.set("T02", 92);
+    r.set("T24", 1);  // p_msg_f
+    r.set("T30", function);
+    r.set("T33", seq.below(10) == 0 ? std::string() : format("Incoming %d", static_cast<int>(key)));
+    const int launch = seq.below(8);
+    if (launch == 0)
+        r.set("T28", 9999);  // outside the alarm range: "Do not launch an alarm"
+    else if (launch > 1)
+        r.set("T28", static_cast<int>(alarmKeys[seq.below(static_cast<int>(alarmKeys.size()))]));
+    if (function == 3)
+        r.set("T11", seq.below(3));  // mbx_ch_f: login/logout variants
+    if (function == 13)
+        r.set("T22", seq.below(2));  // msg_ch_f
+    if (seq.below(5) == 0) {
+        r.set("T89", 1);
+        r.set("T10", 300 + seq.below(20));
+    }
+    return r;
+}
+
+bool writeMailboxTable(std::string& error)
+{
+    CDatabase table;
+    if (!table.Create("\\db1\\vm001.dbf", mailbox::TableFields())) {
+        error = "cannot create vm001.dbf: " + CDatabase::LastError();
+        return false;
+    }
+    ScopedClose closer(table);
+    table.SetFlush(0);
+    table.Lock();
+
+    Sequence seq;
+    // Alarms: 250 keys from 100 and 50 around the sample key.
+    std::vector<long> alarmKeys;
+    for (long k = 100; k < 350; ++k)
+        alarmKeys.push_back(k);
+    for (long k = 4690; k < 4740; ++k)
+        alarmKeys.push_back(k);
+
+    for (long key = 0; key <= 9999; ++key) {
+        if (!table.Append()) {
+            error = "cannot append to vm001.dbf: " + CDatabase::LastError();
+            return false;
+        }
+        table.Bottom();
+        RecordValues r;
+        const bool isAlarm = (key >= 100 && key < 350) || (key >= 4690 && key < 4740);
+        if (key < 10) {
+            r.set("T02", 1);  // the platform's system mailboxes
+        } else if (key == DemoSite::kSampleAlarmKey) {
+            r = alarmRecord(key, seq);
+            r.fields[3].second = "Fire alarm building 47";
+            r.set("T30", 10);
+            r.set("T15", 0);
+            r.set("T82", 2);
+        } else if (isAlarm) {
+            r = alarmRecord(key, seq);
+        } else if (key >= 5000 && key < 5100) {
+            const int n = static_cast<int>(key - 5000);
+            const int function = n < 88 ? n % mailbox::kAlarmInFunctionCount : n == 88 ? 25 : n % 4;
+            r = alarmInRecord(key, function, alarmKeys, seq);
+        } else if (key >= 6000 && key < 6200) {
+            r.set("T02", 21 + 10 * seq.below(3));  // ordinary mailboxes of the platform
+            r.set("T33", format("Voice mailbox %d", static_cast<int>(key)));
+        } else {
+            r.set("T02", 11);
+        }
+        r.set("T01", static_cast<int>(key));
+        for (const auto& [name, value] : r.fields) {
+            if (!table.Replace(name, value.c_str())) {
+                error = "cannot write vm001.dbf: " + CDatabase::LastError();
+                return false;
+            }
+        }
+    }
+    table.Flush();
+    table.Unlock();
+    return true;
+}
+
+bool writeGroupTables(std::string& error)
+{
+    CDatabase groups;
+    if (!groups.Create("\\db1\\kxgroups.dbf", {{"IDXG", 'C', 3, 0}, {"NAME", 'C', 39, 0}, {"NUMBER", 'N', 3, 0}})) {
+        error = "cannot create kxgroups.dbf: " + CDatabase::LastError();
+        return false;
+    }
+    ScopedClose closeGroups(groups);
+    Sequence seq;
+    for (const Group& g : kGroups) {
+        groups.Append();
+        groups.Bottom();
+        groups.Replace("IDXG", format("%03d", g.number).c_str());
+        groups.Replace("NAME", g.name);
+        groups.Replace("NUMBER", g.number);
+
+        // Member tables for most groups; 28 and 29 have none ("Not generated or empty").
+        if (g.number < 10 || g.number >= 28)
+            continue;
+        CDatabase members;
+        const std::string path = format("\\db1\\kxagrp%d.dbf", g.number);
+        if (!members.Create(path.c_str(), {{"NAME", 'C', 30, 0}, {"TT1", 'C', 25, 0}, {"TY1", 'C', 3, 0},
+                                           {"TT2", 'C', 25, 0}, {"TY2", 'C', 3, 0}})) {
+            error = "cannot create " + path + ": " + CDatabase::LastError();
+            return false;
+        }
+        ScopedClose closeMembers(members);
+        const int count = g.number == 26 ? 0 : 3 + seq.below(6);
+        for (int i = 0; i < count; ++i) {
+            members.Append();
+            members.Bottom();
+            std::string name = std::string(kFirstNames[seq.below(24)]) + " " + kLastNames[seq.below(12)];
+            members.Replace("NAME", name.c_str());
+            members.Replace("TT1", format("0301234%03d", seq.below(40)).c_str());
+            members.Replace("TY1", kPhoneTypes[seq.below(24)]);
+        }
+    }
+    return true;
+}
+
+bool writePlatformDirectory(const std::string& root, std::string& error)
+{
+    const std::string kxt = root + "/kxt";
+    for (const char* module : {"kxarun", "kxaddiconv", "_rec1am", "_dial_s1", "kxawdcall", "kxaping", "kxaservw",
+                               "kxaemailin", "kxadist"}) {
+        if (!writeTextFile(kxt + "/" + module + ".kxe", {std::string("; voice module ") + module}, error))
+            return false;
+    }
+    // Post-queue template and queue 1 (lines 1 to 4 belong to it).
+    std::vector<FIELD4INFO> fields;
+    for (int i = 1; i <= 41; ++i)
+        fields.push_back({mailbox::PhysicalName(i), 'N', 4, 0});
+    for (int queue : {0, 1}) {
+        CDatabase table;
+        const std::string path = queue == 0 ? std::string("\\kxt\\kxtpost.dbf") : format("\\kxt\\kxtpost%d.dbf", queue);
+        if (!table.Create(path.c_str(), fields)) {
+            error = "cannot create " + path + ": " + CDatabase::LastError();
+            return false;
+        }
+        ScopedClose closer(table);
+        for (int line = 1; line <= 30; ++line) {
+            table.Append();
+            table.Bottom();
+            table.Replace("T01", line);
+            table.Replace("T41", queue == 1 && line <= 4 ? 0 : -9);
+        }
+    }
+    // The queue tables' index files belong to the line server; the console
+    // only copies them, so any content stands in for them here.
+    const std::vector<std::string> index = {"kxtpost index"};
+    return writeTextFile(kxt + "/kxtpost.ndx", index, error) && writeTextFile(kxt + "/kxtpost1.ndx", index, error) &&
+           writeTextFile(kxt + "/kxtpost1.cgp", {"kxtpost1"}, error);
+}
+
+}  // namespace
+
+bool DemoSite::build(const std::string& rootArgument, std::string& error)
+{
+    if (rootArgument.empty()) {
+        error = "no directory given";
+        return false;
+    }
+    if (!isEmptyOrMissing(rootArgument)) {
+        error = rootArgument + " exists and is not empty";
+        return false;
+    }
+    if (!makeDirectory(rootArgument, error))
+        return false;
+    char resolved[PATH_MAX];
+    if (!::realpath(rootArgument.c_str(), resolved)) {
+        error = "cannot resolve " + rootArgument + ": " + std::strerror(errno);
+        return false;
+    }
+    const std::string root = resolved;
+    SitePaths::configure(root, {});
+    for (const char* dir : {"/windows", "/windows/system32", "/db1", "/kxt", "/work", "/work/log"})
+        if (!makeDirectory(root + dir, error))
+            return false;
+    return writeIniFiles(root + "/windows", error) && writeMailboxTable(error) && writeGroupTables(error) &&
+           writePlatformDirectory(root, error);
+}
+
+}  // namespace kx::ctl

@@ -1,0 +1,111 @@
+// kxalarmctl record / field: one key's record of the mailbox table.
+
+#include "app/ctl/CtlCommand.h"
+#include "core/CDatabase.h"
+#include "core/Configuration.h"
+#include "core/MailboxLayout.h"
+#include "platform/TextEncoding.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kx::ctl {
+
+namespace {
+
+// Opens the mailbox table and checks that the key has a record.
+int openKey(CDatabase& table, const std::string& keyText, long& key)
+{
+    if (!ParseNumber(keyText, key) || key < 0)
+        return Fail("'" + keyText + "' is not a key");
+    const std::string path = config::MailboxTablePath();
+    if (!table.Open(path.c_str()))
+        return Fail("cannot open the mailbox table " + Cp1252ToUtf8(path) + ": " + CDatabase::LastError(), 2);
+    if (mailbox::RecordOfKey(key) > table.RecCount()) {
+        table.Close();
+        return Fail("key " + keyText + " has no record (the table holds keys 0 to " +
+                    std::to_string(static_cast<long>(table.RecCount()) - 1) + ")");
+    }
+    table.Go(mailbox::RecordOfKey(key));
+    return kExitOk;
+}
+
+// Numbers stand right-justified in their fields; they are shown as they read.
+std::string shown(const std::string& physical, const std::string& value)
+{
+    int position = 0;
+    if (physical.size() == 3 && (physical[0] == 'T' || physical[0] == 't'))
+        position = std::atoi(physical.c_str() + 1);
+    if (position < 1 || position > mailbox::kFieldCount || !mailbox::IsNumericPosition(position))
+        return Cp1252ToUtf8(value);
+    const std::size_t start = value.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : value.substr(start);
+}
+
+}  // namespace
+
+int RunRecord(const Arguments& args)
+{
+    const Command& self = *FindCommand("record");
+    if (args.size() != 1)
+        return UsageError(self, "expects one KEY");
+    CDatabase table;
+    long key = 0;
+    if (int code = openKey(table, args[0], key))
+        return code;
+    ScopedClose closer(table);
+    for (int position = 1; position <= mailbox::kFieldCount; ++position) {
+        const std::string physical = mailbox::PhysicalName(position);
+        std::string value;
+        table.Read(physical.c_str(), value);
+        std::printf("%s\t%s\t%s\n", physical.c_str(), mailbox::LogicalName(position), shown(physical, value).c_str());
+    }
+    return kExitOk;
+}
+
+int RunField(const Arguments& args)
+{
+    const Command& self = *FindCommand("field");
+    if (args.empty())
+        return UsageError(self, "expects get or set");
+    if (args[0] == "get") {
+        if (args.size() != 3)
+            return UsageError(self, "get expects KEY PHYSICAL");
+        CDatabase table;
+        long key = 0;
+        if (int code = openKey(table, args[1], key))
+            return code;
+        ScopedClose closer(table);
+        std::string value;
+        if (!table.Read(args[2].c_str(), value))
+            return Fail("the mailbox table has no field " + args[2]);
+        std::printf("%s\n", shown(args[2], value).c_str());
+        return kExitOk;
+    }
+    if (args[0] == "set") {
+        if (args.size() != 4)
+            return UsageError(self, "set expects KEY LOGICAL VALUE");
+        long key = 0;
+        if (!ParseNumber(args[1], key) || key < 0)
+            return Fail("'" + args[1] + "' is not a key");
+        std::string value;
+        if (!ToCp1252(args[3], value))
+            return kExitFailed;
+        CDatabase table;
+        const std::string path = config::MailboxTablePath();
+        table.Open(path.c_str());  // a table that is not open makes the write return 0
+        ScopedClose closer(table);
+        const int result = mailbox::WriteField(table, mailbox::RecordOfKey(key), static_cast<unsigned long>(key),
+                                               args[2].c_str(), value.c_str());
+        if (result == 1)
+            return kExitOk;
+        if (result == -1)
+            return Fail("unknown logical name " + args[2], 3);
+        if (!table.IsOpen())
+            return Fail("cannot open the mailbox table " + Cp1252ToUtf8(path) + ": " + CDatabase::LastError(), 2);
+        return Fail("the field could not be written: " + CDatabase::LastError(), 2);
+    }
+    return UsageError(self, "unknown form " + args[0]);
+}
+
+}  // namespace kx::ctl

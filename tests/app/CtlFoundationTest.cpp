@@ -1,0 +1,116 @@
+// kxalarmctl end to end on a demo site: demo, record, field and profile.
+
+#include "tests/app/CtlRunner.h"
+#include "tests/common/TempSite.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace kx {
+namespace {
+
+// One demo site for the whole suite (making it takes a moment); each test
+// that changes it works on its own copy.
+class CtlFoundationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_demo = new test::TempSite();
+        std::filesystem::remove_all(s_demo->root());
+        const test::CtlResult r = test::RunCtl({"demo", s_demo->root()});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_demo;
+        s_demo = nullptr;
+    }
+    void SetUp() override
+    {
+        std::filesystem::copy(s_demo->root(), site.root(),
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    }
+
+    test::CtlResult ctl(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--root", site.root()});
+        return test::RunCtl(args, site.path("work"));
+    }
+
+    static test::TempSite* s_demo;
+    test::TempSite site;
+};
+
+test::TempSite* CtlFoundationTest::s_demo = nullptr;
+
+TEST_F(CtlFoundationTest, DemoSiteHasTheWholeLayout)
+{
+    for (const char* f : {"windows/kxaconf.ini", "windows/kxpers.ini", "windows/kxalarm.ini", "db1/vm001.dbf",
+                          "db1/kxgroups.dbf", "db1/kxagrp10.dbf", "kxt/kxtpost.dbf", "kxt/kxtpost.ndx",
+                          "kxt/kxarun.kxe", "work"})
+        EXPECT_TRUE(site.exists(f)) << f;
+    // A second demo into a non-empty directory is refused.
+    const test::CtlResult again = test::RunCtl({"demo", site.root()});
+    EXPECT_NE(again.exitCode, 0);
+    EXPECT_NE(again.err.find("not empty"), std::string::npos);
+}
+
+TEST_F(CtlFoundationTest, RecordPrintsAllNinetyNineFields)
+{
+    const test::CtlResult r = ctl({"record", "4711"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::vector<std::string> rows;
+    while (std::getline(lines, line))
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 99u);
+    EXPECT_EQ(rows[0], "T01\tindex\t4711");
+    EXPECT_EQ(rows[1], "T02\tstatus\t91");
+    EXPECT_EQ(rows[32], "T33\ttext_opt1\tFire alarm building 47");
+    EXPECT_EQ(rows[98].substr(0, 13), "T99\tnum1_16\t");
+
+    EXPECT_NE(ctl({"record", "10000"}).exitCode, 0);
+    EXPECT_NE(ctl({"record", "x"}).exitCode, 0);
+}
+
+TEST_F(CtlFoundationTest, FieldSetAndGetWithTheirExitCodes)
+{
+    EXPECT_EQ(ctl({"field", "set", "4711", "text_opt1", "Brandmelder S\xC3\xBC" "d"}).exitCode, 0);
+    EXPECT_EQ(ctl({"field", "get", "4711", "T33"}).out, "Brandmelder S\xC3\xBC" "d\n");
+    EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm4", "12"}).exitCode, 0);
+    EXPECT_EQ(ctl({"field", "get", "4711", "T30"}).out, "12\n");
+    EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm9", "12"}).exitCode, 3);
+    std::filesystem::rename(site.path("db1/vm001.dbf"), site.path("db1/gone.dbf"));
+    EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm4", "12"}).exitCode, 2);
+}
+
+TEST_F(CtlFoundationTest, ProfileCallsAsTheConsoleMakesThem)
+{
+    EXPECT_EQ(ctl({"profile", "get", "kxalarm.ini", "CONFIG", "lastalarmkey"}).out, "4999\n");
+    EXPECT_EQ(ctl({"profile", "get", "kxalarm.ini", "config", "nokey", "dflt"}).out, "dflt\n");
+    EXPECT_EQ(ctl({"profile", "getint", "kxalarm.ini", "config", "nokey", "-9"}).out, "-9\n");
+    ASSERT_EQ(ctl({"profile", "set", "kxalarm.ini", "config", "NewKey", "a b"}).exitCode, 0);
+    EXPECT_EQ(ctl({"profile", "get", "kxalarm.ini", "config", "newkey"}).out, "a b\n");
+    ASSERT_EQ(ctl({"profile", "delete", "kxalarm.ini", "config", "NewKey"}).exitCode, 0);
+    EXPECT_EQ(ctl({"profile", "get", "kxalarm.ini", "config", "newkey"}).out, "\n");
+    // A stored path instead of a bare name.
+    ASSERT_EQ(ctl({"profile", "set", "\\work\\x.ini", "s", "k", "v"}).exitCode, 0);
+    EXPECT_EQ(site.read("work/x.ini"), "[s]\r\nk=v\r\n");
+    EXPECT_EQ(ctl({"profile", "bogus"}).exitCode, 64);
+}
+
+TEST_F(CtlFoundationTest, HelpEverywhere)
+{
+    EXPECT_EQ(test::RunCtl({"--help"}).exitCode, 0);
+    for (const char* command : {"demo", "record", "field", "profile"}) {
+        const test::CtlResult r = test::RunCtl({command, "--help"});
+        EXPECT_EQ(r.exitCode, 0) << command;
+        EXPECT_NE(r.out.find("usage:"), std::string::npos) << command;
+    }
+    EXPECT_EQ(test::RunCtl({"nothing"}).exitCode, 64);
+}
+
+}  // namespace
+}  // namespace kx
