@@ -11,6 +11,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
@@ -159,21 +160,25 @@ bool writeIniFiles(const std::string& windir, std::string& error)
 
 // The fields of one key of the mailbox table, by physical name.
 struct RecordValues {
-    std::vector<std::pair<const char*, std::string>> fields;
+    std::vector<std::pair<std::string, std::string>> fields;
     void set(const char* name, std::string value) { fields.emplace_back(name, std::move(value)); }
     void set(const char* name, int value) { fields.emplace_back(name, std::to_string(value)); }
+    // Starts from the fields the console writes when it adds or frees a key.
+    void setAll(const std::vector<mailbox::FieldWrite>& writes)
+    {
+        for (const mailbox::FieldWrite& w : writes)
+            fields.emplace_back(mailbox::PhysicalName(mailbox::PositionOfLogicalName(w.logicalName)), w.value);
+    }
 };
 
 RecordValues alarmRecord(long key, Sequence& seq)
 {
     RecordValues r;
+    r.setAll(mailbox::NewRecordWrites(key, true));
     const int type = seq.below(12);
-    r.set("T02", 91);
-    r.set("T14", 1);   // p_mbx_r
-    r.set("T21", 8);   // type_msg
     r.set("T33", format(kAlarmNames[type], static_cast<int>(key)));
     if (seq.below(25) == 0)
-        r.fields.back().second.clear();  // an alarm without a name
+        r.set("T33", "");  // an alarm without a name
     // Groups: mostly real ones, some pseudo groups and a few that do not exist.
     const int g = seq.below(30);
     int group = g < 24 ? 10 + g % 20 : g < 26 ? 8 : g < 28 ? 9 : 77;
@@ -194,8 +199,7 @@ RecordValues alarmRecord(long key, Sequence& seq)
 RecordValues alarmInRecord(long key, int function, const std::vector<long>& alarmKeys, Sequence& seq)
 {
     RecordValues r;
-    r.set("T02", 92);
-    r.set("T24", 1);  // p_msg_f
+    r.setAll(mailbox::NewRecordWrites(key, false));
     r.set("T30", function);
     r.set("T33", seq.below(10) == 0 ? std::string() : format("Incoming %d", static_cast<int>(key)));
     const int launch = seq.below(8);
@@ -245,7 +249,7 @@ bool writeMailboxTable(std::string& error)
             r.set("T02", 1);  // the platform's system mailboxes
         } else if (key == DemoSite::kSampleAlarmKey) {
             r = alarmRecord(key, seq);
-            r.fields[3].second = "Fire alarm building 47";
+            r.set("T33", "Fire alarm building 47");
             r.set("T30", 10);
             r.set("T15", 0);
             r.set("T82", 2);
@@ -259,11 +263,15 @@ bool writeMailboxTable(std::string& error)
             r.set("T02", 21 + 10 * seq.below(3));  // ordinary mailboxes of the platform
             r.set("T33", format("Voice mailbox %d", static_cast<int>(key)));
         } else {
-            r.set("T02", 11);
+            r.setAll(mailbox::FreedRecordWrites());
         }
         r.set("T01", static_cast<int>(key));
+        // Through the console's own logical-name write, so numbers are written
+        // as the console writes them (a one-blank text becomes 0).
         for (const auto& [name, value] : r.fields) {
-            if (!table.Replace(name, value.c_str())) {
+            const char* logical = mailbox::LogicalName(std::atoi(name.c_str() + 1));
+            if (mailbox::WriteField(table, mailbox::RecordOfKey(key), static_cast<unsigned long>(key), logical,
+                                    value.c_str()) != 1) {
                 error = "cannot write vm001.dbf: " + CDatabase::LastError();
                 return false;
             }
