@@ -2,45 +2,38 @@
 
 #include "platform/TextEncoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 namespace kx::ctl {
 
-int RunDemo(const Arguments& args);
-int RunRecord(const Arguments& args);
-int RunField(const Arguments& args);
-int RunProfile(const Arguments& args);
+namespace {
+
+std::vector<std::pair<int, Command>>& registry()
+{
+    static std::vector<std::pair<int, Command>> commands;
+    return commands;
+}
+
+}  // namespace
+
+CommandRegistration::CommandRegistration(int rank, Command command)
+{
+    auto& commands = registry();
+    auto at = std::find_if(commands.begin(), commands.end(), [rank](const auto& c) { return c.first > rank; });
+    commands.insert(at, {rank, command});
+}
 
 const std::vector<Command>& AllCommands()
 {
-    static const std::vector<Command> commands = {
-        {"demo", "demo DIR",
-         "Makes a complete demonstration site in DIR: DIR/windows (the INI files), DIR/db1 (vm001.dbf with\n"
-         "keys 0-9999, the group table and member tables), DIR/kxt (modules and post-queue templates) and\n"
-         "DIR/work. Use it with --root DIR from DIR/work. DIR must not exist or be empty.",
-         RunDemo},
-        {"record", "record KEY",
-         "Prints the 99 fields of the key's record of the mailbox table, one per line:\n"
-         "physical name, logical name and the value, tab-separated. Values lose their trailing\n"
-         "blanks, numbers also the leading blanks of their right-justified fields.",
-         RunRecord},
-        {"field", "field get KEY PHYSICAL | field set KEY LOGICAL VALUE",
-         "get: prints the text of a field by its physical name (T01..T99), trimmed as record does.\n"
-         "set: writes a field by its logical name as the console does (numeric fields take the value's\n"
-         "leading number). Exit 0 when written, 2 when the table could not be opened or written,\n"
-         "3 for an unknown logical name.",
-         RunField},
-        {"profile",
-         "profile get FILE SECTION KEY [DEFAULT] | getint FILE SECTION KEY DEFAULT | "
-         "set FILE SECTION KEY VALUE | delete FILE SECTION [KEY]",
-         "The private-profile calls exactly as the console makes them. A bare FILE is the one in the\n"
-         "Windows directory; any other FILE is a stored Windows path. get reads with a 256-byte buffer,\n"
-         "getint prints the value as the console's integer read gives it, delete without KEY deletes the\n"
-         "section.",
-         RunProfile},
-    };
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> list;
+        for (const auto& [rank, command] : registry())
+            list.push_back(command);
+        return list;
+    }();
     return commands;
 }
 

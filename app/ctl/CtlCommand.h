@@ -21,8 +21,15 @@ struct Command {
     int (*run)(const Arguments& args);
 };
 
+// Every command, in the order of their registrations' ranks.
 const std::vector<Command>& AllCommands();
 const Command* FindCommand(const std::string& name);
+
+// Each command's file registers it with a static object of this type; the
+// rank orders the commands in the usage text.
+struct CommandRegistration {
+    CommandRegistration(int rank, Command command);
+};
 
 // Prints "kxalarmctl: <message>" to standard error; returns `code`.
 int Fail(const std::string& message, int code = kExitFailed);

@@ -108,4 +108,19 @@ int RunField(const Arguments& args)
     return UsageError(self, "unknown form " + args[0]);
 }
 
+
+namespace {
+const CommandRegistration recordRegistration(20, {"record", "record KEY",
+    "Prints the 99 fields of the key's record of the mailbox table, one per line:\n"
+    "physical name, logical name and the value, tab-separated. Values lose their trailing\n"
+    "blanks, numbers also the leading blanks of their right-justified fields.",
+    RunRecord});
+const CommandRegistration fieldRegistration(21, {"field", "field get KEY PHYSICAL | field set KEY LOGICAL VALUE",
+    "get: prints the text of a field by its physical name (T01..T99), trimmed as record does.\n"
+    "set: writes a field by its logical name as the console does (numeric fields take the value's\n"
+    "leading number). Exit 0 when written, 2 when the table could not be opened or written,\n"
+    "3 for an unknown logical name.",
+    RunField});
+}  // namespace
+
 }  // namespace kx::ctl
