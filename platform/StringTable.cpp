@@ -1,14 +1,15 @@
 #include "platform/StringTable.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <mutex>
+#include <unordered_map>
 
 namespace kx {
 
 namespace {
 
-// Sorted by number. Context "Strings" for the translation tools.
+// Context "Strings" for the translation tools. Each subsystem keeps its own
+// texts together in a block of its own numbers.
 const std::vector<std::pair<int, const char*>> kEntries = {
     {str::AppTitle, KX_TRANSLATE_NOOP("Strings", "Alarm Control Center Tellmark")},
     {str::Error, KX_TRANSLATE_NOOP("Strings", "Error")},
@@ -157,9 +158,9 @@ std::function<std::string(int, std::string_view)> g_translator;
 
 const char* englishText(int id)
 {
-    auto it = std::lower_bound(kEntries.begin(), kEntries.end(), id,
-                               [](const auto& entry, int value) { return entry.first < value; });
-    return it != kEntries.end() && it->first == id ? it->second : nullptr;
+    static const std::unordered_map<int, const char*> byNumber(kEntries.begin(), kEntries.end());
+    auto it = byNumber.find(id);
+    return it != byNumber.end() ? it->second : nullptr;
 }
 
 }  // namespace

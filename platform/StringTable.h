@@ -63,7 +63,9 @@ enum : int {
     WatchdogTitle = 61721,
     InvalidWatchdogInterval = 61722,
 
-    // Texts of our own numbering, beginning at 62000.
+    // Texts of our own numbering: 62000..62999 core and the main window,
+    // 63000..63999 the settings dialogs and number handling; later
+    // subsystems take the next thousands.
     OwnTextsBegin = 62000,
     AlarmKindFirst = 62000,           // 62000..62005: the alarm kinds 0..5
     AlarmTypeFirst = 62010,           // 62010..62021: the alarm types 0..11

@@ -1,0 +1,29 @@
+#pragma once
+// Where data meet widgets: tables and INI files hold Windows-1252 bytes,
+// widgets show QStrings. The console's own texts (string table, messages)
+// are UTF-8.
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kx::ui {
+
+// Data bytes (Windows-1252) to a widget text.
+QString fromBytes(std::string_view cp1252);
+// A widget text to data bytes; nullopt when it holds a character that
+// Windows-1252 cannot store (the caller refuses the input).
+std::optional<std::string> toBytes(const QString& text);
+// The same, with '?' for characters Windows-1252 cannot store.
+std::string toBytesLossy(const QString& text);
+
+// The console's own UTF-8 texts.
+inline QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+// A numbered text of the string table.
+QString tr(int stringId);
+
+}  // namespace kx::ui
