@@ -215,12 +215,12 @@ std::string FillNumber(std::string_view text, long number)
         if (j < text.size() && text[j] == 'l')
             ++j;
         if (!filled && j < text.size() && (text[j] == 'd' || text[j] == 'i' || text[j] == 'u')) {
-            std::string spec(text.substr(i, j - i));
-            if (spec.back() == 'l')
-                spec.pop_back();
-            spec += "ld";
+            std::string conversion(text.substr(i, j - i));
+            if (conversion.back() == 'l')
+                conversion.pop_back();
+            conversion += "ld";
             char buf[64];
-            std::snprintf(buf, sizeof buf, spec.c_str(), number);
+            std::snprintf(buf, sizeof buf, conversion.c_str(), number);
             out += buf;
             filled = true;
             i = j;

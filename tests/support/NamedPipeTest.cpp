@@ -1,0 +1,471 @@
+// CNamedPipe with real peers: threads and processes on Unix-domain sockets in
+// a private pipe directory.
+#include <kxsupport/NamedPipe.h>
+
+#include "SupportTestUtil.h"
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+
+using kxtest::Eventually;
+using kxtest::MsSince;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr const char* kName = "kxtest";
+
+// A server with one instance, ready for a client.
+void ListenServer(CNamedPipe& server, int maxInstances = 1, const char* name = kName)
+{
+    ASSERT_EQ(server.InitServer(name), 1);
+    ASSERT_EQ(server.Connect(maxInstances, 0), 0);  // nobody there yet
+    ASSERT_EQ(server.GetState(), CNamedPipe::stateWaiting);
+}
+
+void ConnectPair(CNamedPipe& server, CNamedPipe& client, const char* name = kName)
+{
+    ListenServer(server, 1, name);
+    ASSERT_EQ(client.InitClient(nullptr, name), 1);
+    ASSERT_EQ(client.Connect(1, 0), 1);
+    ASSERT_EQ(server.Connect(1, 0), 1);
+}
+
+// Runs `child` in a forked process; returns its exit status.
+template <class F>
+pid_t Fork(F child)
+{
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        int code = child();
+        ::_exit(code);
+    }
+    return pid;
+}
+
+int WaitExit(pid_t pid)
+{
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+class NamedPipeTest : public kxtest::PipeDirTest {};
+
+TEST_F(NamedPipeTest, ServerAndClientInTwoThreads)
+{
+    std::string received;
+    std::thread server([&] {
+        CNamedPipe pipe;
+        ASSERT_EQ(pipe.InitServer(kName), 1);
+        ASSERT_EQ(pipe.Connect(1, 1), 1);  // waits for the client
+        ASSERT_EQ(pipe.ReadString(received, 1), 1);
+        ASSERT_EQ(pipe.WriteString(("re:" + received).c_str()), 1);
+        char bye[8];
+        EXPECT_EQ(pipe.ReadString(bye, 1), 0);  // client has gone
+        pipe.Disconnect();
+    });
+    CNamedPipe client;
+    ASSERT_EQ(client.InitClient(".", kName), 1);
+    ASSERT_TRUE(Eventually([&] { return client.Connect(1, 0) == 1; }));
+    EXPECT_EQ(client.GetState(), CNamedPipe::stateConnected);
+    EXPECT_EQ(client.GetConnectionCount(), 1);
+    ASSERT_EQ(client.WriteString("hello"), 1);
+    char reply[32];
+    ASSERT_EQ(client.ReadString(reply, 1), 1);
+    EXPECT_STREQ(reply, "re:hello");
+    client.Disconnect();
+    server.join();
+    EXPECT_EQ(received, "hello");
+}
+
+TEST_F(NamedPipeTest, ServerAndClientInTwoProcesses)
+{
+    CNamedPipe server;
+    ListenServer(server);
+    pid_t child = Fork([] {
+        CNamedPipe client;
+        if (!client.InitClient(nullptr, kName) || !client.Connect(1, 0))
+            return 2;
+        if (!client.WriteString("from child"))
+            return 3;
+        std::string reply;
+        if (!client.ReadString(reply, "", 50) || reply != "ack")
+            return 4;
+        return 0;
+    });
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(server.Connect(1, 1), 1);
+    std::string text;
+    ASSERT_EQ(server.ReadString(text, "", 50), 1);
+    EXPECT_EQ(text, "from child");
+    ASSERT_EQ(server.WriteString("ack"), 1);
+    EXPECT_EQ(WaitExit(child), 0);
+    EXPECT_EQ(server.IsConnected(), 0);  // the child process has ended
+}
+
+TEST_F(NamedPipeTest, StringsBackToBackAreReadOneByOne)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(client.WriteString("one"), 1);
+    ASSERT_EQ(client.WriteString(""), 1);
+    ASSERT_EQ(client.WriteBuffer("two\0three\0", 10), 1);
+    for (const char* want : {"one", "", "two", "three"}) {
+        char buf[16];
+        ASSERT_EQ(server.ReadString(buf, "", 20), 1);
+        EXPECT_STREQ(buf, want);
+    }
+    EXPECT_EQ(server.GetBufferedCount(), 0u);
+}
+
+TEST_F(NamedPipeTest, NonWaitingServerConnectPollsUntilClientArrives)
+{
+    CNamedPipe server, client;
+    ASSERT_EQ(server.InitServer(kName), 1);
+    EXPECT_EQ(server.Connect(1, 0), 0);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateWaiting);
+    EXPECT_EQ(server.Connect(1, 0), 0);  // still the same instance
+    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+    ASSERT_EQ(client.Connect(1, 0), 1);  // the instance exists: the client gets in
+    ASSERT_EQ(server.Connect(1, 0), 1);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateConnected);
+    EXPECT_EQ(server.GetConnectionCount(), 1);
+    ASSERT_EQ(server.WriteChar('z'), 1);
+    ASSERT_EQ(server.WriteChar('\n'), 1);
+    ASSERT_TRUE(Eventually([&] { return client.TestCharOvl('\n') == 1; }));
+    EXPECT_EQ(client.TestChar('q'), 0);
+    char c = 0;
+    ASSERT_EQ(client.ReadChar(c), 1);
+    EXPECT_EQ(c, 'z');
+    ASSERT_EQ(client.ReadChar(c), 1);
+    EXPECT_EQ(c, '\n');
+    EXPECT_EQ(client.ReadChar(c), 0);
+}
+
+TEST_F(NamedPipeTest, ReadStringTimeOutZeroReturnsAtOnceAndKeepsBytes)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(client.WriteBuffer("abc", 3), 1);
+    ASSERT_TRUE(Eventually([&] { return server.TestChar('c') == 1; }));
+    char buf[16];
+    auto start = Clock::now();
+    EXPECT_EQ(server.ReadString(buf, "", 0), 0);
+    EXPECT_EQ(server.ReadString(buf, 0), 0);
+    EXPECT_LT(MsSince(start), 100);
+    EXPECT_EQ(server.GetBufferedCount(), 3u);
+
+    start = Clock::now();
+    EXPECT_EQ(server.ReadString(buf, "", 2), 0);  // 200 ms, still no NUL
+    EXPECT_GE(MsSince(start), 180);
+
+    ASSERT_EQ(client.WriteBuffer("de\0", 3), 1);
+    ASSERT_EQ(server.ReadString(buf, "", 20), 1);
+    EXPECT_STREQ(buf, "abcde");
+}
+
+TEST_F(NamedPipeTest, AllInstancesBusy)
+{
+    CNamedPipe server1, client1;
+    ConnectPair(server1, client1);
+
+    CNamedPipe client2;
+    ASSERT_EQ(client2.InitClient(nullptr, kName), 1);
+    EXPECT_EQ(client2.Connect(1, 0), 0);
+    EXPECT_EQ(client2.GetState(), CNamedPipe::stateIdle);
+    // Time-out form: waits 300 ms for a free instance, then gives up.
+    auto start = Clock::now();
+    EXPECT_EQ(client2.Connect(1, "", 3), 0);
+    EXPECT_GE(MsSince(start), 280);
+    EXPECT_EQ(client2.Connect(1, "", 0), 0);
+
+    // The maximum of one instance is reached: no second server instance.
+    CNamedPipe server2;
+    ASSERT_EQ(server2.InitServer(kName), 1);
+    EXPECT_EQ(server2.Connect(1, 0), 0);
+    EXPECT_EQ(server2.GetState(), CNamedPipe::stateIdle);
+
+    // A waiting client gets the next instance that becomes free.
+    std::atomic<int> waited{-1};
+    std::thread waiter([&] { waited = client2.Connect(1, 1); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(waited.load(), -1);
+    // A second instance is allowed with maximum 2; the waiting client takes it.
+    ASSERT_TRUE(Eventually([&] { return server2.Connect(2, 0) == 1; }));
+    waiter.join();
+    EXPECT_EQ(waited.load(), 1);
+    ASSERT_EQ(client2.WriteString("second"), 1);
+    char buf[16];
+    ASSERT_EQ(server2.ReadString(buf, "", 20), 1);
+    EXPECT_STREQ(buf, "second");
+}
+
+TEST_F(NamedPipeTest, ClientFindsNoPipeWithoutWaiting)
+{
+    CNamedPipe client;
+    ASSERT_EQ(client.InitClient(nullptr, "nobody-serves-this"), 1);
+    auto start = Clock::now();
+    EXPECT_EQ(client.Connect(1, 1), 0);
+    EXPECT_EQ(client.Connect(1, "", -1), 0);
+    EXPECT_LT(MsSince(start), 250);
+    EXPECT_EQ(client.GetState(), CNamedPipe::stateIdle);
+}
+
+TEST_F(NamedPipeTest, NamesAreCheckedAndMatchedWithoutCase)
+{
+    CNamedPipe pipe;
+    EXPECT_EQ(pipe.InitServer(nullptr), 0);
+    EXPECT_EQ(pipe.InitServer(""), 0);
+    EXPECT_EQ(pipe.InitServer(std::string(40, 'n').c_str()), 0);
+    EXPECT_EQ(pipe.InitClient(std::string(40, 's').c_str(), "x"), 0);
+    EXPECT_EQ(pipe.GetRole(), CNamedPipe::roleNone);
+    EXPECT_EQ(pipe.Connect(1, 0), 0);
+    EXPECT_EQ(pipe.Disconnect(), 0);
+
+    CNamedPipe server, client;
+    ConnectPair(server, client, "Kx/Odd%Name");  // '/' and '%' are escaped
+    CNamedPipe remote;
+    ASSERT_EQ(remote.InitClient("otherhost", "Kx/Odd%Name"), 1);
+    EXPECT_EQ(remote.Connect(1, 0), 0);  // only the local computer is reachable
+    EXPECT_EQ(remote.Connect(1, "", 5), 0);
+    client.Disconnect();
+    ASSERT_EQ(client.InitClient(nullptr, "KX/ODD%NAME"), 1);
+    server.Disconnect();
+    ListenServer(server, 1, "kx/odd%name");
+    EXPECT_EQ(client.Connect(1, 0), 1);
+}
+
+TEST_F(NamedPipeTest, InstanceTimeOutClosesItAndDisconnectMakesANewOne)
+{
+    CNamedPipe server;
+    ASSERT_EQ(server.InitServer(kName), 1);
+    auto start = Clock::now();
+    EXPECT_EQ(server.Connect(1, "", 2), 0);
+    EXPECT_GE(MsSince(start), 180);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateIdle);
+    struct stat st;
+    EXPECT_NE(::stat((PipeDir() + "/kxtest.0").c_str(), &st), 0);  // instance gone
+
+    std::thread late([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        CNamedPipe client;
+        client.InitClient(nullptr, kName);
+        if (client.Connect(1, 0))
+            client.WriteString("late");
+    });
+    ASSERT_EQ(server.Connect(1, "", 20), 1);
+    char buf[8];
+    ASSERT_EQ(server.ReadString(buf, "", 20), 1);
+    EXPECT_STREQ(buf, "late");
+    late.join();
+
+    ASSERT_EQ(server.Disconnect(), 1);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateIdle);
+    ListenServer(server);
+    CNamedPipe client;
+    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+    ASSERT_EQ(client.Connect(1, 0), 1);
+    ASSERT_EQ(server.Connect(1, 0), 1);
+    EXPECT_EQ(server.GetConnectionCount(), 2);
+}
+
+TEST_F(NamedPipeTest, ServerDisconnectBreaksThePipeButDeliversWhatWasWritten)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(server.WriteString("last words"), 1);
+    ASSERT_EQ(server.Disconnect(), 1);
+    std::string text;
+    ASSERT_EQ(client.ReadString(text, 1), 1);
+    EXPECT_EQ(text, "last words");
+    EXPECT_EQ(client.IsConnected(), 0);
+    auto start = Clock::now();
+    EXPECT_EQ(client.ReadString(text, 1), 0);  // no endless wait on a dead pipe
+    EXPECT_LT(MsSince(start), 250);
+    EXPECT_EQ(client.WriteString("anyone?"), 0);  // and no SIGPIPE
+}
+
+TEST_F(NamedPipeTest, PeerVanishingMidStringEndsTheWait)
+{
+    CNamedPipe server;
+    ListenServer(server);
+    pid_t child = Fork([] {
+        CNamedPipe client;
+        if (!client.InitClient(nullptr, kName) || !client.Connect(1, 0))
+            return 2;
+        client.WriteBuffer("half a str", 10);
+        ::_exit(0);  // no NUL, no goodbye
+    });
+    ASSERT_EQ(server.Connect(1, 1), 1);
+    char buf[64];
+    auto start = Clock::now();
+    EXPECT_EQ(server.ReadString(buf, 1), 0);
+    EXPECT_EQ(server.ReadString(buf, "", -1), 0);
+    EXPECT_LT(MsSince(start), 2000);
+    EXPECT_EQ(server.GetBufferedCount(), 10u);
+    EXPECT_EQ(server.IsConnected(), 0);
+    EXPECT_EQ(server.TestCharOvl('h'), 0);
+    EXPECT_EQ(server.TestChar('h'), 1);
+    EXPECT_EQ(WaitExit(child), 0);
+}
+
+TEST_F(NamedPipeTest, LongStringNeverOverflowsTheCallersBuffer)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(client.WriteString("0123456789"), 1);
+    ASSERT_TRUE(Eventually([&] { return server.TestChar('\0') == 1; }));
+    char small[8] = "guard!";
+    EXPECT_EQ(server.ReadString(small, 1), 0);  // refused, not truncated
+    EXPECT_STREQ(small, "guard!");
+    char* p = small;
+    EXPECT_EQ(server.ReadString(p, 10, 0), 0);  // needs 11 with the NUL
+    char exact[11];
+    ASSERT_EQ(server.ReadString(exact, 0), 1);
+    EXPECT_STREQ(exact, "0123456789");
+    EXPECT_EQ(server.ReadString(static_cast<char*>(nullptr), 5, 0), 0);
+}
+
+TEST_F(NamedPipeTest, EndlessBytesWithoutNulStayBounded)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    const std::string flood(CNamedPipe::kMaxBuffered + 20000, 'x');
+    std::thread writer([&] { client.WriteBuffer(flood.data(), static_cast<uint32_t>(flood.size())); });
+    std::string text;
+    EXPECT_EQ(server.ReadString(text, 1), 0);  // gives up instead of growing
+    EXPECT_EQ(server.GetBufferedCount(), CNamedPipe::kMaxBuffered);
+    EXPECT_EQ(server.TestChar('y'), 0);
+    EXPECT_EQ(server.GetBufferedCount(), CNamedPipe::kMaxBuffered);
+    // Consuming makes room again.
+    char c;
+    ASSERT_EQ(server.ReadChar(c), 1);
+    EXPECT_EQ(c, 'x');
+    server.Disconnect();  // also ends a writer still waiting for room
+    writer.join();
+    EXPECT_EQ(server.GetBufferedCount(), 0u);
+}
+
+TEST_F(NamedPipeTest, DisconnectDropsBytesOfThePreviousClient)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(client.WriteBuffer("leftover", 8), 1);
+    ASSERT_TRUE(Eventually([&] { return server.TestChar('r') == 1; }));
+    server.Disconnect();
+    client.Disconnect();
+    ListenServer(server);
+    ASSERT_EQ(client.Connect(1, 0), 1);
+    ASSERT_EQ(server.Connect(1, 0), 1);
+    ASSERT_EQ(client.WriteString("fresh"), 1);
+    char buf[32];
+    ASSERT_EQ(server.ReadString(buf, "", 20), 1);
+    EXPECT_STREQ(buf, "fresh");
+}
+
+TEST_F(NamedPipeTest, CrashedServerLeavesNoBusyInstance)
+{
+    // A server process that dies leaves its socket file behind but not its
+    // lock: clients see no pipe, and a new server takes the slot again.
+    pid_t child = Fork([] {
+        CNamedPipe server;
+        if (!server.InitServer(kName))
+            return 2;
+        server.Connect(1, 0);
+        ::_exit(0);
+    });
+    ASSERT_EQ(WaitExit(child), 0);
+    struct stat st;
+    ASSERT_EQ(::stat((PipeDir() + "/kxtest.0").c_str(), &st), 0);
+
+    CNamedPipe client;
+    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+    auto start = Clock::now();
+    EXPECT_EQ(client.Connect(1, 1), 0);
+    EXPECT_LT(MsSince(start), 250);
+
+    CNamedPipe server;
+    ListenServer(server);
+    EXPECT_EQ(client.Connect(1, 0), 1);
+}
+
+TEST_F(NamedPipeTest, SocketModesFollowThePublicFlag)
+{
+    CNamedPipe priv, pub;
+    ListenServer(priv, 1, "private");
+    ASSERT_EQ(pub.InitServer("public"), 1);
+    pub.SetPublic();
+    EXPECT_EQ(pub.IsPublic(), 1);
+    ASSERT_EQ(pub.Connect(1, 0), 0);
+    struct stat st;
+    ASSERT_EQ(::stat((PipeDir() + "/private.0").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISSOCK(st.st_mode));
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat((PipeDir() + "/public.0").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666u);
+
+    // The time-out form never applies the public flag.
+    CNamedPipe timed;
+    ASSERT_EQ(timed.InitServer("timed"), 1);
+    timed.SetPublic();
+    std::thread t([&] { timed.Connect(1, "", 3); });
+    ASSERT_TRUE(Eventually([&] { return ::stat((PipeDir() + "/timed.0").c_str(), &st) == 0; }));
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    t.join();
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "connecting as another account needs root";
+    ASSERT_EQ(::chmod(PipeDir().c_str(), 0711), 0);
+    pid_t child = Fork([] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            return 2;
+        CNamedPipe a, b;
+        a.InitClient(nullptr, "private");
+        b.InitClient(nullptr, "public");
+        if (a.Connect(1, 0) != 0)
+            return 3;  // nobody else gets in by default
+        if (b.Connect(1, 0) != 1)
+            return 4;
+        return 0;
+    });
+    EXPECT_EQ(WaitExit(child), 0);
+}
+
+TEST_F(NamedPipeTest, CopiesShareTheConnectionWithoutDoubleRelease)
+{
+    CNamedPipe server, client;
+    ConnectPair(server, client);
+    ASSERT_EQ(server.WriteString("a"), 1);
+    {
+        CNamedPipe copy(client);
+        EXPECT_EQ(copy.GetState(), CNamedPipe::stateConnected);
+        char buf[4];
+        ASSERT_EQ(copy.ReadString(buf, "", 20), 1);
+        EXPECT_STREQ(buf, "a");
+    }
+    // The copy is gone; the connection still works through the original.
+    ASSERT_EQ(client.WriteString("b"), 1);
+    char buf[4];
+    ASSERT_EQ(server.ReadString(buf, "", 20), 1);
+    EXPECT_STREQ(buf, "b");
+
+    CNamedPipe other;
+    other = server;
+    other = other;
+    ASSERT_EQ(other.Disconnect(), 1);  // ends the shared instance for both
+    EXPECT_EQ(server.WriteString("x"), 0);
+    std::string text;
+    EXPECT_EQ(client.ReadString(text, "", 20), 0);
+    EXPECT_EQ(client.IsConnected(), 0);
+}

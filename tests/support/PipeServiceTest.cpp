@@ -1,0 +1,319 @@
+// CPipeService with real clients.
+#include <kxsupport/PipeService.h>
+
+#include "SupportTestUtil.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+using kxtest::Eventually;
+using kxtest::MsSince;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr const char* kName = "kxservice";
+
+// Records the progress texts of the workers.
+class RecordingService : public CPipeService {
+public:
+    using CPipeService::CPipeService;
+    ~RecordingService() override { Stop(2000, 1); }
+
+    void NewConsoleLine(const char* text) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_lines[text];
+    }
+    int Lines(const std::string& text)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_lines[text];
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<std::string, int> m_lines;
+};
+
+// Shared by the handlers of one test (handlers are plain functions).
+struct Board {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int connected = 0;
+    std::set<int> ids;
+    std::atomic<bool> release{false};
+    std::atomic<int> calls{0};
+    std::atomic<int> readResult{-1};
+    std::atomic<int64_t> waitDisconnMs{-1};
+    std::atomic<bool> outsideIdOk{false};
+};
+Board* g_board = nullptr;
+
+// Answers one client: waits until three clients are connected at once (so a
+// service that served them one after another would fail), then echoes.
+void EchoHandler(CPipeService* service)
+{
+    if (!service->WaitForConn())
+        return;
+    CNamedPipe* pipe = service->Pipe();
+    const int id = service->GetId();
+    {
+        std::unique_lock<std::mutex> lock(g_board->mutex);
+        ++g_board->connected;
+        g_board->ids.insert(id);
+        g_board->changed.notify_all();
+        g_board->changed.wait_for(lock, std::chrono::seconds(5), [] { return g_board->connected >= 3; });
+    }
+    std::string text;
+    if (pipe->ReadString(text, "", 50)) {
+        std::string reply = text + " from " + std::to_string(id) + (g_board->connected >= 3 ? "" : " alone");
+        pipe->WriteString(reply.c_str());
+    }
+    service->WaitForDisconn(2000);
+    pipe->Disconnect();
+}
+
+// Never comes back until the test says so.
+void StuckHandler(CPipeService*)
+{
+    ++g_board->calls;
+    while (!g_board->release)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Waits on its pipe for a string the client never sends.
+void BlockedReadHandler(CPipeService* service)
+{
+    if (!service->WaitForConn())
+        return;
+    auto start = Clock::now();
+    service->WaitForDisconn(50);
+    g_board->waitDisconnMs = MsSince(start);
+    std::string text;
+    g_board->readResult = service->Pipe()->ReadString(text, 1);
+    service->Pipe()->Disconnect();
+}
+
+std::string Ask(const char* text)
+{
+    CNamedPipe client;
+    if (!client.InitClient(nullptr, kName))
+        return "init failed";
+    if (!Eventually([&] { return client.Connect(3, "", 10) == 1; }, 5000))
+        return "no connection";
+    client.WriteString(text);
+    std::string reply;
+    if (!client.ReadString(reply, "", 50))
+        return "no reply";
+    return reply;
+}
+
+class PipeServiceTest : public kxtest::PipeDirTest {
+protected:
+    void SetUp() override
+    {
+        PipeDirTest::SetUp();
+        g_board = &m_board;
+    }
+    void TearDown() override
+    {
+        m_board.release = true;
+        PipeDirTest::TearDown();
+    }
+    Board m_board;
+};
+
+}  // namespace
+
+TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
+{
+    RecordingService service(kName, 3, EchoHandler, 3);
+    EXPECT_EQ(service.GetId(), -1);
+    EXPECT_EQ(service.Pipe(), nullptr);
+    EXPECT_EQ(service.WaitForConn(), 0);  // not a worker
+    ASSERT_EQ(service.Start(), 1);
+    EXPECT_EQ(service.Start(), 0);  // already running
+
+    std::vector<std::string> replies(3);
+    std::vector<std::thread> clients;
+    for (int i = 0; i < 3; ++i)
+        clients.emplace_back([&, i] { replies[i] = Ask(("client" + std::to_string(i)).c_str()); });
+    for (auto& t : clients)
+        t.join();
+
+    std::set<std::string> workersSeen;
+    for (int i = 0; i < 3; ++i) {
+        const std::string prefix = "client" + std::to_string(i) + " from ";
+        ASSERT_EQ(replies[i].compare(0, prefix.size(), prefix), 0) << replies[i];
+        EXPECT_EQ(replies[i].find("alone"), std::string::npos) << replies[i];
+        workersSeen.insert(replies[i].substr(prefix.size()));
+    }
+    EXPECT_EQ(workersSeen.size(), 3u);
+    EXPECT_EQ(m_board.ids, (std::set<int>{0, 1, 2}));
+
+    auto start = Clock::now();
+    EXPECT_EQ(service.Stop(2000, 0), 1);
+    EXPECT_LT(MsSince(start), 1000);
+    EXPECT_EQ(service.GetEndedCount(), 3);
+    EXPECT_EQ(service.Lines("boot..."), 3);
+    EXPECT_EQ(service.Lines("InitServer OK."), 3);
+    EXPECT_EQ(service.Lines("Exit."), 3);
+
+    // Stopped workers leave no instance behind: a client finds no pipe.
+    CNamedPipe client;
+    client.InitClient(nullptr, kName);
+    EXPECT_EQ(client.Connect(3, 1), 0);
+}
+
+TEST_F(PipeServiceTest, StopWithoutKillGivesUpOnAHandlerThatNeverReturns)
+{
+    CPipeService service(kName, 1, StuckHandler, 1);
+    ASSERT_EQ(service.Start(), 1);
+    ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));
+    auto start = Clock::now();
+    EXPECT_EQ(service.Stop(1000, 0), 0);
+    const int64_t took = MsSince(start);
+    EXPECT_GE(took, 950);
+    EXPECT_LT(took, 1800);
+    EXPECT_EQ(service.GetEndedCount(), 0);
+
+    m_board.release = true;
+    EXPECT_EQ(service.Stop(1000, 0), 1);
+    EXPECT_EQ(service.GetEndedCount(), 1);
+    EXPECT_EQ(m_board.calls, 1);  // the stop flag ended the loop
+}
+
+TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
+{
+    CPipeService service(kName, 2, BlockedReadHandler, 2);
+    ASSERT_EQ(service.Start(), 1);
+    CNamedPipe client;  // connects and then says nothing
+    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+    ASSERT_TRUE(Eventually([&] { return client.Connect(2, 0) == 1; }));
+    ASSERT_TRUE(Eventually([&] { return m_board.waitDisconnMs >= 0; }));
+    EXPECT_LT(m_board.waitDisconnMs.load(), 45);  // below 100 ms: returns at once
+
+    auto start = Clock::now();
+    EXPECT_EQ(service.Stop(200, 1), 1);
+    EXPECT_LT(MsSince(start), 1000);
+    EXPECT_EQ(m_board.readResult.load(), 0);
+    EXPECT_EQ(service.GetEndedCount(), 2);
+}
+
+TEST_F(PipeServiceTest, KillReportsAHandlerBusyInItsOwnCodeAsNotEnded)
+{
+    CPipeService service(kName, 1, StuckHandler, 1);
+    ASSERT_EQ(service.Start(), 1);
+    ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));
+    auto start = Clock::now();
+    EXPECT_EQ(service.Stop(100, 1), 0);
+    EXPECT_GE(MsSince(start), 100 + CPipeService::kKillGraceMs - 50);
+    m_board.release = true;  // the destructor waits for the worker
+}
+
+TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
+{
+    static std::atomic<int> result{-2};
+    static std::atomic<int64_t> took{-1};
+    result = -2;
+    took = -1;
+    auto handler = [](CPipeService* service) {
+        if (!service->WaitForConn())
+            return;
+        auto start = Clock::now();
+        result = service->WaitForDisconn(3000);
+        took = MsSince(start);
+        service->Pipe()->Disconnect();
+    };
+    CPipeService service(kName, 1, handler, 1);
+    ASSERT_EQ(service.Start(), 1);
+    {
+        CNamedPipe client;
+        ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+        ASSERT_TRUE(Eventually([&] { return client.Connect(1, 0) == 1; }));
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+    ASSERT_TRUE(Eventually([&] { return took >= 0; }));
+    EXPECT_EQ(result.load(), 1);
+    EXPECT_LT(took.load(), 1000);
+    EXPECT_EQ(service.Stop(1000, 0), 1);
+}
+
+TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
+{
+    static std::atomic<int64_t> took{-1};
+    took = -1;
+    auto handler = [](CPipeService* service) {
+        auto start = Clock::now();
+        EXPECT_EQ(service->Start(), 0);
+        EXPECT_EQ(service->Stop(5000, 0), 0);  // cannot wait for itself
+        took = MsSince(start);
+    };
+    CPipeService service(kName, 2, handler, 2);
+    ASSERT_EQ(service.Start(), 1);
+    ASSERT_TRUE(Eventually([&] { return service.GetEndedCount() == 2; }));
+    EXPECT_LT(took.load(), 1000);
+    EXPECT_EQ(service.Stop(0, 0), 1);
+}
+
+TEST_F(PipeServiceTest, StartChecksItsArguments)
+{
+    CPipeService noHandler(kName, 2, nullptr, 2);
+    EXPECT_EQ(noHandler.Start(), 1);
+    EXPECT_EQ(noHandler.GetEndedCount(), 0);
+    EXPECT_EQ(noHandler.Stop(0, 0), 1);  // nothing runs
+
+    CPipeService tooMany(kName, 3, StuckHandler, 2);
+    EXPECT_EQ(tooMany.Start(), 0);
+    CPipeService none(kName, 0, StuckHandler, 2);
+    EXPECT_EQ(none.Start(), 0);
+
+    RecordingService badName(std::string(60, 'n').c_str(), 2, StuckHandler, 2);
+    ASSERT_EQ(badName.Start(), 1);
+    EXPECT_EQ(badName.Stop(2000, 0), 1);
+    EXPECT_EQ(badName.Lines("InitServer failed !"), 2);
+    EXPECT_EQ(badName.Lines("Exit."), 2);
+    EXPECT_EQ(m_board.calls, 0);
+}
+
+TEST_F(PipeServiceTest, CopiesShareTheWorkersAndSlots)
+{
+    auto service = std::make_unique<CPipeService>(kName, 2, EchoHandler, 4);
+    ASSERT_EQ(service->SetSlot(3, "status"), 1);
+    EXPECT_EQ(service->SetSlot(4, "x"), 0);
+    ASSERT_EQ(service->Start(), 1);
+    CPipeService copy(*service);
+    EXPECT_STREQ(copy.GetSlot(3), "status");
+    EXPECT_EQ(copy.Start(), 0);  // the same workers are running
+    EXPECT_EQ(copy.Stop(2000, 0), 1);
+    EXPECT_EQ(service->GetEndedCount(), 2);
+    ASSERT_EQ(copy.SetSlot(3, "changed"), 1);
+    service.reset();
+    EXPECT_STREQ(copy.GetSlot(3), "changed");  // the tables outlive the original
+
+    CPipeService other("other", 1, nullptr, 1);
+    other = copy;
+    EXPECT_STREQ(other.GetPipeName(), kName);
+    EXPECT_EQ(other.GetSlotCount(), 4);
+}
+
+TEST_F(PipeServiceTest, DestroyingARunningServiceStopsItsWorkers)
+{
+    auto start = Clock::now();
+    {
+        CPipeService service(kName, 3, BlockedReadHandler, 3);
+        ASSERT_EQ(service.Start(), 1);
+        CNamedPipe client;
+        ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+        ASSERT_TRUE(Eventually([&] { return client.Connect(3, 0) == 1; }));
+    }
+    EXPECT_LT(MsSince(start), 2000);
+}

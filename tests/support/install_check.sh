@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs the kxsupport component of a build tree into a temporary prefix,
+# then compiles, links and runs a small program against it from outside the
+# build tree: #include <kxsupport/...> and -lkxsupport, nothing else.
+#   install_check.sh <build-dir>
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cache() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+cxx=$(cache CMAKE_CXX_COMPILER)
+flags=""
+if [ "$(cache KX_SANITIZE)" = ON ]; then
+  flags="-fsanitize=address,undefined"
+fi
+
+cmake --install "$build" --component kxsupport --prefix "$work/prefix" >/dev/null
+lib=$(dirname "$(find "$work/prefix" -name 'libkxsupport.so' | head -n1)")
+test -f "$lib/pkgconfig/kxsupport.pc"
+test -f "$work/prefix/include/kxsupport/kxsupport.h"
+
+mkdir "$work/app"
+cat >"$work/app/main.cpp" <<'CPP'
+#include <kxsupport/kxsupport.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+int main()
+{
+    std::string dir = std::getenv("CHECK_DIR");
+    setenv("KX_PIPEDIR", (dir + "/pipes").c_str(), 1);
+
+    CDosFile file((dir + "/file.txt").c_str());
+    if (!file.Create(CDosFile::modeReadWrite) || !file.Write("one\r\ntwo", 8) || !file.Seek(0))
+        return 2;
+    char line[16];
+    if (!file.ReadLine(line, sizeof line) || std::strcmp(line, "one") != 0)
+        return 3;
+
+    CNamedPipe server;
+    server.InitServer("check");
+    server.Connect(1, 0);
+    std::thread client([] {
+        CNamedPipe pipe;
+        pipe.InitClient(nullptr, "check");
+        pipe.Connect(1, 1);
+        pipe.WriteString("ping");
+    });
+    std::string text;
+    int ok = server.Connect(1, 1) && server.ReadString(text, 1) && text == "ping";
+    client.join();
+    if (!ok)
+        return 4;
+    if (std::strcmp(CCommPort("COM1").GetDeviceName(), "/dev/ttyS0") != 0)
+        return 5;
+    std::puts("kxsupport install check: ok");
+    return 0;
+}
+CPP
+# shellcheck disable=SC2086
+"$cxx" -std=c++20 $flags -I"$work/prefix/include" "$work/app/main.cpp" -L"$lib" -lkxsupport -pthread -o "$work/app/check"
+CHECK_DIR=$work LD_LIBRARY_PATH="$lib" "$work/app/check"
