@@ -71,6 +71,91 @@ enum : int {
     AlarmTypeFirst = 62010,           // 62010..62021: the alarm types 0..11
     AlarmInFunctionFirst = 62030,     // 62030..62051: the alarm-in functions 0..21
     NoAlarmInFunction = 62052,        // "No type of alarm defined"
+
+    // The lists of the main window.
+    NoDefinition = 62100,             // "[No definition]"
+    EmptyGroup = 62101,
+    ManDownSupervision = 62102,
+    NoName = 62103,
+    NoGroupSpecified = 62104,
+    NoGroupCreated = 62105,
+    LoginOnly = 62106,
+    LogoutOnly = 62107,
+    DoNotLaunchAlarm = 62108,
+    NotGeneratedOrEmpty = 62109,
+
+    // Timed deactivation of alarms: 62800..62849.
+    DeactivationMenuFirst = 62800,    // 62800..62813: "Activate alarms", "for 10 minutes" .. "for 24 hours"
+    DeactivateAlarmsMenu = 62814,     // the submenu "Deactivate alarms"
+    DeactivationIncomplete = 62815,   // "%d of the selected alarms could not be changed ..."
+
+    // Settings dialogs and number handling (63000..63999).
+    SettingNotANumber = 63000,        // "Please enter a whole number for "%1"."
+    SettingTextTooLong = 63001,
+    SettingTextOneLine = 63002,
+    SettingNotAnItem = 63003,
+    SettingsNotWritten = 63004,
+    SettingNotCp1252 = 63005,
+    GeneralSettingsTitle = 63100,     // "General settings"
+    FirstAlarmOutOfRange = 63101,
+    LastAlarmOutOfRange = 63102,
+    FirstAlarmInOutOfRange = 63103,
+    LastAlarmInOutOfRange = 63104,
+    AlarmRangeReversed = 63105,
+    AlarmInRangeReversed = 63106,
+    FirstAlarmLabel = 63110,
+    LastAlarmLabel = 63111,
+    FirstAlarmInLabel = 63112,
+    LastAlarmInLabel = 63113,
+    IsdnConnectionLabel = 63114,
+    QsigProtocolLabel = 63115,
+    NormalIsdnProtocolLabel = 63116,
+    PbxQsigLabel = 63117,
+    PbxIsdnLabel = 63118,
+    PbxNone = 63119,
+    PbxAbc = 63120,
+    PbxCornet = 63121,
+    PbxIsvpn = 63122,
+    SendMsgAsOwnPhoneLabel = 63123,
+    SendMsgAsOwnPhoneHint = 63124,
+    SendUuiLabel = 63125,
+    SendUuiHint = 63126,
+    SendDdiLabel = 63127,
+    SendDdiHint = 63128,
+    AddNumberAtBeginningLabel = 63129,
+    NumberToAddLabel = 63130,
+    ExtDialPrefixLabel = 63131,
+    KeyRangesGroup = 63132,
+    IsdnGroup = 63133,
+    DdiConverterTitle = 63200,        // "DDI Converter"
+    EnterDdiFirst = 63201,
+    ScriptEngineNotStarted = 63202,
+    DdiConversionActiveLabel = 63203,
+    SuppressDigitsActiveLabel = 63204,
+    ValidDigitsLabel = 63205,
+    CutLeadingDigitsLabel = 63206,
+    CutTrailingDigitsLabel = 63207,
+    LastDigitsLabel = 63208,
+    DigitsLabel = 63209,
+    ReplaceLabel = 63210,
+    ReplaceWithLabel = 63211,
+    ReplaceAtLabel = 63212,
+    EmptyDigitItem = 63213,
+    AllPositionsItem = 63214,
+    AddOffsetLabel = 63216,
+    ResultLabel = 63217,
+    TestButton = 63218,
+    RefreshButton = 63219,
+    TestDdiLabel = 63220,
+    PositionItemFirst = 63231,        // 63231..63239: "1. Position" .. "9. Position"
+    DdiCliScannerTitle = 63300,       // "DDI - CLI Alarm scanner"
+    DdiCliExplanation = 63301,
+    DdiCliExample = 63302,
+    ScanAlarmNamesLabel = 63303,
+    FirstScanKeyLabel = 63304,
+    LastScanKeyLabel = 63305,
+    DistributionSettingsKeyLabel = 63306,
+    ConferenceSettingsKeyLabel = 63307,
 };
 }  // namespace str
 

@@ -1,0 +1,110 @@
+#pragma once
+// The command numbers of the main window's menus, toolbar, context menus and
+// buttons. Other programs and the language files know the commands by these
+// numbers, so they never change.
+
+namespace kx::console::cmd {
+
+enum : int {
+    // File
+    Print = 57607,
+    PrinterSetup = 57606,
+    Exit = 57665,
+    // Settings dialogs
+    GeneralSettings = 32816,
+    ParallelAlarmSettings = 32798,
+    SequentAlarmSettings = 32797,
+    ConfirmationSettings = 32818,
+    ConferenceSettings = 32820,
+    MessageSettings = 32851,
+    EscalationSettings = 32850,
+    EmailSettings = 32827,
+    LoginLogoutSettings = 32843,
+    DdiCallbackSettings = 32860,
+    XmlSettings = 32862,
+    ServerServiceWatchSettings = 32883,
+    IncomingCallSettings = 32841,
+    PersonnelEditorSettings = 32829,
+    ResultViewerSettings = 32822,
+    CallHandlingSettings = 32830,
+    LineSupervision = 32815,
+    WatchDogBoxSettings = 32856,
+    MasterSlaveConfiguration = 32847,
+    TtsSettings = 32853,
+    HotelEvacuationSettings = 32842,
+    ExtendedSettings = 32817,
+    // Alarms
+    AddAlarm = 32771,
+    AlarmSettings = 32772,
+    AlarmConfiguratorButton = 32785,
+    DeleteAlarm = 32803,
+    LaunchAlarm = 32773,
+    LaunchAlarmButton = 32824,
+    AlarmSimulation = 32782,
+    AlarmSimulationButton = 32793,
+    LaunchUtilityButton = 32794,
+    ViewAlarmResults = 32774,
+    ViewAlarmResultsButton = 32787,
+    RecordAlarmMessage = 32823,
+    CopyAlarm = 32848,
+    MoveAlarm = 32849,
+    // Alarm types ("Select alarm type")
+    TypeNotSpecified = 32833,
+    TypeContact = 32834,
+    TypeFireAlarm = 32835,
+    TypeHouseManagement = 32836,
+    TypePhone = 32837,
+    TypeTechnical = 32838,
+    TypeFirstAid = 32839,
+    TypeDayNight = 32844,
+    TypeWatchDog = 32845,
+    TypeManDown = 32846,
+    TypeServerWatch = 32881,
+    TypeServiceWatch = 32882,
+    // Alarms-in
+    NewAlarmIn = 32804,
+    AlarmInSettings = 32805,
+    DeleteAlarmIn = 32806,
+    RecordAlarmInMessage = 32828,
+    DdiConverter = 32854,
+    DdiCliScanner = 32861,
+    SupervisionOverview = 32855,
+    // Persons and groups
+    AddPersons = 32775,
+    ModifyPersons = 32776,
+    AddGroups = 32777,
+    ModifyGroups = 32778,
+    PersonsEditorButton = 32786,
+    // Tools
+    SystemInformation = 32780,
+    SystemInformationButton = 32791,
+    DataBackup = 32781,
+    DataBackupButton = 32790,
+    SchedulePlanEditor = 32783,
+    SchedulePlanEditorButton = 32792,
+    PostjobMonitor = 32784,
+    DialUtility = 32821,
+    DialUtilityButton = 32807,
+    LineMonitor = 32814,
+    LineMonitorButton = 32813,
+    ReleaseCheck = 32859,
+    ReleaseCheckButton = 32858,
+    Setup = 32779,
+    // View and help
+    ToolBar = 59392,
+    StatusBar = 59393,
+    Refresh = 32840,
+    About = 57664,
+    ContextHelp = 57669,
+    // Form buttons and controls
+    DetailsButton = 1015,
+    SwitchListsButton = 1028,
+    EditGroupButton = 1005,
+    GroupSelector = 1003,
+    // Entries of a popup menu the main menu does not show: they do nothing.
+    UnusedPopup1 = 32799,
+    UnusedPopup2 = 32801,
+    UnusedPopup3 = 32802,
+};
+
+}  // namespace kx::console::cmd
