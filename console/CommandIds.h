@@ -96,7 +96,10 @@ enum : int {
     Refresh = 32840,
     About = 57664,
     ContextHelp = 57669,
-    // Form buttons and controls
+    // Form buttons and controls (a list's number stands for its double-click or Enter)
+    AlarmList = 1000,
+    AlarmInList = 1006,
+    MemberList = 1004,
     DetailsButton = 1015,
     SwitchListsButton = 1028,
     EditGroupButton = 1005,

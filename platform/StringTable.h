@@ -84,6 +84,53 @@ enum : int {
     DoNotLaunchAlarm = 62108,
     NotGeneratedOrEmpty = 62109,
 
+    // The main window: menus, form, about box, status bar (62200..62299).
+    // The texts of the commands themselves are kept under the command's own
+    // number (32771 "Add &new alarm", 57664 "&About kxalarm..." ...).
+    MenuFile = 62200,
+    MenuSettings = 62201,
+    MenuAlarm = 62202,
+    MenuAlarmIn = 62203,
+    MenuPersonsGroups = 62204,
+    MenuTools = 62205,
+    MenuView = 62206,
+    MenuHelp = 62207,
+    MenuSelectAlarmType = 62208,
+    ColumnAlarmNumber = 62220,
+    ColumnAlarmName = 62221,
+    ColumnGroup = 62222,
+    ColumnType = 62223,
+    ColumnAlarmIn = 62224,
+    ColumnLaunchAlarm = 62225,
+    ColumnName = 62226,
+    ColumnPhoneNumber = 62227,
+    ButtonEdit = 62230,
+    ButtonDetails = 62231,
+    ButtonAlarms = 62232,             // the switch button while the alarm-in list is shown
+    ButtonAlarmsIn = 62233,           // ... while the alarm list is shown
+    FrameAlarmSettings = 62234,
+    FrameAlarmInSettings = 62235,
+    LabelFirstAlarmNumber = 62236,
+    LabelLastAlarmNumber = 62237,
+    LabelFirstAlarmIn = 62238,
+    LabelLastAlarmIn = 62239,
+    LabelGroup = 62240,
+    LabelIncludedPersons = 62241,
+    FrameGroupsAndPersons = 62242,
+    LabelChangeTo = 62243,
+    AboutTitle = 62250,               // "Info about kxalarm"
+    AboutVersion = 62251,             // "Kxalarm, Version 4.8"
+    AboutContact1 = 62252,
+    AboutContact2 = 62253,
+    AboutContact3 = 62254,
+    ButtonOk = 62255,
+    DocumentTitle = 62256,            // "Quillon"
+    StatusReady = 62260,
+    StatusCapsLock = 62261,
+    StatusNumLock = 62262,
+    StatusScrollLock = 62263,
+    ContextHelpTip = 62264,
+
     // Timed deactivation of alarms: 62800..62849.
     DeactivationMenuFirst = 62800,    // 62800..62813: "Activate alarms", "for 10 minutes" .. "for 24 hours"
     DeactivateAlarmsMenu = 62814,     // the submenu "Deactivate alarms"

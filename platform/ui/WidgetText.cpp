@@ -20,7 +20,7 @@ std::string toBytesLossy(const QString& text)
     return Utf8ToCp1252Lossy(toUtf8(text));
 }
 
-QString tr(int stringId)
+QString text(int stringId)
 {
     return fromUtf8(LoadString(stringId));
 }

@@ -23,7 +23,8 @@ std::string toBytesLossy(const QString& text);
 inline QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 inline std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
-// A numbered text of the string table.
-QString tr(int stringId);
+// A numbered text of the string table (QObject::tr would hide a function
+// named tr inside widgets, hence the name).
+QString text(int stringId);
 
 }  // namespace kx::ui

@@ -1,10 +1,8 @@
 #pragma once
-// Test fixtures shared by the test programs: a temporary site (drive root
-// with a Windows directory) that configures the site paths and is removed
-// afterwards, and a message-box handler that records what the code shows
-// and answers questions from a script.
+// A temporary site for tests: a drive root with a Windows directory that
+// configures the site paths and is removed afterwards.
 
-#include "platform/MessageBoxes.h"
+#include "tests/common/RecordingMessageBoxes.h"
 #include "platform/SitePaths.h"
 
 #include <gtest/gtest.h>
@@ -66,68 +64,6 @@ public:
 
 private:
     std::string m_root;
-};
-
-// Records every box and answers questions in order (No when the script is empty).
-class RecordingMessageBoxes final : public MessageBoxHandler {
-public:
-    struct Shown {
-        char kind;  // 'E' error, 'C' question, 'I' information
-        std::string caption;
-        std::string text;
-        bool defaultNo = false;
-    };
-
-    RecordingMessageBoxes() { m_previous = SetMessageBoxHandler(this); }
-    ~RecordingMessageBoxes() override { SetMessageBoxHandler(m_previous); }
-
-    void answer(bool yes)
-    {
-        std::lock_guard lock(m_mutex);
-        m_answers.push_back(yes);
-    }
-    std::vector<Shown> shown() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_shown;
-    }
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> out;
-        for (const Shown& s : shown())
-            out.push_back(s.text);
-        return out;
-    }
-    void clear()
-    {
-        std::lock_guard lock(m_mutex);
-        m_shown.clear();
-    }
-
-    void showError(const std::string& caption, const std::string& text) override { add({'E', caption, text}); }
-    bool askYesNo(const std::string& caption, const std::string& text, bool defaultNo) override
-    {
-        add({'C', caption, text, defaultNo});
-        std::lock_guard lock(m_mutex);
-        if (m_answers.empty())
-            return false;
-        const bool yes = m_answers.front();
-        m_answers.pop_front();
-        return yes;
-    }
-    void showInfo(const std::string& caption, const std::string& text) override { add({'I', caption, text}); }
-
-private:
-    void add(Shown s)
-    {
-        std::lock_guard lock(m_mutex);
-        m_shown.push_back(std::move(s));
-    }
-
-    mutable std::mutex m_mutex;
-    std::vector<Shown> m_shown;
-    std::deque<bool> m_answers;
-    MessageBoxHandler* m_previous = nullptr;
 };
 
 }  // namespace kx::test

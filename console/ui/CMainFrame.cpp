@@ -1,0 +1,280 @@
+#include "console/ui/CMainFrame.h"
+
+#include "console/CommandIds.h"
+#include "console/Deactivation.h"
+#include "console/ui/CAlarmForm.h"
+#include "console/ui/ConsoleIcons.h"
+#include "core/MailboxLayout.h"
+#include "platform/KeyboardLocks.h"
+#include "platform/StringTable.h"
+#include "platform/ui/WidgetText.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace kx::ui {
+
+using namespace console;
+
+namespace {
+
+// Alarm-in functions whose right-click menu offers "Record alarm-in message".
+bool offersAlarmInRecording(int function)
+{
+    switch (function) {
+    case 0:
+    case 1:
+    case 13:
+    case 18:
+    case 19:
+    case 20:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A tool tip is the command's text without its mnemonic and dots.
+QString toolTipOf(int commandId)
+{
+    QString tip = text(commandId);
+    tip.remove('&');
+    if (tip.endsWith("..."))
+        tip.chop(3);
+    return tip;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(console::ConsoleSession& session, QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(windowTitleText());
+    setWindowIcon(programIcon());
+    m_form = new CAlarmForm(session, this);
+    setCentralWidget(m_form);
+    m_commands = new CommandHandler(*m_form, this);
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    connect(m_form, &CAlarmForm::commandRequested, m_commands, &CommandHandler::execute);
+    connect(m_form, &CAlarmForm::alarmMenuRequested, this, [this](const QPoint& at) { m_alarmMenu->exec(at); });
+    connect(m_form, &CAlarmForm::alarmInMenuRequested, this, [this](const QPoint& at, int function) {
+        (offersAlarmInRecording(function) ? m_alarmInRecordMenu : m_alarmInMenu)->exec(at);
+    });
+    connect(m_form, &CAlarmForm::memberMenuRequested, this, [this](const QPoint& at) { m_personsMenu->exec(at); });
+    connect(m_commands, &CommandHandler::toggleToolBar, this, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    connect(m_commands, &CommandHandler::toggleStatusBar, this,
+            [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    connect(m_commands, &CommandHandler::exitRequested, this, &QWidget::close);
+    resize(960, 640);  // the frame fits the form
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QString CMainFrame::windowTitleText()
+{
+    return text(str::DocumentTitle) + " - " + text(str::AppTitle);
+}
+
+QAction* CMainFrame::action(int commandId) const
+{
+    auto it = m_actions.find(commandId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::addCommand(QMenu* menu, int commandId)
+{
+    QAction*& action = m_actions[commandId];
+    if (!action) {
+        action = new QAction(text(commandId), this);
+        action->setData(commandId);
+        connect(action, &QAction::triggered, this, [this, commandId] { m_commands->execute(commandId); });
+    }
+    if (menu)
+        menu->addAction(action);
+    return action;
+}
+
+void CMainFrame::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(text(str::MenuFile));
+    addCommand(file, cmd::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCommand(file, cmd::PrinterSetup);
+    file->addSeparator();
+    addCommand(file, cmd::Exit);
+
+    QMenu* settings = menuBar()->addMenu(text(str::MenuSettings));
+    for (int id : {cmd::GeneralSettings, cmd::ParallelAlarmSettings, cmd::SequentAlarmSettings,
+                   cmd::ConfirmationSettings, cmd::ConferenceSettings, cmd::MessageSettings, cmd::EscalationSettings,
+                   cmd::EmailSettings, cmd::LoginLogoutSettings, cmd::DdiCallbackSettings, cmd::XmlSettings,
+                   cmd::ServerServiceWatchSettings, cmd::IncomingCallSettings, cmd::PersonnelEditorSettings,
+                   cmd::ResultViewerSettings, cmd::CallHandlingSettings, cmd::LineSupervision,
+                   cmd::WatchDogBoxSettings, cmd::MasterSlaveConfiguration, cmd::TtsSettings,
+                   cmd::HotelEvacuationSettings, cmd::ExtendedSettings})
+        addCommand(settings, id);
+
+    m_alarmMenu = menuBar()->addMenu(text(str::MenuAlarm));
+    for (int id : {cmd::AddAlarm, cmd::AlarmSettings, cmd::DeleteAlarm})
+        addCommand(m_alarmMenu, id);
+    m_alarmMenu->addSeparator();
+    for (int id : {cmd::LaunchAlarm, cmd::AlarmSimulation, cmd::ViewAlarmResults, cmd::RecordAlarmMessage})
+        addCommand(m_alarmMenu, id);
+    m_alarmMenu->addSeparator();
+    QMenu* types = m_alarmMenu->addMenu(text(str::MenuSelectAlarmType));
+    for (int type = 0; type < mailbox::kAlarmTypeCount; ++type) {
+        QAction* a = addCommand(types, CommandOfAlarmType(type));
+        a->setText(fromUtf8(mailbox::AlarmTypeText(type)));
+        a->setCheckable(true);
+    }
+    const auto deactivation = DeactivationCommands();
+    addCommand(m_alarmMenu, deactivation.front().id)->setCheckable(true);
+    QMenu* durations = m_alarmMenu->addMenu(text(str::DeactivateAlarmsMenu));
+    for (const DeactivationCommand& c : deactivation.subspan(1)) {
+        QAction* a = addCommand(durations, c.id);
+        a->setText(text(c.textId));
+        a->setCheckable(true);
+    }
+    m_actions[deactivation.front().id]->setText(text(deactivation.front().textId));
+    m_alarmMenu->addSeparator();
+    addCommand(m_alarmMenu, cmd::SchedulePlanEditor);
+
+    m_alarmInMenu = menuBar()->addMenu(text(str::MenuAlarmIn));
+    for (int id : {cmd::NewAlarmIn, cmd::AlarmInSettings, cmd::DeleteAlarmIn})
+        addCommand(m_alarmInMenu, id);
+    m_alarmInMenu->addSeparator();
+    for (int id : {cmd::DdiConverter, cmd::DdiCliScanner, cmd::SupervisionOverview})
+        addCommand(m_alarmInMenu, id);
+    // The right-click menu of alarms-in that record messages.
+    m_alarmInRecordMenu = new QMenu(text(str::MenuAlarmIn), this);
+    for (int id : {cmd::NewAlarmIn, cmd::AlarmInSettings, cmd::DeleteAlarmIn, cmd::RecordAlarmInMessage})
+        addCommand(m_alarmInRecordMenu, id);
+
+    m_personsMenu = menuBar()->addMenu(text(str::MenuPersonsGroups));
+    for (int id : {cmd::AddPersons, cmd::ModifyPersons, cmd::AddGroups, cmd::ModifyGroups})
+        addCommand(m_personsMenu, id);
+
+    QMenu* tools = menuBar()->addMenu(text(str::MenuTools));
+    for (int id : {cmd::SystemInformation, cmd::DataBackup, cmd::PostjobMonitor, cmd::DialUtility, cmd::LineMonitor,
+                   cmd::ReleaseCheck})
+        addCommand(tools, id);
+
+    QMenu* view = menuBar()->addMenu(text(str::MenuView));
+    for (int id : {cmd::ToolBar, cmd::StatusBar})
+        addCommand(view, id)->setCheckable(true);
+    view->addSeparator();
+    addCommand(view, cmd::Refresh);
+
+    QMenu* help = menuBar()->addMenu(text(str::MenuHelp));
+    addCommand(help, cmd::About);
+
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuState(menu); });
+}
+
+void CMainFrame::createToolBar()
+{
+    m_toolBar = addToolBar(QString());
+    m_toolBar->setObjectName("toolBar");
+    m_toolBar->setMovable(true);
+    m_toolBar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
+    const int order[] = {cmd::AlarmConfiguratorButton, cmd::PersonsEditorButton, cmd::ViewAlarmResultsButton,
+                         cmd::SchedulePlanEditorButton, 0, cmd::LaunchAlarmButton, cmd::LaunchUtilityButton,
+                         cmd::AlarmSimulationButton, cmd::DialUtilityButton, 0, cmd::DataBackupButton,
+                         cmd::ReleaseCheckButton, cmd::SystemInformationButton, cmd::LineMonitorButton, 0,
+                         cmd::About, cmd::ContextHelp};
+    for (int id : order) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* button = id == cmd::About ? addCommand(nullptr, id) : nullptr;
+        if (!button) {
+            button = new QAction(this);
+            button->setData(id);
+            connect(button, &QAction::triggered, this, [this, id] { m_commands->execute(id); });
+            m_actions.emplace(id, button);
+        }
+        const QString tip = id == cmd::ContextHelp ? text(str::ContextHelpTip) : toolTipOf(id);
+        if (id != cmd::About)
+            button->setText(tip);
+        button->setToolTip(tip);
+        button->setIcon(toolbarIcon(id));
+        m_toolBar->addAction(button);
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    statusBar()->showMessage(text(str::StatusReady));
+    m_capsLock = new QLabel(text(str::StatusCapsLock), this);
+    m_numLock = new QLabel(text(str::StatusNumLock), this);
+    m_scrollLock = new QLabel(text(str::StatusScrollLock), this);
+    for (QLabel* pane : {m_capsLock, m_numLock, m_scrollLock}) {
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        pane->setAlignment(Qt::AlignCenter);
+        pane->setMinimumWidth(40);
+        statusBar()->addPermanentWidget(pane);
+    }
+    updateLockIndicators();
+}
+
+void CMainFrame::updateLockIndicators()
+{
+    const KeyboardLocks locks = ReadKeyboardLocks();
+    m_capsLock->setEnabled(locks.capsLock);
+    m_numLock->setEnabled(locks.numLock);
+    m_scrollLock->setEnabled(locks.scrollLock);
+}
+
+void CMainFrame::updateMenuState(QMenu* menu)
+{
+    const int checkedType = menu->actions().isEmpty() ? 0 : m_commands->checkedAlarmTypeCommand();
+    const int checkedDuration = m_commands->checkedDeactivationCommand();
+    for (QAction* a : menu->actions()) {
+        if (a->isSeparator() || a->menu())
+            continue;
+        const int id = a->data().toInt();
+        a->setEnabled(m_commands->isEnabled(id));
+        if (AlarmTypeOfCommand(id) >= 0)
+            a->setChecked(id == checkedType);
+        else if (FindDeactivationCommand(id))
+            a->setChecked(id == checkedDuration);
+        else if (id == cmd::ToolBar)
+            a->setChecked(m_toolBar->isVisible());
+        else if (id == cmd::StatusBar)
+            a->setChecked(statusBar()->isVisible());
+    }
+}
+
+void CMainFrame::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
+            updateLockIndicators();
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_form->stopThreads();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace kx::ui

@@ -1,0 +1,77 @@
+#pragma once
+// The console's images, painted at run time with QPainter: the image lists
+// of the alarm, member and alarm-in lists, the toolbar buttons and the
+// program icon. Every image is drawn by our own code on a transparent
+// background and cached on first use; nothing is loaded from files.
+//
+// Call these on the user-interface thread, after the QApplication exists
+// (pixmaps need the GUI). An index or command outside the set gives an empty
+// pixmap or a null icon, never a crash.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+#include <array>
+
+namespace kx::ui {
+
+// Image list of the alarm list: 24 × 13.
+inline constexpr int kAlarmImageCount = 31;
+inline constexpr QSize kAlarmImageSize{24, 13};
+// Indices with a fixed role besides the twelve alarm types 0 to 11.
+enum AlarmImageIndex : int {
+    kAlarmImageAlternateBase = 11,  // 11 + type: alternate icon of types 1 to 10
+    kAlarmImageFirstServer = 20,    // this computer is the alarm's first server
+    kAlarmImageSecondServer = 21,   // this computer is the alarm's second server
+    kAlarmImageOtherServer = 22,    // another server handles the alarm
+    kAlarmImagePlan = 23,           // a schedule plan is set
+    kAlarmImageWarning = 27,        // the alarm's group does not exist
+    kAlarmImageSecondPlan = 28,     // a second plan is set
+    kAlarmImageEmptyGroup = 29,     // the alarm calls the pseudo group "Empty group"
+    kAlarmImageDeactivated = 30,    // the alarm is deactivated
+};
+
+// Image list of the member list: 13 × 13. 0 unknown phone type, 1 to 20 the
+// phone types, 21 the person is logged out.
+inline constexpr int kMemberImageCount = 22;
+inline constexpr QSize kMemberImageSize{13, 13};
+inline constexpr int kMemberImageUnknown = 0;
+inline constexpr int kMemberImageLoggedOut = 21;
+
+// Image list of the alarm-in list: 13 × 13. 0 no plan, 1 schedule plan in use.
+inline constexpr int kAlarmInImageCount = 2;
+inline constexpr QSize kAlarmInImageSize{13, 13};
+
+// The commands of the toolbar buttons, in toolbar order (the separators
+// are the toolbar's business).
+inline constexpr std::array<int, 14> kToolbarIconCommands{
+    32785, 32786, 32787, 32792, 32824, 32794, 32793,
+    32807, 32790, 32858, 32791, 32813, 57664, 57669};
+// The toolbar's design size; its icons also hold 16, 32 and 48 pixel images.
+inline constexpr int kToolbarIconSize = 24;
+
+// The images of the three lists, at their list size in device-independent
+// pixels, drawn for the screen's pixel ratio at first use. Empty outside
+// 0 to count - 1.
+const QPixmap& alarmImage(int index);
+const QPixmap& memberImage(int index);
+const QPixmap& alarmInImage(int index);
+
+// The icon of a toolbar command (16, 24, 32 and 48 pixels); a null icon for
+// a command without a toolbar button.
+QIcon toolbarIcon(int commandId);
+
+// The program's icon for the window and the about box (16, 32, 48, 64 pixels).
+QIcon programIcon();
+
+// One image painted anew, magnified by a scale factor (vector drawing, not
+// pixel zoom), without the cache: for previews and tests. A null image for
+// an index or command outside the set.
+QImage renderAlarmImage(int index, qreal scale = 1.0);
+QImage renderMemberImage(int index, qreal scale = 1.0);
+QImage renderAlarmInImage(int index, qreal scale = 1.0);
+QImage renderToolbarImage(int commandId, int size = kToolbarIconSize);
+QImage renderProgramImage(int size);
+
+}  // namespace kx::ui

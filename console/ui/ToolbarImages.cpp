@@ -1,0 +1,119 @@
+// The toolbar buttons' images on a 24 × 24 grid, and the program icon on a
+// 48 × 48 grid. Most combine a main motif with a smaller one in the lower
+// right corner that says what is done with it.
+
+#include "console/ui/IconPainting.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+namespace kx::ui::icons {
+
+namespace {
+
+using namespace palette;
+
+// The main motif's place, and the corner of the secondary motif.
+const QRectF kMain(0, 0, 19, 19);
+const QRectF kWhole(1, 1, 22, 22);
+const QRectF kCorner(11, 11, 13, 13);
+
+void lineMonitor(QPainter& painter) {
+    drawMonitor(painter, kWhole, kInk);
+    Grid grid(painter, kWhole);
+    QPainterPath trace;
+    trace.moveTo(2.0, 6.0);
+    trace.lineTo(4.0, 6.0);
+    trace.lineTo(5.0, 3.0);
+    trace.lineTo(6.5, 8.0);
+    trace.lineTo(7.8, 4.5);
+    trace.lineTo(8.6, 6.0);
+    trace.lineTo(11.0, 6.0);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(outlinePen(painter, kLightGreen, 0.8));
+    painter.drawPath(trace);
+}
+
+}  // namespace
+
+bool paintToolbarImage(QPainter& painter, int commandId) {
+    switch (commandId) {
+    case 32785:  // alarm configurator: a bell and a gear
+        drawBell(painter, kMain, kYellow);
+        drawGear(painter, kCorner, kGrey);
+        return true;
+    case 32786:  // persons and groups editor: people and a pencil
+        drawGroup(painter, QRectF(0, 2, 22, 17), kBlue, false);
+        drawPencil(painter, kCorner);
+        return true;
+    case 32787:  // alarm results: a report and a magnifying glass
+        drawDocument(painter, kMain);
+        drawMagnifier(painter, kCorner);
+        return true;
+    case 32792:  // schedule plan editor: a calendar
+        drawCalendar(painter, kWhole, kRed);
+        return true;
+    case 32824:  // launch an alarm: a ringing bell
+        drawWaves(painter, QRectF(0.5, 3, 5, 14), kRed, 2, true);
+        drawWaves(painter, QRectF(18.5, 3, 5, 14), kRed, 2);
+        drawBell(painter, QRectF(4, 1, 16, 21), kYellow);
+        return true;
+    case 32794:  // utility to launch an alarm: an alarm push button
+        drawPushButton(painter, kWhole, kRed);
+        return true;
+    case 32793:  // alarm simulation: a grey bell that is played through
+        drawBell(painter, kMain, kLightGrey, kDarkGrey);
+        drawPlayBadge(painter, kCorner, kGreen);
+        return true;
+    case 32807:  // dial utility: a telephone
+        drawDeskPhone(painter, kWhole, kDarkGrey);
+        return true;
+    case 32790:  // data backup: a database and an arrow into it
+        drawDatabase(painter, kMain, kBlue);
+        drawArrow(painter, kCorner, kGreen, 90);
+        return true;
+    case 32858:  // release check: a document that is checked
+        drawDocument(painter, kMain);
+        drawCheckMark(painter, kCorner, kGreen);
+        return true;
+    case 32791:  // system information: a computer and an information sign
+        drawMonitor(painter, kMain, kLightBlue);
+        drawRoundSign(painter, kCorner, kBlue, 'i');
+        return true;
+    case 32813:  // line monitor: a screen with a signal trace
+        lineMonitor(painter);
+        return true;
+    case 57664:  // about: a question sign
+        drawRoundSign(painter, kWhole, kBlue, '?');
+        return true;
+    case 57669:  // context help: a pointer with a question sign
+        drawPointer(painter, QRectF(0, 0, 17, 17));
+        drawRoundSign(painter, kCorner, kBlue, '?');
+        return true;
+    default:
+        return false;
+    }
+}
+
+void paintProgramImage(QPainter& painter) {
+    // A rounded blue tile with a golden bell that rings.
+    QLinearGradient tile(0, 0, 0, 48);
+    tile.setColorAt(0, kBlue.lighter(115));
+    tile.setColorAt(1, kDarkBlue);
+    painter.setPen(outlinePen(painter, kDarkBlue.darker(140), 1.5));
+    painter.setBrush(tile);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
+    drawWaves(painter, QRectF(3, 12, 7, 20), kWhite, 2, true);
+    drawWaves(painter, QRectF(38, 12, 7, 20), kWhite, 2);
+    drawBell(painter, QRectF(9, 6, 30, 32), kYellow);
+    // A red disc with a white receiver: the alarm goes out by telephone.
+    QRadialGradient disc(QPointF(35, 36), 8, QPointF(32.5, 33.5));
+    disc.setColorAt(0, kRed.lighter(140));
+    disc.setColorAt(1, kRed);
+    painter.setPen(outlinePen(painter, kDarkRed, 1.5));
+    painter.setBrush(disc);
+    painter.drawEllipse(QPointF(35, 36), 8, 8);
+    drawHandset(painter, QRectF(29, 30, 12, 12), kWhite, kWhite);
+}
+
+}  // namespace kx::ui::icons

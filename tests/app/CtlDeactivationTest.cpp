@@ -1,0 +1,180 @@
+// kxalarmctl deactivate, activate and timer-cycle end to end on a demo site
+// (alarm range 10 to 4999; alarm 4711 has type 2).
+
+#include "tests/app/CtlRunner.h"
+#include "tests/common/TempSite.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <ctime>
+#include <sstream>
+
+namespace kx {
+namespace {
+
+class CtlDeactivationTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_demo = new test::TempSite();
+        std::filesystem::remove_all(s_demo->root());
+        const test::CtlResult r = test::RunCtl({"demo", s_demo->root()});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_demo;
+        s_demo = nullptr;
+    }
+    void SetUp() override
+    {
+        using std::filesystem::copy_options;
+        std::filesystem::copy(s_demo->root(), site.root(),
+                              copy_options::recursive | copy_options::overwrite_existing);
+    }
+
+    test::CtlResult ctl(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--root", site.root()});
+        return test::RunCtl(args, site.path("work"));
+    }
+    std::string type(long key) { return ctl({"field", "get", std::to_string(key), "T82"}).out; }
+    std::string value(long key)
+    {
+        return ctl({"profile", "get", "kxadeact.ini", "DeactivatedAlarms", std::to_string(key), "<none>"}).out;
+    }
+    void setDue(long key, int storedType, const char* end)
+    {
+        ASSERT_EQ(ctl({"field", "set", std::to_string(key), "num2_4", std::to_string(storedType)}).exitCode, 0);
+        ASSERT_EQ(ctl({"profile", "set", "kxadeact.ini", "DeactivatedAlarms", std::to_string(key), end}).exitCode, 0);
+    }
+    // The actions of the log lines, after checking the "DD.MM, HH:MM,  " stamp of each.
+    std::vector<std::string> logActions()
+    {
+        std::istringstream in(site.read("work/log/kxadeact.log"));
+        std::vector<std::string> actions;
+        for (std::string line; std::getline(in, line);) {
+            const std::string shape = "00.00, 00:00,  ";
+            bool stamped = line.size() > shape.size();
+            for (std::size_t i = 0; stamped && i < shape.size(); ++i)
+                stamped = shape[i] == '0' ? std::isdigit(static_cast<unsigned char>(line[i])) != 0
+                                          : line[i] == shape[i];
+            actions.push_back(stamped ? line.substr(shape.size()) : "unstamped: " + line);
+        }
+        return actions;
+    }
+
+    static test::TempSite* s_demo;
+    test::TempSite site;
+};
+
+test::TempSite* CtlDeactivationTest::s_demo = nullptr;
+
+TEST_F(CtlDeactivationTest, DeactivateAndActivateWriteTypeEndTimeAndLog)
+{
+    ASSERT_EQ(type(4711), "2\n");
+    ASSERT_EQ(ctl({"field", "set", "100", "num2_4", "4"}).exitCode, 0);
+    const std::time_t before = std::time(nullptr);
+    const test::CtlResult r = ctl({"--yes", "deactivate", "30", "4711", "100"});
+    const std::time_t after = std::time(nullptr);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("Deactivate selected alarms for 30 minutes ?"), std::string::npos);
+    const std::string end = value(4711).substr(0, 8);
+    EXPECT_EQ(r.out, "4711\tdeactivated\t" + end + "\n100\tdeactivated\t" + end + "\n");
+    EXPECT_EQ(end.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+    EXPECT_GE(std::stol(end, nullptr, 16), before + 1800);
+    EXPECT_LE(std::stol(end, nullptr, 16), after + 1800);
+    EXPECT_EQ(type(4711), "52\n");
+    EXPECT_EQ(type(100), "54\n");
+
+    ASSERT_EQ(ctl({"--yes", "deactivate", "120", "4711"}).exitCode, 0);  // again: +50 once
+    EXPECT_EQ(type(4711), "52\n");
+    const test::CtlResult a = ctl({"activate", "4711"});
+    ASSERT_EQ(a.exitCode, 0) << a.err;
+    EXPECT_EQ(a.out, "4711\tactivated\n");
+    EXPECT_EQ(ctl({"deactivate", "0", "4711"}).out, "4711\tactivated\n");  // MINUTES 0 activates too
+    EXPECT_EQ(type(4711), "2\n");
+    EXPECT_EQ(value(4711), "\n");
+    EXPECT_EQ(logActions(), (std::vector<std::string>{
+                                "Deactivate alarm 4711 for 30 minutes", "Deactivate alarm 100 for 30 minutes",
+                                "Deactivate alarm 4711 for 120 minutes", "Activate alarm 4711 again",
+                                "Activate alarm 4711 again"}));
+}
+
+TEST_F(CtlDeactivationTest, NoAnswerAndUsageErrorsChangeNothing)
+{
+    const test::CtlResult no = ctl({"--no", "deactivate", "120", "4711"});
+    EXPECT_EQ(no.exitCode, 1);
+    EXPECT_NE(no.err.find("for 2 hour(s) ?"), std::string::npos);
+    EXPECT_EQ(ctl({"deactivate", "120", "4711"}).exitCode, 1);  // no terminal, no --yes: No
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"deactivate"}, {"deactivate", "10"}, {"deactivate", "ten", "4711"}, {"deactivate", "-10", "4711"},
+             {"deactivate", "1441", "4711"}, {"--yes", "deactivate", "10", "4711", "47x"},
+             {"--yes", "deactivate", "10", "4711", "-3"}, {"activate"}, {"activate", "4711", ""},
+             {"timer-cycle", "now"}}) {
+        const test::CtlResult r = ctl(args);
+        EXPECT_EQ(r.exitCode, 64) << args.back();
+        EXPECT_NE(r.err.find("usage:"), std::string::npos) << args.back();
+    }
+    EXPECT_EQ(type(4711), "2\n");
+    EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
+    EXPECT_FALSE(site.exists("work/log/kxadeact.log"));
+    for (const char* command : {"deactivate", "activate", "timer-cycle"})
+        EXPECT_EQ(test::RunCtl({command, "--help"}).out.rfind("usage: kxalarmctl [options] " + std::string(command), 0),
+                  0u) << command;
+}
+
+TEST_F(CtlDeactivationTest, TimerCyclePutsBackWhatIsDueInTheRange)
+{
+    setDue(4711, 52, "00000001");
+    setDue(4712, 53, "7FFFFFFF");  // later
+    setDue(5001, 55, "00000001");  // outside the alarm range
+    const test::CtlResult r = ctl({"timer-cycle"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "4711\tactivated\n");
+    EXPECT_EQ(type(4711) + value(4711), "2\n\n");
+    EXPECT_EQ(type(4712) + value(4712), "53\n7FFFFFFF\n");
+    EXPECT_EQ(type(5001) + value(5001), "55\n00000001\n");
+    EXPECT_FALSE(site.exists("work/log/kxadeact.log"));  // the timer does not log
+}
+
+TEST_F(CtlDeactivationTest, DisabledFeatureOffersNothingAndTheTimerRests)
+{
+    ASSERT_EQ(ctl({"profile", "set", "kxalarm.ini", "config", "EnableAlarmDeactivation", "0"}).exitCode, 0);
+    const test::CtlResult d = ctl({"--yes", "deactivate", "10", "4711"});
+    EXPECT_EQ(d.exitCode, 1);
+    EXPECT_NE(d.err.find("EnableAlarmDeactivation"), std::string::npos);
+    setDue(4711, 52, "00000001");
+    const test::CtlResult t = ctl({"timer-cycle"});
+    EXPECT_EQ(t.exitCode, 0);
+    EXPECT_EQ(t.out, "");
+    EXPECT_EQ(type(4711) + value(4711), "52\n00000001\n");
+    // An absent key is written as 0 and counts as 0, as at start.
+    ASSERT_EQ(ctl({"profile", "delete", "kxalarm.ini", "config", "EnableAlarmDeactivation"}).exitCode, 0);
+    EXPECT_EQ(ctl({"activate", "4711"}).exitCode, 1);
+    EXPECT_EQ(ctl({"profile", "get", "kxalarm.ini", "config", "EnableAlarmDeactivation"}).out, "0\n");
+}
+
+TEST_F(CtlDeactivationTest, MissingTableAndKeysWithoutRecord)
+{
+    const test::CtlResult partly = ctl({"--yes", "deactivate", "10", "4711", "10000"});
+    EXPECT_EQ(partly.exitCode, 1);
+    EXPECT_EQ(partly.out.substr(0, 17), "4711\tdeactivated\t");
+    EXPECT_NE(partly.err.find("key 10000 was not changed"), std::string::npos);
+    EXPECT_EQ(value(10000), "<none>\n");
+
+    setDue(4711, 52, "00000001");
+    std::filesystem::rename(site.path("db1/vm001.dbf"), site.path("db1/away.dbf"));
+    EXPECT_EQ(ctl({"--yes", "deactivate", "10", "4712"}).exitCode, 2);
+    const test::CtlResult t = ctl({"timer-cycle"});
+    EXPECT_EQ(t.exitCode, 2);
+    EXPECT_NE(t.err.find("kept for the next cycle"), std::string::npos);
+    EXPECT_EQ(value(4711), "00000001\n");
+    std::filesystem::rename(site.path("db1/away.dbf"), site.path("db1/vm001.dbf"));
+    EXPECT_EQ(ctl({"timer-cycle"}).out, "4711\tactivated\n");
+    EXPECT_EQ(type(4711), "2\n");
+}
+
+}  // namespace
+}  // namespace kx

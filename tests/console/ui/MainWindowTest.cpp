@@ -1,0 +1,401 @@
+// The main window on a copy of the demo site: the lists, their refresh by
+// another program, sorting, switching, the commands' program lines, the
+// alarm type and deactivation menus, the start without a mailbox table.
+
+#include "console/CommandIds.h"
+#include "console/ConsoleSession.h"
+#include "console/Deactivation.h"
+#include "console/ListRow.h"
+#include "console/ui/CAlarmForm.h"
+#include "console/ui/CMainFrame.h"
+#include "core/CDatabase.h"
+#include "core/MailboxLayout.h"
+#include "platform/SitePaths.h"
+#include "platform/SystemInfo.h"
+#include "platform/ui/SingleInstance.h"
+#include "tests/common/RecordingMessageBoxes.h"
+#include "tests/common/StandInPrograms.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+
+#include <filesystem>
+#include <memory>
+
+using namespace kx;
+using kx::console::ListRow;
+namespace cmd = kx::console::cmd;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_demo;
+    std::unique_ptr<QTemporaryDir> m_site;
+    std::unique_ptr<test::StandInPrograms> m_programs;
+    std::unique_ptr<test::RecordingMessageBoxes> m_boxes;
+    std::unique_ptr<console::ConsoleSession> m_session;
+    std::unique_ptr<ui::CMainFrame> m_frame;
+    QString m_oldDir;
+
+    ui::CAlarmForm* form() { return m_frame->form(); }
+    std::string root() const { return m_site->path().toStdString(); }
+
+    static int runCtl(const QStringList& args)
+    {
+        QProcess ctl;
+        ctl.start(QString(KX_BINARY_DIR) + "/app/kxalarmctl", args);
+        ctl.waitForFinished(30000);
+        return ctl.exitCode();
+    }
+
+    void openWindow()
+    {
+        m_session = std::make_unique<console::ConsoleSession>();
+        m_frame = std::make_unique<ui::CMainFrame>(*m_session);
+        form()->initialUpdate();
+        m_frame->show();
+    }
+
+    // Selects rows of a list (by row number), as ctrl-clicks would.
+    static void selectRows(QTreeView* view, std::initializer_list<int> rows)
+    {
+        view->selectionModel()->clearSelection();
+        for (int row : rows)
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    static long keyAt(ui::ListTableModel* model, int row) { return model->rowAt(row)->key; }
+    int rowOfKey(ui::ListTableModel* model, long key)
+    {
+        for (int r = 0; r < model->rowCount(); ++r)
+            if (model->rowAt(r)->key == key)
+                return r;
+        return -1;
+    }
+
+    std::string field(long key, const char* physical)
+    {
+        CDatabase db;
+        db.Open("\\db1\\vm001.dbf");
+        db.Go(mailbox::RecordOfKey(key));
+        std::string value;
+        db.Read(physical, value);
+        db.Close();
+        return value.substr(value.find_first_not_of(' ') == std::string::npos ? value.size()
+                                                                              : value.find_first_not_of(' '));
+    }
+
+    void trigger(int commandId)
+    {
+        QAction* action = m_frame->action(commandId);
+        QVERIFY2(action, qPrintable(QString("no action %1").arg(commandId)));
+        action->trigger();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_demo.isValid());
+        QCOMPARE(runCtl({"demo", m_demo.path() + "/site"}), 0);
+        m_oldDir = QDir::currentPath();
+    }
+
+    void init()
+    {
+        m_site = std::make_unique<QTemporaryDir>();
+        std::filesystem::copy((m_demo.path() + "/site").toStdString(), root(),
+                              std::filesystem::copy_options::recursive);
+        SitePaths::configure(root(), {});
+        QDir::setCurrent(m_site->path() + "/work");
+        m_programs = std::make_unique<test::StandInPrograms>(root() + "/bin");
+        for (const char* p : {"kxaconf", "kxlaunch", "kxe", "kxsched", "kxaview", "kxasim", "kxsavebase", "kxtpost",
+                              "kxtmon", "kxrelease", "kxinfo", "kxdial", "kxatest"})
+            m_programs->add(p);
+        m_boxes = std::make_unique<test::RecordingMessageBoxes>();
+    }
+
+    void cleanup()
+    {
+        if (m_frame)
+            form()->stopThreads();
+        m_frame.reset();
+        m_session.reset();
+        m_boxes.reset();
+        m_programs.reset();
+        QDir::setCurrent(m_oldDir);
+        m_site.reset();
+    }
+
+    void listsShowTheSite()
+    {
+        openWindow();
+        QCOMPARE(form()->alarmModel()->rowCount(), 300);
+        QCOMPARE(form()->alarmInModel()->rowCount(), 100);
+        QCOMPARE(keyAt(form()->alarmModel(), 0), 100L);
+        const ListRow* sample = form()->alarmModel()->rowAt(rowOfKey(form()->alarmModel(), 4711));
+        QVERIFY(sample);
+        QCOMPARE(QString::fromStdString(sample->text[1]), QString("Fire alarm building 47"));
+        QCOMPARE(QString::fromStdString(sample->text[2]), QString("10 Fire brigade"));
+        QCOMPARE(form()->groupSelector()->count(), 21);
+        QCOMPARE(form()->groupSelector()->itemText(20), QString("NO GROUP SPECIFIED"));
+        QVERIFY(form()->memberModel()->rowCount() > 0);  // group 10, the first entry
+        QVERIFY(m_boxes->shown().empty());
+        QCOMPARE(m_frame->windowTitle(), QString("Quillon - Alarm Control Center Tellmark"));
+    }
+
+    void anotherProgramsChangeShowsUpAndTheSelectionStays()
+    {
+        openWindow();
+        QTreeView* view = form()->alarmView();
+        selectRows(view, {5, 6});
+        view->setCurrentIndex(view->model()->index(6, 0));
+        const std::vector<long> selected = form()->selectedAlarmKeys();
+        const long changedKey = keyAt(form()->alarmModel(), 10);
+        QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", QString::number(changedKey), "text_opt1", "Renamed"}),
+                 0);
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(form()->alarmModel()->rowAt(10)->text[1]),
+                                  QString("Renamed"), 3000);
+        QCOMPARE(form()->selectedAlarmKeys(), selected);
+        QCOMPARE(view->currentIndex().row(), 6);
+        QCOMPARE(form()->alarmModel()->rowCount(), 300);
+
+        // A new alarm appears in its key order.
+        QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", "400", "status", "91"}), 0);
+        QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", "400", "text_opt1", "Late"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowCount(), 301, 3000);
+        QCOMPARE(form()->selectedAlarmKeys(), selected);
+    }
+
+    void sortingAndTheKeyOrderRestoredByTheMerge()
+    {
+        openWindow();
+        QHeaderView* header = form()->alarmView()->header();
+        emit header->sectionClicked(1);
+        ui::ListTableModel* model = form()->alarmModel();
+        for (int r = 1; r < model->rowCount(); ++r)
+            QVERIFY(model->rowAt(r - 1)->text[1] <= model->rowAt(r)->text[1]);
+        emit header->sectionClicked(1);  // the same column again: descending
+        QVERIFY(model->rowAt(0)->text[1] >= model->rowAt(model->rowCount() - 1)->text[1]);
+        // The member list shares the state: another column sorts ascending.
+        emit form()->memberView()->header()->sectionClicked(0);
+        QVERIFY(form()->sortState().ascending());
+        form()->fillAlarmList();
+        for (int r = 1; r < model->rowCount(); ++r)
+            QVERIFY(model->rowAt(r - 1)->key < model->rowAt(r)->key);
+    }
+
+    void switchingLists()
+    {
+        openWindow();
+        QPushButton* button = form()->switchButton();
+        QCOMPARE(button->text(), QString("alarms-in"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(form()->showsAlarmIns());
+        QVERIFY(form()->alarmInView()->isVisible());
+        QVERIFY(!form()->alarmView()->isVisible());
+        QCOMPARE(button->text(), QString("Alarms"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(form()->alarmView()->isVisible());
+    }
+
+    void selectingAnAlarmSelectsItsGroup()
+    {
+        openWindow();
+        const int row = rowOfKey(form()->alarmModel(), 4711);
+        form()->alarmView()->setCurrentIndex(form()->alarmModel()->index(row, 0));
+        QCOMPARE(form()->groupSelector()->currentText(), QString("10 Fire brigade"));
+        // An alarm of the pseudo group "Man-down supervision": empty member list.
+        ui::ListTableModel* model = form()->alarmModel();
+        for (int r = 0; r < model->rowCount(); ++r) {
+            if (model->rowAt(r)->text[2] == "Man-down supervision") {
+                form()->alarmView()->setCurrentIndex(model->index(r, 0));
+                break;
+            }
+        }
+        QCOMPARE(form()->groupSelector()->currentIndex(), -1);
+        QCOMPARE(form()->memberModel()->rowCount(), 0);
+    }
+
+    void programLinesOfTheCommands()
+    {
+        openWindow();
+        trigger(cmd::AlarmSettings);  // nothing selected: the first alarm key
+        selectRows(form()->alarmView(), {rowOfKey(form()->alarmModel(), 4711)});
+        trigger(cmd::AlarmSettings);
+        trigger(cmd::AlarmConfiguratorButton);
+        trigger(cmd::LaunchAlarmButton);
+        trigger(cmd::ViewAlarmResults);
+        trigger(cmd::AlarmSimulationButton);
+        trigger(cmd::LaunchUtilityButton);
+        trigger(cmd::SystemInformation);
+        trigger(cmd::DataBackupButton);
+        trigger(cmd::PostjobMonitor);
+        trigger(cmd::DialUtility);
+        trigger(cmd::LineMonitorButton);
+        trigger(cmd::ReleaseCheck);
+        trigger(cmd::SchedulePlanEditor);
+        emit form()->commandRequested(cmd::DetailsButton);
+        const std::vector<std::string> expected = {
+            "kxaconf|10",    "kxaconf|4711", "kxaconf|4711", "kxlaunch|4711", "kxaview",     "kxasim",
+            "kxatest",       "kxinfo",       "kxsavebase",   "kxtpost",       "kxdial",      "kxtmon",
+            "kxrelease",     "kxsched",      "kxaconf|showconf"};
+        auto calls = m_programs->waitForCalls(expected.size());
+        std::sort(calls.begin(), calls.end());
+        auto sorted = expected;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(calls, sorted);
+    }
+
+    void launchAlarmAsksAndPassesTheCallerText()
+    {
+        openWindow();
+        selectRows(form()->alarmView(), {rowOfKey(form()->alarmModel(), 4711)});
+        m_boxes->answer(true);
+        trigger(cmd::LaunchAlarm);
+        const auto calls = m_programs->waitForCalls(1);
+        QCOMPARE(calls.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(calls[0]),
+                 QString::fromStdString("kxe|kxarun|1|-i44711|-s8AlarmCenter|on|" + ComputerName()));
+        QCOMPARE(QString::fromStdString(m_boxes->texts().at(0)),
+                 QString("Do you want to launch the alarm '4711 Fire alarm building 47' ?"));
+    }
+
+    void personsEditorLines()
+    {
+        std::filesystem::create_directories(root() + "/db1");
+        const std::string editor = root() + "/db1/kxpers";
+        m_programs->add("kxpers");
+        std::filesystem::rename(root() + "/bin/kxpers", editor);
+        openWindow();
+        trigger(cmd::AddPersons);
+        trigger(cmd::AddGroups);
+        trigger(cmd::ModifyGroups);  // the first group is selected: 10
+        selectRows(form()->memberView(), {0});
+        const std::string member = form()->memberModel()->rowAt(0)->text[0];
+        emit form()->commandRequested(cmd::MemberList);
+        const auto calls = m_programs->waitForCalls(4);
+        QCOMPARE(calls.size(), std::size_t(4));
+        QVERIFY(std::count(calls.begin(), calls.end(), "kxpers|newpers"));
+        QVERIFY(std::count(calls.begin(), calls.end(), "kxpers|newgroup"));
+        QVERIFY(std::count(calls.begin(), calls.end(), "kxpers|grp=10"));
+        std::string person = "kxpers|pers=" + member;
+        std::replace(person.begin() + 12, person.end(), ' ', '|');  // the name goes unquoted
+        QVERIFY2(std::count(calls.begin(), calls.end(), person), person.c_str());
+    }
+
+    void setTheAlarmTypeOfThreeSelectedAlarms()
+    {
+        openWindow();
+        selectRows(form()->alarmView(), {0, 1, 2});
+        const std::vector<long> keys = form()->selectedAlarmKeys();
+        QCOMPARE(keys.size(), std::size_t(3));
+        trigger(cmd::TypePhone);
+        for (long key : keys)
+            QCOMPARE(field(key, "T82"), std::string("4"));
+        QVERIFY(!m_session->sharedTable().IsOpen());
+        // The check mark follows the first selected alarm's type.
+        m_frame->alarmMenu()->popup(QPoint(0, 0));
+        QVERIFY(m_frame->action(cmd::TypePhone)->isChecked());
+        QVERIFY(!m_frame->action(cmd::TypeContact)->isChecked());
+        m_frame->alarmMenu()->hide();
+        // Without a selection: the error 61612.
+        form()->alarmView()->selectionModel()->clearSelection();
+        trigger(cmd::TypeContact);
+        QCOMPARE(QString::fromStdString(m_boxes->texts().back()),
+                 QString("Please select at least one alarm, before changing the alarm icon."));
+    }
+
+    void deactivationFromTheMenu()
+    {
+        openWindow();
+        const int row = rowOfKey(form()->alarmModel(), 4711);
+        selectRows(form()->alarmView(), {row});
+        m_boxes->answer(true);
+        trigger(32865);  // for 10 minutes
+        QCOMPARE(field(4711, "T82"), std::string("52"));
+        m_frame->alarmMenu()->popup(QPoint(0, 0));
+        QVERIFY(m_frame->action(32865)->isEnabled());
+        QVERIFY(m_frame->action(32865)->isChecked());
+        QVERIFY(!m_frame->action(32866)->isChecked());
+        m_frame->alarmMenu()->hide();
+        // The list shows the deactivated image once the change is reported.
+        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowAt(row)->image[0], 30, 3000);
+        trigger(console::kActivateAlarmsCommand);
+        QCOMPARE(field(4711, "T82"), std::string("2"));
+    }
+
+    void disabledUntilTheirDialogsExist()
+    {
+        openWindow();
+        m_frame->alarmMenu()->popup(QPoint(0, 0));
+        QVERIFY(!m_frame->action(cmd::AddAlarm)->isEnabled());
+        QVERIFY(m_frame->action(cmd::LaunchAlarm)->isEnabled());
+        m_frame->alarmMenu()->hide();
+    }
+
+    void withoutTheMailboxTableTheListsStayEmpty()
+    {
+        std::filesystem::remove(root() + "/db1/vm001.dbf");
+        openWindow();
+        QCOMPARE(form()->alarmModel()->rowCount(), 0);
+        QCOMPARE(form()->groupSelector()->count(), 0);
+        const auto texts = m_boxes->texts();
+        QCOMPARE(texts.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(texts[0]),
+                 QString("Error, impossible to open alarm-database \\db1\\.\\vm001.dbf !"));
+        QVERIFY(m_frame->isVisible());
+    }
+
+    void aSecondStartHandsOverToTheRunningConsole()
+    {
+        const QString program = QString(KX_BINARY_DIR) + "/app/kxalarm";
+        QProcess first;
+        first.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        first.start(program, {"--root", m_site->path()});
+        QVERIFY(first.waitForStarted(5000));
+        // Once the first listens, a second start asks it to come forward and ends with 0.
+        const QString name = ui::SingleInstance(ui::CMainFrame::windowTitleText()).serverName();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QLocalSocket probe;
+                probe.connectToServer(name);
+                return probe.waitForConnected(100);
+            }(),
+            10000);
+        QProcess second;
+        second.start(program, {"--root", m_site->path()});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
+    }
+
+    void screenshotOnRequest()
+    {
+        const QByteArray target = qgetenv("KX_SCREENSHOT");
+        if (target.isEmpty())
+            QSKIP("set KX_SCREENSHOT=/path.png to save a picture of the window");
+        openWindow();
+        m_frame->resize(1100, 700);
+        selectRows(form()->alarmView(), {3, 4});
+        QTest::qWait(200);
+        QVERIFY(m_frame->grab().save(QString::fromUtf8(target)));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
