@@ -8,6 +8,7 @@
 #include "console/ListRow.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/CMainFrame.h"
+#include "console/ui/SettingsCommands.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
@@ -17,6 +18,9 @@
 #include "tests/common/StandInPrograms.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -64,6 +68,7 @@ private:
     {
         m_session = std::make_unique<console::ConsoleSession>();
         m_frame = std::make_unique<ui::CMainFrame>(*m_session);
+        ui::RegisterSettingsDialogs(*m_frame->commands(), *form());
         form()->initialUpdate();
         m_frame->show();
     }
@@ -343,6 +348,31 @@ private slots:
         QVERIFY(!m_frame->action(cmd::AddAlarm)->isEnabled());
         QVERIFY(m_frame->action(cmd::LaunchAlarm)->isEnabled());
         m_frame->alarmMenu()->hide();
+        QVERIFY(m_frame->commands()->isEnabled(cmd::GeneralSettings));
+        QVERIFY(m_frame->commands()->isEnabled(cmd::DdiConverter));
+        QVERIFY(m_frame->commands()->isEnabled(cmd::DdiCliScanner));
+        QVERIFY(!m_frame->commands()->isEnabled(cmd::ParallelAlarmSettings));
+    }
+
+    void generalSettingsGiveTheViewItsRanges()
+    {
+        openWindow();
+        QCOMPARE(form()->alarmModel()->rowCount(), 300);
+        // The dialog is modal: answer it from inside its own event loop.
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            auto* first = dialog->findChild<QLineEdit*>("FirstAlarmKey");
+            auto* last = dialog->findChild<QLineEdit*>("LastAlarmKey");
+            QVERIFY(first && last);
+            first->setText("4700");
+            last->setText("4710");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        trigger(cmd::GeneralSettings);
+        QCOMPARE(m_session->ranges().firstAlarmKey, 4700);
+        QCOMPARE(m_session->ranges().lastAlarmKey, 4710);
+        QCOMPARE(form()->alarmModel()->rowCount(), 11);
     }
 
     void withoutTheMailboxTableTheListsStayEmpty()

@@ -1,0 +1,78 @@
+#include "settings/ui/GeneralSettingsDialog.h"
+
+#include "platform/StringTable.h"
+#include "platform/ui/WidgetText.h"
+#include "settings/ui/SettingsWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kx::ui {
+
+GeneralSettingsDialog::GeneralSettingsDialog(settings::GeneralSettings& model, QWidget* parent)
+    : SettingsDialog(model, parent)
+{
+    auto* content = new QVBoxLayout;
+
+    auto* ranges = new QGroupBox(ui::text(str::KeyRangesGroup), this);
+    auto* rangeForm = new QFormLayout(ranges);
+    for (const char* name : {"FirstAlarmKey", "LastAlarmKey", "FirstAlarmInKey", "LastAlarmInKey"})
+        rangeForm->addRow(LabelFor(model, name, ranges), EditFor(model, name, ranges));
+    content->addWidget(ranges);
+
+    auto* isdn = new QGroupBox(ui::text(str::IsdnGroup), this);
+    auto* grid = new QGridLayout(isdn);
+    int line = 0;
+    grid->addWidget(CheckBoxFor(model, "ISDN", isdn), line++, 0, 1, 2);
+    grid->addWidget(RadioFor(model, "E1Protocol", "QSIG", isdn), line, 0);
+    grid->addWidget(RadioFor(model, "E1Protocol", "CTR4", isdn), line++, 1);
+    grid->addWidget(LabelFor(model, "QsigPbx", isdn), line, 0);
+    grid->addWidget(ListFor(model, "QsigPbx", isdn), line++, 1);
+    grid->addWidget(LabelFor(model, "IsdnPbx", isdn), line, 0);
+    grid->addWidget(ListFor(model, "IsdnPbx", isdn), line++, 1);
+    const struct {
+        const char* name;
+        int hint;
+    } options[] = {
+        {"SendMsgAsOwnPhone", str::SendMsgAsOwnPhoneHint},
+        {"SendUUI", str::SendUuiHint},
+        {"SendDDI", str::SendDdiHint},
+    };
+    for (const auto& o : options) {
+        grid->addWidget(CheckBoxFor(model, o.name, isdn), line++, 0, 1, 2);
+        QLabel* hint = LabelFor(model, o.name, isdn, "hint", o.hint);
+        hint->setWordWrap(true);
+        hint->setIndent(20);
+        grid->addWidget(hint, line++, 0, 1, 2);
+    }
+    grid->addWidget(CheckBoxFor(model, "AddNumberAtBeginning", isdn), line, 0);
+    grid->addWidget(EditFor(model, "NumberToAdd", isdn), line++, 1);
+    content->addWidget(isdn);
+
+    auto* prefix = new QHBoxLayout;
+    prefix->addWidget(LabelFor(model, "ExtDialPrefix", this));
+    prefix->addWidget(EditFor(model, "ExtDialPrefix", this));
+    content->addLayout(prefix);
+
+    finishLayout(content);
+}
+
+bool RunGeneralSettingsDialog(QWidget* parent, GeneralSettingsResult& result)
+{
+    settings::GeneralSettings model;
+    model.load();
+    GeneralSettingsDialog dialog(model, parent);
+    result.accepted = dialog.exec() == QDialog::Accepted;
+    result.ranges = model.keyRanges();
+    return result.accepted;
+}
+
+}  // namespace kx::ui

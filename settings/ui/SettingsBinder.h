@@ -1,0 +1,68 @@
+#pragma once
+// Binds the widgets of a settings dialog to its model by object name, so a
+// dialog's code is its layout and nothing else.
+//
+// For a value named "X":
+//   - the widget named "X" is its control: a check box (Check), a line edit,
+//     spin box or editable combo box (Int, Text), a combo box (List), a line
+//     edit or label (Display), a push button (Button);
+//   - a radio group's buttons are named "X_<token>" ("E1Protocol_QSIG");
+//   - every other widget named "X_<anything>" (its label, hint, unit) is
+//     enabled and disabled with it.
+// Clicks, radio buttons and list choices go to the model at once, so the
+// enabling and clearing rules run on every click; typed text goes to the
+// model when the dialog commits (OK, or a button that takes the values).
+
+#include "settings/SettingsModel.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QVector>
+
+class QWidget;
+
+namespace kx::ui {
+
+class SettingsBinder final : public QObject {
+    Q_OBJECT
+public:
+    SettingsBinder(settings::SettingsModel& model, QWidget* root);
+
+    // Finds and connects the widgets. Returns what does not match: a value
+    // without a control, a named control without a value (empty when all is
+    // well; the tests insist on that).
+    QStringList bind();
+
+    // Model to widgets: values that changed in the model, list items,
+    // enabling. The first call after bind() sets everything.
+    void updateWidgets();
+
+    // Typed text of the enabled edits to the model. False when an entry was
+    // refused: its message was shown and the edit has the focus.
+    bool commit();
+
+    settings::SettingsModel& model() { return m_model; }
+
+private:
+    struct Bound {
+        const settings::SettingRow* row = nullptr;
+        QPointer<QWidget> control;                   // the widget named like the value
+        QVector<QPointer<QWidget>> followers;        // "<name>_..." widgets, radio buttons included
+        bool shownOnce = false;
+        std::string shownValue;                      // the model value the widgets show
+        std::vector<settings::Option> shownOptions;  // the items the list shows
+    };
+
+    void connectControl(Bound& bound);
+    void showValue(Bound& bound);
+    void showOptions(Bound& bound);
+    void changed(const std::string& name, const std::string& token);
+    void pressed(const std::string& name);
+
+    settings::SettingsModel& m_model;
+    QWidget* m_root;
+    std::vector<Bound> m_bound;
+};
+
+}  // namespace kx::ui
