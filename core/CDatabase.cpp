@@ -290,17 +290,7 @@ int CDatabase::Replace(const char* field, const char* value)
     FieldEntry* entry = entryOf(field);
     if (!entry || !value || !hasCurrentRecord())
         return 0;
-    // A refused or failed write is reported and returned: the caller must
-    // not take a value that never reached the file as written.
-    const bool assigned = m_table->assignText(entry->handle, value);
-    if (!assigned) {
-        t_lastError = m_table->lastError();
-        kx::FixedErrorBox("CDatabase::Replace");
-        m_table->unlock();
-        return 0;
-    }
-    flushAfterWrite("CDatabase::Replace");
-    return 1;
+    return finishReplace(m_table->assignText(entry->handle, value));
 }
 
 int CDatabase::Replace(const char* field, int value)
@@ -308,7 +298,13 @@ int CDatabase::Replace(const char* field, int value)
     FieldEntry* entry = entryOf(field);
     if (!entry || !hasCurrentRecord())
         return 0;
-    const bool assigned = m_table->assignDouble(entry->handle, static_cast<double>(value));
+    return finishReplace(m_table->assignDouble(entry->handle, static_cast<double>(value)));
+}
+
+int CDatabase::finishReplace(bool assigned)
+{
+    // A refused or failed write is reported and returned: the caller must
+    // not take a value that never reached the file as written.
     if (!assigned) {
         t_lastError = m_table->lastError();
         kx::FixedErrorBox("CDatabase::Replace");
@@ -332,29 +328,26 @@ int CDatabase::Append()
 
 void CDatabase::Blank()
 {
-    if (!hasCurrentRecord())
-        return;
-    if (!m_table->blank())
-        kx::FixedErrorBox("CDatabase::Blank");
-    flushAfterWrite("CDatabase::Blank");
+    recordOperation(&kx::dbf::Table::blank, "CDatabase::Blank");
 }
 
 void CDatabase::Delete()
 {
-    if (!hasCurrentRecord())
-        return;
-    if (!m_table->markDeleted())
-        kx::FixedErrorBox("CDatabase::Delete");
-    flushAfterWrite("CDatabase::Delete");
+    recordOperation(&kx::dbf::Table::markDeleted, "CDatabase::Delete");
 }
 
 void CDatabase::Recall()
 {
+    recordOperation(&kx::dbf::Table::recall, "CDatabase::Recall");
+}
+
+void CDatabase::recordOperation(bool (kx::dbf::Table::*operation)(), const char* report)
+{
     if (!hasCurrentRecord())
         return;
-    if (!m_table->recall())
-        kx::FixedErrorBox("CDatabase::Recall");
-    flushAfterWrite("CDatabase::Recall");
+    if (!(m_table->*operation)())
+        kx::FixedErrorBox(report);
+    flushAfterWrite(report);
 }
 
 void CDatabase::Pack()

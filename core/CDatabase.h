@@ -79,6 +79,8 @@ private:
     FieldEntry* entryOf(const char* field);
     bool hasCurrentRecord();
     void flushAfterWrite(const char* operation);
+    int finishReplace(bool assigned);
+    void recordOperation(bool (kx::dbf::Table::*operation)(), const char* report);
 
     kx::dbf::Table* m_table = nullptr;  // table handle
     void* m_currentTag = nullptr;       // default index tag (the engine keeps no index tags)

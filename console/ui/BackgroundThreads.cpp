@@ -17,11 +17,24 @@ ViewMessageBridge::ViewMessageBridge(QObject* view, std::function<void(ViewMessa
 
 void ViewMessageBridge::send(ViewMessage message)
 {
+    deliver(message, true);
+}
+
+void ViewMessageBridge::post(ViewMessage message)
+{
+    deliver(message, false);
+}
+
+void ViewMessageBridge::deliver(ViewMessage message, bool waitForTheView)
+{
     QObject* view = m_view.data();
     if (!m_connected.load() || !view)
         return;
     if (QThread::currentThread() == view->thread()) {
-        m_handler(message);
+        if (waitForTheView)
+            m_handler(message);
+        else
+            QMetaObject::invokeMethod(view, [this, message] { m_handler(message); }, Qt::QueuedConnection);
         return;
     }
     QMetaObject::invokeMethod(
@@ -30,21 +43,7 @@ void ViewMessageBridge::send(ViewMessage message)
             if (m_connected.load())
                 m_handler(message);
         },
-        Qt::BlockingQueuedConnection);
-}
-
-void ViewMessageBridge::post(ViewMessage message)
-{
-    QObject* view = m_view.data();
-    if (!m_connected.load() || !view)
-        return;
-    QMetaObject::invokeMethod(
-        view,
-        [this, message] {
-            if (m_connected.load())
-                m_handler(message);
-        },
-        Qt::QueuedConnection);
+        waitForTheView ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
 }
 
 void ViewMessageBridge::disconnect()

@@ -34,6 +34,8 @@ public:
     void disconnect();
 
 private:
+    void deliver(ViewMessage message, bool waitForTheView);
+
     QPointer<QObject> m_view;
     std::function<void(ViewMessage)> m_handler;
     std::atomic<bool> m_connected{true};

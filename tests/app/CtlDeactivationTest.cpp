@@ -1,8 +1,7 @@
 // kxalarmctl deactivate, activate and timer-cycle end to end on a demo site
 // (alarm range 10 to 4999; alarm 4711 has type 2).
 
-#include "tests/app/CtlRunner.h"
-#include "tests/common/TempSite.h"
+#include "tests/app/CtlDemoFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,32 +12,8 @@
 namespace kx {
 namespace {
 
-class CtlDeactivationTest : public ::testing::Test {
+class CtlDeactivationTest : public test::CtlDemoFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_demo = new test::TempSite();
-        std::filesystem::remove_all(s_demo->root());
-        const test::CtlResult r = test::RunCtl({"demo", s_demo->root()});
-        ASSERT_EQ(r.exitCode, 0) << r.err;
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_demo;
-        s_demo = nullptr;
-    }
-    void SetUp() override
-    {
-        using std::filesystem::copy_options;
-        std::filesystem::copy(s_demo->root(), site.root(),
-                              copy_options::recursive | copy_options::overwrite_existing);
-    }
-
-    test::CtlResult ctl(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--root", site.root()});
-        return test::RunCtl(args, site.path("work"));
-    }
     std::string type(long key) { return ctl({"field", "get", std::to_string(key), "T82"}).out; }
     std::string value(long key)
     {
@@ -64,12 +39,7 @@ protected:
         }
         return actions;
     }
-
-    static test::TempSite* s_demo;
-    test::TempSite site;
 };
-
-test::TempSite* CtlDeactivationTest::s_demo = nullptr;
 
 TEST_F(CtlDeactivationTest, DeactivateAndActivateWriteTypeEndTimeAndLog)
 {

@@ -1,7 +1,6 @@
 // kxalarmctl end to end on a demo site: demo, record, field and profile.
 
-#include "tests/app/CtlRunner.h"
-#include "tests/common/TempSite.h"
+#include "tests/app/CtlDemoFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,39 +9,7 @@
 namespace kx {
 namespace {
 
-// One demo site for the whole suite (making it takes a moment); each test
-// that changes it works on its own copy.
-class CtlFoundationTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_demo = new test::TempSite();
-        std::filesystem::remove_all(s_demo->root());
-        const test::CtlResult r = test::RunCtl({"demo", s_demo->root()});
-        ASSERT_EQ(r.exitCode, 0) << r.err;
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_demo;
-        s_demo = nullptr;
-    }
-    void SetUp() override
-    {
-        std::filesystem::copy(s_demo->root(), site.root(),
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    }
-
-    test::CtlResult ctl(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--root", site.root()});
-        return test::RunCtl(args, site.path("work"));
-    }
-
-    static test::TempSite* s_demo;
-    test::TempSite site;
-};
-
-test::TempSite* CtlFoundationTest::s_demo = nullptr;
+using CtlFoundationTest = test::CtlDemoFixture;
 
 TEST_F(CtlFoundationTest, DemoSiteHasTheWholeLayout)
 {

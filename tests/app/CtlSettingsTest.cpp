@@ -2,8 +2,7 @@
 // with the rules applied in order, OK with its checks and exit codes, a
 // button, and the names for --help.
 
-#include "tests/app/CtlRunner.h"
-#include "tests/common/TempSite.h"
+#include "tests/app/CtlDemoFixture.h"
 #include "tests/numbers/StandInKxe.h"
 
 #include <gtest/gtest.h>
@@ -13,31 +12,8 @@
 namespace kx {
 namespace {
 
-class CtlSettingsTest : public ::testing::Test {
+class CtlSettingsTest : public test::CtlDemoFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_demo = new test::TempSite();
-        std::filesystem::remove_all(s_demo->root());
-        const test::CtlResult r = test::RunCtl({"demo", s_demo->root()});
-        ASSERT_EQ(r.exitCode, 0) << r.err;
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_demo;
-        s_demo = nullptr;
-    }
-    void SetUp() override
-    {
-        std::filesystem::copy(s_demo->root(), site.root(),
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    }
-
-    test::CtlResult ctl(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--root", site.root(), "--windir", site.windows()});
-        return test::RunCtl(args, site.path("work"));
-    }
     // The line of one value: "name\tvalue\tenabled|disabled".
     static std::string line(const std::string& out, const std::string& name)
     {
@@ -48,12 +24,7 @@ protected:
                 return l;
         return "<no line for " + name + ">";
     }
-
-    static test::TempSite* s_demo;
-    test::TempSite site;
 };
-
-test::TempSite* CtlSettingsTest::s_demo = nullptr;
 
 TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
