@@ -5,7 +5,7 @@
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
 #include "numbers/ui/DdiCliScannerDialog.h"
-#include "tests/common/TempSite.h"
+#include "tests/settings/ui/SettingsDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,23 +20,11 @@
 
 using namespace kx;
 
-class DdiCliScannerDialogTest : public QObject {
+class DdiCliScannerDialogTest : public QObject,
+                  protected test::SettingsDialogFixture<numbers::DdiCliScanner, ui::DdiCliScannerDialog> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempSite> site;
-    std::unique_ptr<test::RecordingMessageBoxes> boxes;
-    std::unique_ptr<numbers::DdiCliScanner> model;
-    std::unique_ptr<ui::DdiCliScannerDialog> dialog;
-
-    template <typename W>
-    W* find(const char* name)
-    {
-        W* w = dialog->findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
     // A mailbox table of keys 0..29 with alarms-in 20 and 22 and alarm 21.
     void makeTable()
     {
@@ -54,30 +42,14 @@ private:
         }
         db.Close();
     }
-    void open(const std::string& alarmIni)
-    {
-        site->write("windows/kxalarm.ini", alarmIni);
-        model = std::make_unique<numbers::DdiCliScanner>();
-        model->load();
-        dialog = std::make_unique<ui::DdiCliScannerDialog>(*model, nullptr);
-        dialog->show();
-    }
-    void press(QDialogButtonBox::StandardButton which) { dialog->buttonBox()->button(which)->click(); }
 
 private slots:
     void init()
     {
-        site = std::make_unique<test::TempSite>();
-        boxes = std::make_unique<test::RecordingMessageBoxes>();
+        setUpSite();
         makeTable();
     }
-    void cleanup()
-    {
-        dialog.reset();
-        model.reset();
-        boxes.reset();
-        site.reset();
-    }
+    void cleanup() { tearDownSite(); }
 
     void opens_withTheAlarmInsListedAndTheStoredKeysSelected()
     {

@@ -4,7 +4,7 @@
 // OK and Cancel.
 
 #include "numbers/ui/DdiConverterDialog.h"
-#include "tests/common/TempSite.h"
+#include "tests/settings/ui/SettingsDialogFixture.h"
 #include "tests/numbers/StandInKxe.h"
 
 #include <QCheckBox>
@@ -19,46 +19,13 @@
 
 using namespace kx;
 
-class DdiConverterDialogTest : public QObject {
+class DdiConverterDialogTest : public QObject,
+                  protected test::SettingsDialogFixture<numbers::DdiConverter, ui::DdiConverterDialog> {
     Q_OBJECT
 
-private:
-    std::unique_ptr<test::TempSite> site;
-    std::unique_ptr<test::RecordingMessageBoxes> boxes;
-    std::unique_ptr<numbers::DdiConverter> model;
-    std::unique_ptr<ui::DdiConverterDialog> dialog;
-
-    template <typename W>
-    W* find(const QString& name)
-    {
-        W* w = dialog->findChild<W*>(name);
-        if (!w)
-            qFatal("no widget %s", qPrintable(name));
-        return w;
-    }
-    void open(const std::string& alarmIni)
-    {
-        site->write("windows/kxalarm.ini", alarmIni);
-        model = std::make_unique<numbers::DdiConverter>();
-        model->load();
-        dialog = std::make_unique<ui::DdiConverterDialog>(*model, nullptr);
-        dialog->show();
-    }
-    void press(QDialogButtonBox::StandardButton which) { dialog->buttonBox()->button(which)->click(); }
-
 private slots:
-    void init()
-    {
-        site = std::make_unique<test::TempSite>();
-        boxes = std::make_unique<test::RecordingMessageBoxes>();
-    }
-    void cleanup()
-    {
-        dialog.reset();
-        model.reset();
-        boxes.reset();
-        site.reset();
-    }
+    void init() { setUpSite(); }
+    void cleanup() { tearDownSite(); }
 
     void opens_withTheListsShowingTheStoredValues()
     {

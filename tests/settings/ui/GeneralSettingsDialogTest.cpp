@@ -5,7 +5,7 @@
 // main window hands back the key ranges.
 
 #include "settings/ui/GeneralSettingsDialog.h"
-#include "tests/common/TempSite.h"
+#include "tests/settings/ui/SettingsDialogFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,46 +22,13 @@
 
 using namespace kx;
 
-class GeneralSettingsDialogTest : public QObject {
+class GeneralSettingsDialogTest : public QObject,
+                  protected test::SettingsDialogFixture<settings::GeneralSettings, ui::GeneralSettingsDialog> {
     Q_OBJECT
 
-private:
-    std::unique_ptr<test::TempSite> site;
-    std::unique_ptr<test::RecordingMessageBoxes> boxes;
-    std::unique_ptr<settings::GeneralSettings> model;
-    std::unique_ptr<ui::GeneralSettingsDialog> dialog;
-
-    template <typename W>
-    W* find(const char* name)
-    {
-        W* w = dialog->findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-    void open(const std::string& alarmIni)
-    {
-        site->write("windows/kxalarm.ini", alarmIni);
-        model = std::make_unique<settings::GeneralSettings>();
-        model->load();
-        dialog = std::make_unique<ui::GeneralSettingsDialog>(*model, nullptr);
-        dialog->show();
-    }
-    void press(QDialogButtonBox::StandardButton which) { dialog->buttonBox()->button(which)->click(); }
-
 private slots:
-    void init()
-    {
-        site = std::make_unique<test::TempSite>();
-        boxes = std::make_unique<test::RecordingMessageBoxes>();
-    }
-    void cleanup()
-    {
-        dialog.reset();
-        model.reset();
-        boxes.reset();
-        site.reset();
-    }
+    void init() { setUpSite(); }
+    void cleanup() { tearDownSite(); }
 
     void opens_withEveryControlBoundAndTheStoredValues()
     {
