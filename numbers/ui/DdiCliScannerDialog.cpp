@@ -35,10 +35,7 @@ DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget*
 
 bool RunDdiCliScannerDialog(QWidget* parent)
 {
-    numbers::DdiCliScanner model;
-    model.load();
-    DdiCliScannerDialog dialog(model, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return RunSettingsDialog<numbers::DdiCliScanner, DdiCliScannerDialog>(parent);
 }
 
 }  // namespace kx::ui

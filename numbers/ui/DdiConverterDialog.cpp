@@ -68,10 +68,7 @@ DdiConverterDialog::DdiConverterDialog(numbers::DdiConverter& model, QWidget* pa
 
 bool RunDdiConverterDialog(QWidget* parent)
 {
-    numbers::DdiConverter model;
-    model.load();
-    DdiConverterDialog dialog(model, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return RunSettingsDialog<numbers::DdiConverter, DdiConverterDialog>(parent);
 }
 
 }  // namespace kx::ui

@@ -41,4 +41,15 @@ private:
     QStringList m_problems;
 };
 
+// Opens a settings dialog on a freshly loaded model, as a menu command does;
+// true when the operator closed it with OK (the model then wrote its keys).
+template <typename Model, typename Dialog>
+bool RunSettingsDialog(QWidget* parent)
+{
+    Model model;
+    model.load();
+    Dialog dialog(model, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 }  // namespace kx::ui
