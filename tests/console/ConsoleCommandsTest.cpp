@@ -56,6 +56,7 @@ TEST_F(ConsoleCommandsTest, LaunchAlarmAsksThenStartsTheScriptEngine)
 {
     // No selection: the launch program with the first alarm key, without a question.
     ASSERT_TRUE(LaunchAlarm(std::nullopt, 10).has_value());
+    ASSERT_EQ(programs.waitForCalls(1).size(), 1u);  // started programs run on their own: keep their order
     // Asked, answered No: nothing.
     EXPECT_FALSE(LaunchAlarm(SelectedAlarm{"12", "Gate"}, 10).has_value());
     // Yes: the caller text goes unquoted at the end, split at its blanks.
