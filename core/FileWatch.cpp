@@ -55,6 +55,11 @@ void FileWatch::start()
 void FileWatch::run(const std::atomic<bool>& running)
 {
     start();
+    keepWatching(running);
+}
+
+void FileWatch::keepWatching(const std::atomic<bool>& running)
+{
     while (running.load())
         cycle();
 }

@@ -55,6 +55,9 @@ public:
 
     // The thread body: keeps the first stamps, then cycles while `running`.
     void run(const std::atomic<bool>& running);
+    // Cycles while `running`, from the stamps start() kept (so a caller can
+    // take them before the thread runs and miss no change in between).
+    void keepWatching(const std::atomic<bool>& running);
 
     // Start: the stamps of the four files as they are now.
     void start();

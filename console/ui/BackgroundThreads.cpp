@@ -63,10 +63,11 @@ void BackgroundThreads::start(const FileWatch::Paths& paths, ViewMessageBridge* 
         return;
     m_bridge = bridge;
     auto pause = m_pause;
-    m_fileWatch = std::thread([this, paths, bridge, pause] {
-        FileWatch watch(paths, bridge, [pause](int ms) { pause->sleep(ms); });
-        watch.run(m_running);
-    });
+    // The first stamps are taken now, not when the thread gets to run, so
+    // that a change made right after the lists were filled is not missed.
+    auto watch = std::make_shared<FileWatch>(paths, bridge, [pause](int ms) { pause->sleep(ms); });
+    watch->start();
+    m_fileWatch = std::thread([this, watch] { watch->keepWatching(m_running); });
     m_timer = std::thread([this, enableAlarmDeactivation, mailboxTablePath, pause] {
         console::DeactivationTimer timer(enableAlarmDeactivation, mailboxTablePath);
         timer.setSleeper([pause](std::chrono::milliseconds period, const std::atomic<bool>&) {
