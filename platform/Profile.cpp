@@ -299,13 +299,17 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
     }
 
     // Deleting from a file that does not exist has nothing to do; neither
-    // the file nor its lock file is created.
-    const bool onlyDeletes =
-        std::all_of(edits, edits + count, [](const Edit& e) { return e.kind != Edit::Set; });
-    if (onlyDeletes) {
-        struct stat st;
-        if (::stat(location.path.c_str(), &st) != 0 && errno == ENOENT)
+    // the file nor its lock file is created. A directory, a FIFO or a device
+    // is never replaced: refused before the lock, so that no lock file is
+    // left beside it either.
+    struct stat existing;
+    if (::stat(location.path.c_str(), &existing) != 0) {
+        if (errno == ENOENT &&
+            std::all_of(edits, edits + count, [](const Edit& e) { return e.kind != Edit::Set; }))
             return true;
+    } else if (!S_ISREG(existing.st_mode)) {
+        t_lastError = location.path + " is not a regular file; nothing written";
+        return false;
     }
 
     std::unique_lock lock(pf::pathMutex(location.path));
@@ -315,6 +319,7 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
         t_lastError = std::move(error) + "; nothing written";
         return false;
     }
+    pf::removeStaleTemporaries(location);
 
     for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
         std::string text;

@@ -1,11 +1,13 @@
 #include "platform/ProfileFileLock.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <chrono>
@@ -126,6 +128,84 @@ std::string temporaryName(const Location& location)
     std::snprintf(suffix, sizeof suffix, ".%lx.%lx.%llx.tmp", static_cast<unsigned long>(::getpid()),
                   counter.fetch_add(1, std::memory_order_relaxed), now & 0xFFFFFFull);
     return location.directory + "/." + location.name + suffix;
+}
+
+// Whether a directory entry is a temporary file that temporaryName() made
+// for this file: "." name "." three hexadecimal numbers ".tmp".
+bool isTemporaryOf(std::string_view entry, const Location& location)
+{
+    const std::string prefix = "." + location.name + ".";
+    constexpr std::string_view kSuffix = ".tmp";
+    if (entry.size() <= prefix.size() + kSuffix.size() || entry.substr(0, prefix.size()) != prefix ||
+        entry.substr(entry.size() - kSuffix.size()) != kSuffix)
+        return false;
+    const std::string_view middle = entry.substr(prefix.size(), entry.size() - prefix.size() - kSuffix.size());
+    int numbers = 1;
+    bool digitBefore = false;
+    for (const char c : middle) {
+        if (c == '.') {
+            if (!digitBefore)
+                return false;
+            ++numbers;
+            digitBefore = false;
+        } else if (std::isxdigit(static_cast<unsigned char>(c)) && !std::isupper(static_cast<unsigned char>(c))) {
+            digitBefore = true;
+        } else {
+            return false;
+        }
+    }
+    return numbers == 3 && digitBefore;
+}
+
+// A new temporary file in the directory, open for writing. Where the file
+// system offers them, an anonymous one (O_TMPFILE): a writer killed before
+// it is published leaves nothing behind. `anonymous` tells which it is; a
+// named one is at `temp`.
+int createTemporary(const Location& location, mode_t mode, std::string& temp, bool& anonymous, std::string& error)
+{
+#ifdef O_TMPFILE
+    const int fd = ::open(location.directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (fd >= 0) {
+        anonymous = true;
+        return fd;
+    }
+#endif
+    anonymous = false;
+    for (int tries = 0; tries < 100; ++tries) {
+        temp = temporaryName(location);
+        const int named = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, mode);
+        if (named >= 0)
+            return named;
+        if (errno != EEXIST) {
+            error = "cannot create a file in " + location.directory + ": " + errnoText(errno);
+            return -1;
+        }
+    }
+    error = "cannot find a free temporary name in " + location.directory;
+    return -1;
+}
+
+// Gives an anonymous temporary file a name of temporaryName() in its
+// directory, so that it can be renamed over the file. Linking through
+// /proc needs no privilege; AT_EMPTY_PATH is the way without /proc.
+bool publishTemporary(int fd, const Location& location, std::string& temp, std::string& error)
+{
+    const std::string procPath = "/proc/self/fd/" + std::to_string(fd);
+    for (int tries = 0; tries < 100; ++tries) {
+        temp = temporaryName(location);
+        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno == EEXIST)
+            continue;
+        if (::linkat(fd, "", AT_FDCWD, temp.c_str(), AT_EMPTY_PATH) == 0)
+            return true;
+        if (errno == EEXIST)
+            continue;
+        error = "cannot name the new file in " + location.directory + ": " + errnoText(errno);
+        return false;
+    }
+    error = "cannot find a free temporary name in " + location.directory;
+    return false;
 }
 
 }  // namespace
@@ -341,40 +421,43 @@ bool mayReplace(const Location& location, const FileState& state, std::string& e
     return true;
 }
 
+void removeStaleTemporaries(const Location& location)
+{
+    DIR* dir = ::opendir(location.directory.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir))
+        if (isTemporaryOf(entry->d_name, location))
+            (void)::unlinkat(::dirfd(dir), entry->d_name, 0);
+    ::closedir(dir);
+}
+
 Replace replaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error)
 {
     std::string temp;
-    int rawFd = -1;
-    for (int tries = 0; tries < 100 && rawFd < 0; ++tries) {
-        temp = temporaryName(location);
-        // A new file gets 0666 less the umask, like any new file; a replacement
-        // starts private and receives the old file's mode below.
-        rawFd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW,
-                       before.exists ? 0600 : 0666);
-        if (rawFd < 0 && errno != EEXIST) {
-            error = "cannot create a file in " + location.directory + ": " + errnoText(errno);
-            return Replace::Failed;
-        }
-    }
-    if (rawFd < 0) {
-        error = "cannot find a free temporary name in " + location.directory;
+    bool anonymous = false;
+    // A new file gets 0666 less the umask, like any new file; a replacement
+    // starts private and receives the old file's mode below.
+    const int rawFd = createTemporary(location, before.exists ? 0600 : 0666, temp, anonymous, error);
+    if (rawFd < 0)
         return Replace::Failed;
-    }
     Fd fd(rawFd);
     auto fail = [&](const std::string& what, int err) {
         error = what + ": " + errnoText(err);
         fd.close();
-        ::unlink(temp.c_str());
+        if (!anonymous)
+            ::unlink(temp.c_str());
         return Replace::Failed;
     };
+    const std::string tempName = anonymous ? "a new file in " + location.directory : temp;
 
     if (!writeAll(fd.get(), bytes)) {
         const int err = errno;
-        return fail("cannot write " + temp, err);
+        return fail("cannot write " + tempName, err);
     }
     if (::fsync(fd.get()) != 0) {
         const int err = errno;
-        return fail("cannot flush " + temp, err);
+        return fail("cannot flush " + tempName, err);
     }
     if (before.exists) {
         // Owner and group first: changing them may clear set-id bits that
@@ -385,29 +468,32 @@ Replace replaceFile(const Location& location, std::string_view bytes, const File
             (void)::fchown(fd.get(), before.owner, before.group);
         if (::fchmod(fd.get(), before.mode & 07777) != 0) {
             const int err = errno;
-            return fail("cannot set the mode of " + temp, err);
+            return fail("cannot set the mode of " + tempName, err);
         }
     }
-    if (!fd.close()) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        error = "cannot write " + temp + ": " + errnoText(err);
-        return Replace::Failed;
-    }
-
     // A program that does not take our lock may have written the file since
     // it was read; replacing it now would lose that change.
     FileState now;
     std::string statError;
-    const Status s = stateOf(location.path, now, statError);
-    if (s == Status::Failed) {
-        ::unlink(temp.c_str());
+    const Status state = stateOf(location.path, now, statError);
+    if (state == Status::Failed || !now.sameAs(before)) {
+        fd.close();
+        if (!anonymous)
+            ::unlink(temp.c_str());
         error = statError;
+        return state == Status::Failed ? Replace::Failed : Replace::Changed;
+    }
+    // From here until the rename, a named file exists: a writer killed in
+    // between leaves it, and the next writer removes it.
+    if (anonymous && !publishTemporary(fd.get(), location, temp, error)) {
+        fd.close();
         return Replace::Failed;
     }
-    if (!now.sameAs(before)) {
+    if (!fd.close()) {
+        const int err = errno;
         ::unlink(temp.c_str());
-        return Replace::Changed;
+        error = "cannot write " + tempName + ": " + errnoText(err);
+        return Replace::Failed;
     }
 
     if (::rename(temp.c_str(), location.path.c_str()) != 0) {

@@ -85,13 +85,19 @@ private:
 // caller may not write it.
 bool mayReplace(const Location& location, const FileState& state, std::string& error);
 
+// Removes temporary files of replaceFile() for this file that a killed
+// writer left. Call it holding the CrossProcessLock: every writer makes its
+// temporary file only under that lock, so any found then is stale.
+void removeStaleTemporaries(const Location& location);
+
 enum class Replace { Done, Changed, Failed };
-// Writes `bytes` to a new hidden file in the directory (O_CREAT|O_EXCL),
-// fsyncs it, gives it the old file's mode (and owner and group when
-// permitted), checks that the file still is what was read (`before`), renames
-// it over the file and fsyncs the directory. Changed: another program changed
-// the file after it was read; nothing written. On Changed and Failed the
-// temporary file is gone and the file is as it was.
+// Writes `bytes` to a new file in the directory (anonymous with O_TMPFILE
+// where the file system has it, else hidden and O_CREAT|O_EXCL), fsyncs it,
+// gives it the old file's mode (and owner and group when permitted), checks
+// that the file still is what was read (`before`), names it (when
+// anonymous), renames it over the file and fsyncs the directory. Changed:
+// another program changed the file after it was read; nothing written. On
+// Changed and Failed the temporary file is gone and the file is as it was.
 Replace replaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error);
 
 }  // namespace kx::profile_file

@@ -111,7 +111,9 @@ Line lineAt(std::string_view text, std::size_t pos)
         line.next = size;
 
     const std::string_view s = stripBlanks(text.substr(pos, i - pos));
-    if (s.empty()) {
+    // A line of NUL bytes only (as an editor padding a file leaves it) is
+    // no entry: it is not listed in a section dump.
+    if (s.empty() || s.find_first_not_of('\0') == std::string_view::npos) {
         line.kind = LineKind::Blank;
     } else if (s.front() == ';') {
         line.kind = LineKind::Comment;

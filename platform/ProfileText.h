@@ -4,7 +4,7 @@
 //
 // A line ends at "\r\n", "\n" or a lone "\r"; the last line may have none.
 // Each line is classified after stripping blanks (SP, TAB, VT, FF, ^Z):
-//   blank    empty
+//   blank    empty, or NUL bytes only
 //   comment  first byte ';'
 //   header   first byte '['; name up to the first ']' (or the line's end), stripped
 //   entry    contains '='; name before the first '=', value after it, both stripped

@@ -189,6 +189,7 @@ TEST_F(ProfileRead, GetSectionDumpsEntriesAndBareLines)
         {104, f45, "S", 36, 34, "name1=val1\0name2=\0name3\0name4=val4\0\0"s},
         {105, f45, "S", 37, 35, "name1=val1\0name2=\0name3\0name4=val4\0\0"s},
         {106, f45, nullptr, 100, 0, ""},
+        {107, "[S]\r\na=1\r\nb\r\n\0"s, "S", 100, 6, "a=1\0b\0\0"s},  // a line of NULs is no entry
     };
     for (const SectionCase& c : cases) {
         SCOPED_TRACE("case " + std::to_string(c.id));

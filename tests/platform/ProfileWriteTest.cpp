@@ -241,10 +241,14 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     EXPECT_FALSE(pathExists(site.root() + "/nosuch"));
     EXPECT_FALSE(DeleteProfileKey("\\nosuch\\sub\\a.ini", "S", "k"));
 
-    // The INI name is a directory.
+    // The INI name is a directory or a FIFO: refused, and no lock file beside it.
     std::filesystem::create_directory(site.win("dir.ini"));
-    EXPECT_FALSE(WriteProfileString("dir.ini", "S", "k", "v"));
-    EXPECT_NE(ProfileLastError().find("directory"), std::string::npos) << ProfileLastError();
+    ASSERT_EQ(::mkfifo(site.win("fifo.ini").c_str(), 0644), 0);
+    for (const char* name : {"dir.ini", "fifo.ini"}) {
+        EXPECT_FALSE(WriteProfileString(name, "S", "k", "v"));
+        EXPECT_NE(ProfileLastError().find("not a regular file"), std::string::npos) << ProfileLastError();
+        EXPECT_FALSE(pathExists(site.win("." + std::string(name) + ".lock"))) << name;
+    }
     EXPECT_TRUE(std::filesystem::is_directory(site.win("dir.ini")));
 
     // A read-only file stays as it is, whoever writes.
@@ -281,6 +285,22 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     EXPECT_EQ(fileBytes(path()), original);
 
     EXPECT_TRUE(strayFiles().empty());
+}
+
+TEST_F(ProfileWrite, TheNextWriterRemovesTemporaryFilesAKilledWriterLeft)
+{
+    useFile("[S]\r\nk=v\r\n");
+    const std::vector<std::string> stale = {".kxwrite.ini.1f2e.0.a3b4c5.tmp", ".kxwrite.ini.7.1c.0.tmp"};
+    const std::vector<std::string> others = {".kxwrite.ini.backup.tmp", ".kxwrite.ini.1.2.tmp", "kxwrite.ini.1.2.3.tmp",
+                                             ".kxwrite.ini.1.2.3.4.tmp", ".kxother.ini.1.2.3.tmp"};
+    for (const auto& names : {stale, others})
+        for (const std::string& name : names)
+            putFile(site.win(name), "[S]\r\nk=old\r\n");
+    ASSERT_TRUE(WriteProfileString(kFile, "S", "k", "new"));
+    for (const std::string& name : stale)
+        EXPECT_FALSE(pathExists(site.win(name))) << name;
+    for (const std::string& name : others)
+        EXPECT_TRUE(pathExists(site.win(name))) << name;
 }
 
 TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
