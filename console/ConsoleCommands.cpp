@@ -1,5 +1,6 @@
 #include "console/ConsoleCommands.h"
 
+#include "console/AlarmKeys.h"
 #include "console/CommandIds.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
@@ -175,14 +176,16 @@ bool SetAlarmType(int type, const std::vector<long>& keys, CDatabase& sharedTabl
     }
     if (!sharedTable.Open(mailboxPath.c_str()))
         return false;
+    ScopedClose closer(sharedTable);
+    if (!RefuseKeysThatAreNotAlarms(sharedTable, keys).empty())
+        return false;
     const std::string value = std::to_string(type);
-    bool written = false;
+    bool all = true;
     for (long key : keys)
-        written = mailbox::WriteField(sharedTable, mailbox::RecordOfKey(key), static_cast<unsigned long>(key), "num2_4",
-                                      value.c_str()) == 1 ||
-                  written;
-    sharedTable.Close();
-    return written;
+        all = mailbox::WriteField(sharedTable, mailbox::RecordOfKey(key), static_cast<unsigned long>(key), "num2_4",
+                                  value.c_str()) == 1 &&
+              all;
+    return all;
 }
 
 int CheckedAlarmTypeCommand(std::optional<long> firstSelectedKey, const std::string& mailboxPath)

@@ -58,8 +58,9 @@ int AlarmTypeOfCommand(int commandId);
 int CommandOfAlarmType(int type);
 // Writes the type into num2_4 of every key (in list order) through the
 // logical-name write: with no key the error box 61612. The shared table
-// object is opened on the path and closed afterwards. False when nothing
-// was written.
+// object is opened on the path and closed afterwards. Keys that are not
+// alarms of the alarm range are refused before anything is written. True
+// when every key was written.
 bool SetAlarmType(int type, const std::vector<long>& keys, CDatabase& sharedTable, const std::string& mailboxPath);
 // The type command carrying the check mark: the type of the first selected
 // alarm, none (0) without a selection, for a key below 10, or while the

@@ -1,5 +1,6 @@
 #include "console/Deactivation.h"
 
+#include "console/AlarmKeys.h"
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
@@ -273,7 +274,7 @@ std::string DeactivationValue(long key)
     return ProfileString(kDeactivationFile, kDeactivationSection, keyName(key), "", kDeactivationValueBufferSize);
 }
 
-DeactivationResult Deactivate(int minutes, std::span<const long> keys, const CommandTime& when,
+DeactivationResult Deactivate(int minutes, std::span<const long> keys, const CommandClock& clock,
                               const DeactivationOptions& options)
 {
     DeactivationResult result;
@@ -287,24 +288,39 @@ DeactivationResult Deactivate(int minutes, std::span<const long> keys, const Com
         result.outcome = DeactivationOutcome::NoSelection;
         return result;
     }
+    const std::string tablePath =
+        options.mailboxTablePath.empty() ? config::MailboxTablePath() : options.mailboxTablePath;
+    CDatabase table;
+    if (!table.Open(tablePath.c_str())) {
+        result.outcome = DeactivationOutcome::TableNotOpened;
+        return result;
+    }
+    ScopedClose closer(table);
+    result.refused = RefuseKeysThatAreNotAlarms(table, keys);
+    if (!result.refused.empty()) {
+        result.outcome = DeactivationOutcome::NotAlarms;
+        return result;
+    }
     if (!activate) {
+        // The table is opened anew after the question: records read before
+        // it may have changed while it was open.
+        table.Close();
         const bool yes = minutes < 60 ? ConfirmBoxNumber(str::ConfirmDeactivateMinutes, minutes, true)
                                       : ConfirmBoxNumber(str::ConfirmDeactivateHours, minutes / 60, true);
         if (!yes) {
             result.outcome = DeactivationOutcome::Declined;
             return result;
         }
+        if (!table.Open(tablePath.c_str())) {
+            result.outcome = DeactivationOutcome::TableNotOpened;
+            return result;
+        }
+    }
+    // The deactivation counts from the answer, not from the question: a
+    // question left open must not shorten it.
+    const CommandTime when = clock();
+    if (!activate)
         result.endTime = DeactivationEndTime(when.now, minutes);
-    }
-
-    CDatabase table;
-    const std::string tablePath =
-        options.mailboxTablePath.empty() ? config::MailboxTablePath() : options.mailboxTablePath;
-    if (!table.Open(tablePath.c_str())) {
-        result.outcome = DeactivationOutcome::TableNotOpened;
-        return result;
-    }
-    ScopedClose closer(table);
     const std::string logPath = options.logPath.empty() ? SitePaths::translate(kDeactivationLogPath) : options.logPath;
 
     for (const long key : keys) {

@@ -64,6 +64,8 @@ struct CommandTime {
     // `now` with its local time.
     static CommandTime At(std::time_t now);
 };
+// Where a command takes its time from, once the operator has answered.
+using CommandClock = std::function<CommandTime()>;
 
 struct DeactivationOptions {
     // Stored Windows path of the mailbox table; empty: config::MailboxTablePath().
@@ -78,6 +80,7 @@ enum class DeactivationOutcome {
     Declined,        // the operator answered No
     InvalidMinutes,  // minutes below 0: nothing done
     TableNotOpened,  // the mailbox table could not be opened: nothing done, no message
+    NotAlarms,       // some keys are not alarms of the alarm range: one error box names them, nothing done
     Incomplete,      // some keys could not be changed: one error box names how many
 };
 
@@ -85,13 +88,16 @@ struct DeactivationResult {
     DeactivationOutcome outcome = DeactivationOutcome::Done;
     std::vector<long> changed;  // keys whose T82 was written (and logged), in the order given
     std::vector<long> failed;   // keys left as they were: no record, or a write failed
+    std::vector<long> refused;  // keys that are not alarms of the alarm range (NotAlarms)
     int logLinesMissing = 0;    // lines that could not be appended to the log
     std::string endTime;        // the "%08X" end time of a deactivation ("" when activating)
 };
 
 // Minutes 0 activates the keys, any other value deactivates them for that
-// many minutes. `keys` are the selected alarms in list order. Asks for a
-// confirmation before a deactivation (No is the default button).
+// many minutes. `keys` are the selected alarms in list order; a key that is
+// not an alarm of the alarm range refuses the whole command. Asks for a
+// confirmation before a deactivation (No is the default button), then takes
+// the time from `clock`.
 //
 // Per key: reads T82 and writes it back raised by 50 (deactivate, unless it
 // already is 50 or more) or lowered by 50 (activate, if it is 50 or more),
@@ -105,7 +111,7 @@ struct DeactivationResult {
 // time cannot be recorded leaves the alarm active (it would otherwise stay
 // deactivated with no end); an activation goes on even then (the alarm is in
 // service again, and the stale end time later only empties itself).
-DeactivationResult Deactivate(int minutes, std::span<const long> keys, const CommandTime& when,
+DeactivationResult Deactivate(int minutes, std::span<const long> keys, const CommandClock& clock = CommandTime::Now,
                               const DeactivationOptions& options = {});
 
 // The end time of a deactivation for `minutes` from `now`: "%08X".

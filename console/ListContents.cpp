@@ -240,7 +240,7 @@ std::optional<GroupSelector> LoadGroups(const std::string& groupTablePath, int t
     }
     GroupSelector selector;
     selector.threeDigitNumbers = groups.indexAllowsThreeDigits() && threeDigitGroupNumbers == 1;
-    if (groups.count() == 0) {
+    if (groups.recordCount() == 0) {
         selector.noGroupText = text(str::NoGroupCreated);
         return selector;
     }

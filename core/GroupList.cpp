@@ -10,6 +10,7 @@ bool GroupList::load(const std::string& tablePath)
 {
     m_entries.clear();
     m_overflow = 0;
+    m_recordCount = 0;
     m_indexAllowsThreeDigits = false;
     m_numberFieldLength = 0;
 
@@ -17,6 +18,7 @@ bool GroupList::load(const std::string& tablePath)
     if (!table.Open(tablePath.c_str()))
         return false;
     ScopedClose closer(table);
+    m_recordCount = table.RecCount();
     m_indexAllowsThreeDigits = table.FieldLength("IDXG") > 2;
     m_numberFieldLength = table.FieldLength("NUMBER");
     const std::string nameField = table.Fieldname(2);
@@ -24,7 +26,7 @@ bool GroupList::load(const std::string& tablePath)
     if (nameField.empty() || numberField.empty())
         return true;  // a table without the group fields holds no groups
 
-    const unsigned long records = table.RecCount();
+    const unsigned long records = m_recordCount;
     m_entries.reserve(records < kCapacity ? records : kCapacity);
     table.Top();
     for (unsigned long i = 0; i < records; ++i) {

@@ -27,6 +27,8 @@ public:
     const std::vector<GroupEntry>& entries() const { return m_entries; }
     std::size_t count() const { return m_entries.size(); }
     std::size_t overflow() const { return m_overflow; }
+    // The table's record count at the load, whether or not its records could be read.
+    unsigned long recordCount() const { return m_recordCount; }
     // Whether the table's IDXG field is longer than 2 (room for three-digit numbers).
     bool indexAllowsThreeDigits() const { return m_indexAllowsThreeDigits; }
     // Length of the table's NUMBER field (0 when absent).
@@ -37,6 +39,7 @@ public:
 private:
     std::vector<GroupEntry> m_entries;
     std::size_t m_overflow = 0;
+    unsigned long m_recordCount = 0;
     bool m_indexAllowsThreeDigits = false;
     unsigned m_numberFieldLength = 0;
 };

@@ -4,8 +4,10 @@
 #include "platform/StringTable.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <unordered_map>
 
 namespace kx::mailbox {
@@ -41,11 +43,15 @@ const std::unordered_map<std::string_view, int>& positionsByName()
     return *map;
 }
 
-// The decimal number a text starts with, as the C library's atoi reads it
-// (leading blanks, a sign, digits); a text that is not a number gives 0.
-int leadingNumber(const char* text)
+// The decimal number a text starts with, as the C library's strtol reads it
+// (leading white space, a sign, digits); a text that is not a number gives
+// 0. `inRange` is false when the number lies outside the int range.
+int leadingNumber(const char* text, bool& inRange)
 {
-    return static_cast<int>(std::strtol(text, nullptr, 10));
+    errno = 0;
+    const long long number = std::strtoll(text, nullptr, 10);
+    inRange = errno != ERANGE && number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max();
+    return inRange ? static_cast<int>(number) : 0;
 }
 
 // Steps 3 to 10 of a new record: the attribute fields after status.
@@ -179,6 +185,25 @@ std::vector<FieldWrite> FreedRecordWrites()
     return writes;
 }
 
+ValueCheck CheckFieldValue(CDatabase& table, int position, std::string_view value, bool textMustFit)
+{
+    ValueCheck check;
+    check.width = table.FieldLength(PhysicalName(position).c_str());
+    if (IsNumericPosition(position)) {
+        bool inRange = true;
+        const int number = leadingNumber(std::string(value).c_str(), inRange);
+        if (!inRange)
+            check.problem = ValueProblem::NumberOutOfRange;
+        else if (check.width > 0 && std::to_string(number).size() > check.width)
+            check.problem = ValueProblem::NumberTooWide;
+    } else if (value.find_first_of("\r\n") != std::string_view::npos) {
+        check.problem = ValueProblem::LineBreak;
+    } else if (textMustFit && value.size() > check.width) {
+        check.problem = ValueProblem::TextTooLong;
+    }
+    return check;
+}
+
 int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKey, const char* logicalName,
                const char* value)
 {
@@ -187,14 +212,23 @@ int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKe
     const int position = logicalName ? PositionOfLogicalName(logicalName) : 0;
     if (position == 0)
         return -1;
+    // Keys 0 .. record count - 1 have records; a range outside them (a
+    // negative key turned unsigned among them) would wrap round and write
+    // every record of the table.
+    const unsigned long records = table.RecCount();
+    if (firstRecord < 1 || lastKey >= records || firstRecord > lastKey + 1)
+        return 0;
+    const char* text = value ? value : "";
+    if (CheckFieldValue(table, position, text, false).problem != ValueProblem::None)
+        return -2;
     const std::string physical = PhysicalName(position);
     const bool numeric = IsNumericPosition(position);
-    const int number = numeric ? leadingNumber(value ? value : "") : 0;
+    bool inRange = true;
+    const int number = numeric ? leadingNumber(text, inRange) : 0;
     int result = 1;
     for (unsigned long record = firstRecord; record <= lastKey + 1; ++record) {
         table.Go(record);
-        const int written = numeric ? table.Replace(physical.c_str(), number)
-                                    : table.Replace(physical.c_str(), value ? value : "");
+        const int written = numeric ? table.Replace(physical.c_str(), number) : table.Replace(physical.c_str(), text);
         if (!written)
             result = 0;
     }

@@ -95,11 +95,31 @@ std::vector<FieldWrite> NewRecordWrites(long key, bool alarm);
 // fields reset; index and the fields behind text_opt1 keep their values.
 std::vector<FieldWrite> FreedRecordWrites();
 
+// Why a value cannot go into a field through the logical-name write.
+enum class ValueProblem {
+    None,
+    NumberOutOfRange,  // a numeric field's number lies outside the int range
+    NumberTooWide,     // ... or has more digits than the field
+    LineBreak,         // a character field's text holds CR or LF
+    TextTooLong,       // a character field's text is longer than the field (only when asked to check)
+};
+struct ValueCheck {
+    ValueProblem problem = ValueProblem::None;
+    unsigned width = 0;  // the field's width in the open table
+};
+// Checks `value` against the field at `position` (1..99) of the open table
+// as the logical-name write would store it. A text longer than its field is
+// only a problem with `textMustFit`: the write itself cuts it.
+ValueCheck CheckFieldValue(CDatabase& table, int position, std::string_view value, bool textMustFit);
+
 // Writes one field by logical name into the records firstRecord ..
 // lastKey + 1 (pass k + 1 and k for one key). Numeric fields take the text's
-// leading decimal number (a text that is not a number gives 0).
-// Results: 1 done; 0 the table is not open or a record could not be
-// written; -1 the logical name is unknown (nothing written).
+// leading decimal number (a text that is not a number gives 0); character
+// fields take the text, cut to the field.
+// Results: 1 done; 0 the table is not open, the range does not lie inside
+// the table, or a record could not be written; -1 the logical name is
+// unknown; -2 the value cannot be stored (CheckFieldValue). Everything but a
+// failing record is checked before anything is written.
 int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKey, const char* logicalName,
                const char* value);
 

@@ -162,6 +162,10 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {str::LogoutOnly, KX_TRANSLATE_NOOP("Strings", "Logout of persons only")},
     {str::DoNotLaunchAlarm, KX_TRANSLATE_NOOP("Strings", "Do not launch an alarm")},
     {str::NotGeneratedOrEmpty, KX_TRANSLATE_NOOP("Strings", "Not generated or empty")},
+    {str::KeysAreNotAlarms,
+     KX_TRANSLATE_NOOP("Strings",
+                       "Only alarms of the alarm range %2 can be changed; these keys are not: %1. Nothing was "
+                       "changed.")},
     // The main window.
     {str::MenuFile, KX_TRANSLATE_NOOP("Strings", "&File")},
     {str::MenuSettings, KX_TRANSLATE_NOOP("Strings", "&Settings")},

@@ -83,6 +83,7 @@ enum : int {
     LogoutOnly = 62107,
     DoNotLaunchAlarm = 62108,
     NotGeneratedOrEmpty = 62109,
+    KeysAreNotAlarms = 62110,         // "... %1 ... %2": the refused keys, the alarm range
 
     // The main window: menus, form, about box, status bar (62200..62299).
     // The texts of the commands themselves are kept under the command's own

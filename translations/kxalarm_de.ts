@@ -172,6 +172,10 @@ Die Deaktivierung berücksichtigt keine Sommer- / Winterzeitumstellung.</transla
         <translation>Nicht angelegt oder leer</translation>
     </message>
     <message>
+        <source>Only alarms of the alarm range %2 can be changed; these keys are not: %1. Nothing was changed.</source>
+        <translation>Nur Alarme des Alarmbereichs %2 können geändert werden; diese Nummern sind keine: %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace kx::ctl {
 
@@ -80,6 +81,45 @@ bool ParseNumber(const std::string& text, long& value)
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 10);
     return errno == 0 && end && *end == '\0';
+}
+
+int ParseKey(const std::string& text, long& key)
+{
+    if (!ParseNumber(text, key) || key < 0 || key > std::numeric_limits<int>::max())
+        return Fail("'" + text + "' is not a key (a whole number from 0 to " +
+                        std::to_string(std::numeric_limits<int>::max()) + ")",
+                    kExitBadKey);
+    return kExitOk;
+}
+
+int ParseKeys(const Command& command, const Arguments& args, std::size_t from, std::vector<long>& keys)
+{
+    if (from >= args.size())
+        return UsageError(command, "expects at least one KEY");
+    for (std::size_t i = from; i < args.size(); ++i) {
+        long key = 0;
+        if (int code = ParseKey(args[i], key))
+            return code;
+        keys.push_back(key);
+    }
+    return kExitOk;
+}
+
+std::string EscapeControls(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 bool ToCp1252(const std::string& utf8, std::string& cp1252)

@@ -40,8 +40,22 @@ bool WantsHelp(const Arguments& args);
 // Prints a command's help to standard output; returns kExitOk.
 int PrintHelp(const Command& command);
 
-// A key or other whole number given on the command line.
+// A whole number given on the command line.
 bool ParseNumber(const std::string& text, long& value);
+
+// Exit code of a key that is negative or not a number; checked before any
+// table is opened.
+constexpr int kExitBadKey = 2;
+// A key given on the command line: a whole number from 0 to 2147483647.
+// Otherwise prints why and returns kExitBadKey; kExitOk when it is one.
+int ParseKey(const std::string& text, long& key);
+// Every argument from `from` on as a key, in the order given: kExitOk,
+// kExitUsage when there is none, kExitBadKey at the first that is no key.
+int ParseKeys(const Command& command, const Arguments& args, std::size_t from, std::vector<long>& keys);
+
+// Data bytes shown on a terminal line: control bytes (which would start a
+// new column or line) become \xNN, everything else stays.
+std::string EscapeControls(const std::string& text);
 
 // Converts an argument (UTF-8) to the Windows-1252 bytes the files hold;
 // false (with a message) when it holds characters cp1252 cannot store.

@@ -17,24 +17,6 @@ namespace {
 
 constexpr long kMaxMinutes = 1440;  // the longest duration the window offers
 
-// The keys in the order given; a usage error for anything that is not a key.
-bool parseKeys(const Command& self, const Arguments& args, std::size_t from, std::vector<long>& keys, int& code)
-{
-    if (from >= args.size()) {
-        code = UsageError(self, "expects at least one KEY");
-        return false;
-    }
-    for (std::size_t i = from; i < args.size(); ++i) {
-        long key = 0;
-        if (!ParseNumber(args[i], key) || key < 0) {
-            code = UsageError(self, "'" + args[i] + "' is not a key");
-            return false;
-        }
-        keys.push_back(key);
-    }
-    return true;
-}
-
 // The window offers the commands only while the feature is enabled.
 bool deactivationEnabled()
 {
@@ -50,11 +32,13 @@ int runDeactivation(int minutes, const std::vector<long>& keys)
     options.mailboxTablePath = tablePath;
     options.logPath = SitePaths::translate(console::kDeactivationLogPath);
     const console::DeactivationResult result =
-        console::Deactivate(minutes, keys, console::CommandTime::Now(), options);
+        console::Deactivate(minutes, keys, console::CommandTime::Now, options);
 
     switch (result.outcome) {
     case console::DeactivationOutcome::Declined:
         return Fail("not confirmed; nothing changed");
+    case console::DeactivationOutcome::NotAlarms:
+        return kExitFailed;  // the error box has named the keys
     case console::DeactivationOutcome::TableNotOpened:
         return Fail("cannot open the mailbox table " + Cp1252ToUtf8(tablePath) + ": " + CDatabase::LastError(), 2);
     case console::DeactivationOutcome::NoSelection:
@@ -87,8 +71,7 @@ int RunDeactivate(const Arguments& args)
     if (!ParseNumber(args[0], minutes) || minutes < 0 || minutes > kMaxMinutes)
         return UsageError(self, "MINUTES must be a number from 0 to " + std::to_string(kMaxMinutes));
     std::vector<long> keys;
-    int code = kExitOk;
-    if (!parseKeys(self, args, 1, keys, code))
+    if (int code = ParseKeys(self, args, 1, keys))
         return code;
     return runDeactivation(static_cast<int>(minutes), keys);
 }
@@ -97,8 +80,7 @@ int RunActivate(const Arguments& args)
 {
     const Command& self = *FindCommand("activate");
     std::vector<long> keys;
-    int code = kExitOk;
-    if (!parseKeys(self, args, 0, keys, code))
+    if (int code = ParseKeys(self, args, 0, keys))
         return code;
     return runDeactivation(0, keys);
 }
@@ -131,8 +113,9 @@ const CommandRegistration deactivateRegistration(70, {"deactivate", "deactivate 
     "DeactivatedAlarms of kxadeact.ini, and a line is appended to log\\kxadeact.log in the\n"
     "working directory. Prints \"KEY<tab>deactivated<tab>END\" (END: hexadecimal seconds since\n"
     "1970) or \"KEY<tab>activated\" per changed key. Needs EnableAlarmDeactivation=1 in section\n"
-    "config of kxalarm.ini. Exit 0 when every key was changed, 1 when one was not (or the\n"
-    "question was answered No), 2 when the mailbox table could not be opened.",
+    "config of kxalarm.ini. A key that is not an alarm of the alarm range refuses the whole\n"
+    "command. Exit 0 when every key was changed, 1 when one was not (or a key was refused, or\n"
+    "the question was answered No), 2 when the mailbox table could not be opened.",
     RunDeactivate});
 const CommandRegistration activateRegistration(71, {"activate", "activate KEY...",
     "Puts the alarms back in service, as the window's \"Activate alarms\": the alarm type\n"

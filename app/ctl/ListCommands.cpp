@@ -37,20 +37,7 @@ void printRow(std::initializer_list<std::string> cells)
 
 std::string u(const std::string& cp1252)
 {
-    return Cp1252ToUtf8(cp1252);
-}
-
-bool parseKeys(const Arguments& args, std::size_t from, std::vector<long>& keys, const Command& self, int& code)
-{
-    for (std::size_t i = from; i < args.size(); ++i) {
-        long key = 0;
-        if (!ParseNumber(args[i], key)) {
-            code = UsageError(self, "'" + args[i] + "' is not a key");
-            return false;
-        }
-        keys.push_back(key);
-    }
-    return true;
+    return EscapeControls(Cp1252ToUtf8(cp1252));
 }
 
 const ListRow* findRow(const std::vector<ListRow>& rows, long key)
@@ -117,18 +104,17 @@ int RunList(const Arguments& args)
 int RunSetType(const Arguments& args)
 {
     const Command& self = *FindCommand("set-type");
-    long code = 0;
-    if (args.size() < 2 || !ParseNumber(args[0], code) || code < 0 || code > 11)
+    long type = 0;
+    if (args.size() < 2 || !ParseNumber(args[0], type) || type < 0 || type > 11)
         return UsageError(self, "expects a type CODE from 0 to 11 and one or more keys");
     std::vector<long> keys;
-    int usage = 0;
-    if (!parseKeys(args, 1, keys, self, usage))
-        return usage;
+    if (int code = ParseKeys(self, args, 1, keys))
+        return code;
     console::ConsoleSession session;
     if (!startSession(session))
         return Fail("the mailbox table could not be opened", 2);
-    if (!console::SetAlarmType(static_cast<int>(code), keys, session.sharedTable(), session.mailboxPath()))
-        return Fail("the alarm type was not written", 2);
+    if (!console::SetAlarmType(static_cast<int>(type), keys, session.sharedTable(), session.mailboxPath()))
+        return Fail("the alarm type was not written to every key", 2);
     return kExitOk;
 }
 
@@ -136,8 +122,10 @@ int RunLaunch(const Arguments& args)
 {
     const Command& self = *FindCommand("launch");
     long key = 0;
-    if (args.size() != 1 || !ParseNumber(args[0], key))
+    if (args.size() != 1)
         return UsageError(self, "expects one alarm KEY");
+    if (int code = ParseKey(args[0], key))
+        return code;
     console::ConsoleSession session;
     if (!startSession(session))
         return Fail("the mailbox table could not be opened", 2);
@@ -165,7 +153,9 @@ const CommandRegistration listRegistration(40, {"list", "list alarms | alarms-in
     "             its number; \"Not generated or empty\" when it has none)",
     RunList});
 const CommandRegistration setTypeRegistration(41, {"set-type", "set-type CODE KEY...",
-    "Sets the alarm type CODE (0-11) of the alarms KEY..., as \"Select alarm type\" does on selected rows.",
+    "Sets the alarm type CODE (0-11) of the alarms KEY..., as \"Select alarm type\" does on selected rows.\n"
+    "A key that is not an alarm of the alarm range refuses the whole command: nothing is written.\n"
+    "Exit 2 when a key was refused or a write failed.",
     RunSetType});
 const CommandRegistration launchRegistration(42, {"launch", "launch KEY",
     "Launches the alarm KEY as \"Launch alarm\" does: asks first (answer with --yes or --no), then starts\n"

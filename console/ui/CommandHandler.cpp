@@ -185,7 +185,7 @@ void CommandHandler::deactivate(int minutes)
     const std::vector<long> keys = m_form.selectedAlarmKeys();
     DeactivationOptions options;
     options.mailboxTablePath = m_form.session().mailboxPath();
-    Deactivate(minutes, keys, CommandTime::Now(), options);
+    Deactivate(minutes, keys, CommandTime::Now, options);
 }
 
 int CommandHandler::checkedAlarmTypeCommand() const

@@ -38,8 +38,9 @@ TEST_F(CtlFoundationTest, RecordPrintsAllNinetyNineFields)
     EXPECT_EQ(rows[32], "T33\ttext_opt1\tFire alarm building 47");
     EXPECT_EQ(rows[98].substr(0, 13), "T99\tnum1_16\t");
 
-    EXPECT_NE(ctl({"record", "10000"}).exitCode, 0);
-    EXPECT_NE(ctl({"record", "x"}).exitCode, 0);
+    const test::CtlResult beyond = ctl({"record", "10000"});
+    EXPECT_EQ(beyond.exitCode, 1);
+    EXPECT_NE(beyond.err.find("the table holds keys 0 to 9999"), std::string::npos) << beyond.err;
 }
 
 TEST_F(CtlFoundationTest, FieldSetAndGetWithTheirExitCodes)
@@ -49,8 +50,47 @@ TEST_F(CtlFoundationTest, FieldSetAndGetWithTheirExitCodes)
     EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm4", "12"}).exitCode, 0);
     EXPECT_EQ(ctl({"field", "get", "4711", "T30"}).out, "12\n");
     EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm9", "12"}).exitCode, 3);
+    // Control bytes other than line breaks are stored, and shown escaped.
+    EXPECT_EQ(ctl({"field", "set", "7", "phone", "a\tb\x01"}).exitCode, 0);
+    EXPECT_EQ(ctl({"field", "get", "7", "T31"}).out, "a\\x09b\\x01\n");
+    EXPECT_NE(ctl({"record", "7"}).out.find("\nT31\tphone\ta\\x09b\\x01\n"), std::string::npos);
     std::filesystem::rename(site.path("db1/vm001.dbf"), site.path("db1/gone.dbf"));
     EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm4", "12"}).exitCode, 2);
+}
+
+TEST_F(CtlFoundationTest, BadKeysKeysThatAreNotAlarmsAndValuesThatDoNotFitChangeNothing)
+{
+    struct Refused {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* says;
+    };
+    const std::vector<Refused> cases = {
+        {{"set-type", "4", "-2"}, 2, "'-2' is not a key"},
+        {{"set-type", "4", "x"}, 2, "'x' is not a key"},
+        {{"record", "-1"}, 2, "is not a key"},
+        {{"field", "get", "2147483648", "T01"}, 2, "is not a key"},
+        {{"field", "set", "-3", "num2_4", "1"}, 2, "is not a key"},
+        {{"launch", "-5"}, 2, "is not a key"},
+        {{"--yes", "deactivate", "10", "4711", "-3"}, 2, "is not a key"},
+        {{"set-type", "4", "5000", "5", "6000"}, 2, "these keys are not: 5000, 5, 6000."},
+        {{"set-type", "4", "4711", "10000"}, 2, "these keys are not: 10000."},
+        {{"--yes", "deactivate", "10", "4711", "5000"}, 1, "these keys are not: 5000."},
+        {{"activate", "7"}, 1, "these keys are not: 7."},
+        {{"field", "set", "100", "num10_1", "99999999999"}, 1, "outside -2147483648 to 2147483647"},
+        {{"field", "set", "100", "num2_4", "100"}, 1, "field's 2 characters"},
+        {{"field", "set", "7", "phone", "abc\r\nT99\tnum1_16\t666"}, 1, "line break"},
+        {{"field", "set", "7", "text_opt1", std::string(66, 'x')}, 1, "field's 65 characters"},
+        {{"field", "set", "10000", "text_opt1", "x"}, 1, "keys 0 to 9999"},
+    };
+    const std::string table = site.read("db1/vm001.dbf");
+    for (const Refused& c : cases) {
+        const test::CtlResult r = ctl(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args[0] << " " << c.args[1] << ": " << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(site.read("db1/vm001.dbf"), table);
+    EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
 }
 
 TEST_F(CtlFoundationTest, ProfileCallsAsTheConsoleMakesThem)

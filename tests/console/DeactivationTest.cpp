@@ -27,6 +27,12 @@ std::string iniValue(long key)
     return ProfileString(console::kDeactivationFile, console::kDeactivationSection, std::to_string(key), "<none>");
 }
 
+// A clock that always answers the same time.
+console::CommandClock fixed(CommandTime when)
+{
+    return [when] { return when; };
+}
+
 void setIniValue(long key, const std::string& value)
 {
     ASSERT_TRUE(
@@ -37,7 +43,7 @@ class DeactivationTest : public test::MailboxFixture {
 protected:
     void SetUp() override
     {
-        createMailboxTable(20);
+        createMailboxTable(20, 91);
         std::filesystem::create_directories(site.path("work/log"));
         options.logPath = site.path("work/log/kxadeact.log");
         site.write("windows/kxalarm.ini", "[config]\r\nFirstAlarmKey=10\r\nLastAlarmKey=19\r\n");
@@ -61,7 +67,7 @@ protected:
     {
         if (minutes > 0)
             boxes.answer(true);
-        return console::Deactivate(minutes, keys, CommandTime::At(at.now + offset), options);
+        return console::Deactivate(minutes, keys, fixed(CommandTime::At(at.now + offset)), options);
     }
     std::string log() { return site.read("work/log/kxadeact.log"); }
 
@@ -103,10 +109,10 @@ TEST(Deactivation, CommandTableAndFormats)
 
 TEST_F(DeactivationTest, NoSelectionAndTheQuestions)
 {
-    EXPECT_EQ(console::Deactivate(0, {}, at, options).outcome, DeactivationOutcome::NoSelection);
-    EXPECT_EQ(console::Deactivate(30, {}, at, options).outcome, DeactivationOutcome::NoSelection);
+    EXPECT_EQ(console::Deactivate(0, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
+    EXPECT_EQ(console::Deactivate(30, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
     for (int minutes : {30, 120, 59, 90})  // answered No
-        EXPECT_EQ(console::Deactivate(minutes, Keys{12}, at, options).outcome, DeactivationOutcome::Declined);
+        EXPECT_EQ(console::Deactivate(minutes, Keys{12}, fixed(at), options).outcome, DeactivationOutcome::Declined);
     const auto shown = boxes.shown();
     ASSERT_EQ(shown.size(), 6u);
     EXPECT_EQ(std::tie(shown[0].kind, shown[0].text), std::make_tuple('E', LoadString(61699)));
@@ -120,6 +126,22 @@ TEST_F(DeactivationTest, NoSelectionAndTheQuestions)
         EXPECT_TRUE(shown[i].kind == 'C' && shown[i].defaultNo) << i;
     EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
     EXPECT_FALSE(site.exists("work/log/kxadeact.log"));
+}
+
+TEST_F(DeactivationTest, TheEndTimeCountsFromTheAnswerNotTheQuestion)
+{
+    boxes.answer(true);
+    std::size_t boxesWhenTimed = 0;
+    const auto result = console::Deactivate(
+        10, Keys{12},
+        [&] {
+            boxesWhenTimed = boxes.shown().size();
+            return CommandTime::At(at.now + 600);  // answered ten minutes later
+        },
+        options);
+    EXPECT_EQ(boxesWhenTimed, 1u);
+    EXPECT_EQ(iniValue(12), console::DeactivationEndTime(at.now + 600, 10));
+    EXPECT_EQ(result.endTime, iniValue(12));
 }
 
 TEST_F(DeactivationTest, DeactivatedForTenMinutesThenBackByTheTimer)
@@ -159,7 +181,7 @@ TEST_F(DeactivationTest, ActivatingLowersOnlyDeactivatedAlarmsAndLogsEach)
     setType(12, 3);
     setType(13, 57);
     setIniValue(13, "6B150FD5");
-    EXPECT_EQ(console::Deactivate(0, Keys{13, 12}, at, options).outcome, DeactivationOutcome::Done);
+    EXPECT_EQ(console::Deactivate(0, Keys{13, 12}, fixed(at), options).outcome, DeactivationOutcome::Done);
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(type(12), "3");
     EXPECT_EQ(type(13), "7");
@@ -174,7 +196,7 @@ TEST_F(DeactivationTest, LogInTheWorkingDirectoryAndAChangeWithoutIt)
     const std::string before = std::filesystem::current_path().string();
     ASSERT_EQ(::chdir(site.path("work2").c_str()), 0);
     boxes.answer(true);
-    const auto result = console::Deactivate(20, Keys{12}, at, {});
+    const auto result = console::Deactivate(20, Keys{12}, fixed(at), {});
     ASSERT_EQ(::chdir(before.c_str()), 0);
     EXPECT_EQ(result.outcome, DeactivationOutcome::Done);
     EXPECT_EQ(site.read("work2/LOG/kxadeact.log"), "04.12, 09:05,  Deactivate alarm 12 for 20 minutes\n");
@@ -196,14 +218,14 @@ TEST_F(DeactivationTest, FailuresLeaveTheAlarmConsistentAndAreReported)
 {
     setType(12, 4);
     setType(13, 56);
-    // A key without a record is left out; the others are changed; one box counts the failures.
+    // A key that is not an alarm of the range (here: no record) refuses the whole command.
     auto result = run(10, {25, 12});
-    EXPECT_EQ(std::tie(result.outcome, result.changed, result.failed),
-              std::make_tuple(DeactivationOutcome::Incomplete, Keys{12}, Keys{25}));
-    EXPECT_EQ(iniValue(25), "<none>");
-    EXPECT_EQ(boxes.shown().back().text, FormatStringNumber(str::DeactivationIncomplete, 1));
-    EXPECT_EQ(log(), "04.12, 09:05,  Deactivate alarm 12 for 10 minutes\n");
-    run(0, {12});
+    EXPECT_EQ(std::tie(result.outcome, result.refused, result.changed),
+              std::make_tuple(DeactivationOutcome::NotAlarms, Keys{25}, Keys{}));
+    EXPECT_EQ(boxes.shown().back().text, FormatString(str::KeysAreNotAlarms, "25", "10 - 19"));
+    EXPECT_EQ(type(12), "4");
+    EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
+    boxes.clear();
 
     // An end time that cannot be recorded: not deactivated (it would never come back).
     std::filesystem::remove(site.path("windows/kxadeact.ini"));
@@ -214,11 +236,11 @@ TEST_F(DeactivationTest, FailuresLeaveTheAlarmConsistentAndAreReported)
     EXPECT_EQ(type(13), "6");
     std::filesystem::remove(site.path("windows/kxadeact.ini"));
 
-    // The table cannot be opened: nothing happens, silently.
+    // The table cannot be opened: nothing happens, silently, and nothing is asked.
     boxes.clear();
     std::filesystem::rename(site.path("db1/vm001.dbf"), site.path("db1/away.dbf"));
-    EXPECT_EQ(run(10, {12}).outcome, DeactivationOutcome::TableNotOpened);
-    EXPECT_EQ(boxes.shown().size(), 1u);  // only the question
+    EXPECT_EQ(console::Deactivate(10, Keys{12}, fixed(at), options).outcome, DeactivationOutcome::TableNotOpened);
+    EXPECT_TRUE(boxes.shown().empty());
     EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
 }
 
@@ -235,6 +257,7 @@ TEST_F(DeactivationTest, FailedTypeWriteIsNotDoneAndTheOldEndTimeIsPutBack)
     for (int key = 0; key < 20; ++key) {
         ASSERT_EQ(db.Append(), 1);
         db.Bottom();
+        db.Replace("T02", 91);
         db.Replace("T82", 4);
     }
     db.Close();
@@ -377,7 +400,7 @@ TEST_F(DeactivationTest, RunCyclesEveryMinuteUntilTheFlagIsCleared)
 TEST_F(DeactivationTest, CommandAndTimerOnTwoThreadsLoseNoKey)
 {
     std::filesystem::remove(site.path("db1/vm001.dbf"));
-    createMailboxTable(160);
+    createMailboxTable(160, 91);
     site.write("windows/kxalarm.ini", "[config]\r\nFirstAlarmKey=10\r\nLastAlarmKey=159\r\n");
     for (long key = 100; key < 150; ++key) {  // due for the timer
         setType(key, 50 + key % 12);
@@ -396,7 +419,7 @@ TEST_F(DeactivationTest, CommandAndTimerOnTwoThreadsLoseNoKey)
         timer.cycle(at.now);
     });
     for (long key = 10; key < 60; ++key)
-        EXPECT_EQ(console::Deactivate(10, Keys{key}, at, options).outcome, DeactivationOutcome::Done);
+        EXPECT_EQ(console::Deactivate(10, Keys{key}, fixed(at), options).outcome, DeactivationOutcome::Done);
     commandsDone = true;
     timerThread.join();
     for (long key = 10; key < 60; ++key) {

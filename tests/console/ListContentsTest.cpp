@@ -159,6 +159,15 @@ TEST_F(ListContentsTest, GroupSelectorEntries)
     selector = LoadGroups("\\db1\\kxgroups.dbf", 0, list).value();
     EXPECT_TRUE(selector.entries.empty());
     EXPECT_EQ(selector.noGroupText, "No group created");
+
+    // Records whose groups cannot be read are no "No group created".
+    CDatabase db;
+    ASSERT_EQ(db.Create("\\db1\\kxgroups.dbf", {{"IDXG", 'C', 3, 0}}), 1);
+    ASSERT_EQ(db.Append(), 1);
+    db.Close();
+    selector = LoadGroups("\\db1\\kxgroups.dbf", 0, list).value();
+    EXPECT_EQ(selector.noGroupText, "");
+    EXPECT_EQ(selector.entries, std::vector<std::string>{"NO GROUP SPECIFIED"});
 }
 
 TEST_F(ListContentsTest, MembersWithTheirImages)

@@ -149,6 +149,7 @@ TEST_F(CDatabaseTest, AfterAFailedGoNothingIsWrittenAnywhere)
     db.Go(99);
     ASSERT_EQ(boxes.texts(), std::vector<std::string>{"CDatabase::Go"});
     EXPECT_EQ(boxes.shown()[0].caption, "Error");
+    EXPECT_NE(CDatabase::LastError().find("record 99 does not exist"), std::string::npos) << CDatabase::LastError();
     EXPECT_EQ(db.RecNo(), 0);
 
     EXPECT_EQ(db.Replace("NAME", "lost"), 0);

@@ -1,5 +1,5 @@
 #pragma once
-// A temporary site with a small mailbox table (keys 0 .. keys-1, all free)
+// A temporary site with a small mailbox table (keys 0 .. keys-1, free unless asked)
 // and the console's INI files pointing at it.
 
 #include "core/CDatabase.h"
@@ -16,7 +16,8 @@ protected:
 
     void SetUp() override { createMailboxTable(20); }
 
-    void createMailboxTable(long keys)
+    // Keys 0 .. keys-1, each with the given status (11: free, 91: an alarm).
+    void createMailboxTable(long keys, int status = 11)
     {
         std::filesystem::create_directories(site.path("db1"));
         site.write("windows/kxaconf.ini", "[Config]\r\nVm001Path=\\db1\\\r\n");
@@ -26,7 +27,7 @@ protected:
             ASSERT_EQ(db.Append(), 1);
             db.Bottom();
             db.Replace("T01", static_cast<int>(key));
-            db.Replace("T02", 11);
+            db.Replace("T02", status);
         }
         db.Close();
     }

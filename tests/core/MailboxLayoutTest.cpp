@@ -93,16 +93,48 @@ TEST_F(MailboxLayoutTest, ARangeOfKeysIsWrittenInOneCall)
     EXPECT_EQ(field(15, "T02"), "11");
 }
 
-TEST_F(MailboxLayoutTest, AKeyWithoutARecordIsNotWritten)
+TEST_F(MailboxLayoutTest, RangesOutsideTheTableAndValuesThatDoNotFitWriteNothing)
 {
+    struct Refused {
+        unsigned long firstRecord;
+        unsigned long lastKey;
+        const char* logicalName;
+        std::string value;
+        int result;
+    };
+    const auto minus = [](long key) { return static_cast<unsigned long>(key); };
+    const std::vector<Refused> cases = {
+        {RecordOfKey(-2), minus(-2), "num2_4", "4", 0},  // would wrap round through every record
+        {RecordOfKey(-1), minus(-1), "num2_4", "4", 0},
+        {RecordOfKey(20), 20, "status", "91", 0},  // no record
+        {RecordOfKey(18), 20, "status", "91", 0},  // partly outside: not even 18 and 19
+        {0, 3, "status", "91", 0},
+        {RecordOfKey(5), 3, "status", "91", 0},
+        {RecordOfKey(5), 5, "num10_1", "99999999999", -2},
+        {RecordOfKey(5), 5, "num10_1", "2147483648", -2},
+        {RecordOfKey(5), 5, "num10_1", "-2147483649", -2},
+        {RecordOfKey(5), 5, "num2_4", "100", -2},  // three digits for two
+        {RecordOfKey(5), 5, "phone", "abc\r\nT99", -2},
+        {RecordOfKey(5), 5, "phone", "abc\n", -2},
+    };
     test::RecordingMessageBoxes boxes;
+    const std::string before = site.read("db1/vm001.dbf");
     CDatabase db;
     ASSERT_TRUE(db.Open(kTable));
-    EXPECT_EQ(WriteField(db, RecordOfKey(20), 20, "status", "91"), 0);
-    const unsigned long count = db.RecCount();
+    for (const Refused& c : cases)
+        EXPECT_EQ(WriteField(db, c.firstRecord, c.lastKey, c.logicalName, c.value.c_str()), c.result)
+            << c.firstRecord << " " << c.logicalName << "=" << c.value;
     db.Close();
-    EXPECT_EQ(count, 20u);
-    EXPECT_EQ(field(19, "T02"), "11");
+    EXPECT_EQ(site.read("db1/vm001.dbf"), before);
+    EXPECT_TRUE(boxes.shown().empty());
+
+    // What fits is written: the widest int, a text cut to its field.
+    EXPECT_EQ(write(5, "num10_1", "2147483647"), 1);
+    EXPECT_EQ(field(5, "T59"), "2147483647");
+    EXPECT_EQ(write(5, "num2_4", "-9"), 1);
+    EXPECT_EQ(field(5, "T82"), "-9");
+    EXPECT_EQ(write(5, "phone", std::string(70, 'x').c_str()), 1);
+    EXPECT_EQ(field(5, "T31"), std::string(65, 'x'));
 }
 
 TEST_F(MailboxLayoutTest, NewAlarmsInAndFreedRecords)
