@@ -99,7 +99,7 @@ std::vector<SettingRow> converterRows()
     rows.push_back(ButtonRow("test", str::TestButton).when("DDIConversionActive"));
     rows.push_back(ButtonRow("refresh", str::RefreshButton).when("DDIConversionActive"));
     for (const std::string& key : DdiConverter::ResultKeys())
-        rows.push_back(DisplayValue(key, key == "Result" ? str::ResultLabel : 0));
+        rows.push_back(DisplayValue(key, key == "Result" ? str::ResultLabel : 0).when("DDIConversionActive"));
     return rows;
 }
 

@@ -231,10 +231,11 @@ void SettingsBinder::updateWidgets()
     for (Bound& bound : m_bound) {
         showOptions(bound);
         showValue(bound);
-        // Read-only results stay readable whatever the rules say.
-        const bool enabled = bound.row->kind == Kind::Display || m_model.isEnabled(bound.row->name);
+        // Read-only results stay readable whatever the rules say; their
+        // labels follow the rules like every other label.
+        const bool enabled = m_model.isEnabled(bound.row->name);
         if (bound.control)
-            bound.control->setEnabled(enabled);
+            bound.control->setEnabled(enabled || bound.row->kind == Kind::Display);
         for (const QPointer<QWidget>& f : bound.followers)
             if (f)
                 f->setEnabled(enabled);

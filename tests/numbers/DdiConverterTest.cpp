@@ -121,8 +121,7 @@ TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActive)
 {
     model.load();
     for (const settings::SettingRow& row : model.rows()) {
-        const bool alwaysOn = row.name == "DDIConversionActive" || row.kind == settings::Kind::Display;
-        EXPECT_EQ(model.isEnabled(row.name), alwaysOn) << row.name;
+        EXPECT_EQ(model.isEnabled(row.name), row.name == "DDIConversionActive") << row.name;
     }
     set("DDIConversionActive", "1");
     for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "CutTrailingDigits", "LastDigits",

@@ -45,14 +45,14 @@ private slots:
     {
         open("");
         for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "CutLeadingDigits_label", "TestDDI",
-                                 "test", "refresh", "ReplaceActive1", "AddOffset", "AddOffset_label"})
+                                 "test", "refresh", "ReplaceActive1", "AddOffset", "AddOffset_label", "Result_label"})
             QVERIFY2(!find<QWidget>(name)->isEnabled(), name);
         QVERIFY(find<QLineEdit>("Result")->isEnabled());
         QVERIFY(find<QLineEdit>("AfterReplace3")->isReadOnly());
 
         find<QCheckBox>("DDIConversionActive")->click();
         for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "TestDDI", "test", "refresh",
-                                 "ReplaceActive4", "AddOffset"})
+                                 "ReplaceActive4", "AddOffset", "Result_label"})
             QVERIFY2(find<QWidget>(name)->isEnabled(), name);
         for (const char* name : {"Replace4", "ReplaceWith4", "ReplaceWith4_label", "ReplaceAtPos4_label", "UseLastDigits",
                                  "UseLastDigits_label", "SuppressDigits"})
