@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -96,6 +97,32 @@ bool CopyName(char (&target)[40], const char* source)
         return false;
     std::memcpy(target, source, n + 1);
     return true;
+}
+
+// The part of a computer name before its first dot, in lower case.
+std::string ShortName(const char* name)
+{
+    std::string out;
+    for (const char* p = name; *p && *p != '.'; ++p)
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
+    return out;
+}
+
+// True for a server name that means this computer: empty, ".", "localhost",
+// or this computer's host name. Names are compared without regard to case
+// and by their part before the first dot, so a stored "PC7" and "pc7.lan"
+// both reach the pipes of the computer whose host name is pc7.example.
+bool IsLocalServer(const char* server)
+{
+    if (server[0] == '\0' || std::strcmp(server, ".") == 0)
+        return true;
+    const std::string given = ShortName(server);
+    if (given.empty())
+        return false;
+    if (given == "localhost")
+        return true;
+    char host[256] = {};
+    return ::gethostname(host, sizeof host - 1) == 0 && given == ShortName(host);
 }
 
 int64_t TenthsToMs(int tenths)
@@ -442,7 +469,7 @@ int CNamedPipe::ServerConnect(int maxInstances, bool isPublic, int64_t waitMs, b
 int CNamedPipe::ClientConnect(int64_t busyWaitMs)
 {
     // Only the local computer can be reached.
-    if (m_szServer[0] != '\0' && std::strcmp(m_szServer, ".") != 0) {
+    if (!IsLocalServer(m_szServer)) {
         m_nState = stateIdle;
         return 0;
     }

@@ -244,6 +244,19 @@ TEST_F(NamedPipeTest, NamesAreCheckedAndMatchedWithoutCase)
     server.Disconnect();
     ListenServer(server, 1, "kx/odd%name");
     EXPECT_EQ(client.Connect(1, 0), 1);
+
+    // The local computer by any of its names, in any case.
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    std::string upper = host, shortName = upper.substr(0, upper.find('.'));
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const std::string& local : {std::string("localhost"), std::string("LOCALHOST"), upper, shortName + ".lan"}) {
+        server.Disconnect();
+        ListenServer(server, 1, "kx/odd%name");
+        ASSERT_EQ(client.InitClient(local.c_str(), "KX/ODD%NAME"), 1) << local;
+        EXPECT_EQ(client.Connect(1, 0), 1) << local;
+    }
 }
 
 TEST_F(NamedPipeTest, InstanceTimeOutClosesItAndDisconnectMakesANewOne)

@@ -32,9 +32,13 @@
 //   Disconnect on a server closes its instance (the socket file is removed and
 //   the slot released); the next Connect creates a new one.
 //
-// Remote servers
-//   A server name other than empty or "." cannot be reached on this platform:
-//   Connect then returns 0.
+// Server names
+//   Only this computer's pipes can be reached. A client's server name reaches
+//   them when it is empty, ".", "localhost" or this computer's host name
+//   (gethostname); names are compared without regard to case and by their
+//   part before the first dot, so a name stored on this computer, short or
+//   with its domain, keeps working here. Any other server name cannot be
+//   reached on this platform: Connect then returns 0.
 //
 // Access
 //   Without SetPublic a server's socket has mode 0600: only its own account can
