@@ -180,7 +180,9 @@ CNamedPipe::CNamedPipe()
       m_pBuffer(nullptr),
       m_hWake(-1),
       m_nCapacity(0),
-      m_bCancelled(false)
+      m_bCancelled(false),
+      m_nReadStatus(readOk),
+      m_bDiscarding(false)
 {
 }
 
@@ -212,7 +214,7 @@ void CNamedPipe::Release()
     }
     std::free(m_pBuffer);
     m_pBuffer = nullptr;
-    m_nBuffered = 0;
+    DropBuffered();
     m_nCapacity = 0;
     m_nState = stateIdle;
 }
@@ -227,6 +229,8 @@ void CNamedPipe::CopyFrom(const CNamedPipe& other)
     m_bPublic = other.m_bPublic;
     m_pEndpoint = other.m_pEndpoint;
     m_bCancelled = other.m_bCancelled.load();
+    m_nReadStatus = other.m_nReadStatus;
+    m_bDiscarding = other.m_bDiscarding;
     if (other.m_nBuffered > 0) {
         m_pBuffer = static_cast<unsigned char*>(std::malloc(other.m_nBuffered));
         if (m_pBuffer) {
@@ -451,7 +455,7 @@ int CNamedPipe::ServerConnect(int maxInstances, bool isPublic, int64_t waitMs, b
     Endpoint* e = m_pEndpoint.get();
     if (!e || e->listen < 0) {
         m_pEndpoint.reset();
-        m_nBuffered = 0;
+        DropBuffered();
         if (!CreateInstance(maxInstances, isPublic)) {
             m_nState = stateIdle;
             return 0;
@@ -475,7 +479,7 @@ int CNamedPipe::ClientConnect(int64_t busyWaitMs)
     }
     // A client that connects again gives up its old connection first.
     m_pEndpoint.reset();
-    m_nBuffered = 0;
+    DropBuffered();
 
     const int64_t deadline = busyWaitMs < 0 ? -1 : NowMs() + busyWaitMs;
     for (bool first = true;; first = false) {
@@ -535,7 +539,7 @@ int CNamedPipe::Disconnect()
         m_pEndpoint.reset();
     }
     m_nState = stateIdle;
-    m_nBuffered = 0;
+    DropBuffered();
     return 1;
 }
 
@@ -616,6 +620,12 @@ int CNamedPipe::Fetch()
     }
 }
 
+void CNamedPipe::DropBuffered()
+{
+    m_nBuffered = 0;
+    m_bDiscarding = false;
+}
+
 void CNamedPipe::Consume(uint32_t count)
 {
     if (count >= m_nBuffered) {
@@ -651,28 +661,45 @@ int CNamedPipe::ReadChar(char& c)
 
 int CNamedPipe::ReadStringImpl(std::string* text, char* buffer, std::size_t size, int64_t waitMs)
 {
+    m_nReadStatus = readNoString;
     if (!text && (!buffer || size == 0))
         return 0;
     const int64_t deadline = waitMs < 0 ? -1 : NowMs() + waitMs;
     for (;;) {
         int alive = Fetch();
         const void* nul = m_nBuffered ? std::memchr(m_pBuffer, 0, m_nBuffered) : nullptr;
-        if (nul) {
-            size_t length = static_cast<const unsigned char*>(nul) - m_pBuffer;
+        const size_t length = nul ? static_cast<const unsigned char*>(nul) - m_pBuffer : 0;
+        if (m_bDiscarding) {
+            // The rest of an over-long string: drop it up to and with its NUL.
+            Consume(nul ? static_cast<uint32_t>(length + 1) : m_nBuffered);
+            if (nul) {
+                m_bDiscarding = false;
+                m_nReadStatus = readTooLong;
+                return 0;
+            }
+        } else if (nul) {
             if (text) {
                 text->assign(reinterpret_cast<const char*>(m_pBuffer), length);
             } else {
-                if (length >= size)
+                if (length >= size) {
+                    m_nReadStatus = readNoRoom;
                     return 0;  // does not fit: refused, and kept for a larger buffer
+                }
                 std::memcpy(buffer, m_pBuffer, length);
                 buffer[length] = '\0';
             }
             Consume(static_cast<uint32_t>(length + 1));
+            m_nReadStatus = readOk;
             return 1;
+        } else if (m_nBuffered >= kMaxBuffered) {
+            // A full buffer without a NUL: the string is longer than any
+            // string may be. Drop what is here and the rest as it comes.
+            DropBuffered();
+            m_bDiscarding = true;
+            continue;
         }
-        // No complete string: give up when the buffer is full (an over-long
-        // string), the peer has gone, or the time is up.
-        if (m_nBuffered >= kMaxBuffered || !alive || waitMs == 0 || m_bCancelled)
+        // No complete string: give up when the peer has gone or the time is up.
+        if (!alive || waitMs == 0 || m_bCancelled)
             return 0;
         int64_t left = LeftMs(deadline);
         if (left == 0)
