@@ -14,7 +14,7 @@ namespace {
 
 // Share modes are kept in open-file-description locks on four bytes of the
 // file itself, at the very top of the offset range: far beyond any end of
-// file and clear of every table-locking scheme (those lie below 2^62). Each
+// file and clear of every table-locking scheme (none goes above 2^62). Each
 // open holds a shared lock on the byte of every access it has and of every
 // access it denies, and is refused when another open holds a byte that
 // conflicts with its own. Only shared locks are taken, so any number of
