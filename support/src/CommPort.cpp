@@ -20,12 +20,17 @@ using namespace kxsupport_detail;
 
 namespace {
 
+// Rates of the Windows standard set that have no termios constant are set as
+// other speeds (termios2, BOTHER).
+constexpr speed_t kOtherSpeed = static_cast<speed_t>(-1);
+
 struct BaudEntry {
     int rate;
-    speed_t speed;
+    speed_t speed;  // kOtherSpeed: set by number
 };
 
 const BaudEntry kBaudRates[] = {
+    {14400, kOtherSpeed}, {56000, kOtherSpeed}, {128000, kOtherSpeed}, {256000, kOtherSpeed},
     {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},
     {200, B200},       {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},
     {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
@@ -92,7 +97,20 @@ struct LineSettings {
     int data;
     int parity;
     int stop;
+    int flow;
 };
+
+// Sets or clears `bits` in `flow` by an on/off keyword value.
+bool ParseSwitch(const std::string& value, int bits, int& flow)
+{
+    if (value == "on")
+        flow |= bits;
+    else if (value == "off")
+        flow &= ~bits;
+    else
+        return false;
+    return true;
+}
 
 std::string Lower(std::string s)
 {
@@ -220,12 +238,17 @@ bool ParseMode(const char* text, LineSettings& s)
                 ok = ParseData(value, r.data);
             else if (key == "stop")
                 ok = stopGiven = ParseStop(value, r.stop);
-            else if (key == "to" || key == "xon" || key == "odsr" || key == "octs" || key == "idsr")
+            else if (key == "xon")
+                ok = ParseSwitch(lowered, CCommPort::flowXonXoff, r.flow);
+            else if (key == "octs")
+                ok = ParseSwitch(lowered, CCommPort::flowOutCts, r.flow);
+            else if (key == "rts")
+                ok = OneOf(lowered, {"on", "off", "hs", "tg"}) &&
+                     ParseSwitch(lowered == "hs" ? "on" : "off", CCommPort::flowRtsHandshake, r.flow);  // hs: handshake
+            else if (key == "to" || key == "odsr" || key == "idsr")
                 ok = OneOf(lowered, {"on", "off"});
             else if (key == "dtr")
                 ok = OneOf(lowered, {"on", "off", "hs"});
-            else if (key == "rts")
-                ok = OneOf(lowered, {"on", "off", "hs", "tg"});
             else
                 ok = false;
             if (!ok)
@@ -278,6 +301,7 @@ public:
         if (port.m_hDevice >= 0 && !port.m_bClosing) {
             fd = port.m_hDevice;
             timeOut = port.m_nTimeOut;
+            writeTimeOut = port.m_nWriteTimeOut;
             ++port.m_nUsers;
         }
     }
@@ -294,6 +318,7 @@ public:
 
     int fd = -1;
     int timeOut = 0;
+    int writeTimeOut = 0;
 
 private:
     CCommPort& m_port;
@@ -305,9 +330,11 @@ CCommPort::CCommPort(const char* device)
       m_nDataBits(8),
       m_nParity(parityNone),
       m_nStopBits(stopOne),
+      m_nFlow(flowNone),
       m_hDevice(-1),
       m_hWake(NewWake()),
       m_nTimeOut(0),
+      m_nWriteTimeOut(kWriteTimeOut),
       m_bClosing(false),
       m_nUsers(0)
 {
@@ -353,7 +380,9 @@ void CCommPort::CopySettings(const CCommPort& other)
     m_nDataBits = other.m_nDataBits;
     m_nParity = other.m_nParity;
     m_nStopBits = other.m_nStopBits;
+    m_nFlow = other.m_nFlow;
     m_nTimeOut = other.m_nTimeOut;
+    m_nWriteTimeOut = other.m_nWriteTimeOut;
     int fd;
     {
         std::lock_guard<std::mutex> lock(other.m_mutex);
@@ -403,9 +432,14 @@ int CCommPort::Open(int /*ignored*/)
         bool ok = ::isatty(fd) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::tcgetattr(fd, &tio) == 0;
         if (ok) {
             ::ioctl(fd, TIOCEXCL);
-            // Raw bytes, as a serial port delivers them; speed, character
-            // size, parity, stop bits and flow control stay as they are.
-            tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL);
+            // Raw bytes, as a serial port delivers them: every byte value
+            // passes both ways. Speed, character size, parity and stop bits
+            // stay as they are; Apply sets the flow control.
+            tcflag_t translations = IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL;
+#ifdef IUCLC
+            translations |= IUCLC;
+#endif
+            tio.c_iflag &= ~translations;
             tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
             tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHOE | ECHOK | ECHONL | ICANON | ISIG | IEXTEN);
             tio.c_cflag |= CREAD | CLOCAL;
@@ -477,13 +511,14 @@ int CCommPort::SetCommParms(const char* mode)
 {
     if (!mode)
         return 0;
-    LineSettings s = {m_nBaudRate, m_nDataBits, m_nParity, m_nStopBits};
+    LineSettings s = {m_nBaudRate, m_nDataBits, m_nParity, m_nStopBits, m_nFlow};
     if (!ParseMode(mode, s))
         return 0;
     m_nBaudRate = s.baud;
     m_nDataBits = s.data;
     m_nParity = s.parity;
     m_nStopBits = s.stop;
+    m_nFlow = s.flow;
     return Apply();
 }
 
@@ -495,13 +530,29 @@ int CCommPort::SetCommParms()
 int CCommPort::Apply()
 {
     Use use(*this);
-    if (use.fd < 0 || m_nBaudRate == 0)
+    if (use.fd < 0)
         return 1;  // nothing to apply
     termios tio;
-    speed_t speed;
-    if (::tcgetattr(use.fd, &tio) != 0 || !SpeedOf(m_nBaudRate, speed))
+    if (::tcgetattr(use.fd, &tio) != 0)
         return 0;
-    if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0)
+    // Flow control is the caller's alone: off unless asked for, whatever the
+    // device had, so that XON and XOFF are data and nothing stops the output.
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CRTSCTS);
+    if (m_nFlow & flowXonXoff)
+        tio.c_iflag |= IXON | IXOFF;
+    if (m_nFlow & (flowOutCts | flowRtsHandshake))
+        tio.c_cflag |= CRTSCTS;
+    if (m_nBaudRate == 0)
+        return ::tcsetattr(use.fd, TCSANOW, &tio) == 0 ? 1 : 0;
+
+    speed_t speed;
+    if (!SpeedOf(m_nBaudRate, speed))
+        return 0;
+#ifdef CIBAUD
+    tio.c_cflag &= ~static_cast<tcflag_t>(CIBAUD);  // input speed follows the output speed
+#endif
+    if (speed != kOtherSpeed && (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0))
         return 0;
 
     tcflag_t size;
@@ -540,7 +591,10 @@ int CCommPort::Apply()
         break;
     default: return 0;
     }
-    return ::tcsetattr(use.fd, TCSANOW, &tio) == 0 ? 1 : 0;
+    if (::tcsetattr(use.fd, TCSANOW, &tio) != 0)
+        return 0;
+    // An other speed goes in afterwards: tcsetattr keeps the device's speed.
+    return speed != kOtherSpeed || SetOtherSpeed(use.fd, static_cast<unsigned>(m_nBaudRate)) ? 1 : 0;
 }
 
 int CCommPort::SetTimeOut(int tensOfMs)
@@ -549,6 +603,15 @@ int CCommPort::SetTimeOut(int tensOfMs)
         return 0;
     std::lock_guard<std::mutex> lock(m_mutex);
     m_nTimeOut = tensOfMs;
+    return 1;
+}
+
+int CCommPort::SetWriteTimeOut(int tensOfMs)
+{
+    if (tensOfMs < 1)
+        return 0;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_nWriteTimeOut = tensOfMs;
     return 1;
 }
 
@@ -614,19 +677,27 @@ int CCommPort::WriteBytes(const void* buffer, int count)
     if (use.fd < 0)
         return -1;
     const char* p = static_cast<const char*>(buffer);
+    // The device must take a byte at least every write time-out (flow control
+    // may hold it back); otherwise the Write ends with what it has moved.
+    const int64_t stall = static_cast<int64_t>(use.writeTimeOut) * 10;
+    int64_t lastByte = NowMs();
     int put = 0;
     while (put < count) {
         ssize_t n = ::write(use.fd, p + put, static_cast<size_t>(count - put));
         if (n > 0) {
             put += static_cast<int>(n);
+            lastByte = NowMs();
             continue;
         }
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             return put > 0 ? put : -1;
+        const int64_t wait = lastByte + stall - NowMs();
+        if (wait <= 0)
+            return put;
         pollfd fds[2] = {{use.fd, POLLOUT, 0}, {m_hWake, POLLIN, 0}};
-        if (PollFor(fds, 2, -1) < 0 || (fds[1].revents & POLLIN))
+        if (PollFor(fds, 2, wait) < 0 || (fds[1].revents & POLLIN))
             return put > 0 ? put : -1;
         if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLOUT))
             return put > 0 ? put : -1;

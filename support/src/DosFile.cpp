@@ -1,7 +1,6 @@
 #include <kxsupport/DosFile.h>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,8 +8,65 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
+
+// Share modes are kept in open-file-description locks on four bytes of the
+// file itself, at the very top of the offset range: far beyond any end of
+// file and clear of every table-locking scheme (none goes above 2^62). Each
+// open holds a shared lock on the byte of every access it has and of every
+// access it denies, and is refused when another open holds a byte that
+// conflicts with its own. Only shared locks are taken, so any number of
+// opens may hold one byte; a conflict is seen by asking whether an exclusive
+// lock could be had (F_OFD_GETLK), which ignores the asker's own locks.
+constexpr off_t kShareBase = std::numeric_limits<off_t>::max() - 3;
+enum ShareByte : unsigned { byteRead = 1, byteWrite = 2, byteDenyRead = 4, byteDenyWrite = 8 };
+
+struct ShareBytes {
+    unsigned held;       // bytes this open holds
+    unsigned conflicts;  // bytes no other open may hold
+};
+
+ShareBytes BytesOf(bool read, bool write, bool denyRead, bool denyWrite)
+{
+    ShareBytes b = {0, 0};
+    if (read) {
+        b.held |= byteRead;
+        b.conflicts |= byteDenyRead;
+    }
+    if (write) {
+        b.held |= byteWrite;
+        b.conflicts |= byteDenyWrite;
+    }
+    if (denyRead) {
+        b.held |= byteDenyRead;
+        b.conflicts |= byteRead;
+    }
+    if (denyWrite) {
+        b.held |= byteDenyWrite;
+        b.conflicts |= byteWrite;
+    }
+    return b;
+}
+
+// F_OFD_SETLK or F_OFD_GETLK on share byte `bit`; for GETLK `type` comes
+// back as F_UNLCK when no other open holds the byte.
+bool ShareLock(int fd, unsigned bit, int command, short& type)
+{
+    struct flock fl;
+    std::memset(&fl, 0, sizeof fl);
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kShareBase + __builtin_ctz(bit);
+    fl.l_len = 1;
+    while (::fcntl(fd, command, &fl) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    type = fl.l_type;
+    return true;
+}
 
 char* CopyName(const char* name)
 {
@@ -27,7 +83,7 @@ int AboveStandardStreams(int fd)
     return moved;
 }
 
-bool ModeFlags(uint32_t mode, int& flags, int& lock)
+bool ModeFlags(uint32_t mode, int& flags, ShareBytes& bytes)
 {
     if (mode & ~static_cast<uint32_t>(0x73))
         return false;
@@ -37,29 +93,81 @@ bool ModeFlags(uint32_t mode, int& flags, int& lock)
     case CDosFile::modeReadWrite: flags = O_RDWR; break;
     default: return false;
     }
+    const bool read = flags != O_WRONLY, write = flags != O_RDONLY;
     switch (mode & 0x70) {
-    case CDosFile::shareCompat:
-    case CDosFile::shareDenyNone: lock = 0; break;
-    case CDosFile::shareExclusive: lock = LOCK_EX; break;
-    case CDosFile::shareDenyWrite:
-    case CDosFile::shareDenyRead: lock = LOCK_SH; break;
+    case CDosFile::shareCompat:  // compat is deny-none, as Windows maps it
+    case CDosFile::shareDenyNone: bytes = BytesOf(read, write, false, false); break;
+    case CDosFile::shareExclusive: bytes = BytesOf(read, write, true, true); break;
+    case CDosFile::shareDenyWrite: bytes = BytesOf(read, write, false, true); break;
+    case CDosFile::shareDenyRead: bytes = BytesOf(read, write, true, false); break;
     default: return false;
     }
     return true;
 }
 
+// Enters the open of `fd` (opened with `flags`) into the share scheme: takes
+// its bytes, then checks the others'. Shared locks need a descriptor open for
+// reading; for a write-only open of a regular file `lockFd` gets a read-only
+// one of the same file (-1 otherwise). A write-only open without one (a device,
+// or a file that may not be read) is checked but holds nothing. False on a
+// conflict or failure.
+bool JoinShare(const char* name, int fd, int flags, const struct stat& st, ShareBytes bytes, int& lockFd)
+{
+    lockFd = -1;
+    int holder = fd;
+    if (flags == O_WRONLY) {
+        if (S_ISREG(st.st_mode))
+            lockFd = AboveStandardStreams(::open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+        struct stat same;
+        if (lockFd >= 0 && (::fstat(lockFd, &same) != 0 || same.st_dev != st.st_dev || same.st_ino != st.st_ino)) {
+            ::close(lockFd);
+            return false;  // the name now leads to another file
+        }
+        holder = lockFd;
+    }
+    bool ok = true;
+    for (unsigned bit = 1; ok && bit <= byteDenyWrite; bit <<= 1) {
+        short type = F_RDLCK;
+        if (holder >= 0 && (bytes.held & bit))
+            ok = ShareLock(holder, bit, F_OFD_SETLK, type);
+    }
+    for (unsigned bit = 1; ok && bit <= byteDenyWrite; bit <<= 1) {
+        short type = F_WRLCK;
+        if (bytes.conflicts & bit)
+            ok = ShareLock(holder >= 0 ? holder : fd, bit, F_OFD_GETLK, type) && type == F_UNLCK;
+    }
+    if (!ok && lockFd >= 0) {
+        ::close(lockFd);
+        lockFd = -1;
+    }
+    return ok;
+}
+
 }  // namespace
 
-CDosFile::CDosFile(const char* fileName) : m_pszFileName(CopyName(fileName)), m_hFile(0)
+CDosFile::CDosFile(const char* fileName) : m_pszFileName(CopyName(fileName)), m_hFile(0), m_hShare(-1)
 {
 }
 
-CDosFile::CDosFile(const CDosFile& other) : m_pszFileName(CopyName(other.m_pszFileName)), m_hFile(0)
+CDosFile::CDosFile(const CDosFile& other) : m_pszFileName(CopyName(other.m_pszFileName)), m_hFile(0), m_hShare(-1)
 {
-    if (other.m_hFile != 0) {
-        int fd = ::fcntl(other.m_hFile, F_DUPFD_CLOEXEC, 3);
-        m_hFile = fd < 0 ? 0 : fd;
+    CopyHandles(other);
+}
+
+void CDosFile::CopyHandles(const CDosFile& other)
+{
+    if (other.m_hFile == 0)
+        return;
+    int fd = ::fcntl(other.m_hFile, F_DUPFD_CLOEXEC, 3);
+    int share = other.m_hShare >= 0 ? ::fcntl(other.m_hShare, F_DUPFD_CLOEXEC, 3) : -1;
+    if (fd < 0 || (other.m_hShare >= 0 && share < 0)) {
+        // Without its share descriptor a copy would hold the file unseen.
+        if (fd >= 0)
+            ::close(fd);
+        return;
     }
+    m_hFile = fd;
+    m_hShare = share;
 }
 
 CDosFile::~CDosFile()
@@ -74,46 +182,52 @@ CDosFile& CDosFile::operator=(const CDosFile& other)
         Close();
         std::free(m_pszFileName);
         m_pszFileName = CopyName(other.m_pszFileName);
-        if (other.m_hFile != 0) {
-            int fd = ::fcntl(other.m_hFile, F_DUPFD_CLOEXEC, 3);
-            m_hFile = fd < 0 ? 0 : fd;
-        }
+        CopyHandles(other);
     }
     return *this;
 }
 
 int CDosFile::Create(uint32_t openMode)
 {
-    int flags, lock;
-    if (!m_pszFileName || !ModeFlags(openMode, flags, lock))
+    int flags;
+    ShareBytes bytes;
+    if (!m_pszFileName || !ModeFlags(openMode, flags, bytes))
         return 0;
     Close();
-    int fd = ::open(m_pszFileName, O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    int fd = AboveStandardStreams(::open(m_pszFileName, O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
     if (fd < 0)
         return 0;
+    // Truncate only a regular file that no other open denies reading or
+    // writing: the creation is a read/write open that shares both.
     struct stat st;
-    // Truncate only a regular file that no other opener holds a share lock on.
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+    int lockFd = -1;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+              JoinShare(m_pszFileName, fd, O_WRONLY, st, BytesOf(true, true, false, false), lockFd) &&
               ::ftruncate(fd, 0) == 0;
+    if (lockFd >= 0)
+        ::close(lockFd);
     ok = ::close(fd) == 0 && ok;
     return ok ? Open(openMode) : 0;
 }
 
 int CDosFile::Open(uint32_t openMode)
 {
-    int flags, lock;
+    int flags;
+    ShareBytes bytes;
     Close();
-    if (!m_pszFileName || !ModeFlags(openMode, flags, lock))
+    if (!m_pszFileName || !ModeFlags(openMode, flags, bytes))
         return 0;
     int fd = AboveStandardStreams(::open(m_pszFileName, flags | O_CLOEXEC));
     if (fd < 0)
         return 0;
     struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || (lock && ::flock(fd, lock | LOCK_NB) != 0)) {
+    int lockFd = -1;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || !JoinShare(m_pszFileName, fd, flags, st, bytes, lockFd)) {
         ::close(fd);
         return 0;
     }
     m_hFile = fd;
+    m_hShare = lockFd;
     return 1;
 }
 
@@ -121,6 +235,9 @@ int CDosFile::Close()
 {
     if (m_hFile == 0)
         return 0;
+    if (m_hShare >= 0)
+        ::close(m_hShare);
+    m_hShare = -1;
     int r = ::close(m_hFile);
     m_hFile = 0;
     return r == 0 ? 1 : 0;

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -98,6 +99,32 @@ bool CopyName(char (&target)[40], const char* source)
     return true;
 }
 
+// The part of a computer name before its first dot, in lower case.
+std::string ShortName(const char* name)
+{
+    std::string out;
+    for (const char* p = name; *p && *p != '.'; ++p)
+        out += static_cast<char>(std::tolower(static_cast<unsigned char>(*p)));
+    return out;
+}
+
+// True for a server name that means this computer: empty, ".", "localhost",
+// or this computer's host name. Names are compared without regard to case
+// and by their part before the first dot, so a stored "PC7" and "pc7.lan"
+// both reach the pipes of the computer whose host name is pc7.example.
+bool IsLocalServer(const char* server)
+{
+    if (server[0] == '\0' || std::strcmp(server, ".") == 0)
+        return true;
+    const std::string given = ShortName(server);
+    if (given.empty())
+        return false;
+    if (given == "localhost")
+        return true;
+    char host[256] = {};
+    return ::gethostname(host, sizeof host - 1) == 0 && given == ShortName(host);
+}
+
 int64_t TenthsToMs(int tenths)
 {
     return tenths < 0 ? -1 : static_cast<int64_t>(tenths) * 100;
@@ -153,7 +180,9 @@ CNamedPipe::CNamedPipe()
       m_pBuffer(nullptr),
       m_hWake(-1),
       m_nCapacity(0),
-      m_bCancelled(false)
+      m_bCancelled(false),
+      m_nReadStatus(readOk),
+      m_bDiscarding(false)
 {
 }
 
@@ -185,7 +214,7 @@ void CNamedPipe::Release()
     }
     std::free(m_pBuffer);
     m_pBuffer = nullptr;
-    m_nBuffered = 0;
+    DropBuffered();
     m_nCapacity = 0;
     m_nState = stateIdle;
 }
@@ -200,6 +229,8 @@ void CNamedPipe::CopyFrom(const CNamedPipe& other)
     m_bPublic = other.m_bPublic;
     m_pEndpoint = other.m_pEndpoint;
     m_bCancelled = other.m_bCancelled.load();
+    m_nReadStatus = other.m_nReadStatus;
+    m_bDiscarding = other.m_bDiscarding;
     if (other.m_nBuffered > 0) {
         m_pBuffer = static_cast<unsigned char*>(std::malloc(other.m_nBuffered));
         if (m_pBuffer) {
@@ -424,7 +455,7 @@ int CNamedPipe::ServerConnect(int maxInstances, bool isPublic, int64_t waitMs, b
     Endpoint* e = m_pEndpoint.get();
     if (!e || e->listen < 0) {
         m_pEndpoint.reset();
-        m_nBuffered = 0;
+        DropBuffered();
         if (!CreateInstance(maxInstances, isPublic)) {
             m_nState = stateIdle;
             return 0;
@@ -442,13 +473,13 @@ int CNamedPipe::ServerConnect(int maxInstances, bool isPublic, int64_t waitMs, b
 int CNamedPipe::ClientConnect(int64_t busyWaitMs)
 {
     // Only the local computer can be reached.
-    if (m_szServer[0] != '\0' && std::strcmp(m_szServer, ".") != 0) {
+    if (!IsLocalServer(m_szServer)) {
         m_nState = stateIdle;
         return 0;
     }
     // A client that connects again gives up its old connection first.
     m_pEndpoint.reset();
-    m_nBuffered = 0;
+    DropBuffered();
 
     const int64_t deadline = busyWaitMs < 0 ? -1 : NowMs() + busyWaitMs;
     for (bool first = true;; first = false) {
@@ -508,7 +539,7 @@ int CNamedPipe::Disconnect()
         m_pEndpoint.reset();
     }
     m_nState = stateIdle;
-    m_nBuffered = 0;
+    DropBuffered();
     return 1;
 }
 
@@ -589,6 +620,12 @@ int CNamedPipe::Fetch()
     }
 }
 
+void CNamedPipe::DropBuffered()
+{
+    m_nBuffered = 0;
+    m_bDiscarding = false;
+}
+
 void CNamedPipe::Consume(uint32_t count)
 {
     if (count >= m_nBuffered) {
@@ -624,28 +661,45 @@ int CNamedPipe::ReadChar(char& c)
 
 int CNamedPipe::ReadStringImpl(std::string* text, char* buffer, std::size_t size, int64_t waitMs)
 {
+    m_nReadStatus = readNoString;
     if (!text && (!buffer || size == 0))
         return 0;
     const int64_t deadline = waitMs < 0 ? -1 : NowMs() + waitMs;
     for (;;) {
         int alive = Fetch();
         const void* nul = m_nBuffered ? std::memchr(m_pBuffer, 0, m_nBuffered) : nullptr;
-        if (nul) {
-            size_t length = static_cast<const unsigned char*>(nul) - m_pBuffer;
+        const size_t length = nul ? static_cast<const unsigned char*>(nul) - m_pBuffer : 0;
+        if (m_bDiscarding) {
+            // The rest of an over-long string: drop it up to and with its NUL.
+            Consume(nul ? static_cast<uint32_t>(length + 1) : m_nBuffered);
+            if (nul) {
+                m_bDiscarding = false;
+                m_nReadStatus = readTooLong;
+                return 0;
+            }
+        } else if (nul) {
             if (text) {
                 text->assign(reinterpret_cast<const char*>(m_pBuffer), length);
             } else {
-                if (length >= size)
+                if (length >= size) {
+                    m_nReadStatus = readNoRoom;
                     return 0;  // does not fit: refused, and kept for a larger buffer
+                }
                 std::memcpy(buffer, m_pBuffer, length);
                 buffer[length] = '\0';
             }
             Consume(static_cast<uint32_t>(length + 1));
+            m_nReadStatus = readOk;
             return 1;
+        } else if (m_nBuffered >= kMaxBuffered) {
+            // A full buffer without a NUL: the string is longer than any
+            // string may be. Drop what is here and the rest as it comes.
+            DropBuffered();
+            m_bDiscarding = true;
+            continue;
         }
-        // No complete string: give up when the buffer is full (an over-long
-        // string), the peer has gone, or the time is up.
-        if (m_nBuffered >= kMaxBuffered || !alive || waitMs == 0 || m_bCancelled)
+        // No complete string: give up when the peer has gone or the time is up.
+        if (!alive || waitMs == 0 || m_bCancelled)
             return 0;
         int64_t left = LeftMs(deadline);
         if (left == 0)

@@ -32,6 +32,11 @@ inline int64_t LeftMs(int64_t deadline)
 void SignalWake(int fd);
 void ClearWake(int fd);
 
+// Sets a terminal's input and output speed to `rate` bits per second through
+// termios2 (BOTHER), for rates without a termios constant. False when the
+// device refuses it or ends up more than 2 % away from the rate.
+bool SetOtherSpeed(int fd, unsigned rate);
+
 // The pipe directory (created when needed); false when it cannot be used.
 bool ResolvePipeDirectory(std::string& dir);
 

@@ -107,6 +107,7 @@ TEST(CommPortMode, ShortAndKeywordFormsAndTheirErrors)
     EXPECT_EQ(port.GetStopBits(), CCommPort::stopOneAndHalf);
 
     ASSERT_EQ(port.SetCommParms("PARITY=S Baud=4800 xon=on rts=hs"), 1);  // others kept
+    EXPECT_EQ(port.GetFlowControl(), CCommPort::flowXonXoff | CCommPort::flowRtsHandshake);
     EXPECT_EQ(port.GetBaudRate(), 4800);
     EXPECT_EQ(port.GetParity(), CCommPort::paritySpace);
     EXPECT_EQ(port.GetDataBits(), 8);
@@ -134,10 +135,11 @@ TEST_F(CommPortTest, LineSettingsAreAppliedToTheDevice)
     EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
     EXPECT_TRUE(tio.c_cflag & PARODD);
     EXPECT_TRUE(tio.c_cflag & CSTOPB);
-    // A raw line: no echo, no line editing, no CR/LF translation.
+    // A raw line: no echo, no line editing, no CR/LF translation, no flow control.
     EXPECT_FALSE(tio.c_lflag & (ICANON | ECHO | ISIG));
     EXPECT_FALSE(tio.c_oflag & OPOST);
-    EXPECT_FALSE(tio.c_iflag & ICRNL);
+    EXPECT_FALSE(tio.c_iflag & (ICRNL | IXON | IXOFF | IXANY));
+    EXPECT_FALSE(tio.c_cflag & CRTSCTS);
 
     ASSERT_EQ(port.SetCommParms("baud=19200 parity=E data=8 stop=1"), 1);
     tio = Settings();
@@ -163,11 +165,23 @@ TEST_F(CommPortTest, LineSettingsAreAppliedToTheDevice)
 
 TEST_F(CommPortTest, SettingsTheDeviceRefusesFailTheOpen)
 {
-    CCommPort port(m_path.c_str(), 14400, 'N', 8, 1);  // no termios speed
+    CCommPort port(m_path.c_str(), 12345, 'N', 8, 1);  // no such speed
     EXPECT_EQ(port.Open(0), 0);
     EXPECT_FALSE(port.IsOpen());
     ASSERT_EQ(port.SetCommParms(9600, 'N', 8, 1), 1);
     EXPECT_EQ(port.Open(0), 1);
+}
+
+// The Windows rates without a termios constant go to the device as other
+// speeds (BOTHER); the standard ones after them clear that again.
+TEST_F(CommPortTest, EveryWindowsRateReachesTheDevice)
+{
+    CCommPort port(m_path.c_str(), 14400, 'N', 8, 1);
+    ASSERT_EQ(port.Open(0), 1);
+    for (unsigned rate : {14400u, 9600u, 56000u, 128000u, 115200u, 256000u, 19200u}) {
+        ASSERT_EQ(port.SetCommParms(static_cast<int>(rate), 'N', 8, 1), 1) << rate;
+        EXPECT_EQ(kxtest::LineSpeeds(m_slave), std::make_pair(rate, rate)) << rate;
+    }
 }
 
 TEST_F(CommPortTest, LowerCaseParityAndOddStopBitsChangeNothing)
@@ -231,7 +245,7 @@ TEST_F(CommPortTest, ReadsWithTimeOuts)
     EXPECT_EQ(port.SetTimeOut(-1), 0);
 }
 
-TEST_F(CommPortTest, WritesRawBytes)
+TEST_F(CommPortTest, EveryByteValuePassesBothWays)
 {
     CCommPort port(m_path.c_str(), 9600, 'N', 8, 1);
     EXPECT_EQ(port.WriteString("", 0), -1);  // closed
@@ -239,9 +253,42 @@ TEST_F(CommPortTest, WritesRawBytes)
     EXPECT_EQ(port.WriteString("", 0), 0);
     EXPECT_EQ(port.WriteString(nullptr, 0), -1);
     EXPECT_EQ(port.WriteString("AT\r\n", 0), 4);
-    const unsigned char bin[] = {0x00, 0xFF, 0x0A};
-    EXPECT_EQ(port.Write(bin, 3, 0), 3);
-    EXPECT_EQ(FromPort(7), std::string("AT\r\n\x00\xFF\n", 7));
+    EXPECT_EQ(FromPort(4), "AT\r\n");
+    // XON and XOFF among them are data: they neither vanish nor stop output.
+    std::string all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<char>(i);
+    ToPort(all);
+    std::string got(all.size(), '\0');
+    ASSERT_EQ(port.Read(got.data(), 256, 0), 256);
+    EXPECT_EQ(got, all);
+    ASSERT_EQ(port.Write(all.data(), 256, 0), 256);
+    EXPECT_EQ(FromPort(256), all);
+}
+
+TEST_F(CommPortTest, FlowControlOnlyOnRequestAndWritesTimeOut)
+{
+    CCommPort port(m_path.c_str(), "baud=9600 xon=on octs=on");
+    ASSERT_EQ(port.Open(0), 1);
+    termios tio = Settings();
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), static_cast<tcflag_t>(IXON | IXOFF));
+    EXPECT_TRUE(tio.c_cflag & CRTSCTS);
+    EXPECT_EQ(port.GetWriteTimeOut(), CCommPort::kWriteTimeOut);
+    EXPECT_EQ(port.SetWriteTimeOut(0), 0);  // a write always has a limit
+    ASSERT_EQ(port.SetWriteTimeOut(10), 1);
+    ToPort("\x13");  // XOFF: the device takes nothing until XON
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    auto start = Clock::now();
+    EXPECT_EQ(port.Write("held", 4, 0), 0);
+    EXPECT_GE(MsSince(start), 90);
+    ToPort("\x11");
+    EXPECT_EQ(port.Write("go", 2, 0), 2);
+    EXPECT_EQ(FromPort(2), "go");
+
+    ASSERT_EQ(port.SetCommParms("xon=off octs=off"), 1);
+    tio = Settings();
+    EXPECT_FALSE(tio.c_iflag & (IXON | IXOFF));
+    EXPECT_FALSE(tio.c_cflag & CRTSCTS);
 }
 
 TEST_F(CommPortTest, OneReaderAndOneWriterAtTheSameTime)

@@ -4,6 +4,7 @@
 #include "SupportTestUtil.h"
 
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -171,29 +172,47 @@ TEST(DosFile, PositionBeyondSignedRangeIsReportedAsFailure)
     EXPECT_EQ(f.GetPos(), -1);
 }
 
-TEST(DosFile, ShareModesKeepOtherOpenersOut)
+// The second of two independent opens of one file is refused when its access
+// is denied by the first or the first's access is denied by it, as on Windows.
+// Rows: first open; columns: second open; each group of three is read, write,
+// read/write; '+' allowed, '-' refused.
+TEST(DosFile, ShareModesDecideEveryPairOfOpens)
 {
+    const uint32_t shares[] = {CDosFile::shareCompat, CDosFile::shareExclusive, CDosFile::shareDenyWrite,
+                               CDosFile::shareDenyRead, CDosFile::shareDenyNone};
+    const char* const allowed[] = {
+        //  compat  excl  denyW denyR denyNone
+        "+++ --- +++ --- +++", "+++ --- --- +++ +++", "+++ --- --- --- +++",  // compat
+        "--- --- --- --- ---", "--- --- --- --- ---", "--- --- --- --- ---",  // exclusive
+        "+-- --- +-- --- +--", "+-- --- --- +-- +--", "+-- --- --- --- +--",  // deny-write
+        "-+- --- -+- --- -+-", "-+- --- --- -+- -+-", "-+- --- --- --- -+-",  // deny-read
+        "+++ --- +++ --- +++", "+++ --- --- +++ +++", "+++ --- --- --- +++",  // deny-none
+    };
     TempDir dir;
-    WriteFile(dir.File("f"), "keep me");
     const std::string path = dir.File("f");
-    CDosFile owner(path.c_str());
-    ASSERT_EQ(owner.Open(CDosFile::modeReadWrite | CDosFile::shareExclusive), 1);
-
-    CDosFile other(path.c_str());
-    EXPECT_EQ(other.Open(CDosFile::modeRead | CDosFile::shareExclusive), 0);
-    EXPECT_EQ(other.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 0);
-    // Create must not truncate a file another opener holds.
+    WriteFile(path, "keep me");
+    for (uint32_t i = 0; i < 15; ++i) {
+        for (uint32_t j = 0; j < 15; ++j) {
+            const uint32_t first = shares[i / 3] | i % 3, second = shares[j / 3] | j % 3;
+            CDosFile a(path.c_str()), b(path.c_str());
+            ASSERT_EQ(a.Open(first), 1) << std::hex << first;
+            EXPECT_EQ(b.Open(second), allowed[i][j + j / 3] == '+' ? 1 : 0) << std::hex << first << " " << second;
+        }
+    }
+    // Across processes too; and Create never truncates a file whose opener
+    // denies writing.
+    CDosFile owner(path.c_str()), other(path.c_str());
+    ASSERT_EQ(owner.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 1);
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(CDosFile(path.c_str()).Open(CDosFile::modeWrite | CDosFile::shareDenyNone));
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 0);
     EXPECT_EQ(ReadFile(path), "keep me");
-    // Openers without a share lock are not advisory participants.
-    EXPECT_EQ(other.Open(CDosFile::modeRead | CDosFile::shareDenyNone), 1);
-    other.Close();
-
     owner.Close();
-    CDosFile reader1(path.c_str()), reader2(path.c_str());
-    ASSERT_EQ(reader1.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 1);
-    EXPECT_EQ(reader2.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 1);
-    EXPECT_EQ(other.Open(CDosFile::modeReadWrite | CDosFile::shareExclusive), 0);
+    EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 1);
 }
 
 TEST(DosFile, NeverTakesTheStandardStreamSlots)

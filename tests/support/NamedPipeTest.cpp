@@ -168,6 +168,7 @@ TEST_F(NamedPipeTest, ReadStringTimeOutZeroReturnsAtOnceAndKeepsBytes)
 
     start = Clock::now();
     EXPECT_EQ(server.ReadString(buf, "", 2), 0);  // 200 ms, still no NUL
+    EXPECT_EQ(server.GetReadStatus(), CNamedPipe::readNoString);
     EXPECT_GE(MsSince(start), 180);
 
     ASSERT_EQ(client.WriteBuffer("de\0", 3), 1);
@@ -244,6 +245,19 @@ TEST_F(NamedPipeTest, NamesAreCheckedAndMatchedWithoutCase)
     server.Disconnect();
     ListenServer(server, 1, "kx/odd%name");
     EXPECT_EQ(client.Connect(1, 0), 1);
+
+    // The local computer by any of its names, in any case.
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    std::string upper = host, shortName = upper.substr(0, upper.find('.'));
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (const std::string& local : {std::string("localhost"), std::string("LOCALHOST"), upper, shortName + ".lan"}) {
+        server.Disconnect();
+        ListenServer(server, 1, "kx/odd%name");
+        ASSERT_EQ(client.InitClient(local.c_str(), "KX/ODD%NAME"), 1) << local;
+        EXPECT_EQ(client.Connect(1, 0), 1) << local;
+    }
 }
 
 TEST_F(NamedPipeTest, InstanceTimeOutClosesItAndDisconnectMakesANewOne)
@@ -328,6 +342,7 @@ TEST_F(NamedPipeTest, LongStringNeverOverflowsTheCallersBuffer)
     ASSERT_TRUE(Eventually([&] { return server.TestChar('\0') == 1; }));
     char small[8] = "guard!";
     EXPECT_EQ(server.ReadString(small, 1), 0);  // refused, not truncated
+    EXPECT_EQ(server.GetReadStatus(), CNamedPipe::readNoRoom);
     EXPECT_STREQ(small, "guard!");
     char* p = small;
     EXPECT_EQ(server.ReadString(p, 10, 0), 0);  // needs 11 with the NUL
@@ -337,24 +352,27 @@ TEST_F(NamedPipeTest, LongStringNeverOverflowsTheCallersBuffer)
     EXPECT_EQ(server.ReadString(static_cast<char*>(nullptr), 5, 0), 0);
 }
 
-TEST_F(NamedPipeTest, EndlessBytesWithoutNulStayBounded)
+TEST_F(NamedPipeTest, OverLongStringIsDiscardedAndTheStreamGoesOn)
 {
     CNamedPipe server, client;
     ConnectPair(server, client);
-    const std::string flood(CNamedPipe::kMaxBuffered + 20000, 'x');
-    std::thread writer([&] { client.WriteBuffer(flood.data(), static_cast<uint32_t>(flood.size())); });
+    const std::string longest(CNamedPipe::kMaxString, 'l');
+    const std::string flood = std::string(CNamedPipe::kMaxBuffered + 20000, 'x') + '\0';
+    std::thread writer([&] {
+        client.WriteString(longest.c_str());
+        client.WriteBuffer(flood.data(), static_cast<uint32_t>(flood.size()));
+        client.WriteString("next");
+    });
     std::string text;
-    EXPECT_EQ(server.ReadString(text, 1), 0);  // gives up instead of growing
-    EXPECT_EQ(server.GetBufferedCount(), CNamedPipe::kMaxBuffered);
-    EXPECT_EQ(server.TestChar('y'), 0);
-    EXPECT_EQ(server.GetBufferedCount(), CNamedPipe::kMaxBuffered);
-    // Consuming makes room again.
-    char c;
-    ASSERT_EQ(server.ReadChar(c), 1);
-    EXPECT_EQ(c, 'x');
-    server.Disconnect();  // also ends a writer still waiting for room
+    EXPECT_EQ(server.ReadString(text, 1), 1);
+    EXPECT_EQ(text, longest);
+    EXPECT_EQ(server.ReadString(text, 1), 0);  // dropped up to its NUL, never held whole
+    EXPECT_EQ(server.GetReadStatus(), CNamedPipe::readTooLong);
+    EXPECT_EQ(server.ReadString(text, 1), 1);
+    EXPECT_EQ(text, "next");
+    EXPECT_EQ(server.GetReadStatus(), CNamedPipe::readOk);
+    server.Disconnect();  // also frees a writer left waiting when a read failed
     writer.join();
-    EXPECT_EQ(server.GetBufferedCount(), 0u);
 }
 
 TEST_F(NamedPipeTest, DisconnectDropsBytesOfThePreviousClient)

@@ -9,8 +9,13 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace kxtest {
+
+// Input and output speed of a terminal device in bits per second (termios2),
+// {0, 0} when it cannot be read.
+std::pair<unsigned, unsigned> LineSpeeds(int fd);
 
 class TempDir {
 public:

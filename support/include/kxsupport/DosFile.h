@@ -19,15 +19,26 @@ public:
     static constexpr uint32_t modeRead = 0x00;
     static constexpr uint32_t modeWrite = 0x01;
     static constexpr uint32_t modeReadWrite = 0x02;
-    // Share modes are advisory locks on the whole file (flock), honoured by
-    // every opener that goes through this class:
-    //   shareExclusive         exclusive lock; fails while any other opener
-    //                          holds a lock of either kind;
-    //   shareDenyWrite/Read    shared lock; fails while another opener holds
-    //                          the file exclusively;
-    //   shareCompat/DenyNone   no lock.
-    // Linux has no mandatory share modes: programs that open the file by other
-    // means are not held off.
+    // Share modes decide between the opens of this class, in any process, as
+    // Windows decides them: an Open fails when another open of the file
+    // denies an access this one asks for, or when this one denies an access
+    // another open has. Read access is modeRead or modeReadWrite, write
+    // access modeWrite or modeReadWrite.
+    //   shareExclusive   denies reading and writing;
+    //   shareDenyWrite   denies writing;  shareDenyRead  denies reading;
+    //   shareDenyNone    denies nothing;
+    //   shareCompat      denies nothing, as Windows maps it (FILE_SHARE_READ |
+    //                    FILE_SHARE_WRITE).
+    // Every open takes part, deny-none and compat included. The modes are
+    // kept in shared open-file-description locks on four bytes at the top of
+    // the offset range of the file itself (bytes 2^63 - 4 to 2^63 - 1: read
+    // access, write access, deny read, deny write); a write-only open holds
+    // them through a second, read-only descriptor. They are advisory:
+    // programs that open the file by other means are not held off, and a
+    // program that locks the whole file counts as denying everything. Two
+    // conflicting opens at the very same moment may both fail, never both
+    // succeed. A write-only open of a device, or of a file this account may
+    // not read, is checked against the others but cannot be seen by them.
     static constexpr uint32_t shareCompat = 0x00;
     static constexpr uint32_t shareExclusive = 0x10;
     static constexpr uint32_t shareDenyWrite = 0x20;
@@ -36,8 +47,8 @@ public:
 
     explicit CDosFile(const char* fileName = nullptr);
     // A copy refers to the same open file through a duplicated descriptor
-    // (same position, same lock) and owns its own copy of the name, so each
-    // object closes and releases only what it owns.
+    // (same position, same share mode) and owns its own copy of the name, so
+    // each object closes and releases only what it owns.
     CDosFile(const CDosFile& other);
     ~CDosFile();
     // Closes this object's file first, then takes a copy as above.
@@ -45,8 +56,8 @@ public:
 
     // Creates the file or truncates it to 0 bytes (mode 0666 less the umask),
     // then opens it with Open(openMode). 0 without a name, when creation fails,
-    // or when another opener holds a share lock on it (the file is then left
-    // untouched).
+    // or when another open denies reading or writing (the creation is a
+    // read/write open that denies nothing; the file is then left untouched).
     int Create(uint32_t openMode);
     // Opens an existing file. 0 without a name, for an unknown mode value, for
     // a directory, on failure or a share conflict; the descriptor is then 0.
@@ -92,8 +103,11 @@ public:
     bool IsOpen() const { return m_hFile != 0; }
 
 private:
+    void CopyHandles(const CDosFile& other);
+
     char* m_pszFileName;  // own copy of the name, null when none was given
     int m_hFile;          // descriptor above 2 while open, 0 while closed
+    int m_hShare;         // read-only descriptor holding a write-only open's share mode, else -1
 };
 
 // The log-file class: exactly the members and behaviour of CDosFile.

@@ -32,9 +32,13 @@
 //   Disconnect on a server closes its instance (the socket file is removed and
 //   the slot released); the next Connect creates a new one.
 //
-// Remote servers
-//   A server name other than empty or "." cannot be reached on this platform:
-//   Connect then returns 0.
+// Server names
+//   Only this computer's pipes can be reached. A client's server name reaches
+//   them when it is empty, ".", "localhost" or this computer's host name
+//   (gethostname); names are compared without regard to case and by their
+//   part before the first dot, so a name stored on this computer, short or
+//   with its domain, keeps working here. Any other server name cannot be
+//   reached on this platform: Connect then returns 0.
 //
 // Access
 //   Without SetPublic a server's socket has mode 0600: only its own account can
@@ -51,10 +55,13 @@
 //
 // Limits and safety
 //   - Names are at most 39 characters; a longer name is refused, not cut.
-//   - At most kMaxBuffered received bytes are held. A peer that sends that
-//     many bytes without a NUL makes ReadString fail; nothing more is read
-//     into the buffer until bytes are consumed (ReadChar) or the pipe is
-//     disconnected, so memory stays bounded.
+//   - At most kMaxBuffered received bytes are held, so a string has at most
+//     kMaxString = kMaxBuffered - 1 bytes before its NUL. A longer string is
+//     discarded: once the buffer is full without a NUL, ReadString drops the
+//     bytes up to and with the string's NUL as they arrive (memory stays
+//     bounded), and the call that drops that NUL returns 0 with GetReadStatus()
+//     readTooLong. The string after it reads as usual. ReadChar and TestChar
+//     see whatever bytes are buffered, the rest of such a string included.
 //   - ReadString into a character buffer is always size-checked: a string
 //     that does not fit is refused (result 0) and stays buffered, so that a
 //     larger buffer or the std::string form can take it.
@@ -93,6 +100,15 @@ public:
     static constexpr int kMaxName = 39;             // characters of a name
     static constexpr int kMaxInstances = 255;       // largest maximum of instances
     static constexpr uint32_t kMaxBuffered = 65536; // received bytes held at most
+    static constexpr uint32_t kMaxString = kMaxBuffered - 1; // longest string, without its NUL
+
+    // Why the last ReadString returned what it did.
+    enum ReadStatus : int32_t {
+        readOk = 0,        // a string was taken (result 1)
+        readNoString = 1,  // no complete string within the wait, or the peer has gone
+        readNoRoom = 2,    // the string does not fit the character buffer; it stays buffered
+        readTooLong = 3,   // an over-long string was discarded (see Limits)
+    };
 
     // Both names empty, role 0, state 0, no socket, empty buffer.
     CNamedPipe();
@@ -148,9 +164,11 @@ public:
     // Fetches, then takes the first buffered byte; 0 when there is none.
     int ReadChar(char& c);
 
-    // Takes one NUL-terminated string (without its NUL) off the buffer.
+    // Takes one NUL-terminated string (without its NUL) off the buffer; when
+    // the result is 0, GetReadStatus() tells why.
     //  wait 0: fetch once; 0 when no complete string is there.
-    //  wait != 0: wait until one arrives, the peer goes, or the buffer is full.
+    //  wait != 0: wait until one arrives or the peer goes, or until an
+    //  over-long string has been discarded (readTooLong).
     // Into characters the read is always size-checked: a char array against
     // its own size, a char pointer against the size given with it. A string of
     // `size` bytes or more is refused (0) and stays buffered, for a larger
@@ -189,6 +207,8 @@ public:
     int GetConnectionCount() const { return m_nConnections; }
     int IsPublic() const { return m_bPublic; }
     uint32_t GetBufferedCount() const { return m_nBuffered; }
+    // ReadStatus of the last ReadString.
+    int GetReadStatus() const { return m_nReadStatus; }
 
 private:
     friend class CPipeService;
@@ -211,6 +231,7 @@ private:
     int ReadStringImpl(std::string* text, char* buffer, std::size_t size, int64_t waitMs);
     int WriteAll(const void* data, std::size_t count);
     void Consume(uint32_t count);
+    void DropBuffered();
     void Cancel();
     bool PrepareWake();
     void Release();
@@ -231,4 +252,6 @@ private:
     int m_hWake;            // eventfd that cancels this object's waits
     uint32_t m_nCapacity;
     std::atomic<bool> m_bCancelled;
+    int32_t m_nReadStatus;  // ReadStatus of the last ReadString
+    bool m_bDiscarding;     // dropping the rest of an over-long string
 };
