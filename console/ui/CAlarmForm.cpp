@@ -57,6 +57,20 @@ std::vector<const console::ListRow*> selectedRows(const QTreeView* view, const L
     return out;
 }
 
+// Refills the alarm or alarm-in list by key. A current row that was in view
+// stays in view: rows inserted above it, or the return of a sorted list to
+// key order, move it.
+void refillByKey(QTreeView* view, ListTableModel* model, const std::vector<console::ListRow>& rows)
+{
+    const QRect current = view->visualRect(view->currentIndex());
+    const bool inView = current.isValid() && view->viewport()->rect().intersects(current);
+    view->setUpdatesEnabled(false);
+    model->mergeByKey(rows);
+    if (inView && view->currentIndex().isValid())
+        view->scrollTo(view->currentIndex());
+    view->setUpdatesEnabled(true);
+}
+
 }  // namespace
 
 CAlarmForm::CAlarmForm(console::ConsoleSession& session, QWidget* parent) : QWidget(parent), m_session(session)
@@ -206,9 +220,7 @@ void CAlarmForm::fillAlarmList()
     auto rows = m_session.alarmRows();
     if (!rows)
         return;  // the table cannot be read now: the list stays as it is
-    m_alarmView->setUpdatesEnabled(false);
-    m_alarmModel->mergeByKey(*rows);
-    m_alarmView->setUpdatesEnabled(true);
+    refillByKey(m_alarmView, m_alarmModel, *rows);
 }
 
 void CAlarmForm::fillAlarmInList()
@@ -218,9 +230,7 @@ void CAlarmForm::fillAlarmInList()
     auto rows = m_session.alarmInRows();
     if (!rows)
         return;
-    m_alarmInView->setUpdatesEnabled(false);
-    m_alarmInModel->mergeByKey(*rows);
-    m_alarmInView->setUpdatesEnabled(true);
+    refillByKey(m_alarmInView, m_alarmInModel, *rows);
 }
 
 void CAlarmForm::fillMemberList()

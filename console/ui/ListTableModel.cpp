@@ -65,6 +65,12 @@ void ListTableModel::setHeaders(QStringList headers)
 
 void ListTableModel::mergeByKey(const std::vector<ListRow>& fresh)
 {
+    // The merge walks the list in key order. A list sorted by another column
+    // is first moved back to key order row by row, so that selected rows and
+    // the current row keep their keys, and the merge then touches only rows
+    // that changed.
+    if (const std::vector<std::size_t> order = console::KeyOrder(m_rows); !order.empty())
+        reorder(order);
     apply(console::MergeEdits(m_rows, fresh), fresh);
 }
 
@@ -102,7 +108,11 @@ void ListTableModel::apply(const std::vector<ListEdit>& edits, const std::vector
 
 void ListTableModel::sortRows(int column, bool ascending)
 {
-    const std::vector<std::size_t> order = console::SortOrder(m_rows, column, ascending);
+    reorder(console::SortOrder(m_rows, column, ascending));
+}
+
+void ListTableModel::reorder(const std::vector<std::size_t>& order)
+{
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPlace(m_rows.size());
     std::vector<ListRow> sorted;

@@ -3,7 +3,8 @@
 // are applied as the merge's edits (row insertions, removals, changes), so
 // rows that did not change are not touched and the view keeps its
 // selection and scroll position. Sorting reorders rows as a layout change,
-// so selected rows stay selected.
+// so selected rows stay selected; so does the return of a sorted list to
+// key order before a merge by key.
 
 #include "console/ListMerge.h"
 #include "console/ListRow.h"
@@ -44,6 +45,8 @@ public:
 
 private:
     void apply(const std::vector<console::ListEdit>& edits, const std::vector<console::ListRow>& fresh);
+    // Moves whole rows (row `order[i]` goes to place i) as a layout change.
+    void reorder(const std::vector<std::size_t>& order);
 
     QStringList m_headers;
     ImageProvider m_images;

@@ -196,9 +196,20 @@ private slots:
         // The member list shares the state: another column sorts ascending.
         emit form()->memberView()->header()->sectionClicked(0);
         QVERIFY(form()->sortState().ascending());
+        // The selection and the current row go with their keys and stay in view.
+        QTreeView* view = form()->alarmView();
+        selectRows(view, {150, 40});
+        view->selectionModel()->setCurrentIndex(model->index(150, 0), QItemSelectionModel::NoUpdate);
+        view->scrollTo(view->currentIndex());
+        const long current = keyAt(model, 150), other = keyAt(model, 40);
         form()->fillAlarmList();
         for (int r = 1; r < model->rowCount(); ++r)
             QVERIFY(model->rowAt(r - 1)->key < model->rowAt(r)->key);
+        QCOMPARE(form()->selectedAlarmKeys(), (std::vector<long>{std::min(current, other), std::max(current, other)}));
+        QCOMPARE(keyAt(model, view->currentIndex().row()), current);
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+        trigger(cmd::AlarmSettings);
+        QCOMPARE(m_programs->waitForCalls(1), (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
     }
 
     void switchingLists()
