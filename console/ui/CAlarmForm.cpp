@@ -182,10 +182,9 @@ void CAlarmForm::initialUpdate()
     if (!m_session.start())
         return;  // the error box is shown; lists stay empty, no thread starts
     showRanges();
-    loadGroups();
+    loadGroups();  // and the member list
     fillAlarmList();
     fillAlarmInList();
-    fillMemberList();
     m_threads.start(m_session.watchPaths(), m_bridge.get(), m_session.enableAlarmDeactivation(),
                     m_session.mailboxPath());
 }
@@ -240,6 +239,14 @@ void CAlarmForm::fillMemberList()
     const std::string selector =
         m_groupSelector->currentIndex() >= 0 ? toBytesLossy(m_groupSelector->currentText()) : std::string();
     m_memberView->setUpdatesEnabled(false);
+    // Rows are merged by position: a selected row of another group's list
+    // would stand for a person of this group.
+    const std::optional<std::string> group = selectedGroupNumber();
+    if (group != m_memberListGroup) {
+        m_memberView->selectionModel()->clear();
+        m_memberView->scrollToTop();
+        m_memberListGroup = group;
+    }
     m_memberModel->mergeByPosition(m_session.memberRows(selector));
     m_memberView->setUpdatesEnabled(true);
 }
@@ -251,12 +258,23 @@ void CAlarmForm::loadGroups()
     const auto selector = m_session.loadGroups();
     if (!selector)
         return;  // the error box is shown; the selector keeps its entries
+    // The selected group stays selected (by its number) while it exists, as
+    // does a pseudo group an alarm selected; otherwise the first entry.
+    const std::optional<std::string> group = selectedGroupNumber();
+    const QString pseudoGroup = m_groupSelector->currentIndex() < 0 ? m_groupSelector->placeholderText() : QString();
     QSignalBlocker block(m_groupSelector);
     m_groupSelector->clear();
-    for (const std::string& entry : selector->entries)
+    int index = selector->entries.empty() ? -1 : 0;
+    for (const std::string& entry : selector->entries) {
+        if (group && entry.substr(0, entry.find(' ')) == *group)
+            index = m_groupSelector->count();
         m_groupSelector->addItem(fromBytes(entry));
-    m_groupSelector->setPlaceholderText(fromBytes(selector->noGroupText));
-    m_groupSelector->setCurrentIndex(selector->entries.empty() ? -1 : 0);
+    }
+    const bool keepPseudoGroup = index >= 0 && !pseudoGroup.isEmpty() &&
+                                 console::SelectorHasNoMembers(toBytesLossy(pseudoGroup));
+    m_groupSelector->setPlaceholderText(keepPseudoGroup ? pseudoGroup : fromBytes(selector->noGroupText));
+    m_groupSelector->setCurrentIndex(keepPseudoGroup ? -1 : index);
+    fillMemberList();  // the member list shows the group the selector shows
 }
 
 void CAlarmForm::refreshAll()
@@ -366,8 +384,7 @@ std::vector<long> CAlarmForm::selectedAlarmInKeys() const
 std::optional<std::string> CAlarmForm::selectedMemberName() const
 {
     const auto rows = selectedRows(m_memberView, m_memberModel);
-    // The row "Not generated or empty" (without an image) is no person.
-    if (rows.empty() || rows.front()->image[console::member_column::Name] == console::kNoImage)
+    if (rows.empty() || !rows.front()->selectable)  // "Not generated or empty" is no person
         return std::nullopt;
     return rows.front()->text[console::member_column::Name];
 }

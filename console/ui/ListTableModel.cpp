@@ -50,6 +50,14 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
+Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const
+{
+    const ListRow* row = rowAt(index.row());
+    if (row && !row->selectable)
+        return Qt::ItemIsEnabled;
+    return QAbstractTableModel::flags(index);
+}
+
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())

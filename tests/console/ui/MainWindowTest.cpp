@@ -81,6 +81,11 @@ private:
             view->selectionModel()->select(view->model()->index(row, 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
+    void chooseGroup(int index)
+    {
+        form()->groupSelector()->setCurrentIndex(index);
+        emit form()->groupSelector()->activated(index);
+    }
     static long keyAt(ui::ListTableModel* model, int row) { return model->rowAt(row)->key; }
     int rowOfKey(ui::ListTableModel* model, long key)
     {
@@ -242,6 +247,46 @@ private slots:
         }
         QCOMPARE(form()->groupSelector()->currentIndex(), -1);
         QCOMPARE(form()->memberModel()->rowCount(), 0);
+    }
+
+    void theMemberListShowsTheGroupTheSelectorShows()
+    {
+        openWindow();
+        const std::vector<ListRow> firstGroup = form()->memberModel()->rows();
+        chooseGroup(2);
+        const QString chosen = form()->groupSelector()->currentText();
+        const std::vector<ListRow> members = form()->memberModel()->rows();
+        QVERIFY(members != firstGroup);
+        form()->loadGroups();  // another program touched the group table
+        QCOMPARE(form()->groupSelector()->currentText(), chosen);
+        QVERIFY(form()->memberModel()->rows() == members);
+        // The group leaves the selector (number 7): selector and member list move to the first group together.
+        CDatabase groups;
+        QVERIFY(groups.Open(m_session->groupTablePath().c_str()));
+        for (unsigned long record = 1; record <= groups.RecCount(); ++record) {
+            int number = 0;
+            groups.Go(record);
+            if (groups.Read("NUMBER", number) && number == chosen.section(' ', 0, 0).toInt())
+                groups.Replace("NUMBER", 7);
+        }
+        groups.Close();
+        form()->loadGroups();
+        QCOMPARE(form()->groupSelector()->currentIndex(), 0);
+        QVERIFY(form()->memberModel()->rows() == firstGroup);
+    }
+
+    void theMemberSelectionBelongsToItsGroup()
+    {
+        openWindow();
+        selectRows(form()->memberView(), {1});
+        QVERIFY(form()->selectedMemberName());
+        chooseGroup(1);
+        QVERIFY(!form()->selectedMemberName());
+        // Group 28 has no member table: its row "Not generated or empty" cannot be selected.
+        chooseGroup(form()->groupSelector()->findText("28 ", Qt::MatchStartsWith));
+        QTreeView* members = form()->memberView();
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, members->visualRect(members->model()->index(0, 0)).center());
+        QVERIFY(members->selectionModel()->selectedRows().isEmpty());
     }
 
     void programLinesOfTheCommands()
