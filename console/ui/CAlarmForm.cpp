@@ -9,6 +9,8 @@
 #include "platform/ui/WidgetText.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -137,8 +139,10 @@ void CAlarmForm::createControls()
     m_leftFrame->lower();
     m_rightFrame->lower();
 
-    for (QTreeView* view : {m_alarmView, m_alarmInView})
+    for (QTreeView* view : {m_alarmView, m_alarmInView, m_memberView})
         view->installEventFilter(this);
+    // The window opens with the keyboard in the alarm list.
+    m_alarmView->setFocus();
 
     connect(m_alarmView, &QTreeView::doubleClicked, this, [this] { emit commandRequested(console::cmd::AlarmList); });
     connect(m_alarmInView, &QTreeView::doubleClicked, this,
@@ -414,7 +418,19 @@ int CAlarmForm::functionTypeOf(long key)
 bool CAlarmForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        if (key == Qt::Key_F10 && keyEvent->modifiers() == Qt::ShiftModifier) {
+            // The keyboard's context menu: the list's own menu, at its current row.
+            auto* view = static_cast<QTreeView*>(watched);
+            const QRect row = view->visualRect(view->currentIndex());
+            const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
+            QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, view->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(view->viewport(), &menuEvent);
+            return true;
+        }
+        if (watched == m_memberView)
+            return false;
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             emit commandRequested(watched == m_alarmView ? console::cmd::AlarmList : console::cmd::AlarmInList);
             return true;

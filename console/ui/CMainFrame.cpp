@@ -211,7 +211,9 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    statusBar()->showMessage(text(str::StatusReady));
+    // "Ready" is the bar's normal text: a menu entry's status tip covers it
+    // for a while, and it shows again when the tip is cleared.
+    statusBar()->addWidget(new QLabel(text(str::StatusReady), this), 1);
     m_capsLock = new QLabel(text(str::StatusCapsLock), this);
     m_numLock = new QLabel(text(str::StatusNumLock), this);
     m_scrollLock = new QLabel(text(str::StatusScrollLock), this);

@@ -25,11 +25,13 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -442,6 +444,36 @@ private slots:
         QCOMPARE(QString::fromStdString(texts[0]),
                  QString("Error, impossible to open alarm-database \\db1\\.\\vm001.dbf !"));
         QVERIFY(m_frame->isVisible());
+    }
+
+    void keyboardFocusContextMenusAndTheStatusBar()
+    {
+        openWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTreeView* alarms = form()->alarmView();
+        QCOMPARE(QApplication::focusWidget(), alarms);
+        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
+        // Shift+F10 opens the menu of the list that has the focus; after the
+        // menu (an entry was highlighted) closes, the status bar says "Ready".
+        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
+                                                        {form()->memberView(), m_frame->personsMenu()}};
+        for (const auto& [list, menu] : lists) {
+            QWidget* opened = nullptr;
+            QTimer::singleShot(0, [&opened] {
+                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
+                    popup->setActiveAction(popup->actions().first());
+                    popup->close();
+                }
+            });
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
+            QCOMPARE(opened, menu);
+            const QString message = m_frame->statusBar()->currentMessage();
+            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
+            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
+            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
+        }
     }
 
     void aSecondStartHandsOverToTheRunningConsole()
