@@ -4,6 +4,7 @@
 #include "console/Deactivation.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/ConsoleIcons.h"
+#include "console/ui/MenuMnemonics.h"
 #include "core/MailboxLayout.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/StringTable.h"
@@ -173,8 +174,11 @@ void CMainFrame::createMenus()
     QMenu* help = menuBar()->addMenu(text(str::MenuHelp));
     addCommand(help, cmd::About);
 
-    for (QMenu* menu : findChildren<QMenu*>())
+    AssignUniqueMnemonics(menuBar()->actions());
+    for (QMenu* menu : findChildren<QMenu*>()) {
+        AssignUniqueMnemonics(menu->actions());
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuState(menu); });
+    }
 }
 
 void CMainFrame::createToolBar()

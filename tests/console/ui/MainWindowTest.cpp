@@ -12,6 +12,7 @@
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
+#include "platform/StringTable.h"
 #include "platform/SystemInfo.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/common/RecordingMessageBoxes.h"
@@ -27,6 +28,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLocalSocket>
+#include <QMenuBar>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
@@ -34,6 +36,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <filesystem>
@@ -473,6 +476,41 @@ private slots:
             const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
             auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
             QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
+        }
+    }
+
+    void everyMenuEntryHasAMnemonicOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QString("kxalarm_de.qm");
+    }
+
+    void everyMenuEntryHasAMnemonicOfItsOwn()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (!language.isEmpty() && !translator.load(language, QString(KX_BINARY_DIR) + "/app"))
+            QSKIP("the Qt translation tools were not there at build time");
+        QCoreApplication::installTranslator(&translator);
+        SetStringTranslator([](int, std::string_view english) {
+            return QCoreApplication::translate("Strings", std::string(english).c_str()).toStdString();
+        });
+        openWindow();
+        SetStringTranslator(nullptr);
+        QCoreApplication::removeTranslator(&translator);
+        std::vector<QList<QAction*>> menus{m_frame->menuBar()->actions()};
+        for (QMenu* menu : m_frame->findChildren<QMenu*>())
+            menus.push_back(menu->actions());
+        for (const QList<QAction*>& entries : menus) {
+            QSet<QString> taken;
+            for (QAction* entry : entries) {
+                if (entry->isSeparator())
+                    continue;
+                const QString text = entry->text(), mnemonic = QKeySequence::mnemonic(text).toString();
+                QVERIFY2(text.count('&') - 2 * text.count("&&") == 1 && !taken.contains(mnemonic), qPrintable(text));
+                taken.insert(mnemonic);
+            }
         }
     }
 
