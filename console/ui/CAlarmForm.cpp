@@ -21,10 +21,34 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kx::ui {
 
 namespace {
+
+// The form's placement: the lists and frames take shares of the width, the
+// controls above the lists stand at fixed offsets.
+constexpr int kListTop = 100;
+constexpr int kListBottomMargin = 24;
+constexpr int kMinListHeight = 40;
+constexpr int kLeftFrameX = 10;
+constexpr double kLeftFrameShare = 0.595;
+constexpr int kFixedControlsRight = 430;  // the right edge of the switch and details buttons
+constexpr int kFrameMargin = 14;          // from a frame's border to the controls in it
+constexpr int kGroupLabelColumn = 52;  // "Group:" and the gap after it
+constexpr int kMinSelectorWidth = 60, kEditGap = 6, kEditWidth = 60;
+
+// The smallest size at which no control overlaps another or crosses a
+// frame's border: the left frame holds the fixed controls, the member
+// width (a third) holds the group row, and the lists keep their least height.
+QSize minimumFormSize()
+{
+    const int forFixedControls =
+        static_cast<int>(std::ceil((kFixedControlsRight + kFrameMargin - kLeftFrameX) / kLeftFrameShare));
+    const int forGroupRow = 3 * (kGroupLabelColumn + kMinSelectorWidth + kEditGap + kEditWidth);
+    return {std::max(forFixedControls, forGroupRow), kListTop + kMinListHeight + kListBottomMargin};
+}
 
 QTreeView* makeListView(QWidget* parent, ListTableModel* model, QSize iconSize, bool multipleSelection)
 {
@@ -79,6 +103,7 @@ CAlarmForm::CAlarmForm(console::ConsoleSession& session, QWidget* parent) : QWid
 {
     createControls();
     applyListCaptions();
+    setMinimumSize(minimumFormSize());
     m_bridge = std::make_unique<ViewMessageBridge>(this, [this](ViewMessage m) { handleViewMessage(m); });
 }
 
@@ -448,20 +473,20 @@ void CAlarmForm::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const int w = width();
     const int h = height();
-    const int listHeight = std::max(40, h - 124);
+    const int listHeight = std::max(kMinListHeight, h - kListTop - kListBottomMargin);
     const int leftWidth = w * 5 / 9;
     for (QTreeView* view : {m_alarmView, m_alarmInView}) {
-        view->setGeometry(24, 100, leftWidth, listHeight);
+        view->setGeometry(kLeftFrameX + kFrameMargin, kListTop, leftWidth, listHeight);
         view->setColumnWidth(1, int(leftWidth * 0.345));
         view->setColumnWidth(2, int(leftWidth * 0.263));
         view->setColumnWidth(3, int(leftWidth * 0.217));
     }
     const int memberX = int(w * 0.641);
     const int memberWidth = w / 3;
-    m_memberView->setGeometry(memberX, 100, memberWidth, listHeight);
+    m_memberView->setGeometry(memberX, kListTop, memberWidth, listHeight);
     m_memberView->setColumnWidth(0, int(memberWidth * 0.444));
     m_memberView->setColumnWidth(1, int(memberWidth * 0.357));
-    m_leftFrame->setGeometry(10, 11, int(w * 0.595), std::max(60, h - 20));
+    m_leftFrame->setGeometry(kLeftFrameX, 11, int(w * kLeftFrameShare), std::max(60, h - 20));
     m_rightFrame->setGeometry(int(w * 0.625), 11, int(w * 0.364), std::max(60, h - 20));
 
     // The controls above the lists stand at fixed offsets.
@@ -472,10 +497,10 @@ void CAlarmForm::resizeEvent(QResizeEvent* event)
     m_changeToLabel->setGeometry(250, 34, 80, 22);
     m_switchButton->setGeometry(330, 32, 100, 26);
     m_detailsButton->setGeometry(330, 62, 100, 26);
-    m_groupLabel->setGeometry(memberX, 34, 50, 22);
-    const int editWidth = 60;
-    m_groupSelector->setGeometry(memberX + 52, 34, std::max(60, memberWidth - 52 - editWidth - 6), 24);
-    m_editButton->setGeometry(memberX + memberWidth - editWidth, 33, editWidth, 26);
+    m_groupLabel->setGeometry(memberX, 34, kGroupLabelColumn - 2, 22);
+    m_groupSelector->setGeometry(memberX + kGroupLabelColumn, 34,
+                                 std::max(kMinSelectorWidth, memberWidth - kGroupLabelColumn - kEditWidth - kEditGap), 24);
+    m_editButton->setGeometry(memberX + memberWidth - kEditWidth, 33, kEditWidth, 26);
     m_membersLabel->setGeometry(memberX, 72, memberWidth, 22);
 }
 

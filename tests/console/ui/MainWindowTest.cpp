@@ -514,6 +514,20 @@ private slots:
         }
     }
 
+    void controlsDoNotOverlapAtTheSmallestSize()
+    {
+        openWindow();
+        m_frame->resize(400, 200);  // smaller than the form allows
+        const auto controls = form()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* a : controls)
+            for (QWidget* b : controls) {
+                const QRect ra = a->geometry(), rb = b->geometry();
+                if (a != b && a->isVisible() && b->isVisible())
+                    QVERIFY2(!ra.intersects(rb) || ra.contains(rb) || rb.contains(ra),
+                             qPrintable(QString("%1 %2").arg(a->metaObject()->className(), b->metaObject()->className())));
+            }
+    }
+
     void aSecondStartHandsOverToTheRunningConsole()
     {
         const QString program = QString(KX_BINARY_DIR) + "/app/kxalarm";
