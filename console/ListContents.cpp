@@ -302,6 +302,7 @@ std::vector<ListRow> MemberRows(const std::string& memberTablePath, int checkPer
     if (rows.empty()) {
         ListRow row;
         row.text[member_column::Name] = text(str::NotGeneratedOrEmpty);
+        row.selectable = false;
         rows.push_back(std::move(row));
     }
     return rows;

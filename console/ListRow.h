@@ -15,6 +15,9 @@ struct ListRow {
     long key = 0;  // the alarm or alarm-in key; the row number for members
     std::array<std::string, 4> text;
     std::array<int, 4> image{kNoImage, kNoImage, kNoImage, kNoImage};
+    // False for a row that only says there is nothing to show ("Not
+    // generated or empty"): it cannot be selected and is no person.
+    bool selectable = true;
 
     bool operator==(const ListRow&) const = default;
 };

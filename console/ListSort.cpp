@@ -1,5 +1,6 @@
 #include "console/ListSort.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -59,6 +60,17 @@ std::vector<std::size_t> SortOrder(const std::vector<ListRow>& rows, int column,
     if (column < 0 || column >= static_cast<int>(ListRow{}.text.size()) || rows.size() < 2)
         return order;
     quicksort(order, rows, column, ascending, 0, static_cast<std::ptrdiff_t>(rows.size()) - 1);
+    return order;
+}
+
+std::vector<std::size_t> KeyOrder(const std::vector<ListRow>& rows)
+{
+    auto byKey = [&](std::size_t a, std::size_t b) { return rows[a].key < rows[b].key; };
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    if (std::is_sorted(order.begin(), order.end(), byKey))
+        return {};
+    std::stable_sort(order.begin(), order.end(), byKey);
     return order;
 }
 

@@ -29,4 +29,8 @@ private:
 // that goes to place i.
 std::vector<std::size_t> SortOrder(const std::vector<ListRow>& rows, int column, bool ascending);
 
+// The order that brings rows sorted by another column back to key order, in
+// the same form; empty when they are in key order already.
+std::vector<std::size_t> KeyOrder(const std::vector<ListRow>& rows);
+
 }  // namespace kx::console

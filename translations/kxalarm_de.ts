@@ -349,7 +349,7 @@ Die Deaktivierung berücksichtigt keine Sommer- / Winterzeitumstellung.</transla
     </message>
     <message>
         <source>&amp;Login / Logout settings</source>
-        <translation>&amp;Anmelde- / Abmelde-Einstellungen</translation>
+        <translation>A&amp;nmelde- / Abmelde-Einstellungen</translation>
     </message>
     <message>
         <source>&amp;DDI callback settings</source>
@@ -425,11 +425,11 @@ Die Deaktivierung berücksichtigt keine Sommer- / Winterzeitumstellung.</transla
     </message>
     <message>
         <source>&amp;View alarm results</source>
-        <translation>Alarmergebnisse &amp;anzeigen</translation>
+        <translation>Alarmergebnisse an&amp;zeigen</translation>
     </message>
     <message>
         <source>&amp;Record alarm messages</source>
-        <translation>Alarmmeldungen &amp;aufnehmen</translation>
+        <translation>Alarm&amp;meldungen aufnehmen</translation>
     </message>
     <message>
         <source>&amp;New alarm-in</source>
@@ -481,11 +481,11 @@ Die Deaktivierung berücksichtigt keine Sommer- / Winterzeitumstellung.</transla
     </message>
     <message>
         <source>Data &amp;backup</source>
-        <translation>Daten&amp;sicherung</translation>
+        <translation>&amp;Datensicherung</translation>
     </message>
     <message>
         <source>&amp;Schedule plan editor</source>
-        <translation>&amp;Zeitplan-Editor</translation>
+        <translation>Zeit&amp;plan-Editor</translation>
     </message>
     <message>
         <source>&amp;Postjob monitor</source>

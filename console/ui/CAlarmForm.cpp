@@ -9,6 +9,8 @@
 #include "platform/ui/WidgetText.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,10 +21,34 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kx::ui {
 
 namespace {
+
+// The form's placement: the lists and frames take shares of the width, the
+// controls above the lists stand at fixed offsets.
+constexpr int kListTop = 100;
+constexpr int kListBottomMargin = 24;
+constexpr int kMinListHeight = 40;
+constexpr int kLeftFrameX = 10;
+constexpr double kLeftFrameShare = 0.595;
+constexpr int kFixedControlsRight = 430;  // the right edge of the switch and details buttons
+constexpr int kFrameMargin = 14;          // from a frame's border to the controls in it
+constexpr int kGroupLabelColumn = 52;  // "Group:" and the gap after it
+constexpr int kMinSelectorWidth = 60, kEditGap = 6, kEditWidth = 60;
+
+// The smallest size at which no control overlaps another or crosses a
+// frame's border: the left frame holds the fixed controls, the member
+// width (a third) holds the group row, and the lists keep their least height.
+QSize minimumFormSize()
+{
+    const int forFixedControls =
+        static_cast<int>(std::ceil((kFixedControlsRight + kFrameMargin - kLeftFrameX) / kLeftFrameShare));
+    const int forGroupRow = 3 * (kGroupLabelColumn + kMinSelectorWidth + kEditGap + kEditWidth);
+    return {std::max(forFixedControls, forGroupRow), kListTop + kMinListHeight + kListBottomMargin};
+}
 
 QTreeView* makeListView(QWidget* parent, ListTableModel* model, QSize iconSize, bool multipleSelection)
 {
@@ -57,12 +83,27 @@ std::vector<const console::ListRow*> selectedRows(const QTreeView* view, const L
     return out;
 }
 
+// Refills the alarm or alarm-in list by key. A current row that was in view
+// stays in view: rows inserted above it, or the return of a sorted list to
+// key order, move it.
+void refillByKey(QTreeView* view, ListTableModel* model, const std::vector<console::ListRow>& rows)
+{
+    const QRect current = view->visualRect(view->currentIndex());
+    const bool inView = current.isValid() && view->viewport()->rect().intersects(current);
+    view->setUpdatesEnabled(false);
+    model->mergeByKey(rows);
+    if (inView && view->currentIndex().isValid())
+        view->scrollTo(view->currentIndex());
+    view->setUpdatesEnabled(true);
+}
+
 }  // namespace
 
 CAlarmForm::CAlarmForm(console::ConsoleSession& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
     createControls();
     applyListCaptions();
+    setMinimumSize(minimumFormSize());
     m_bridge = std::make_unique<ViewMessageBridge>(this, [this](ViewMessage m) { handleViewMessage(m); });
 }
 
@@ -123,8 +164,10 @@ void CAlarmForm::createControls()
     m_leftFrame->lower();
     m_rightFrame->lower();
 
-    for (QTreeView* view : {m_alarmView, m_alarmInView})
+    for (QTreeView* view : {m_alarmView, m_alarmInView, m_memberView})
         view->installEventFilter(this);
+    // The window opens with the keyboard in the alarm list.
+    m_alarmView->setFocus();
 
     connect(m_alarmView, &QTreeView::doubleClicked, this, [this] { emit commandRequested(console::cmd::AlarmList); });
     connect(m_alarmInView, &QTreeView::doubleClicked, this,
@@ -168,10 +211,9 @@ void CAlarmForm::initialUpdate()
     if (!m_session.start())
         return;  // the error box is shown; lists stay empty, no thread starts
     showRanges();
-    loadGroups();
+    loadGroups();  // and the member list
     fillAlarmList();
     fillAlarmInList();
-    fillMemberList();
     m_threads.start(m_session.watchPaths(), m_bridge.get(), m_session.enableAlarmDeactivation(),
                     m_session.mailboxPath());
 }
@@ -206,9 +248,7 @@ void CAlarmForm::fillAlarmList()
     auto rows = m_session.alarmRows();
     if (!rows)
         return;  // the table cannot be read now: the list stays as it is
-    m_alarmView->setUpdatesEnabled(false);
-    m_alarmModel->mergeByKey(*rows);
-    m_alarmView->setUpdatesEnabled(true);
+    refillByKey(m_alarmView, m_alarmModel, *rows);
 }
 
 void CAlarmForm::fillAlarmInList()
@@ -218,9 +258,7 @@ void CAlarmForm::fillAlarmInList()
     auto rows = m_session.alarmInRows();
     if (!rows)
         return;
-    m_alarmInView->setUpdatesEnabled(false);
-    m_alarmInModel->mergeByKey(*rows);
-    m_alarmInView->setUpdatesEnabled(true);
+    refillByKey(m_alarmInView, m_alarmInModel, *rows);
 }
 
 void CAlarmForm::fillMemberList()
@@ -230,6 +268,14 @@ void CAlarmForm::fillMemberList()
     const std::string selector =
         m_groupSelector->currentIndex() >= 0 ? toBytesLossy(m_groupSelector->currentText()) : std::string();
     m_memberView->setUpdatesEnabled(false);
+    // Rows are merged by position: a selected row of another group's list
+    // would stand for a person of this group.
+    const std::optional<std::string> group = selectedGroupNumber();
+    if (group != m_memberListGroup) {
+        m_memberView->selectionModel()->clear();
+        m_memberView->scrollToTop();
+        m_memberListGroup = group;
+    }
     m_memberModel->mergeByPosition(m_session.memberRows(selector));
     m_memberView->setUpdatesEnabled(true);
 }
@@ -241,12 +287,23 @@ void CAlarmForm::loadGroups()
     const auto selector = m_session.loadGroups();
     if (!selector)
         return;  // the error box is shown; the selector keeps its entries
+    // The selected group stays selected (by its number) while it exists, as
+    // does a pseudo group an alarm selected; otherwise the first entry.
+    const std::optional<std::string> group = selectedGroupNumber();
+    const QString pseudoGroup = m_groupSelector->currentIndex() < 0 ? m_groupSelector->placeholderText() : QString();
     QSignalBlocker block(m_groupSelector);
     m_groupSelector->clear();
-    for (const std::string& entry : selector->entries)
+    int index = selector->entries.empty() ? -1 : 0;
+    for (const std::string& entry : selector->entries) {
+        if (group && entry.substr(0, entry.find(' ')) == *group)
+            index = m_groupSelector->count();
         m_groupSelector->addItem(fromBytes(entry));
-    m_groupSelector->setPlaceholderText(fromBytes(selector->noGroupText));
-    m_groupSelector->setCurrentIndex(selector->entries.empty() ? -1 : 0);
+    }
+    const bool keepPseudoGroup = index >= 0 && !pseudoGroup.isEmpty() &&
+                                 console::SelectorHasNoMembers(toBytesLossy(pseudoGroup));
+    m_groupSelector->setPlaceholderText(keepPseudoGroup ? pseudoGroup : fromBytes(selector->noGroupText));
+    m_groupSelector->setCurrentIndex(keepPseudoGroup ? -1 : index);
+    fillMemberList();  // the member list shows the group the selector shows
 }
 
 void CAlarmForm::refreshAll()
@@ -356,8 +413,7 @@ std::vector<long> CAlarmForm::selectedAlarmInKeys() const
 std::optional<std::string> CAlarmForm::selectedMemberName() const
 {
     const auto rows = selectedRows(m_memberView, m_memberModel);
-    // The row "Not generated or empty" (without an image) is no person.
-    if (rows.empty() || rows.front()->image[console::member_column::Name] == console::kNoImage)
+    if (rows.empty() || !rows.front()->selectable)  // "Not generated or empty" is no person
         return std::nullopt;
     return rows.front()->text[console::member_column::Name];
 }
@@ -387,7 +443,19 @@ int CAlarmForm::functionTypeOf(long key)
 bool CAlarmForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        if (key == Qt::Key_F10 && keyEvent->modifiers() == Qt::ShiftModifier) {
+            // The keyboard's context menu: the list's own menu, at its current row.
+            auto* view = static_cast<QTreeView*>(watched);
+            const QRect row = view->visualRect(view->currentIndex());
+            const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
+            QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, at, view->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(view->viewport(), &menuEvent);
+            return true;
+        }
+        if (watched == m_memberView)
+            return false;
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             emit commandRequested(watched == m_alarmView ? console::cmd::AlarmList : console::cmd::AlarmInList);
             return true;
@@ -405,20 +473,20 @@ void CAlarmForm::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const int w = width();
     const int h = height();
-    const int listHeight = std::max(40, h - 124);
+    const int listHeight = std::max(kMinListHeight, h - kListTop - kListBottomMargin);
     const int leftWidth = w * 5 / 9;
     for (QTreeView* view : {m_alarmView, m_alarmInView}) {
-        view->setGeometry(24, 100, leftWidth, listHeight);
+        view->setGeometry(kLeftFrameX + kFrameMargin, kListTop, leftWidth, listHeight);
         view->setColumnWidth(1, int(leftWidth * 0.345));
         view->setColumnWidth(2, int(leftWidth * 0.263));
         view->setColumnWidth(3, int(leftWidth * 0.217));
     }
     const int memberX = int(w * 0.641);
     const int memberWidth = w / 3;
-    m_memberView->setGeometry(memberX, 100, memberWidth, listHeight);
+    m_memberView->setGeometry(memberX, kListTop, memberWidth, listHeight);
     m_memberView->setColumnWidth(0, int(memberWidth * 0.444));
     m_memberView->setColumnWidth(1, int(memberWidth * 0.357));
-    m_leftFrame->setGeometry(10, 11, int(w * 0.595), std::max(60, h - 20));
+    m_leftFrame->setGeometry(kLeftFrameX, 11, int(w * kLeftFrameShare), std::max(60, h - 20));
     m_rightFrame->setGeometry(int(w * 0.625), 11, int(w * 0.364), std::max(60, h - 20));
 
     // The controls above the lists stand at fixed offsets.
@@ -429,10 +497,10 @@ void CAlarmForm::resizeEvent(QResizeEvent* event)
     m_changeToLabel->setGeometry(250, 34, 80, 22);
     m_switchButton->setGeometry(330, 32, 100, 26);
     m_detailsButton->setGeometry(330, 62, 100, 26);
-    m_groupLabel->setGeometry(memberX, 34, 50, 22);
-    const int editWidth = 60;
-    m_groupSelector->setGeometry(memberX + 52, 34, std::max(60, memberWidth - 52 - editWidth - 6), 24);
-    m_editButton->setGeometry(memberX + memberWidth - editWidth, 33, editWidth, 26);
+    m_groupLabel->setGeometry(memberX, 34, kGroupLabelColumn - 2, 22);
+    m_groupSelector->setGeometry(memberX + kGroupLabelColumn, 34,
+                                 std::max(kMinSelectorWidth, memberWidth - kGroupLabelColumn - kEditWidth - kEditGap), 24);
+    m_editButton->setGeometry(memberX + memberWidth - kEditWidth, 33, kEditWidth, 26);
     m_membersLabel->setGeometry(memberX, 72, memberWidth, 22);
 }
 

@@ -94,6 +94,7 @@ private:
     console::ConsoleSession& m_session;
     bool m_showsAlarmIns = false;
     console::SortState m_sortState;  // shared by the three lists
+    std::optional<std::string> m_memberListGroup;  // the group number the member list shows
     std::unique_ptr<ViewMessageBridge> m_bridge;
     BackgroundThreads m_threads;
 

@@ -4,6 +4,7 @@
 #include "console/Deactivation.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/ConsoleIcons.h"
+#include "console/ui/MenuMnemonics.h"
 #include "core/MailboxLayout.h"
 #include "platform/KeyboardLocks.h"
 #include "platform/StringTable.h"
@@ -173,8 +174,11 @@ void CMainFrame::createMenus()
     QMenu* help = menuBar()->addMenu(text(str::MenuHelp));
     addCommand(help, cmd::About);
 
-    for (QMenu* menu : findChildren<QMenu*>())
+    AssignUniqueMnemonics(menuBar()->actions());
+    for (QMenu* menu : findChildren<QMenu*>()) {
+        AssignUniqueMnemonics(menu->actions());
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuState(menu); });
+    }
 }
 
 void CMainFrame::createToolBar()
@@ -211,7 +215,9 @@ void CMainFrame::createToolBar()
 
 void CMainFrame::createStatusBar()
 {
-    statusBar()->showMessage(text(str::StatusReady));
+    // "Ready" is the bar's normal text: a menu entry's status tip covers it
+    // for a while, and it shows again when the tip is cleared.
+    statusBar()->addWidget(new QLabel(text(str::StatusReady), this), 1);
     m_capsLock = new QLabel(text(str::StatusCapsLock), this);
     m_numLock = new QLabel(text(str::StatusNumLock), this);
     m_scrollLock = new QLabel(text(str::StatusScrollLock), this);

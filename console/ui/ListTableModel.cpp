@@ -50,6 +50,14 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
+Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const
+{
+    const ListRow* row = rowAt(index.row());
+    if (row && !row->selectable)
+        return Qt::ItemIsEnabled;
+    return QAbstractTableModel::flags(index);
+}
+
 QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())
@@ -65,6 +73,12 @@ void ListTableModel::setHeaders(QStringList headers)
 
 void ListTableModel::mergeByKey(const std::vector<ListRow>& fresh)
 {
+    // The merge walks the list in key order. A list sorted by another column
+    // is first moved back to key order row by row, so that selected rows and
+    // the current row keep their keys, and the merge then touches only rows
+    // that changed.
+    if (const std::vector<std::size_t> order = console::KeyOrder(m_rows); !order.empty())
+        reorder(order);
     apply(console::MergeEdits(m_rows, fresh), fresh);
 }
 
@@ -102,7 +116,11 @@ void ListTableModel::apply(const std::vector<ListEdit>& edits, const std::vector
 
 void ListTableModel::sortRows(int column, bool ascending)
 {
-    const std::vector<std::size_t> order = console::SortOrder(m_rows, column, ascending);
+    reorder(console::SortOrder(m_rows, column, ascending));
+}
+
+void ListTableModel::reorder(const std::vector<std::size_t>& order)
+{
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<int> newPlace(m_rows.size());
     std::vector<ListRow> sorted;

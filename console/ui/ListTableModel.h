@@ -3,7 +3,8 @@
 // are applied as the merge's edits (row insertions, removals, changes), so
 // rows that did not change are not touched and the view keeps its
 // selection and scroll position. Sorting reorders rows as a layout change,
-// so selected rows stay selected.
+// so selected rows stay selected; so does the return of a sorted list to
+// key order before a merge by key.
 
 #include "console/ListMerge.h"
 #include "console/ListRow.h"
@@ -27,6 +28,7 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void setHeaders(QStringList headers);
@@ -44,6 +46,8 @@ public:
 
 private:
     void apply(const std::vector<console::ListEdit>& edits, const std::vector<console::ListRow>& fresh);
+    // Moves whole rows (row `order[i]` goes to place i) as a layout change.
+    void reorder(const std::vector<std::size_t>& order);
 
     QStringList m_headers;
     ImageProvider m_images;

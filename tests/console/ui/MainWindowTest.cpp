@@ -12,6 +12,7 @@
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
+#include "platform/StringTable.h"
 #include "platform/SystemInfo.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/common/RecordingMessageBoxes.h"
@@ -25,13 +26,17 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLocalSocket>
+#include <QMenuBar>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <filesystem>
@@ -80,6 +85,11 @@ private:
         for (int row : rows)
             view->selectionModel()->select(view->model()->index(row, 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    void chooseGroup(int index)
+    {
+        form()->groupSelector()->setCurrentIndex(index);
+        emit form()->groupSelector()->activated(index);
     }
     static long keyAt(ui::ListTableModel* model, int row) { return model->rowAt(row)->key; }
     int rowOfKey(ui::ListTableModel* model, long key)
@@ -196,9 +206,20 @@ private slots:
         // The member list shares the state: another column sorts ascending.
         emit form()->memberView()->header()->sectionClicked(0);
         QVERIFY(form()->sortState().ascending());
+        // The selection and the current row go with their keys and stay in view.
+        QTreeView* view = form()->alarmView();
+        selectRows(view, {150, 40});
+        view->selectionModel()->setCurrentIndex(model->index(150, 0), QItemSelectionModel::NoUpdate);
+        view->scrollTo(view->currentIndex());
+        const long current = keyAt(model, 150), other = keyAt(model, 40);
         form()->fillAlarmList();
         for (int r = 1; r < model->rowCount(); ++r)
             QVERIFY(model->rowAt(r - 1)->key < model->rowAt(r)->key);
+        QCOMPARE(form()->selectedAlarmKeys(), (std::vector<long>{std::min(current, other), std::max(current, other)}));
+        QCOMPARE(keyAt(model, view->currentIndex().row()), current);
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+        trigger(cmd::AlarmSettings);
+        QCOMPARE(m_programs->waitForCalls(1), (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
     }
 
     void switchingLists()
@@ -231,6 +252,46 @@ private slots:
         }
         QCOMPARE(form()->groupSelector()->currentIndex(), -1);
         QCOMPARE(form()->memberModel()->rowCount(), 0);
+    }
+
+    void theMemberListShowsTheGroupTheSelectorShows()
+    {
+        openWindow();
+        const std::vector<ListRow> firstGroup = form()->memberModel()->rows();
+        chooseGroup(2);
+        const QString chosen = form()->groupSelector()->currentText();
+        const std::vector<ListRow> members = form()->memberModel()->rows();
+        QVERIFY(members != firstGroup);
+        form()->loadGroups();  // another program touched the group table
+        QCOMPARE(form()->groupSelector()->currentText(), chosen);
+        QVERIFY(form()->memberModel()->rows() == members);
+        // The group leaves the selector (number 7): selector and member list move to the first group together.
+        CDatabase groups;
+        QVERIFY(groups.Open(m_session->groupTablePath().c_str()));
+        for (unsigned long record = 1; record <= groups.RecCount(); ++record) {
+            int number = 0;
+            groups.Go(record);
+            if (groups.Read("NUMBER", number) && number == chosen.section(' ', 0, 0).toInt())
+                groups.Replace("NUMBER", 7);
+        }
+        groups.Close();
+        form()->loadGroups();
+        QCOMPARE(form()->groupSelector()->currentIndex(), 0);
+        QVERIFY(form()->memberModel()->rows() == firstGroup);
+    }
+
+    void theMemberSelectionBelongsToItsGroup()
+    {
+        openWindow();
+        selectRows(form()->memberView(), {1});
+        QVERIFY(form()->selectedMemberName());
+        chooseGroup(1);
+        QVERIFY(!form()->selectedMemberName());
+        // Group 28 has no member table: its row "Not generated or empty" cannot be selected.
+        chooseGroup(form()->groupSelector()->findText("28 ", Qt::MatchStartsWith));
+        QTreeView* members = form()->memberView();
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, members->visualRect(members->model()->index(0, 0)).center());
+        QVERIFY(members->selectionModel()->selectedRows().isEmpty());
     }
 
     void programLinesOfTheCommands()
@@ -386,6 +447,85 @@ private slots:
         QCOMPARE(QString::fromStdString(texts[0]),
                  QString("Error, impossible to open alarm-database \\db1\\.\\vm001.dbf !"));
         QVERIFY(m_frame->isVisible());
+    }
+
+    void keyboardFocusContextMenusAndTheStatusBar()
+    {
+        openWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTreeView* alarms = form()->alarmView();
+        QCOMPARE(QApplication::focusWidget(), alarms);
+        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
+        // Shift+F10 opens the menu of the list that has the focus; after the
+        // menu (an entry was highlighted) closes, the status bar says "Ready".
+        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
+                                                        {form()->memberView(), m_frame->personsMenu()}};
+        for (const auto& [list, menu] : lists) {
+            QWidget* opened = nullptr;
+            QTimer::singleShot(0, [&opened] {
+                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
+                    popup->setActiveAction(popup->actions().first());
+                    popup->close();
+                }
+            });
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
+            QCOMPARE(opened, menu);
+            const QString message = m_frame->statusBar()->currentMessage();
+            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
+            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
+            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
+        }
+    }
+
+    void everyMenuEntryHasAMnemonicOfItsOwn_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QString("kxalarm_de.qm");
+    }
+
+    void everyMenuEntryHasAMnemonicOfItsOwn()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (!language.isEmpty() && !translator.load(language, QString(KX_BINARY_DIR) + "/app"))
+            QSKIP("the Qt translation tools were not there at build time");
+        QCoreApplication::installTranslator(&translator);
+        SetStringTranslator([](int, std::string_view english) {
+            return QCoreApplication::translate("Strings", std::string(english).c_str()).toStdString();
+        });
+        openWindow();
+        SetStringTranslator(nullptr);
+        QCoreApplication::removeTranslator(&translator);
+        std::vector<QList<QAction*>> menus{m_frame->menuBar()->actions()};
+        for (QMenu* menu : m_frame->findChildren<QMenu*>())
+            menus.push_back(menu->actions());
+        for (const QList<QAction*>& entries : menus) {
+            QSet<QString> taken;
+            for (QAction* entry : entries) {
+                if (entry->isSeparator())
+                    continue;
+                const QString text = entry->text(), mnemonic = QKeySequence::mnemonic(text).toString();
+                QVERIFY2(text.count('&') - 2 * text.count("&&") == 1 && !taken.contains(mnemonic), qPrintable(text));
+                taken.insert(mnemonic);
+            }
+        }
+    }
+
+    void controlsDoNotOverlapAtTheSmallestSize()
+    {
+        openWindow();
+        m_frame->resize(400, 200);  // smaller than the form allows
+        const auto controls = form()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* a : controls)
+            for (QWidget* b : controls) {
+                const QRect ra = a->geometry(), rb = b->geometry();
+                if (a != b && a->isVisible() && b->isVisible())
+                    QVERIFY2(!ra.intersects(rb) || ra.contains(rb) || rb.contains(ra),
+                             qPrintable(QString("%1 %2").arg(a->metaObject()->className(), b->metaObject()->className())));
+            }
     }
 
     void aSecondStartHandsOverToTheRunningConsole()
