@@ -77,6 +77,9 @@ std::string siblingIndexFile(const std::string& path) {
     return found;
 }
 
+// Memo pointers are never blanked: the memo text would be left unreachable.
+bool memoPointer(const FieldLayout& f) { return f.type == 'M' || f.type == 'G' || f.type == 'P' || f.type == 'B'; }
+
 // The process's umask without changing it (umask() would race other threads).
 mode_t currentUmask() {
     std::ifstream status("/proc/self/status");
@@ -149,6 +152,10 @@ bool Table::Impl::openFile(const std::string& filePath) {
     pendingBytes.assign(recordLength, ' ');
     pendingField.assign(layout.fields.size(), 0);
     dateKey = layout.updateKey;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const FieldLayout& f = layout.fields[i];
+        if (!memoPointer(f)) blankSpans.push_back({f.offset, f.length, int(i)});
+    }
 
     if (layout.refusal != WriteRefusal::None) {
         refusal = layout.refusal;

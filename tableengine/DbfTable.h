@@ -120,7 +120,7 @@ public:
     bool assignDouble(int field, double value);
 
     // --- record operations on the current record
-    bool blank();          // every field blank, deletion flag unchanged
+    bool blank();          // every field blank but memo pointers; deletion flag unchanged
     bool markDeleted();
     bool recall();
     bool appendBlank();    // appends a blank record under the header lock; it becomes current

@@ -19,9 +19,16 @@ struct Table::Impl {
     using Clock = std::chrono::steady_clock;
     static constexpr std::size_t kWindowBytes = 64 * 1024;
     static constexpr auto kWindowAge = std::chrono::milliseconds(100);
-    // Which part of the record a staged change covers.
+    // Which part of the record a staged change covers: a field index or the flag.
     static constexpr int kFlagByte = -1;
-    static constexpr int kAllFields = -2;
+
+    // Bytes of one write: `length` bytes at `offset` of the record, taken
+    // from the same offset of `scratch`.
+    struct Span {
+        std::uint32_t offset;
+        std::uint32_t length;
+        int part;
+    };
 
     // FNV-1a: names are at most 11 bytes, so a byte loop beats a general string hash.
     struct NameHash {
@@ -44,6 +51,7 @@ struct Table::Impl {
     std::uint64_t headerLength = 0;
     std::uint64_t recordLength = 0;
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> byName;  // folded name -> field number
+    std::vector<Span> blankSpans;  // every field but memo pointers
 
     // Position and the current record's bytes.
     std::uint32_t count = 0;       // records wholly in the file, as last read
@@ -100,7 +108,9 @@ struct Table::Impl {
     bool recordPresent(std::uint32_t r);
     void refreshToday();
     bool touchDate();
-    bool writeCurrent(std::uint32_t offset, const char* bytes, std::uint32_t length, int part);
+    bool writeCurrent(const Span* spans, std::size_t count);
+    bool writeField(int index);  // the encoded field in scratch
+    bool writeFlag(char flag);
     bool stage(std::uint32_t offset, const char* bytes, std::uint32_t length, int part);
     void patch(std::uint32_t offset, const char* bytes, std::uint32_t length);
     bool flushPending();

@@ -108,3 +108,30 @@ t.close()
     EXPECT_NE(out.find("dbf False ['engine              ', -3.0, False, None]"), std::string::npos) << out;
     EXPECT_NE(out.find("dbf False ['                    ', 0.25, None, None]"), std::string::npos) << out;
 }
+
+TEST(DbfCrossReaders, FoxProMemosStayReachableThroughOurWrites) {
+    REQUIRE_PYTHON_READERS();
+    TempDir dir;
+    const std::string p = dir.path("fox.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'NAME C(10); NOTE M; NUM N(5,0)', dbf_type='fp')
+t.open(dbf.READ_WRITE)
+t.append(('first', 'memo one', 1))
+t.append(('second', 'memo two', 2))
+t.close()
+)",
+              p);
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    ASSERT_TRUE(t->go(1) && t->assignText(1, "engine") && t->go(2) && t->blank()) << t->lastError();
+    t.reset();
+    EXPECT_EQ(runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1])
+t.open(dbf.READ_ONLY)
+for r in t:
+    print(repr(r.name), repr(r.note), r.num)
+t.close()
+)",
+                        p),
+              "'engine    ' 'memo one' 1\n'          ' 'memo two' None\n");
+}
