@@ -3,6 +3,7 @@
 // and DbfTableWrite.cpp (writes, locks, append, pack).
 
 #include "tableengine/DbfFormat.h"
+#include "tableengine/DbfIndex.h"
 #include "tableengine/DbfTable.h"
 
 #include <chrono>
@@ -30,6 +31,19 @@ struct Table::Impl {
         int part;
     };
 
+    // An index file beside the table (or the production index flag). We do
+    // not maintain indexes, so what they index is never changed here.
+    struct IndexSource {
+        std::string name;        // "the index file vm001.ndx"
+        std::string unreadable;  // why its keys cannot be read: then every field and the flag count as keys
+        std::vector<detail::IndexExpression> expressions;
+    };
+    // The first index expression that depends on a field or the deletion flag.
+    struct KeyUse {
+        int source = -1;  // into `indexes`; -1: no index depends on it
+        int expression = -1;
+    };
+
     // FNV-1a: names are at most 11 bytes, so a byte loop beats a general string hash.
     struct NameHash {
         using is_transparent = void;
@@ -52,6 +66,10 @@ struct Table::Impl {
     std::uint64_t recordLength = 0;
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> byName;  // folded name -> field number
     std::vector<Span> blankSpans;  // every field but memo pointers
+
+    std::vector<IndexSource> indexes;
+    std::vector<KeyUse> keyOf;     // per field
+    KeyUse deletionKey;
 
     // Position and the current record's bytes.
     std::uint32_t count = 0;       // records wholly in the file, as last read
@@ -92,6 +110,7 @@ struct Table::Impl {
 
     // --- DbfTable.cpp
     bool openFile(const std::string& filePath);
+    void examineIndexes();
     bool fail(const std::string& message);
     const detail::FieldLayout* field(int number) const;
     std::uint64_t recordOffset(std::uint32_t r) const { return headerLength + std::uint64_t(r - 1) * recordLength; }
@@ -102,6 +121,9 @@ struct Table::Impl {
 
     // --- DbfTableWrite.cpp
     bool checkWritable();
+    std::string indexNames() const;
+    std::string keyUse(const KeyUse& use, const std::string& what) const;
+    bool refuseForIndexes(const std::string& operation);
     bool checkCurrent();
     bool lockRecord(std::uint32_t r);
     void unlockRecord(std::uint32_t r);

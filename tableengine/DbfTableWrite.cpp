@@ -34,6 +34,26 @@ bool Table::Impl::checkWritable() {
     return fail("writes refused: " + refusalReason);
 }
 
+std::string Table::Impl::indexNames() const {
+    std::string names;
+    for (const IndexSource& s : indexes) names += (names.empty() ? "" : " and ") + s.name;
+    return names;
+}
+
+std::string Table::Impl::keyUse(const KeyUse& use, const std::string& what) const {
+    const IndexSource& s = indexes[std::size_t(use.source)];
+    if (use.expression < 0)
+        return "the keys of " + s.name + " cannot be read (" + s.unreadable + "), so " + what +
+               " counts as part of a key";
+    const detail::IndexExpression& x = s.expressions[std::size_t(use.expression)];
+    return what + " is part of the " + x.role + " \"" + x.text + "\" of " + s.name;
+}
+
+bool Table::Impl::refuseForIndexes(const std::string& operation) {
+    if (indexes.empty()) return true;
+    return fail("cannot " + operation + ": this program does not maintain " + indexNames());
+}
+
 bool Table::Impl::checkCurrent() {
     if (current == 0) return fail("no current record");
     if (gone) return fail("record " + std::to_string(current) + " no longer exists (the file was shortened)");
@@ -126,18 +146,35 @@ bool Table::Impl::writeCurrent(const Span* spans, std::size_t count) {
     unlockRecord(current);
     dropWindow();
     wroteSinceLoad = true;
-    for (std::size_t k = 0; written && k < count; ++k) patch(spans[k].offset, scratch.data() + spans[k].offset, spans[k].length);
+    for (std::size_t k = 0; written && k < count; ++k)
+        patch(spans[k].offset, scratch.data() + spans[k].offset, spans[k].length);
     if (verified && !written) rec = nullptr;  // maybe partly written: read it afresh
     return dated;
 }
 
 bool Table::Impl::writeField(int index) {
     const FieldLayout& f = layout.fields[std::size_t(index)];
-    const Span span{f.offset, f.length, index};
-    return writeCurrent(&span, 1);
+    const char* bytes = scratch.data() + f.offset;
+    if (keyOf[std::size_t(index)].source < 0) {
+        const Span span{f.offset, f.length, index};
+        return writeCurrent(&span, 1);
+    }
+    // A key field is never written; assigning the value the file holds succeeds.
+    std::vector<char> stored(f.length);
+    if (preadFull(fd, stored.data(), f.length, recordOffset(current) + f.offset) != f.length)
+        return recordPresent(current) && fail("cannot read record " + std::to_string(current));
+    if (std::memcmp(stored.data(), bytes, f.length) != 0)
+        return fail("field " + f.name + " unchanged: " + keyUse(keyOf[std::size_t(index)], "the field") +
+                    "; this program does not maintain indexes, so only the field's present value may be written");
+    patch(f.offset, bytes, f.length);
+    return true;
 }
 
 bool Table::Impl::writeFlag(char flag) {
+    const char* what = flag == detail::kDeletedFlag ? "delete" : "recall";
+    if (deletionKey.source >= 0)
+        return fail(std::string("cannot ") + what + " record " + std::to_string(current) + ": " +
+                    keyUse(deletionKey, "the deletion flag") + ", and this program does not maintain indexes");
     scratch[0] = flag;
     const Span span{0, 1, kFlagByte};
     return writeCurrent(&span, 1);
@@ -189,7 +226,7 @@ bool Table::Impl::flushPending() {
 }
 
 bool Table::Impl::appendBlank() {
-    if (!checkWritable() || !flushPending()) return false;
+    if (!checkWritable() || !refuseForIndexes("append a record") || !flushPending()) return false;
     dropWindow();
     int err = 0;
     const LockResult hl = detail::lockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
@@ -279,7 +316,7 @@ bool Table::Impl::packRecords(std::uint32_t& kept) {
 }
 
 bool Table::Impl::pack() {
-    if (!checkWritable() || !flushPending()) return false;
+    if (!checkWritable() || !refuseForIndexes("pack (it renumbers the records)") || !flushPending()) return false;
     dropWindow();
     if (!inUseHeld) return fail("cannot pack: exclusive use cannot be checked on this file system");
     int err = 0;
@@ -406,7 +443,9 @@ bool Table::assignDouble(int field, double value) {
 }
 
 bool Table::blank() {
-    if (!d->checkWritable() || !d->checkCurrent()) return false;
+    if (!d->checkWritable() || !d->checkCurrent() ||
+        !d->refuseForIndexes("blank record " + std::to_string(d->current)))
+        return false;
     std::memset(d->scratch.data(), ' ', d->recordLength);
     return d->writeCurrent(d->blankSpans.data(), d->blankSpans.size());
 }
