@@ -135,3 +135,50 @@ t.close()
                         p),
               "'engine    ' 'memo one' 1\n'          ' 'memo two' None\n");
 }
+
+// Index files written by another implementation: xbase64 3 (Debian package
+// libxbase64-dev), through a helper compiled here. Its .ntx reindex crashes,
+// so that index keeps its header and no keys, which is all we read.
+TEST(DbfCrossReaders, IndexesWrittenByXbase64GuardTheirKeysOnly) {
+    REQUIRE_PYTHON_READERS();
+    if (::access("/usr/include/xbase64/xbase64.h", R_OK) != 0)
+        GTEST_SKIP() << "skipped: no xbase64 headers (Debian package libxbase64-dev)";
+    TempDir dir;
+    const std::string p = dir.path("vm001.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'INDEX N(5,0); STATUS C(2); T01 N(5,0); T33 C(10); NOTE C(10)', dbf_type='db3')
+t.open(dbf.READ_WRITE)
+t.append((5, '91', 12, 'alpha', 'note'))
+t.close()
+)",
+              p);
+    writeFile(dir.path("mkindex.cpp"), R"cpp(#include <xbase64/xbase64.h>
+#include <cstdlib>
+int main(int, char** argv) {
+    xbXBase x;
+    xbDbf t(&x);
+    xbNdx n(&t);
+    xbNtx k(&t);
+    if (t.OpenDatabase(argv[1]) != XB_NO_ERROR) return 1;
+    if (n.CreateIndex(argv[2], "UPPER(T33)+STR(T01,5)", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 2;
+    if (n.ReIndex() != XB_NO_ERROR || k.CreateIndex(argv[3], "NOTE", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 3;
+    t.CloseDatabase();
+    std::_Exit(0);
+}
+)cpp");
+    std::string out;
+    ASSERT_EQ(runCommand("cd " + dir.dir() + " && c++ -o mkindex mkindex.cpp -lxbase64 2>&1 && " +
+                             "./mkindex vm001.dbf vm001.ndx vm001.ntx 2>&1",
+                         &out),
+              0)
+        << out;
+    auto t = Table::open(p);
+    ASSERT_TRUE(t && t->go(1));
+    for (const auto& [field, key] : {std::pair{"INDEX", false}, {"STATUS", false}, {"T01", true}, {"T33", true},
+                                     {"NOTE", true}}) {
+        EXPECT_EQ(t->assignText(t->fieldNumber(field), "7"), !key) << field;
+        const std::string index = field == std::string("NOTE") ? "vm001.ntx" : "vm001.ndx";
+        EXPECT_TRUE(!key || t->lastError().find(index) != std::string::npos) << t->lastError();
+    }
+    EXPECT_FALSE(t->appendBlank());
+}
