@@ -220,7 +220,9 @@ void Table::Impl::examineIndexes() {
             std::string why;
             const detail::IndexExpression& x = source.expressions[e];
             if (!detail::expressionDependencies(x.text, lookup, fields, flag, why)) {
-                source.unreadable = "its " + x.role + " \"" + x.text + "\": " + why;
+                std::string shown = x.text;  // bytes from the file: only printable ones reach a message
+                for (char& c : shown) c = (c >= 0x20 && c < 0x7F) ? c : '?';
+                source.unreadable = "its " + x.role + " \"" + shown + "\": " + why;
                 break;
             }
             const KeyUse use{int(s), int(e)};

@@ -63,6 +63,7 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
         {"unknown function", "vm001.ndx", indexFile(".ndx", {{"MYKEY(NOTE)"}}), "*"},
         {"no such field", "vm001.ndx", indexFile(".ndx", {{"OTHER + NOTE"}}), "*"},
         {"macro", "vm001.ndx", indexFile(".ndx", {{"&KEYEXPR"}}), "*"},
+        {"bytes beyond ASCII", "vm001.ndx", indexFile(".ndx", {{"NOTE+\xe9\x01"}}), "*"},
         {"empty key", "vm001.ndx", indexFile(".ndx", {{""}}), "*"},
         {"key without end", "vm001.ndx", indexFile(".ndx", {{std::string(488, 'A')}}), "*"},
         {"ndx cut short", "vm001.ndx", indexFile(".ndx", {{"INDEX"}}).substr(0, 28), "*"},
@@ -97,6 +98,7 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
             EXPECT_TRUE(t->assignText(f, bytesOf(*t, f))) << name << " keeps its value: " << t->lastError();
             EXPECT_EQ(t->assignText(f, "7"), !isKey(name)) << name;
             if (isKey(name)) expectNamed(*t, {p, "field " + name, index});
+            EXPECT_EQ(t->lastError().find_first_of("\x01\xe9"), std::string::npos) << "only printable bytes";
             after.push_back(bytesOf(*t, f));
         }
         EXPECT_EQ(t->markDeleted() && t->recall(), !isKey("DELETED"));
