@@ -42,20 +42,25 @@ enum class VersionUse { Write, ReadOnly, Encrypted, Reject };
 VersionUse classifyVersion(std::uint8_t v, std::string& note) {
     switch (v) {
     case 0x03:  // dBASE III+/IV, no memo
-    case 0x83:  // dBASE III+ with memo: memo fields themselves are never written
+    case 0x83:  // dBASE III+ with memo
+    case 0x8B:  // dBASE IV with memo
+    case 0xF5:  // FoxPro 2 with memo: the same record layout; memo fields themselves are never written
         return VersionUse::Write;
     case 0x02:
     case 0xFB:
         note = "dBASE II / FoxBASE layout";
         return VersionUse::Reject;
     case 0x04:
-        note = "dBASE 7 layout (48-byte field descriptors)";
+    case 0x8C:
+        note = "dBASE 7 layout (48-byte field descriptors), version byte " + hexByte(v);
         return VersionUse::Reject;
     case 0x06: case 0x86: case 0xE6: case 0xF6:
         note = "encrypted table (version byte " + hexByte(v) + ")";
         return VersionUse::Encrypted;
-    case 0x05: case 0x8B: case 0x30: case 0x31: case 0x32: case 0x43: case 0x63: case 0x8E: case 0xCB:
-    case 0xE5: case 0xF5:
+    case 0x30: case 0x31: case 0x32:
+        note = "Visual FoxPro table (version " + hexByte(v) + ") is read-only here";
+        return VersionUse::ReadOnly;
+    case 0x05: case 0x43: case 0x63: case 0x8E: case 0xCB: case 0xE5:
         note = "table version " + hexByte(v) + " is read-only here";
         return VersionUse::ReadOnly;
     default:

@@ -56,26 +56,26 @@ void splitPath(const std::string& path, std::string& dir, std::string& file) {
     }
 }
 
-// Name of an index file beside the table (same base name, any case), or "".
-std::string siblingIndexFile(const std::string& path) {
-    std::string dir, file;
-    splitPath(path, dir, file);
+// Names of the index files beside the table (same base name, any case), sorted.
+std::vector<std::string> siblingIndexFiles(const std::string& dir, const std::string& file) {
     const std::string stem = file.substr(0, file.rfind('.'));
+    std::vector<std::string> found;
     DIR* d = ::opendir(dir.c_str());
-    if (!d) return {};
-    std::string found;
+    if (!d) return found;
     while (const dirent* e = ::readdir(d)) {
-        const char* name = e->d_name;
-        if (std::strlen(name) != stem.size() + 4 || ::strncasecmp(name, stem.c_str(), stem.size()) != 0) continue;
-        const char* ext = name + stem.size();
-        for (const char* known : {".mdx", ".cdx", ".ndx", ".ntx"}) {
-            if (::strcasecmp(ext, known) == 0) found = name;
-        }
-        if (!found.empty()) break;
+        detail::IndexKind kind;
+        const std::string name = e->d_name;
+        if (name.size() == stem.size() + 4 && ::strncasecmp(name.c_str(), stem.c_str(), stem.size()) == 0 &&
+            detail::indexKindOf(name, kind))
+            found.push_back(name);
     }
     ::closedir(d);
+    std::sort(found.begin(), found.end());
     return found;
 }
+
+// Memo pointers are never blanked: the memo text would be left unreachable.
+bool memoPointer(const FieldLayout& f) { return f.type == 'M' || f.type == 'G' || f.type == 'P' || f.type == 'B'; }
 
 // The process's umask without changing it (umask() would race other threads).
 mode_t currentUmask() {
@@ -149,20 +149,21 @@ bool Table::Impl::openFile(const std::string& filePath) {
     pendingBytes.assign(recordLength, ' ');
     pendingField.assign(layout.fields.size(), 0);
     dateKey = layout.updateKey;
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+        const FieldLayout& f = layout.fields[i];
+        if (!memoPointer(f)) blankSpans.push_back({f.offset, f.length, int(i)});
+    }
 
+    examineIndexes();
     if (layout.refusal != WriteRefusal::None) {
         refusal = layout.refusal;
         refusalReason = layout.refusalReason;
-    } else if (layout.productionIndexFlag) {
-        refusal = WriteRefusal::ProductionIndex;
-        refusalReason = "the production index flag (header byte 28) is set and this program does not maintain indexes";
-    } else if (const std::string index = siblingIndexFile(path); !index.empty()) {
-        refusal = WriteRefusal::ProductionIndex;
-        refusalReason = "the index file " + index + " lies beside the table and this program does not maintain indexes";
     } else if (!writableFile) {
         refusal = WriteRefusal::ReadOnlyFile;
         refusalReason = std::string("the file cannot be opened for writing: ") + std::strerror(openErrno);
     }
+    if (refusal != WriteRefusal::None && !indexes.empty())
+        refusalReason += "; besides, this program does not maintain " + indexNames();
 
     int err = 0;
     switch (detail::lockRange(fd, detail::kInUseOffset, 1, F_RDLCK, lockTimeout, &err)) {
@@ -171,6 +172,75 @@ bool Table::Impl::openFile(const std::string& filePath) {
     case detail::LockResult::Failed: break;  // no locks on this file system: pack() will refuse
     }
     return true;
+}
+
+void Table::Impl::examineIndexes() {
+    keyOf.assign(layout.fields.size(), KeyUse{});
+    std::string dir, file;
+    splitPath(path, dir, file);
+    bool production = false;
+    for (const std::string& name : siblingIndexFiles(dir, file)) {
+        detail::IndexKind kind = detail::IndexKind::Cdx;
+        detail::indexKindOf(name, kind);
+        production = production || kind == detail::IndexKind::Mdx || kind == detail::IndexKind::Cdx;
+        IndexSource source{"the index file " + name, {}, {}};
+        const std::string full = dir + "/" + name;
+        const int ifd = ::open(full.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        struct stat st {};
+        if (ifd < 0 || ::fstat(ifd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            source.unreadable =
+                ifd < 0 ? std::string("it cannot be opened: ") + std::strerror(errno) : "it is not a regular file";
+        } else {
+            const auto read = [ifd](std::uint64_t offset, char* buf, std::size_t length) {
+                return preadFull(ifd, buf, length, offset);
+            };
+            if (!detail::readIndexExpressions(kind, std::uint64_t(st.st_size), read, source.expressions,
+                                              source.unreadable))
+                source.expressions.clear();
+        }
+        if (ifd >= 0) ::close(ifd);
+        indexes.push_back(std::move(source));
+    }
+    if (layout.productionIndexFlag && !production)
+        indexes.push_back(
+            {"the production index flagged in header byte 28", "no .mdx or .cdx file lies beside the table", {}});
+
+    const auto lookup = [this](std::string_view name) {
+        char key[detail::kMaxNameBytes + 1];
+        std::size_t n = 0;
+        if (!detail::foldName(name, key, n) || n == 0) return -1;
+        const auto it = byName.find(std::string_view(key, n));
+        return it == byName.end() ? -1 : it->second;
+    };
+    for (std::size_t s = 0; s < indexes.size(); ++s) {
+        IndexSource& source = indexes[s];
+        for (std::size_t e = 0; e < source.expressions.size() && source.unreadable.empty(); ++e) {
+            std::vector<int> fields;
+            bool flag = false;
+            std::string why;
+            const detail::IndexExpression& x = source.expressions[e];
+            if (!detail::expressionDependencies(x.text, lookup, fields, flag, why)) {
+                std::string shown = x.text;  // bytes from the file: only printable ones reach a message
+                for (char& c : shown) c = (c >= 0x20 && c < 0x7F) ? c : '?';
+                source.unreadable = "its " + x.role + " \"" + shown + "\": " + why;
+                break;
+            }
+            const KeyUse use{int(s), int(e)};
+            for (int f : fields) {
+                if (keyOf[std::size_t(f - 1)].source < 0) keyOf[std::size_t(f - 1)] = use;
+            }
+            if (flag && deletionKey.source < 0) deletionKey = use;
+        }
+    }
+    // An index whose keys cannot be read may depend on anything.
+    for (std::size_t s = 0; s < indexes.size(); ++s) {
+        if (indexes[s].unreadable.empty()) continue;
+        const KeyUse all{int(s), -1};
+        for (KeyUse& use : keyOf) {
+            if (use.source < 0) use = all;
+        }
+        if (deletionKey.source < 0) deletionKey = all;
+    }
 }
 
 bool Table::Impl::refreshCount() {

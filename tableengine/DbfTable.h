@@ -42,10 +42,10 @@ struct FieldInfo {
     unsigned decimals = 0;
 };
 
-// Why a table opens read-only or refuses a write.
+// Why a table opens read-only. An indexed table is not read-only: it refuses
+// only the writes that could change what its indexes hold (see open()).
 enum class WriteRefusal {
     None,
-    ProductionIndex,   // header flag or sibling index file: we do not maintain indexes
     UnsupportedVersion,
     Encrypted,
     ReadOnlyFile,
@@ -57,6 +57,14 @@ public:
     // regular file, or its header is corrupt or lying; `error` then says why.
     // Nothing is written to the file by opening it. A table that may be read
     // but not written (see WriteRefusal) opens; every write then fails.
+    // Versions 0x03, 0x83, 0x8B and 0xF5 may be written (memo fields never).
+    // Index files beside the table (same base name; .ndx, .mdx, .ntx, .cdx in
+    // any case) or the production index flag (header byte 28): we do not
+    // maintain indexes, so a field that a key or filter expression names may
+    // only be assigned the value it holds, the deletion flag of an index that
+    // depends on it stays as it is, and appendBlank, blank and pack are
+    // refused. An index whose expressions cannot be read (.cdx, a damaged
+    // file, an unknown function) counts as depending on every field.
     static std::unique_ptr<Table> open(const std::string& path, std::string* error = nullptr);
 
     // Creates a new table with the given fields and no records (written to a
@@ -120,7 +128,7 @@ public:
     bool assignDouble(int field, double value);
 
     // --- record operations on the current record
-    bool blank();          // every field blank, deletion flag unchanged
+    bool blank();          // every field blank but memo pointers; deletion flag unchanged
     bool markDeleted();
     bool recall();
     bool appendBlank();    // appends a blank record under the header lock; it becomes current

@@ -3,6 +3,7 @@
 // and DbfTableWrite.cpp (writes, locks, append, pack).
 
 #include "tableengine/DbfFormat.h"
+#include "tableengine/DbfIndex.h"
 #include "tableengine/DbfTable.h"
 
 #include <chrono>
@@ -19,9 +20,29 @@ struct Table::Impl {
     using Clock = std::chrono::steady_clock;
     static constexpr std::size_t kWindowBytes = 64 * 1024;
     static constexpr auto kWindowAge = std::chrono::milliseconds(100);
-    // Which part of the record a staged change covers.
+    // Which part of the record a staged change covers: a field index or the flag.
     static constexpr int kFlagByte = -1;
-    static constexpr int kAllFields = -2;
+
+    // Bytes of one write: `length` bytes at `offset` of the record, taken
+    // from the same offset of `scratch`.
+    struct Span {
+        std::uint32_t offset;
+        std::uint32_t length;
+        int part;
+    };
+
+    // An index file beside the table (or the production index flag). We do
+    // not maintain indexes, so what they index is never changed here.
+    struct IndexSource {
+        std::string name;        // "the index file vm001.ndx"
+        std::string unreadable;  // why its keys cannot be read: then every field and the flag count as keys
+        std::vector<detail::IndexExpression> expressions;
+    };
+    // The first index expression that depends on a field or the deletion flag.
+    struct KeyUse {
+        int source = -1;  // into `indexes`; -1: no index depends on it
+        int expression = -1;
+    };
 
     // FNV-1a: names are at most 11 bytes, so a byte loop beats a general string hash.
     struct NameHash {
@@ -44,6 +65,11 @@ struct Table::Impl {
     std::uint64_t headerLength = 0;
     std::uint64_t recordLength = 0;
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> byName;  // folded name -> field number
+    std::vector<Span> blankSpans;  // every field but memo pointers
+
+    std::vector<IndexSource> indexes;
+    std::vector<KeyUse> keyOf;     // per field
+    KeyUse deletionKey;
 
     // Position and the current record's bytes.
     std::uint32_t count = 0;       // records wholly in the file, as last read
@@ -84,6 +110,7 @@ struct Table::Impl {
 
     // --- DbfTable.cpp
     bool openFile(const std::string& filePath);
+    void examineIndexes();
     bool fail(const std::string& message);
     const detail::FieldLayout* field(int number) const;
     std::uint64_t recordOffset(std::uint32_t r) const { return headerLength + std::uint64_t(r - 1) * recordLength; }
@@ -94,13 +121,18 @@ struct Table::Impl {
 
     // --- DbfTableWrite.cpp
     bool checkWritable();
+    std::string indexNames() const;
+    std::string keyUse(const KeyUse& use, const std::string& what) const;
+    bool refuseForIndexes(const std::string& operation);
     bool checkCurrent();
     bool lockRecord(std::uint32_t r);
     void unlockRecord(std::uint32_t r);
     bool recordPresent(std::uint32_t r);
     void refreshToday();
     bool touchDate();
-    bool writeCurrent(std::uint32_t offset, const char* bytes, std::uint32_t length, int part);
+    bool writeCurrent(const Span* spans, std::size_t count);
+    bool writeField(int index);  // the encoded field in scratch
+    bool writeFlag(char flag);
     bool stage(std::uint32_t offset, const char* bytes, std::uint32_t length, int part);
     void patch(std::uint32_t offset, const char* bytes, std::uint32_t length);
     bool flushPending();

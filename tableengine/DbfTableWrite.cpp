@@ -34,6 +34,26 @@ bool Table::Impl::checkWritable() {
     return fail("writes refused: " + refusalReason);
 }
 
+std::string Table::Impl::indexNames() const {
+    std::string names;
+    for (const IndexSource& s : indexes) names += (names.empty() ? "" : " and ") + s.name;
+    return names;
+}
+
+std::string Table::Impl::keyUse(const KeyUse& use, const std::string& what) const {
+    const IndexSource& s = indexes[std::size_t(use.source)];
+    if (use.expression < 0)
+        return "the keys of " + s.name + " cannot be read (" + s.unreadable + "), so " + what +
+               " counts as part of a key";
+    const detail::IndexExpression& x = s.expressions[std::size_t(use.expression)];
+    return what + " is part of the " + x.role + " \"" + x.text + "\" of " + s.name;
+}
+
+bool Table::Impl::refuseForIndexes(const std::string& operation) {
+    if (indexes.empty()) return true;
+    return fail("cannot " + operation + ": this program does not maintain " + indexNames());
+}
+
 bool Table::Impl::checkCurrent() {
     if (current == 0) return fail("no current record");
     if (gone) return fail("record " + std::to_string(current) + " no longer exists (the file was shortened)");
@@ -102,19 +122,62 @@ void Table::Impl::patch(std::uint32_t offset, const char* bytes, std::uint32_t l
     std::memcpy(recBuf.data() + offset, bytes, length);
 }
 
-bool Table::Impl::writeCurrent(std::uint32_t offset, const char* bytes, std::uint32_t length, int part) {
-    if (!writeThrough) return stage(offset, bytes, length, part);
+bool Table::Impl::writeCurrent(const Span* spans, std::size_t count) {
+    if (!writeThrough) {
+        for (std::size_t k = 0; k < count; ++k) {
+            if (!stage(spans[k].offset, scratch.data() + spans[k].offset, spans[k].length, spans[k].part)) return false;
+        }
+        return true;
+    }
     if (pendingRecord != 0 && !flushPending()) return false;  // older changes first, never over newer ones
     if (!lockRecord(current)) return false;
     if (!verified) verified = recordPresent(current);
-    const bool written = verified && pwriteFull(fd, bytes, length, recordOffset(current) + offset);
+    bool written = verified;
+    // Adjacent spans go in one write.
+    for (std::size_t k = 0; written && k < count;) {
+        std::size_t j = k + 1;
+        while (j < count && spans[j].offset == spans[j - 1].offset + spans[j - 1].length) ++j;
+        const std::uint32_t from = spans[k].offset, to = spans[j - 1].offset + spans[j - 1].length;
+        written = pwriteFull(fd, scratch.data() + from, to - from, recordOffset(current) + from);
+        k = j;
+    }
     if (verified && !written) fail("cannot write record " + std::to_string(current) + ": " + std::strerror(errno));
     const bool dated = written && touchDate();
     unlockRecord(current);
     dropWindow();
     wroteSinceLoad = true;
-    if (written) patch(offset, bytes, length);
+    for (std::size_t k = 0; written && k < count; ++k)
+        patch(spans[k].offset, scratch.data() + spans[k].offset, spans[k].length);
+    if (verified && !written) rec = nullptr;  // maybe partly written: read it afresh
     return dated;
+}
+
+bool Table::Impl::writeField(int index) {
+    const FieldLayout& f = layout.fields[std::size_t(index)];
+    const char* bytes = scratch.data() + f.offset;
+    if (keyOf[std::size_t(index)].source < 0) {
+        const Span span{f.offset, f.length, index};
+        return writeCurrent(&span, 1);
+    }
+    // A key field is never written; assigning the value the file holds succeeds.
+    std::vector<char> stored(f.length);
+    if (preadFull(fd, stored.data(), f.length, recordOffset(current) + f.offset) != f.length)
+        return recordPresent(current) && fail("cannot read record " + std::to_string(current));
+    if (std::memcmp(stored.data(), bytes, f.length) != 0)
+        return fail("field " + f.name + " unchanged: " + keyUse(keyOf[std::size_t(index)], "the field") +
+                    "; this program does not maintain indexes, so only the field's present value may be written");
+    patch(f.offset, bytes, f.length);
+    return true;
+}
+
+bool Table::Impl::writeFlag(char flag) {
+    const char* what = flag == detail::kDeletedFlag ? "delete" : "recall";
+    if (deletionKey.source >= 0)
+        return fail(std::string("cannot ") + what + " record " + std::to_string(current) + ": " +
+                    keyUse(deletionKey, "the deletion flag") + ", and this program does not maintain indexes");
+    scratch[0] = flag;
+    const Span span{0, 1, kFlagByte};
+    return writeCurrent(&span, 1);
 }
 
 bool Table::Impl::stage(std::uint32_t offset, const char* bytes, std::uint32_t length, int part) {
@@ -126,7 +189,6 @@ bool Table::Impl::stage(std::uint32_t offset, const char* bytes, std::uint32_t l
     }
     std::memcpy(pendingBytes.data() + offset, bytes, length);
     if (part == kFlagByte) pendingFlag = true;
-    else if (part == kAllFields) std::fill(pendingField.begin(), pendingField.end(), 1);
     else pendingField[std::size_t(part)] = 1;
     patch(offset, bytes, length);
     return true;
@@ -164,7 +226,7 @@ bool Table::Impl::flushPending() {
 }
 
 bool Table::Impl::appendBlank() {
-    if (!checkWritable() || !flushPending()) return false;
+    if (!checkWritable() || !refuseForIndexes("append a record") || !flushPending()) return false;
     dropWindow();
     int err = 0;
     const LockResult hl = detail::lockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
@@ -254,7 +316,7 @@ bool Table::Impl::packRecords(std::uint32_t& kept) {
 }
 
 bool Table::Impl::pack() {
-    if (!checkWritable() || !flushPending()) return false;
+    if (!checkWritable() || !refuseForIndexes("pack (it renumbers the records)") || !flushPending()) return false;
     dropWindow();
     if (!inUseHeld) return fail("cannot pack: exclusive use cannot be checked on this file system");
     int err = 0;
@@ -335,7 +397,7 @@ bool Table::assignText(int field, std::string_view text) {
     if (!f) return d->fail("no field number " + std::to_string(field));
     if (!d->checkCurrent()) return false;
     if (!f->writable) return d->fail(notWritable(*f));
-    char* out = d->scratch.data();
+    char* out = d->scratch.data() + f->offset;
     std::string why;
     switch (f->type) {
     case 'C': detail::encodeCharacter(text, f->length, out); break;
@@ -353,7 +415,7 @@ bool Table::assignText(int field, std::string_view text) {
         break;
     default: return d->fail(notWritable(*f));
     }
-    return d->writeCurrent(f->offset, out, f->length, field - 1);
+    return d->writeField(field - 1);
 }
 
 bool Table::assignDouble(int field, double value) {
@@ -362,7 +424,7 @@ bool Table::assignDouble(int field, double value) {
     if (!f) return d->fail("no field number " + std::to_string(field));
     if (!d->checkCurrent()) return false;
     if (!f->writable) return d->fail(notWritable(*f));
-    char* out = d->scratch.data();
+    char* out = d->scratch.data() + f->offset;
     if (f->type == 'N' || f->type == 'F') {
         if (!detail::encodeNumber(value, f->length, f->decimals, out))
             return d->fail(fieldProblem(*f, "unchanged: " + detail::numberAsText(value) + " does not fit in " +
@@ -377,26 +439,19 @@ bool Table::assignDouble(int field, double value) {
     } else {
         return d->fail(fieldProblem(*f, "(type " + std::string(1, f->type) + ") takes no number"));
     }
-    return d->writeCurrent(f->offset, out, f->length, field - 1);
+    return d->writeField(field - 1);
 }
 
 bool Table::blank() {
-    if (!d->checkWritable() || !d->checkCurrent()) return false;
-    std::memset(d->scratch.data(), ' ', d->recordLength - 1);
-    return d->writeCurrent(1, d->scratch.data(), std::uint32_t(d->recordLength - 1), Impl::kAllFields);
+    if (!d->checkWritable() || !d->checkCurrent() ||
+        !d->refuseForIndexes("blank record " + std::to_string(d->current)))
+        return false;
+    std::memset(d->scratch.data(), ' ', d->recordLength);
+    return d->writeCurrent(d->blankSpans.data(), d->blankSpans.size());
 }
 
-bool Table::markDeleted() {
-    if (!d->checkWritable() || !d->checkCurrent()) return false;
-    const char flag = detail::kDeletedFlag;
-    return d->writeCurrent(0, &flag, 1, Impl::kFlagByte);
-}
-
-bool Table::recall() {
-    if (!d->checkWritable() || !d->checkCurrent()) return false;
-    const char flag = detail::kLiveFlag;
-    return d->writeCurrent(0, &flag, 1, Impl::kFlagByte);
-}
+bool Table::markDeleted() { return d->checkWritable() && d->checkCurrent() && d->writeFlag(detail::kDeletedFlag); }
+bool Table::recall() { return d->checkWritable() && d->checkCurrent() && d->writeFlag(detail::kLiveFlag); }
 
 bool Table::appendBlank() { return d->appendBlank(); }
 bool Table::pack() { return d->pack(); }

@@ -108,3 +108,77 @@ t.close()
     EXPECT_NE(out.find("dbf False ['engine              ', -3.0, False, None]"), std::string::npos) << out;
     EXPECT_NE(out.find("dbf False ['                    ', 0.25, None, None]"), std::string::npos) << out;
 }
+
+TEST(DbfCrossReaders, FoxProMemosStayReachableThroughOurWrites) {
+    REQUIRE_PYTHON_READERS();
+    TempDir dir;
+    const std::string p = dir.path("fox.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'NAME C(10); NOTE M; NUM N(5,0)', dbf_type='fp')
+t.open(dbf.READ_WRITE)
+t.append(('first', 'memo one', 1))
+t.append(('second', 'memo two', 2))
+t.close()
+)",
+              p);
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    ASSERT_TRUE(t->go(1) && t->assignText(1, "engine") && t->go(2) && t->blank()) << t->lastError();
+    t.reset();
+    EXPECT_EQ(runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1])
+t.open(dbf.READ_ONLY)
+for r in t:
+    print(repr(r.name), repr(r.note), r.num)
+t.close()
+)",
+                        p),
+              "'engine    ' 'memo one' 1\n'          ' 'memo two' None\n");
+}
+
+// Index files written by another implementation: xbase64 3 (Debian package
+// libxbase64-dev), through a helper compiled here. Its .ntx reindex crashes,
+// so that index keeps its header and no keys, which is all we read.
+TEST(DbfCrossReaders, IndexesWrittenByXbase64GuardTheirKeysOnly) {
+    REQUIRE_PYTHON_READERS();
+    if (::access("/usr/include/xbase64/xbase64.h", R_OK) != 0)
+        GTEST_SKIP() << "skipped: no xbase64 headers (Debian package libxbase64-dev)";
+    TempDir dir;
+    const std::string p = dir.path("vm001.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'INDEX N(5,0); STATUS C(2); T01 N(5,0); T33 C(10); NOTE C(10)', dbf_type='db3')
+t.open(dbf.READ_WRITE)
+t.append((5, '91', 12, 'alpha', 'note'))
+t.close()
+)",
+              p);
+    writeFile(dir.path("mkindex.cpp"), R"cpp(#include <xbase64/xbase64.h>
+#include <cstdlib>
+int main(int, char** argv) {
+    xbXBase x;
+    xbDbf t(&x);
+    xbNdx n(&t);
+    xbNtx k(&t);
+    if (t.OpenDatabase(argv[1]) != XB_NO_ERROR) return 1;
+    if (n.CreateIndex(argv[2], "UPPER(T33)+STR(T01,5)", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 2;
+    if (n.ReIndex() != XB_NO_ERROR || k.CreateIndex(argv[3], "NOTE", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 3;
+    t.CloseDatabase();
+    std::_Exit(0);
+}
+)cpp");
+    std::string out;
+    ASSERT_EQ(runCommand("cd " + dir.dir() + " && c++ -o mkindex mkindex.cpp -lxbase64 2>&1 && " +
+                             "./mkindex vm001.dbf vm001.ndx vm001.ntx 2>&1",
+                         &out),
+              0)
+        << out;
+    auto t = Table::open(p);
+    ASSERT_TRUE(t && t->go(1));
+    for (const auto& [field, key] : {std::pair{"INDEX", false}, {"STATUS", false}, {"T01", true}, {"T33", true},
+                                     {"NOTE", true}}) {
+        EXPECT_EQ(t->assignText(t->fieldNumber(field), "7"), !key) << field;
+        const std::string index = field == std::string("NOTE") ? "vm001.ntx" : "vm001.ndx";
+        EXPECT_TRUE(!key || t->lastError().find(index) != std::string::npos) << t->lastError();
+    }
+    EXPECT_FALSE(t->appendBlank());
+}

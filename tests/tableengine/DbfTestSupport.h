@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -89,6 +90,43 @@ inline std::string rawTable(const std::vector<RawField>& fields, const std::vect
 // Two fields NAME C(10), NUM N(6,2) and two records.
 inline std::string smallTable() {
     return rawTable({{"NAME", 'C', 10}, {"NUM", 'N', 6, 2}}, {" alpha       1.50", "*beta       -2.00"});
+}
+
+// An index file built byte by byte, holding its expressions where its format
+// keeps them (by the extension of `name`, any case); the key pages stay empty.
+//  .ndx: key at 24.  .ntx: key at 22, filter at 282.
+//  .mdx: tag count at 28, tag table at 544 (32 bytes a tag: header page, name);
+//        a tag header on page 4 + 2i (512 bytes a page): key at 24, filter flag at 245, filter at 762.
+//  anything else (.cdx): 1024 zero bytes.
+struct IndexTag {
+    std::string key;
+    std::string filter = "";
+};
+inline std::string indexFile(const std::string& name, const std::vector<IndexTag>& tags) {
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    std::string s(ext == ".mdx" ? 2048 + 1024 * tags.size() : 1024, '\0');
+    auto put = [&s](std::size_t at, const std::string& bytes) { s.replace(at, bytes.size(), bytes); };
+    if (ext == ".ndx") {
+        put(0, le(1, 4));
+        put(24, tags.at(0).key);
+    } else if (ext == ".ntx") {
+        put(0, le(6, 2));
+        put(22, tags.at(0).key);
+        put(282, tags.at(0).filter);
+    } else if (ext == ".mdx") {
+        s[0] = 2;
+        s[26] = 32;
+        put(28, le(std::uint32_t(tags.size()), 2));
+        for (std::size_t i = 0; i < tags.size(); ++i) {
+            const std::uint32_t page = std::uint32_t(4 + 2 * i);
+            put(544 + 32 * i, le(page, 4) + "TAG" + std::to_string(i + 1));
+            put(page * 512 + 24, tags[i].key);
+            s[page * 512 + 245] = tags[i].filter.empty() ? 0 : 1;
+            put(page * 512 + 762, tags[i].filter);
+        }
+    }
+    return s;
 }
 
 inline std::string bytesOf(Table& t, int field) { return std::string(t.fieldBytes(field)); }

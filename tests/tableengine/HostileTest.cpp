@@ -54,6 +54,7 @@ TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason) {
         {"31 bytes", good.substr(0, 31), "shorter than a table header"},
         {"dBASE II", patched(good, 0, "\x02"), "dBASE II"},
         {"dBASE 7", patched(good, 0, "\x04"), "dBASE 7"},
+        {"dBASE 7 with memo", patched(good, 0, "\x8c"), "dBASE 7"},
         {"header length below one field", patched(good, 8, le(64, 2)), "too small"},
         {"header length past the end", patched(good.substr(0, 120), 8, le(65535, 2)), "larger than the file"},
         {"header shorter than its descriptors", patched(good, 8, le(32 + 32 + 1, 2)), "terminator"},

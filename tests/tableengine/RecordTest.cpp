@@ -76,6 +76,31 @@ TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes) {
     EXPECT_FALSE(t->isDeleted());
 }
 
+TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers) {
+    // dBASE III+ and IV and FoxPro 2 with memo lay records out alike. A memo
+    // pointer is never written: not assigned, and a blank keeps it.
+    constexpr std::size_t kMemoHL = 32 + 3 * 32 + 1;
+    for (const int version : {0x83, 0x8B, 0xF5}) {
+        for (const bool writeThrough : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "version " << version << (writeThrough ? "" : ", held back"));
+            TempDir dir;
+            const std::string p = dir.path("memo.dbf");
+            writeFile(p, rawTable({{"NAME", 'C', 5}, {"NOTE", 'M', 10}, {"NUM", 'N', 3}}, {" alpha0000000007  1"},
+                                  std::uint8_t(version)));
+            auto t = Table::open(p);
+            ASSERT_TRUE(t && t->go(1));
+            t->setWriteThrough(writeThrough);
+            EXPECT_TRUE(t->assignText(1, "beta")) << t->lastError();
+            EXPECT_FALSE(t->assignText(2, "0000000001"));
+            ASSERT_TRUE(t->flush());
+            EXPECT_EQ(readFile(p).substr(kMemoHL, 19), " beta 0000000007  1");
+            EXPECT_TRUE(t->blank());
+            ASSERT_TRUE(t->flush());
+            EXPECT_EQ(readFile(p).substr(kMemoHL, 19), "      0000000007   ");
+        }
+    }
+}
+
 TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount) {
     TempDir dir;
     const std::string p = dir.path("a.dbf");
