@@ -348,8 +348,10 @@ void CDatabase::recordOperation(bool (kx::dbf::Table::*operation)(), const char*
 {
     if (!hasCurrentRecord())
         return;
-    if (!(m_table->*operation)())
+    if (!(m_table->*operation)()) {
+        t_lastError = m_table->lastError();
         kx::FixedErrorBox(report);
+    }
     flushAfterWrite(report);
 }
 
