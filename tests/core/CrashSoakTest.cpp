@@ -176,4 +176,9 @@ TEST_F(CrashSoak, KilledWritersLeaveTheTableAndTheIniFileWhole)
     }
     RecordProperty("returned_writes", std::to_string(writesSeen));
     EXPECT_GT(writesSeen, kRounds) << "the writers were killed before they wrote";
+
+    // The next writer leaves no temporary file of a killed one behind.
+    ASSERT_TRUE(kx::WriteProfileString(kIni, "Soak", "after", "1"));
+    for (const auto& entry : std::filesystem::directory_iterator(site.windows()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
 }
