@@ -91,10 +91,22 @@ void refill(benchmark::State& state, bool allAlarms, bool everyRowChanged)
     state.counters["rows"] = lists.model.rowCount();
 }
 
-void BM_DemoRefillNothingChanged(benchmark::State& s) { refill(s, false, false); }
-void BM_DemoRefillEveryRowChanged(benchmark::State& s) { refill(s, false, true); }
-void BM_AllAlarmsRefillNothingChanged(benchmark::State& s) { refill(s, true, false); }
-void BM_AllAlarmsRefillEveryRowChanged(benchmark::State& s) { refill(s, true, true); }
+void BM_DemoRefillNothingChanged(benchmark::State& s)
+{
+    refill(s, false, false);
+}
+void BM_DemoRefillEveryRowChanged(benchmark::State& s)
+{
+    refill(s, false, true);
+}
+void BM_AllAlarmsRefillNothingChanged(benchmark::State& s)
+{
+    refill(s, true, false);
+}
+void BM_AllAlarmsRefillEveryRowChanged(benchmark::State& s)
+{
+    refill(s, true, true);
+}
 BENCHMARK(BM_DemoRefillNothingChanged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DemoRefillEveryRowChanged)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AllAlarmsRefillNothingChanged)->Unit(benchmark::kMillisecond);

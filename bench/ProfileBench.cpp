@@ -76,7 +76,8 @@ void BM_ProfileReadMissingKey(benchmark::State& state)
     useSite();
     char buffer[256];
     for (auto _ : state) {
-        const unsigned long n = kx::GetPrivateProfileString("Section09", "NoSuchKey", "d", buffer, sizeof buffer, kFile);
+        const unsigned long n =
+            kx::GetPrivateProfileString("Section09", "NoSuchKey", "d", buffer, sizeof buffer, kFile);
         benchmark::DoNotOptimize(n);
     }
 }

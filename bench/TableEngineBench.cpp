@@ -24,24 +24,31 @@ using kx::dbf::Table;
 
 constexpr std::uint32_t kRecords = 10000;
 
-std::vector<FieldInfo> mailboxFields() {
+std::vector<FieldInfo> mailboxFields()
+{
     std::vector<FieldInfo> f;
     auto name = [](int i) {
         char b[8];
         std::snprintf(b, sizeof b, "T%02d", i);
         return std::string(b);
     };
-    for (int i = 1; i <= 30; ++i) f.push_back({name(i), 'N', 12, 0});
+    for (int i = 1; i <= 30; ++i)
+        f.push_back({name(i), 'N', 12, 0});
     f.push_back({name(31), 'C', 30, 0});
     f.push_back({name(32), 'C', 30, 0});
     f.push_back({name(33), 'C', 80, 0});
-    for (int i = 34; i <= 40; ++i) f.push_back({name(i), 'C', 65, 0});
-    for (int i = 41; i <= 44; ++i) f.push_back({name(i), 'C', 100, 0});
-    for (int i = 45; i <= 53; ++i) f.push_back({name(i), 'C', 30, 0});
-    for (int i = 54; i <= 58; ++i) f.push_back({name(i), 'C', 22, 0});
-    const unsigned widths[] = {10, 10, 10, 10, 10, 10, 6, 6, 6, 6, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4,
-                               2,  2,  2,  2,  2,  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    for (int i = 59; i <= 99; ++i) f.push_back({name(i), 'N', widths[i - 59], 0});
+    for (int i = 34; i <= 40; ++i)
+        f.push_back({name(i), 'C', 65, 0});
+    for (int i = 41; i <= 44; ++i)
+        f.push_back({name(i), 'C', 100, 0});
+    for (int i = 45; i <= 53; ++i)
+        f.push_back({name(i), 'C', 30, 0});
+    for (int i = 54; i <= 58; ++i)
+        f.push_back({name(i), 'C', 22, 0});
+    const unsigned widths[] = {10, 10, 10, 10, 10, 10, 6, 6, 6, 6, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 2,
+                               2,  2,  2,  2,  1,  1,  1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    for (int i = 59; i <= 99; ++i)
+        f.push_back({name(i), 'N', widths[i - 59], 0});
     return f;
 }
 
@@ -49,22 +56,28 @@ std::vector<FieldInfo> mailboxFields() {
 // handler can still read it.
 const std::string* createdTable = nullptr;
 
-void removeTable() {
-    if (std::getenv("KX_BENCH_KEEP")) return;
+void removeTable()
+{
+    if (std::getenv("KX_BENCH_KEEP"))
+        return;
     ::unlink(createdTable->c_str());
     ::rmdir(createdTable->substr(0, createdTable->rfind('/')).c_str());
 }
 
 // Fills the records with raw writes (much faster than field-by-field appends).
-std::string createTable() {
+std::string createTable()
+{
     const char* tmp = std::getenv("TMPDIR");
     std::string dir = std::string(tmp && *tmp ? tmp : "/tmp") + "/kx_tableengine_bench.XXXXXX";
-    if (!::mkdtemp(dir.data())) std::abort();
+    if (!::mkdtemp(dir.data()))
+        std::abort();
     const std::string p = dir + "/vm001.dbf";
     const auto fields = mailboxFields();
-    if (!Table::create(p, fields)) std::abort();
+    if (!Table::create(p, fields))
+        std::abort();
     std::size_t rl = 1;
-    for (const auto& f : fields) rl += f.length;
+    for (const auto& f : fields)
+        rl += f.length;
     const std::size_t hl = 32 + 32 * fields.size() + 1;
     std::vector<char> data(rl * kRecords + 1, ' ');
     for (std::uint32_t r = 0; r < kRecords; ++r) {
@@ -73,7 +86,8 @@ std::string createTable() {
         for (const auto& f : fields) {
             char v[32];
             const int n = std::snprintf(v, sizeof v, f.type == 'N' ? "%*u" : "rec%u", int(f.length), r % 10);
-            for (int i = 0; i < n && std::size_t(i) < f.length; ++i) rec[off + i] = v[i];
+            for (int i = 0; i < n && std::size_t(i) < f.length; ++i)
+                rec[off + i] = v[i];
             off += f.length;
         }
     }
@@ -83,14 +97,14 @@ std::string createTable() {
     const int fd = ::open(p.c_str(), O_RDWR);
     const unsigned char count[4] = {kRecords & 0xFF, (kRecords >> 8) & 0xFF, 0, 0};
     if (fd < 0 || ::pwrite(fd, data.data(), data.size(), off_t(hl)) != ssize_t(data.size()) ||
-        ::pwrite(fd, count, 4, 4) != 4 || ::fdatasync(fd) != 0 ||
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) != 0)
+        ::pwrite(fd, count, 4, 4) != 4 || ::fdatasync(fd) != 0 || ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) != 0)
         std::abort();
     ::close(fd);
     return p;
 }
 
-const std::string& tablePath() {
+const std::string& tablePath()
+{
     if (!createdTable) {
         createdTable = new std::string(createTable());
         std::atexit(removeTable);
@@ -100,13 +114,15 @@ const std::string& tablePath() {
 
 const int kReadFields[] = {2, 15, 30, 33, 82};
 
-void BM_ScanByNumber(benchmark::State& state) {
+void BM_ScanByNumber(benchmark::State& state)
+{
     auto t = Table::open(tablePath());
     char buf[256];
     for (auto _ : state) {
         for (std::uint32_t r = 1; r <= kRecords; ++r) {
             t->go(r);
-            for (int f : kReadFields) t->fieldText(f, buf, sizeof buf);
+            for (int f : kReadFields)
+                t->fieldText(f, buf, sizeof buf);
             benchmark::DoNotOptimize(buf);
         }
     }
@@ -114,14 +130,16 @@ void BM_ScanByNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanByNumber)->Unit(benchmark::kMillisecond);
 
-void BM_ScanByName(benchmark::State& state) {
+void BM_ScanByName(benchmark::State& state)
+{
     auto t = Table::open(tablePath());
     const char* names[] = {"T02", "T15", "T30", "T33", "T82"};
     char buf[256];
     for (auto _ : state) {
         for (std::uint32_t r = 1; r <= kRecords; ++r) {
             t->go(r);
-            for (const char* n : names) t->fieldText(t->fieldNumber(n), buf, sizeof buf);
+            for (const char* n : names)
+                t->fieldText(t->fieldNumber(n), buf, sizeof buf);
             benchmark::DoNotOptimize(buf);
         }
     }
@@ -129,19 +147,23 @@ void BM_ScanByName(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanByName)->Unit(benchmark::kMillisecond);
 
-void BM_FieldNumber(benchmark::State& state) {
+void BM_FieldNumber(benchmark::State& state)
+{
     auto t = Table::open(tablePath());
-    for (auto _ : state) benchmark::DoNotOptimize(t->fieldNumber("text_opt1") + t->fieldNumber("t82"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(t->fieldNumber("text_opt1") + t->fieldNumber("t82"));
 }
 BENCHMARK(BM_FieldNumber);
 
-void BM_WriteThrough(benchmark::State& state) {
+void BM_WriteThrough(benchmark::State& state)
+{
     auto t = Table::open(tablePath());
     std::uint64_t writes = 0;
     for (auto _ : state) {
         for (std::uint32_t r = 1; r <= 9000; ++r) {
             t->go(r);
-            for (int f = 3; f <= 35; ++f) t->assignText(f, f <= 30 ? "12" : "abc");
+            for (int f = 3; f <= 35; ++f)
+                t->assignText(f, f <= 30 ? "12" : "abc");
             writes += 33;
         }
     }
@@ -149,7 +171,8 @@ void BM_WriteThrough(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteThrough)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_WriteThroughForeignCache(benchmark::State& state) {
+void BM_WriteThroughForeignCache(benchmark::State& state)
+{
     {
         const int fd = ::open(tablePath().c_str(), O_RDONLY);
         std::vector<char> buf(1 << 20);

@@ -18,8 +18,7 @@ bool isAlarm(CDatabase& table, long key, const config::KeyRanges& ranges)
         return false;
     table.Go(mailbox::RecordOfKey(key));
     std::string status;
-    return table.Read(mailbox::field::Status, status) &&
-           mailbox::KindOfStatus(status) == mailbox::KeyKind::Alarm;
+    return table.Read(mailbox::field::Status, status) && mailbox::KindOfStatus(status) == mailbox::KeyKind::Alarm;
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ namespace kx::console {
 // for 32774 and 32787 ...); empty for other commands.
 std::string FixedProgramLine(int commandId);
 
-CommandLine AlarmConfiguratorLine(long key);        // "kxaconf.exe %d"
-CommandLine ConfigurationOverviewLine();            // "kxaconf.exe showconf"
-CommandLine LaunchProgramLine(long key);            // "kxlaunch.exe %d"
+CommandLine AlarmConfiguratorLine(long key);                                  // "kxaconf.exe %d"
+CommandLine ConfigurationOverviewLine();                                      // "kxaconf.exe showconf"
+CommandLine LaunchProgramLine(long key);                                      // "kxlaunch.exe %d"
 CommandLine ScriptEngineLaunchLine(long key, const std::string& callerText);  // "kxe.exe kxarun 1 -i4%d -s8%s"
 
 // The first selected row of the alarm list: its column 0 and 1 texts.
@@ -46,7 +46,13 @@ std::string SchedulePlanArgument(long selectedKey);
 // "kxsched.exe %s" (with an empty argument the line ends in a blank).
 CommandLine SchedulePlanEditorLine(long selectedKey);
 
-enum class PersonsEditor { Plain, NewPersons, NewGroup, Person, Group };
+enum class PersonsEditor {
+    Plain,
+    NewPersons,
+    NewGroup,
+    Person,
+    Group
+};
 // "%s.\kxpers.exe" and its variants with the persons base directory; the
 // person's name or the group's number follows "pers=" / "grp=" unquoted.
 CommandLine PersonsEditorLine(const std::string& personsBaseDirectory, PersonsEditor kind,

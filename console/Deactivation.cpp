@@ -411,8 +411,7 @@ DeactivationTimer::DeactivationTimer(int enableAlarmDeactivation, std::string ma
       m_tablePath(mailboxTablePath.empty() ? config::MailboxTablePath() : std::move(mailboxTablePath)),
       m_sleeper(sleepWhileRunning),
       m_clock([] { return std::time(nullptr); })
-{
-}
+{}
 
 void DeactivationTimer::setSleeper(Sleeper sleeper)
 {

@@ -39,9 +39,9 @@ constexpr std::size_t kDeactivationValueBufferSize = 40;
 constexpr int kActivateAlarmsCommand = 32863;
 
 struct DeactivationCommand {
-    int id;        // menu command id
-    int minutes;   // 0: activate
-    int textId;    // the menu text in the string table
+    int id;       // menu command id
+    int minutes;  // 0: activate
+    int textId;   // the menu text in the string table
 };
 
 // The fourteen commands in menu order: "Activate alarms" (32863), then the
@@ -143,9 +143,9 @@ int CheckedDeactivationCommand(std::span<const long> selectedKeys, std::time_t n
 // --- The timer ----------------------------------------------------------
 
 struct TimerCycleReport {
-    bool ran = false;                 // enabled and FirstAlarmKey <= LastAlarmKey
-    std::vector<long> reactivated;    // value emptied and T82 lowered (or already below 50)
-    std::vector<long> retried;        // expired, but left for the next cycle: table not openable or write failed
+    bool ran = false;               // enabled and FirstAlarmKey <= LastAlarmKey
+    std::vector<long> reactivated;  // value emptied and T82 lowered (or already below 50)
+    std::vector<long> retried;      // expired, but left for the next cycle: table not openable or write failed
 };
 
 // Puts alarms back in service when their end time has passed. The main view

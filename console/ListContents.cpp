@@ -247,8 +247,8 @@ std::optional<GroupSelector> LoadGroups(const std::string& groupTablePath, int t
     for (const GroupEntry& entry : groups.entries()) {
         if (entry.number <= 9)
             continue;
-        selector.entries.push_back(
-            numbered(entry.number, entry.name[0] ? std::string(entry.name) : text(str::NoName), selector.threeDigitNumbers));
+        selector.entries.push_back(numbered(entry.number, entry.name[0] ? std::string(entry.name) : text(str::NoName),
+                                            selector.threeDigitNumbers));
     }
     selector.entries.push_back(text(str::NoGroupSpecified));
     return selector;
@@ -275,7 +275,8 @@ int FindSelectorEntry(const std::vector<std::string>& entries, const std::string
 
 bool SelectorHasNoMembers(const std::string& selectorText)
 {
-    return selectorText.empty() || selectorText == text(str::ManDownSupervision) || selectorText == text(str::EmptyGroup);
+    return selectorText.empty() || selectorText == text(str::ManDownSupervision) ||
+           selectorText == text(str::EmptyGroup);
 }
 
 std::string MemberTableOfSelector(const std::string& selectorText, const std::string& personsBaseDirectory)
@@ -293,9 +294,10 @@ std::vector<ListRow> MemberRows(const std::string& memberTablePath, int checkPer
             row.text[member_column::Name] = m.name;
             row.text[member_column::Phone] = m.phone;
             row.text[member_column::Type] = m.phoneType;
-            const bool loggedOut = checkPerson == 1 && !m.phone.empty() &&
-                                   ProfileInt(logoutStateFile, "LogedOut", m.phone, 0) == 1;
-            row.image[member_column::Name] = loggedOut ? member_image::kLoggedOut : MemberImageForPhoneType(m.phoneType);
+            const bool loggedOut =
+                checkPerson == 1 && !m.phone.empty() && ProfileInt(logoutStateFile, "LogedOut", m.phone, 0) == 1;
+            row.image[member_column::Name] =
+                loggedOut ? member_image::kLoggedOut : MemberImageForPhoneType(m.phoneType);
             rows.push_back(std::move(row));
         }
     }

@@ -9,9 +9,9 @@ namespace kx::console {
 // of types 1..10, and these fixed ones.
 namespace alarm_image {
 constexpr int kTypeCount = 12;
-constexpr int kAlternateBase = 11;    // alternate image of type t (1..10) is 11 + t
-constexpr int kServerThisFirst = 20;  // this computer is the alarm's first server
-constexpr int kServerThisSecond = 21; // ... its second server
+constexpr int kAlternateBase = 11;     // alternate image of type t (1..10) is 11 + t
+constexpr int kServerThisFirst = 20;   // this computer is the alarm's first server
+constexpr int kServerThisSecond = 21;  // ... its second server
 constexpr int kServerOther = 22;
 constexpr int kPlan = 23;
 constexpr int kWarning = 27;

@@ -37,8 +37,8 @@ void addEdit(std::vector<ListEdit>& edits, ListEdit::Kind kind, std::size_t posi
 std::vector<ListEdit> MergeEdits(const std::vector<ListRow>& current, const std::vector<ListRow>& fresh)
 {
     std::vector<ListEdit> edits;
-    std::size_t r = 0;     // row pointer in the list as it is being edited
-    std::size_t old = 0;   // the current row that now stands at r
+    std::size_t r = 0;    // row pointer in the list as it is being edited
+    std::size_t old = 0;  // the current row that now stands at r
     for (std::size_t f = 0; f < fresh.size(); ++f) {
         const ListRow& row = fresh[f];
         for (;;) {

@@ -18,7 +18,11 @@
 namespace kx::console {
 
 struct ListEdit {
-    enum class Kind { Insert, Remove, Update };
+    enum class Kind {
+        Insert,
+        Remove,
+        Update
+    };
     Kind kind;
     std::size_t position;    // the row index at the time the edit is applied
     std::size_t count;       // rows inserted, removed or updated from `position`

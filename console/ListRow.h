@@ -25,15 +25,29 @@ struct ListRow {
 // Columns of the alarm list: key (type image), name, group (group image),
 // kind (master/slave server image).
 namespace alarm_column {
-enum : int { Key = 0, Name = 1, Group = 2, Kind = 3 };
-}
+enum : int {
+    Key = 0,
+    Name = 1,
+    Group = 2,
+    Kind = 3
+};
+}  // namespace alarm_column
 // Columns of the alarm-in list: key (plan image), name, function, launched alarm.
 namespace alarm_in_column {
-enum : int { Key = 0, Name = 1, Function = 2, Launch = 3 };
-}
+enum : int {
+    Key = 0,
+    Name = 1,
+    Function = 2,
+    Launch = 3
+};
+}  // namespace alarm_in_column
 // Columns of the member list: name (phone type image), phone number, type.
 namespace member_column {
-enum : int { Name = 0, Phone = 1, Type = 2 };
-}
+enum : int {
+    Name = 0,
+    Phone = 1,
+    Type = 2
+};
+}  // namespace member_column
 
 }  // namespace kx::console

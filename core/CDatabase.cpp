@@ -161,8 +161,8 @@ void CDatabase::Go(unsigned long record)
     // A record that does not exist leaves no current record, so that no
     // later write lands in the record that happened to be current before.
     if (record > 0xFFFFFFFFul || !m_table->go(static_cast<std::uint32_t>(record))) {
-        t_lastError = record > 0xFFFFFFFFul ? "record " + std::to_string(record) + " does not exist"
-                                            : m_table->lastError();
+        t_lastError =
+            record > 0xFFFFFFFFul ? "record " + std::to_string(record) + " does not exist" : m_table->lastError();
         kx::FixedErrorBox("CDatabase::Go");
     }
 }

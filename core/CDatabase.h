@@ -70,7 +70,7 @@ public:
 
 private:
     struct FieldEntry {
-        int handle = 0;        // the engine's field number
+        int handle = 0;  // the engine's field number
         unsigned length = 0;
         char* buffer = nullptr;  // length + 1 bytes
     };

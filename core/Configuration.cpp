@@ -14,11 +14,16 @@ char lowerCp1252(char c)
     if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
         return static_cast<char>(u + 0x20);
     switch (u) {
-    case 0x8A: return static_cast<char>(0x9A);
-    case 0x8C: return static_cast<char>(0x9C);
-    case 0x8E: return static_cast<char>(0x9E);
-    case 0x9F: return static_cast<char>(0xFF);
-    default: return c;
+    case 0x8A:
+        return static_cast<char>(0x9A);
+    case 0x8C:
+        return static_cast<char>(0x9C);
+    case 0x8E:
+        return static_cast<char>(0x9E);
+    case 0x9F:
+        return static_cast<char>(0xFF);
+    default:
+        return c;
     }
 }
 

@@ -38,7 +38,9 @@ std::string WatchedMemberTable::get() const
 }
 
 FileWatch::FileWatch(Paths paths, ViewMessenger* messenger, Sleeper sleeper)
-    : m_paths(std::move(paths)), m_messenger(messenger), m_sleep(std::move(sleeper))
+    : m_paths(std::move(paths)),
+      m_messenger(messenger),
+      m_sleep(std::move(sleeper))
 {
     if (!m_sleep)
         m_sleep = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };

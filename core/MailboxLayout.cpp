@@ -15,21 +15,19 @@ namespace kx::mailbox {
 namespace {
 
 constexpr std::array<const char*, kFieldCount> kLogicalNames = {
-    "index",      "status",     "year",       "day",        "hour",       "min",         "used_year",
-    "used_day",   "pwd",        "n_mbx",      "mbx_ch_f",   "mbx_ch_r",   "p_mbx_f",     "p_mbx_r",
-    "type_alt",   "type_tag",   "type_ogm",   "p_ogm1",     "p_ogm2",     "n_msg",       "type_msg",
-    "msg_ch_f",   "msg_ch_r",   "p_msg_f",    "p_msg_r",    "type_answr", "type_phone",  "p_ogm3",
-    "type_pager", "p_ogm4",     "phone",      "pager",      "text_opt1",  "string65_4",  "string65_5",
-    "string65_6", "string65_7", "string65_8", "string65_9", "string65_10", "string100_1", "string100_2",
-    "string100_3", "string100_4", "string30_1", "string30_2", "string30_3", "string30_4", "string30_5",
-    "string30_6", "string30_7", "string30_8", "string30_9", "string22_1", "string22_2", "string22_3",
-    "string22_4", "string22_5", "num10_1",    "num10_2",    "num10_3",    "num10_4",     "num10_5",
-    "num10_6",    "num6_1",     "num6_2",     "num6_3",     "num6_4",     "num4_1",      "num4_2",
-    "num4_3",     "num4_4",     "num4_5",     "num4_6",     "num4_7",     "num4_8",      "num4_9",
-    "num4_10",    "num2_1",     "num2_2",     "num2_3",     "num2_4",     "num2_5",      "num1_1",
-    "num1_2",     "num1_3",     "num1_4",     "num1_5",     "num1_6",     "num1_7",      "num1_8",
-    "num1_9",     "num1_10",    "num1_11",    "num1_12",    "num1_13",    "num1_14",     "num1_15",
-    "num1_16",
+    "index",       "status",      "year",        "day",         "hour",       "min",        "used_year",  "used_day",
+    "pwd",         "n_mbx",       "mbx_ch_f",    "mbx_ch_r",    "p_mbx_f",    "p_mbx_r",    "type_alt",   "type_tag",
+    "type_ogm",    "p_ogm1",      "p_ogm2",      "n_msg",       "type_msg",   "msg_ch_f",   "msg_ch_r",   "p_msg_f",
+    "p_msg_r",     "type_answr",  "type_phone",  "p_ogm3",      "type_pager", "p_ogm4",     "phone",      "pager",
+    "text_opt1",   "string65_4",  "string65_5",  "string65_6",  "string65_7", "string65_8", "string65_9", "string65_10",
+    "string100_1", "string100_2", "string100_3", "string100_4", "string30_1", "string30_2", "string30_3", "string30_4",
+    "string30_5",  "string30_6",  "string30_7",  "string30_8",  "string30_9", "string22_1", "string22_2", "string22_3",
+    "string22_4",  "string22_5",  "num10_1",     "num10_2",     "num10_3",    "num10_4",    "num10_5",    "num10_6",
+    "num6_1",      "num6_2",      "num6_3",      "num6_4",      "num4_1",     "num4_2",     "num4_3",     "num4_4",
+    "num4_5",      "num4_6",      "num4_7",      "num4_8",      "num4_9",     "num4_10",    "num2_1",     "num2_2",
+    "num2_3",      "num2_4",      "num2_5",      "num1_1",      "num1_2",     "num1_3",     "num1_4",     "num1_5",
+    "num1_6",      "num1_7",      "num1_8",      "num1_9",      "num1_10",    "num1_11",    "num1_12",    "num1_13",
+    "num1_14",     "num1_15",     "num1_16",
 };
 
 const std::unordered_map<std::string_view, int>& positionsByName()
@@ -61,14 +59,37 @@ std::vector<FieldWrite> attributeWrites(bool alarm, bool freed)
     auto flag = [&](bool on) { return on && !freed ? std::string("1") : zero; };
     auto eight = [&](bool on) { return on && !freed ? std::string("8") : zero; };
     return {
-        {"p_mbx_f", zero},    {"year", zero},        {"day", zero},        {"hour", zero},
-        {"min", zero},        {"used_year", zero},   {"used_day", zero},   {"pwd", zero},
-        {"n_mbx", zero},      {"mbx_ch_f", zero},    {"mbx_ch_r", zero},   {"p_mbx_r", flag(alarm)},
-        {"type_alt", zero},   {"type_tag", zero},    {"type_ogm", zero},   {"p_ogm1", zero},
-        {"p_ogm2", zero},     {"n_msg", zero},       {"type_msg", eight(alarm)}, {"msg_ch_f", zero},
-        {"msg_ch_r", zero},   {"p_msg_f", flag(!alarm)}, {"p_msg_r", zero}, {"type_answr", zero},
-        {"type_phone", zero}, {"p_ogm3", zero},      {"type_pager", zero}, {"p_ogm4", zero},
-        {"phone", ""},        {"pager", ""},         {"text_opt1", ""},
+        {"p_mbx_f", zero},
+        {"year", zero},
+        {"day", zero},
+        {"hour", zero},
+        {"min", zero},
+        {"used_year", zero},
+        {"used_day", zero},
+        {"pwd", zero},
+        {"n_mbx", zero},
+        {"mbx_ch_f", zero},
+        {"mbx_ch_r", zero},
+        {"p_mbx_r", flag(alarm)},
+        {"type_alt", zero},
+        {"type_tag", zero},
+        {"type_ogm", zero},
+        {"p_ogm1", zero},
+        {"p_ogm2", zero},
+        {"n_msg", zero},
+        {"type_msg", eight(alarm)},
+        {"msg_ch_f", zero},
+        {"msg_ch_r", zero},
+        {"p_msg_f", flag(!alarm)},
+        {"p_msg_r", zero},
+        {"type_answr", zero},
+        {"type_phone", zero},
+        {"p_ogm3", zero},
+        {"type_pager", zero},
+        {"p_ogm4", zero},
+        {"phone", ""},
+        {"pager", ""},
+        {"text_opt1", ""},
     };
 }
 
@@ -238,8 +259,8 @@ int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKe
 int WriteFields(CDatabase& table, long key, const std::vector<FieldWrite>& writes)
 {
     for (const FieldWrite& w : writes) {
-        const int result = WriteField(table, RecordOfKey(key), static_cast<unsigned long>(key), w.logicalName,
-                                      w.value.c_str());
+        const int result =
+            WriteField(table, RecordOfKey(key), static_cast<unsigned long>(key), w.logicalName, w.value.c_str());
         if (result != 1)
             return result;
     }

@@ -24,7 +24,10 @@ constexpr const char* kStatusAlarm = "91";
 constexpr const char* kStatusAlarmIn = "92";
 constexpr const char* kStatusFree = "11";
 
-inline unsigned long RecordOfKey(long key) { return static_cast<unsigned long>(key) + 1; }
+inline unsigned long RecordOfKey(long key)
+{
+    return static_cast<unsigned long>(key) + 1;
+}
 
 // Position 1..99 of a logical name (exact, case-sensitive); 0 when unknown.
 int PositionOfLogicalName(std::string_view logicalName);
@@ -33,28 +36,36 @@ const char* LogicalName(int position);
 // "T01".."T99".
 std::string PhysicalName(int position);
 // Fields T01..T30 and T59..T99 are numeric, T31..T58 character fields.
-inline bool IsNumericPosition(int position) { return position <= 30 || position >= 59; }
+inline bool IsNumericPosition(int position)
+{
+    return position <= 30 || position >= 59;
+}
 
 // Physical names of the fields the console reads.
 namespace field {
 constexpr const char* Index = "T01";
 constexpr const char* Status = "T02";
-constexpr const char* PlanNumber = "T10";     // n_mbx
-constexpr const char* Kind = "T15";           // type_alt
-constexpr const char* LaunchedAlarm = "T28";  // p_ogm3: alternate icon of an alarm, launched key of an alarm-in
+constexpr const char* PlanNumber = "T10";       // n_mbx
+constexpr const char* Kind = "T15";             // type_alt
+constexpr const char* LaunchedAlarm = "T28";    // p_ogm3: alternate icon of an alarm, launched key of an alarm-in
 constexpr const char* GroupOrFunction = "T30";  // p_ogm4
 constexpr const char* Phone = "T31";
 constexpr const char* Pager = "T32";
-constexpr const char* Comment = "T33";        // text_opt1: the name
-constexpr const char* SecondPlan = "T77";     // num4_9
-constexpr const char* ServerNumberB = "T78";  // num4_10
-constexpr const char* ServerNumberA = "T79";  // num2_1
-constexpr const char* AlarmType = "T82";      // num2_4
+constexpr const char* Comment = "T33";           // text_opt1: the name
+constexpr const char* SecondPlan = "T77";        // num4_9
+constexpr const char* ServerNumberB = "T78";     // num4_10
+constexpr const char* ServerNumberA = "T79";     // num2_1
+constexpr const char* AlarmType = "T82";         // num2_4
 constexpr const char* AlarmInPlanInUse = "T89";  // num1_6
 constexpr const char* AlarmInPlanKind = "T90";   // num1_7
 }  // namespace field
 
-enum class KeyKind { Alarm, AlarmIn, Free, Mailbox };
+enum class KeyKind {
+    Alarm,
+    AlarmIn,
+    Free,
+    Mailbox
+};
 // What a status text (trailing blanks already removed) makes of a key.
 KeyKind KindOfStatus(std::string_view status);
 

@@ -14,12 +14,12 @@
 
 #include <unistd.h>
 
-#define KX_FUZZ_CHECK(condition, what)                                                          \
-    do {                                                                                        \
-        if (!(condition)) {                                                                     \
-            std::fprintf(stderr, "%s:%d: check failed: %s (%s)\n", __FILE__, __LINE__, what, #condition); \
-            std::abort();                                                                       \
-        }                                                                                       \
+#define KX_FUZZ_CHECK(condition, what)                                                                                 \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: check failed: %s (%s)\n", __FILE__, __LINE__, what, #condition);              \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace kx::fuzz {

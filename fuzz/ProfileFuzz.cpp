@@ -21,8 +21,8 @@
 namespace {
 
 constexpr const char* kFile = "fuzz.ini";
-constexpr std::size_t kNames = 4;        // sections, and keys per section, looked at
-std::size_t g_large = 0;                 // a buffer size no value of the input fills
+constexpr std::size_t kNames = 4;  // sections, and keys per section, looked at
+std::size_t g_large = 0;           // a buffer size no value of the input fills
 
 std::string path()
 {
@@ -86,7 +86,8 @@ Values values()
 
 // Runs one edit; every value it may not touch (`touches` false) must read as
 // before, and a refused edit must leave the file's bytes as they were.
-bool edit(const std::function<bool()>& write, const std::function<bool(const std::string&, const std::string&)>& touches)
+bool edit(const std::function<bool()>& write,
+          const std::function<bool(const std::string&, const std::string&)>& touches)
 {
     const std::string before = kx::fuzz::readFile(path());
     const Values old = values();

@@ -119,11 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t record = 1 + static_cast<std::uint32_t>(size % count);
     const int field = 1 + static_cast<int>(size % t->fieldCount());
     const int next = 1 + field % static_cast<int>(t->fieldCount());
-    writeOne(*t, path, record, field, headerLength, recordLength, [&](Table& table) {
-        return table.assignText(field, tail);
-    });
-    writeOne(*t, path, record, next, headerLength, recordLength, [&](Table& table) {
-        return table.assignDouble(next, number);
-    });
+    writeOne(*t, path, record, field, headerLength, recordLength,
+             [&](Table& table) { return table.assignText(field, tail); });
+    writeOne(*t, path, record, next, headerLength, recordLength,
+             [&](Table& table) { return table.assignDouble(next, number); });
     return 0;
 }

@@ -73,7 +73,8 @@ std::vector<SettingRow> converterRows()
         rows.push_back(CheckSetting("ReplaceActive" + i, kAlarmIni, kSection, false)
                            .label(str::ReplaceLabel)
                            .when("DDIConversionActive"));
-        rows.push_back(TextSetting("Replace" + i, kAlarmIni, kSection).label(str::ReplaceLabel).when("ReplaceActive" + i));
+        rows.push_back(
+            TextSetting("Replace" + i, kAlarmIni, kSection).label(str::ReplaceLabel).when("ReplaceActive" + i));
         // "E" is the item "empty"; any other text is read as a number, so
         // that an empty or missing key selects "0".
         rows.push_back(ListSetting("ReplaceWith" + i, kAlarmIni, kSection, "0", replacementDigits())
@@ -89,7 +90,8 @@ std::vector<SettingRow> converterRows()
                            .label(str::ReplaceAtLabel)
                            .when("ReplaceActive" + i));
     }
-    rows.push_back(IntSetting("AddOffset", kAlarmIni, kSection, 0).label(str::AddOffsetLabel).when("DDIConversionActive"));
+    rows.push_back(
+        IntSetting("AddOffset", kAlarmIni, kSection, 0).label(str::AddOffsetLabel).when("DDIConversionActive"));
 
     // The test: the number (no key of its own), the buttons and the results.
     rows.push_back(TextSetting("TestDDI", {}, {}, {}, kTestBuffer)
@@ -117,9 +119,8 @@ std::vector<std::string> readHistory()
 const std::vector<std::string>& DdiConverter::ResultKeys()
 {
     static const std::vector<std::string> keys = {
-        "AfterSuppress", "AfterCutLeading", "AfterCutTrailing", "AfterUseLast", "AfterReplace1",
-        "AfterReplace2", "AfterReplace3",   "AfterReplace4",    "AfterReplace5", "AfterReplace6",
-        "AfterOffset",   "Result"};
+        "AfterSuppress", "AfterCutLeading", "AfterCutTrailing", "AfterUseLast",  "AfterReplace1", "AfterReplace2",
+        "AfterReplace3", "AfterReplace4",   "AfterReplace5",    "AfterReplace6", "AfterOffset",   "Result"};
     return keys;
 }
 

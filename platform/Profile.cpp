@@ -46,8 +46,8 @@ std::string quoted(std::string_view s)
 }
 
 struct ReadResult {
-    bool ok = false;                 // the text was read; otherwise t_lastError says why
-    std::string path;                // the file, for messages
+    bool ok = false;   // the text was read; otherwise t_lastError says why
+    std::string path;  // the file, for messages
     pt::Encoding encoding = pt::Encoding::Bytes;
 };
 
@@ -131,7 +131,8 @@ void noteSectionMissing(const ReadResult& read, std::string_view app)
 
 void noteKeyMissing(const ReadResult& read, std::string_view app, std::string_view key)
 {
-    noteFallback(read, "key " + quoted(pt::stripSpaces(key)) + " not found in " + sectionText(app) + " of " + read.path);
+    noteFallback(read,
+                 "key " + quoted(pt::stripSpaces(key)) + " not found in " + sectionText(app) + " of " + read.path);
 }
 
 // Single string: min(len, n-1) bytes and a NUL; nothing at all when n is 0.
@@ -244,8 +245,8 @@ unsigned int getInt(std::string_view app, std::string_view key, int def, OptView
             value = pt::unquote(value);
             if (!value.empty())
                 return pt::parseInt(value);
-            t_lastError = "key " + quoted(pt::stripSpaces(key)) + " in " + sectionText(app) + " of " + read.path +
-                          " is empty";
+            t_lastError =
+                "key " + quoted(pt::stripSpaces(key)) + " in " + sectionText(app) + " of " + read.path + " is empty";
             break;
         case pt::Lookup::NoSection:
             noteSectionMissing(read, app);
@@ -260,7 +261,11 @@ unsigned int getInt(std::string_view app, std::string_view key, int def, OptView
 
 // One edit of a write transaction.
 struct Edit {
-    enum Kind { Set, DeleteKey, DeleteSection } kind;
+    enum Kind {
+        Set,
+        DeleteKey,
+        DeleteSection
+    } kind;
     std::string_view app;
     std::string_view key;
     std::string_view value;
@@ -269,9 +274,15 @@ struct Edit {
 void apply(const Edit& edit, std::string& text)
 {
     switch (edit.kind) {
-    case Edit::Set: pt::setValue(text, edit.app, edit.key, edit.value); break;
-    case Edit::DeleteKey: pt::deleteKey(text, edit.app, edit.key); break;
-    case Edit::DeleteSection: pt::deleteSection(text, edit.app); break;
+    case Edit::Set:
+        pt::setValue(text, edit.app, edit.key, edit.value);
+        break;
+    case Edit::DeleteKey:
+        pt::deleteKey(text, edit.app, edit.key);
+        break;
+    case Edit::DeleteSection:
+        pt::deleteSection(text, edit.app);
+        break;
     }
 }
 
@@ -304,8 +315,7 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
     // left beside it either.
     struct stat existing;
     if (::stat(location.path.c_str(), &existing) != 0) {
-        if (errno == ENOENT &&
-            std::all_of(edits, edits + count, [](const Edit& e) { return e.kind != Edit::Set; }))
+        if (errno == ENOENT && std::all_of(edits, edits + count, [](const Edit& e) { return e.kind != Edit::Set; }))
             return true;
     } else if (!S_ISREG(existing.st_mode)) {
         t_lastError = location.path + " is not a regular file; nothing written";
@@ -355,7 +365,8 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
             break;
         }
     }
-    t_lastError = location.path + " kept changing while it was being written (another program writes it); nothing written";
+    t_lastError =
+        location.path + " kept changing while it was being written (another program writes it); nothing written";
     return false;
 }
 
@@ -399,7 +410,8 @@ unsigned long GetPrivateProfileSection(const char* app, char* buffer, unsigned l
 bool WritePrivateProfileString(const char* app, const char* key, const char* value, const char* file)
 {
     if (!app) {
-        t_lastError = (!key && !value) ? "nothing to write (a flush request)" : "no section name given; nothing written";
+        t_lastError =
+            (!key && !value) ? "nothing to write (a flush request)" : "no section name given; nothing written";
         return false;
     }
     if (!key)
@@ -427,8 +439,8 @@ const std::string& ProfileLastError()
     return t_lastError;
 }
 
-std::string ProfileString(std::string_view file, std::string_view section, std::string_view key,
-                          std::string_view def, std::size_t size)
+std::string ProfileString(std::string_view file, std::string_view section, std::string_view key, std::string_view def,
+                          std::size_t size)
 {
     if (size == 0) {
         t_lastError.clear();
@@ -445,8 +457,7 @@ int ProfileInt(std::string_view file, std::string_view section, std::string_view
     return static_cast<int>(getInt(section, key, def, file));
 }
 
-bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
-                        std::string_view value)
+bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key, std::string_view value)
 {
     return writeOne(file, {Edit::Set, section, key, value});
 }

@@ -64,8 +64,7 @@ std::string ProfileString(std::string_view file, std::string_view section, std::
                           std::string_view def = {}, std::size_t size = 256);
 // GetPrivateProfileInt cast to int, as the Windows programs use it.
 int ProfileInt(std::string_view file, std::string_view section, std::string_view key, int def);
-bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key,
-                        std::string_view value);
+bool WriteProfileString(std::string_view file, std::string_view section, std::string_view key, std::string_view value);
 bool WriteProfileInt(std::string_view file, std::string_view section, std::string_view key, long value);
 bool DeleteProfileKey(std::string_view file, std::string_view section, std::string_view key);
 bool DeleteProfileSection(std::string_view file, std::string_view section);

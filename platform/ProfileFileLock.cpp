@@ -9,8 +9,8 @@
 #include <atomic>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -216,8 +216,8 @@ bool FileState::sameAs(const FileState& other) const
         return false;
     if (!exists)
         return true;
-    return device == other.device && inode == other.inode && size == other.size &&
-           mtime.tv_sec == other.mtime.tv_sec && mtime.tv_nsec == other.mtime.tv_nsec;
+    return device == other.device && inode == other.inode && size == other.size && mtime.tv_sec == other.mtime.tv_sec &&
+           mtime.tv_nsec == other.mtime.tv_nsec;
 }
 
 Status locate(const std::string& nativePath, Location& location, std::string& error)
@@ -338,8 +338,7 @@ Status readFile(const std::string& path, std::string& bytes, FileState& state, s
             return Status::Failed;
         }
         state = stateFromStat(after);
-        const bool steady = stateFromStat(before).sameAs(state) &&
-                            static_cast<off_t>(bytes.size()) == after.st_size;
+        const bool steady = stateFromStat(before).sameAs(state) && static_cast<off_t>(bytes.size()) == after.st_size;
         if (steady || attempt == kReadRetries)
             return Status::Ok;
         std::this_thread::sleep_for(kReadRetryPause);

@@ -19,7 +19,11 @@
 
 namespace kx::profile_file {
 
-enum class Status { Ok, Missing, Failed };
+enum class Status {
+    Ok,
+    Missing,
+    Failed
+};
 
 struct Location {
     std::string directory;  // canonical directory of the file
@@ -90,7 +94,11 @@ bool mayReplace(const Location& location, const FileState& state, std::string& e
 // temporary file only under that lock, so any found then is stale.
 void removeStaleTemporaries(const Location& location);
 
-enum class Replace { Done, Changed, Failed };
+enum class Replace {
+    Done,
+    Changed,
+    Failed
+};
 // Writes `bytes` to a new file in the directory (anonymous with O_TMPFILE
 // where the file system has it, else hidden and O_CREAT|O_EXCL), fsyncs it,
 // gives it the old file's mode (and owner and group when permitted), checks

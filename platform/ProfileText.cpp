@@ -47,9 +47,8 @@ std::string quoted(std::string_view s)
 // found again.
 bool hasOtherBlankAtEnds(std::string_view stripped)
 {
-    return !stripped.empty() &&
-           (isBlank(static_cast<unsigned char>(stripped.front())) ||
-            isBlank(static_cast<unsigned char>(stripped.back())));
+    return !stripped.empty() && (isBlank(static_cast<unsigned char>(stripped.front())) ||
+                                 isBlank(static_cast<unsigned char>(stripped.back())));
 }
 
 }  // namespace
@@ -243,10 +242,20 @@ unsigned int parseInt(std::string_view s)
     unsigned int base = 10;
     if (i + 1 < s.size() && s[i] == '0') {
         switch (s[i + 1]) {
-        case 'x': base = 16; i += 2; break;
-        case 'o': base = 8; i += 2; break;
-        case 'b': base = 2; i += 2; break;
-        default: break;
+        case 'x':
+            base = 16;
+            i += 2;
+            break;
+        case 'o':
+            base = 8;
+            i += 2;
+            break;
+        case 'b':
+            base = 2;
+            i += 2;
+            break;
+        default:
+            break;
         }
     }
     unsigned int result = 0;  // unsigned arithmetic wraps modulo 2^32

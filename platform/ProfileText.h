@@ -22,7 +22,13 @@
 
 namespace kx::profile_text {
 
-enum class LineKind { Blank, Comment, Header, Entry, Bare };
+enum class LineKind {
+    Blank,
+    Comment,
+    Header,
+    Entry,
+    Bare
+};
 
 struct Line {
     std::size_t begin = 0;  // first byte of the line
@@ -57,7 +63,11 @@ struct Section {
 };
 Section findSection(std::string_view text, std::string_view name);
 
-enum class Lookup { NoSection, NoKey, Found };
+enum class Lookup {
+    NoSection,
+    NoKey,
+    Found
+};
 // Value of the first entry `key` of the first section `app` (arguments as the
 // caller passed them; spaces are stripped here). `value` is stripped but
 // still quoted.
@@ -92,7 +102,12 @@ std::string checkSet(std::string_view app, std::string_view key, std::string_vie
 // Deletions only refuse CR, LF and NUL (any other name simply matches nothing).
 std::string checkDelete(std::string_view app, std::string_view key);
 
-enum class Encoding { Bytes, Utf16LE, Utf16BE, Utf8Bom };
+enum class Encoding {
+    Bytes,
+    Utf16LE,
+    Utf16BE,
+    Utf8Bom
+};
 Encoding detectEncoding(std::string_view text);
 
 }  // namespace kx::profile_text

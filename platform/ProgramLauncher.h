@@ -45,10 +45,10 @@ private:
 };
 
 struct LaunchResult {
-    bool started = false;   // the program was found and is running (or ran)
-    int exitCode = -1;      // RunAndWait only: the exit status, -1 if killed or not started
-    std::string program;    // the file that was run
-    std::string error;      // why it did not start
+    bool started = false;  // the program was found and is running (or ran)
+    int exitCode = -1;     // RunAndWait only: the exit status, -1 if killed or not started
+    std::string program;   // the file that was run
+    std::string error;     // why it did not start
 };
 
 // The console's own directory (set at start; default: the directory of the

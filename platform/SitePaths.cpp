@@ -94,11 +94,16 @@ unsigned char FoldCp1252(unsigned char c)
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return c - 0x20;
     switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
+    case 0x9A:
+        return 0x8A;
+    case 0x9C:
+        return 0x8C;
+    case 0x9E:
+        return 0x8E;
+    case 0xFF:
+        return 0x9F;
+    default:
+        return c;
     }
 }
 
@@ -175,7 +180,8 @@ std::string SitePaths::translate(std::string_view windowsPath)
     if (startsWithDirectory(slashed, rootDir) || startsWithDirectory(slashed, winDir)) {
         base = "/";  // already native
     } else {
-        if (rest.size() >= 2 && rest[1] == ':' && ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z')))
+        if (rest.size() >= 2 && rest[1] == ':' &&
+            ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z')))
             rest.remove_prefix(2);  // one drive: the letter carries no meaning here
         if (!rest.empty() && rest[0] == '/')
             base = rootDir;

@@ -60,8 +60,7 @@ const std::vector<std::pair<int, const char*>> kEntries = {
                        "The KXE program kxawdcall.kxe does not exist !\nPlease make sure, that this program is "
                        "existent in the kxt directory.")},
     {str::WatchdogModuleMissingForTest,
-     KX_TRANSLATE_NOOP("Strings",
-                       "The kxe module kxawdcall.kxe, which is needed for this function, does not exist!")},
+     KX_TRANSLATE_NOOP("Strings", "The kxe module kxawdcall.kxe, which is needed for this function, does not exist!")},
     {str::WatchdogNoNumber, KX_TRANSLATE_NOOP("Strings", "ERROR ! No phonenumber defined for line watchdog to dial !")},
     {str::AddDdiCallbackKeys, KX_TRANSLATE_NOOP("Strings", "Add new alarm-in keys for DDI callback from %d to %d ?")},
     {str::ConfirmDeactivateMinutes,
@@ -88,7 +87,8 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {str::NoServiceOrProcess, KX_TRANSLATE_NOOP("Strings", "No valid service or process defined to watch!")},
     {str::InvalidRemoteAddress,
      KX_TRANSLATE_NOOP("Strings", "No valid ip address defined to watch service or process on a remote system!")},
-    {str::InvalidPingAddress, KX_TRANSLATE_NOOP("Strings", "No valid ip address defined to watch remote server by ping!")},
+    {str::InvalidPingAddress,
+     KX_TRANSLATE_NOOP("Strings", "No valid ip address defined to watch remote server by ping!")},
     {str::AddServiceWatcherToAutostart,
      KX_TRANSLATE_NOOP("Strings",
                        "Add service/process watcher to autostart? This program needs to be running for this "

@@ -17,7 +17,7 @@ namespace kx {
 
 namespace str {
 enum : int {
-    AppTitle = 128,                   // "Alarm Control Center Tellmark"
+    AppTitle = 128,  // "Alarm Control Center Tellmark"
     Error = 61461,
     PleaseConfirm = 61462,
     GroupDatabaseNotOpened = 61498,
@@ -67,13 +67,13 @@ enum : int {
     // 63000..63999 the settings dialogs and number handling; later
     // subsystems take the next thousands.
     OwnTextsBegin = 62000,
-    AlarmKindFirst = 62000,           // 62000..62005: the alarm kinds 0..5
-    AlarmTypeFirst = 62010,           // 62010..62021: the alarm types 0..11
-    AlarmInFunctionFirst = 62030,     // 62030..62051: the alarm-in functions 0..21
-    NoAlarmInFunction = 62052,        // "No type of alarm defined"
+    AlarmKindFirst = 62000,        // 62000..62005: the alarm kinds 0..5
+    AlarmTypeFirst = 62010,        // 62010..62021: the alarm types 0..11
+    AlarmInFunctionFirst = 62030,  // 62030..62051: the alarm-in functions 0..21
+    NoAlarmInFunction = 62052,     // "No type of alarm defined"
 
     // The lists of the main window.
-    NoDefinition = 62100,             // "[No definition]"
+    NoDefinition = 62100,  // "[No definition]"
     EmptyGroup = 62101,
     ManDownSupervision = 62102,
     NoName = 62103,
@@ -83,7 +83,7 @@ enum : int {
     LogoutOnly = 62107,
     DoNotLaunchAlarm = 62108,
     NotGeneratedOrEmpty = 62109,
-    KeysAreNotAlarms = 62110,         // "... %1 ... %2": the refused keys, the alarm range
+    KeysAreNotAlarms = 62110,  // "... %1 ... %2": the refused keys, the alarm range
 
     // The main window: menus, form, about box, status bar (62200..62299).
     // The texts of the commands themselves are kept under the command's own
@@ -107,8 +107,8 @@ enum : int {
     ColumnPhoneNumber = 62227,
     ButtonEdit = 62230,
     ButtonDetails = 62231,
-    ButtonAlarms = 62232,             // the switch button while the alarm-in list is shown
-    ButtonAlarmsIn = 62233,           // ... while the alarm list is shown
+    ButtonAlarms = 62232,    // the switch button while the alarm-in list is shown
+    ButtonAlarmsIn = 62233,  // ... while the alarm list is shown
     FrameAlarmSettings = 62234,
     FrameAlarmInSettings = 62235,
     LabelFirstAlarmNumber = 62236,
@@ -119,13 +119,13 @@ enum : int {
     LabelIncludedPersons = 62241,
     FrameGroupsAndPersons = 62242,
     LabelChangeTo = 62243,
-    AboutTitle = 62250,               // "Info about kxalarm"
-    AboutVersion = 62251,             // "Kxalarm, Version 4.8"
+    AboutTitle = 62250,    // "Info about kxalarm"
+    AboutVersion = 62251,  // "Kxalarm, Version 4.8"
     AboutContact1 = 62252,
     AboutContact2 = 62253,
     AboutContact3 = 62254,
     ButtonOk = 62255,
-    DocumentTitle = 62256,            // "Quillon"
+    DocumentTitle = 62256,  // "Quillon"
     StatusReady = 62260,
     StatusCapsLock = 62261,
     StatusNumLock = 62262,
@@ -133,18 +133,18 @@ enum : int {
     ContextHelpTip = 62264,
 
     // Timed deactivation of alarms: 62800..62849.
-    DeactivationMenuFirst = 62800,    // 62800..62813: "Activate alarms", "for 10 minutes" .. "for 24 hours"
-    DeactivateAlarmsMenu = 62814,     // the submenu "Deactivate alarms"
-    DeactivationIncomplete = 62815,   // "%d of the selected alarms could not be changed ..."
+    DeactivationMenuFirst = 62800,   // 62800..62813: "Activate alarms", "for 10 minutes" .. "for 24 hours"
+    DeactivateAlarmsMenu = 62814,    // the submenu "Deactivate alarms"
+    DeactivationIncomplete = 62815,  // "%d of the selected alarms could not be changed ..."
 
     // Settings dialogs and number handling (63000..63999).
-    SettingNotANumber = 63000,        // "Please enter a whole number for "%1"."
+    SettingNotANumber = 63000,  // "Please enter a whole number for "%1"."
     SettingTextTooLong = 63001,
     SettingTextOneLine = 63002,
     SettingNotAnItem = 63003,
     SettingsNotWritten = 63004,
     SettingNotCp1252 = 63005,
-    GeneralSettingsTitle = 63100,     // "General settings"
+    GeneralSettingsTitle = 63100,  // "General settings"
     FirstAlarmOutOfRange = 63101,
     LastAlarmOutOfRange = 63102,
     FirstAlarmInOutOfRange = 63103,
@@ -175,7 +175,7 @@ enum : int {
     ExtDialPrefixLabel = 63131,
     KeyRangesGroup = 63132,
     IsdnGroup = 63133,
-    DdiConverterTitle = 63200,        // "DDI Converter"
+    DdiConverterTitle = 63200,  // "DDI Converter"
     EnterDdiFirst = 63201,
     ScriptEngineNotStarted = 63202,
     DdiConversionActiveLabel = 63203,
@@ -195,8 +195,8 @@ enum : int {
     TestButton = 63218,
     RefreshButton = 63219,
     TestDdiLabel = 63220,
-    PositionItemFirst = 63231,        // 63231..63239: "1. Position" .. "9. Position"
-    DdiCliScannerTitle = 63300,       // "DDI - CLI Alarm scanner"
+    PositionItemFirst = 63231,   // 63231..63239: "1. Position" .. "9. Position"
+    DdiCliScannerTitle = 63300,  // "DDI - CLI Alarm scanner"
     DdiCliExplanation = 63301,
     DdiCliExample = 63302,
     ScanAlarmNamesLabel = 63303,

@@ -63,9 +63,8 @@ std::vector<SettingRow> generalRows()
         RadioSetting("E1Protocol", kLineServerIni, kIsdnBoard, "CTR4",
                      {{"QSIG", str::QsigProtocolLabel, {}}, {"CTR4", str::NormalIsdnProtocolLabel, {}}})
             .when("ISDN")
-            .readBy([](const SettingRow&) {
-                return std::string(EqualsNoCase(storedIsdn(), "QSIG") ? "QSIG" : "CTR4");
-            }),
+            .readBy(
+                [](const SettingRow&) { return std::string(EqualsNoCase(storedIsdn(), "QSIG") ? "QSIG" : "CTR4"); }),
         ListSetting("QsigPbx", kLineServerIni, kIsdnBoard, "NONE",
                     {{"NONE", str::PbxNone, {}}, {"ABC", str::PbxAbc, {}}, {"Cornet", str::PbxCornet, {}}})
             .at(kLineServerIni, kIsdnBoard, "PBX_Protocol")

@@ -106,8 +106,7 @@ SettingRow CheckSetting(std::string name, std::string file, std::string section,
     return row;
 }
 
-SettingRow TextSetting(std::string name, std::string file, std::string section, std::string def,
-                       std::size_t bufferSize)
+SettingRow TextSetting(std::string name, std::string file, std::string section, std::string def, std::size_t bufferSize)
 {
     SettingRow row = makeRow(std::move(name), Kind::Text, std::move(file), std::move(section), std::move(def));
     row.bufferSize = bufferSize;

@@ -61,14 +61,14 @@ struct Condition {
 };
 
 struct SettingRow {
-    std::string name;     // the INI key, or a short name for a value without a key of its own
+    std::string name;  // the INI key, or a short name for a value without a key of its own
     Kind kind = Kind::Text;
-    std::string file;     // bare INI name (Windows directory) or stored path; empty: no key
+    std::string file;  // bare INI name (Windows directory) or stored path; empty: no key
     std::string section;
     std::string key;
-    std::string defaultValue;  // the default as a token ("7000", "1", "0123456789")
+    std::string defaultValue;      // the default as a token ("7000", "1", "0123456789")
     std::size_t bufferSize = 256;  // texts are read into this many bytes (so at most size - 1 characters)
-    int labelId = 0;       // the control's caption, also used to name the value in messages
+    int labelId = 0;               // the control's caption, also used to name the value in messages
     std::vector<Option> options;
     std::vector<Condition> enabledWhen;  // all must hold; empty: always enabled
     std::vector<Condition> clearedWhen;  // when all hold, the value becomes clearValue

@@ -80,7 +80,9 @@ std::string ValueCaption(const SettingRow& row)
 }
 
 SettingsModel::SettingsModel(std::string name, int titleId, std::vector<SettingRow> rows)
-    : m_name(std::move(name)), m_titleId(titleId), m_rows(std::move(rows))
+    : m_name(std::move(name)),
+      m_titleId(titleId),
+      m_rows(std::move(rows))
 {
     for (const SettingRow& row : m_rows)
         m_values[row.name] = row.defaultValue;

@@ -23,9 +23,9 @@ inline constexpr unsigned kMaxNumericLength = 20;
 inline constexpr unsigned kMaxCreateFields = 255;
 
 struct FieldLayout {
-    std::string name;            // as stored: at most 11 bytes, up to the first NUL, trailing blanks removed
+    std::string name;  // as stored: at most 11 bytes, up to the first NUL, trailing blanks removed
     char type = 'C';
-    std::uint32_t offset = 0;    // within the record; byte 0 is the deletion flag
+    std::uint32_t offset = 0;  // within the record; byte 0 is the deletion flag
     std::uint32_t length = 0;
     std::uint32_t decimals = 0;  // 0 for long character fields
     bool writable = false;       // false: read as raw bytes only
@@ -37,11 +37,11 @@ struct TableLayout {
     std::uint32_t headerLength = 0;
     std::uint32_t recordLength = 0;
     std::uint8_t languageDriver = 0;
-    int updateKey = 0;              // stored last-update date as yyyymmdd (year-1900 convention), 0 if invalid
+    int updateKey = 0;  // stored last-update date as yyyymmdd (year-1900 convention), 0 if invalid
     std::vector<FieldLayout> fields;
     WriteRefusal refusal = WriteRefusal::None;  // from the version byte and the encryption flag
     std::string refusalReason;
-    bool productionIndexFlag = false;           // byte 28 bit 0
+    bool productionIndexFlag = false;  // byte 28 bit 0
 };
 
 // Checks the fixed 32-byte header against the file size. Fills version,
@@ -61,8 +61,8 @@ std::uint32_t effectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, 
 // Checks a field list for create(); false with `reason` naming the field.
 bool validateNewFields(const std::vector<FieldInfo>& fields, std::string& reason);
 // Header, descriptors, terminator and end-of-data marker of an empty table.
-std::vector<unsigned char> buildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver,
-                                           int year, int month, int day);
+std::vector<unsigned char> buildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver, int year,
+                                           int month, int day);
 
 // ASCII upper-case copy of a field name for lookups; false when the name is
 // longer than a stored name can be.

@@ -14,7 +14,12 @@
 
 namespace kx::dbf::detail {
 
-enum class IndexKind { Ndx, Mdx, Ntx, Cdx };
+enum class IndexKind {
+    Ndx,
+    Mdx,
+    Ntx,
+    Cdx
+};
 
 // The kind of an index file by its extension (any case); false for other names.
 bool indexKindOf(std::string_view fileName, IndexKind& kind);

@@ -11,7 +11,8 @@ namespace kx::dbf::detail {
 
 namespace {
 
-int setLock(int fd, off_t start, off_t length, short type) {
+int setLock(int fd, off_t start, off_t length, short type)
+{
     struct flock fl {};
     fl.l_type = type;
     fl.l_whence = SEEK_SET;
@@ -27,29 +28,40 @@ int setLock(int fd, off_t start, off_t length, short type) {
 
 }  // namespace
 
-LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err) {
-    if (setLock(fd, start, length, type) == 0) return LockResult::Acquired;
-    if (errno == EAGAIN || errno == EACCES) return LockResult::Busy;
-    if (err) *err = errno;
+LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err)
+{
+    if (setLock(fd, start, length, type) == 0)
+        return LockResult::Acquired;
+    if (errno == EAGAIN || errno == EACCES)
+        return LockResult::Busy;
+    if (err)
+        *err = errno;
     return LockResult::Failed;
 }
 
-LockResult lockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err) {
+LockResult lockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err)
+{
     using Clock = std::chrono::steady_clock;
     LockResult r = tryLockRange(fd, start, length, type, err);
-    if (r != LockResult::Busy) return r;
+    if (r != LockResult::Busy)
+        return r;
     const auto deadline = Clock::now() + timeout;
     auto pause = std::chrono::milliseconds(1);
     for (;;) {
         const auto now = Clock::now();
-        if (now >= deadline) return LockResult::Busy;
+        if (now >= deadline)
+            return LockResult::Busy;
         std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
         r = tryLockRange(fd, start, length, type, err);
-        if (r != LockResult::Busy) return r;
+        if (r != LockResult::Busy)
+            return r;
         pause = std::min(pause * 2, std::chrono::milliseconds(20));
     }
 }
 
-void unlockRange(int fd, off_t start, off_t length) { setLock(fd, start, length, F_UNLCK); }
+void unlockRange(int fd, off_t start, off_t length)
+{
+    setLock(fd, start, length, F_UNLCK);
+}
 
 }  // namespace kx::dbf::detail

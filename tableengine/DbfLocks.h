@@ -17,7 +17,11 @@ inline constexpr off_t kTableLockLength = 1'000'000'000;
 // One byte that every open Table holds shared; pack() needs it exclusive.
 inline constexpr off_t kInUseOffset = off_t(1) << 62;
 
-enum class LockResult { Acquired, Busy, Failed };
+enum class LockResult {
+    Acquired,
+    Busy,
+    Failed
+};
 
 // One attempt. `type` is F_WRLCK or F_RDLCK. On Failed, *err holds errno.
 LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err);

@@ -84,23 +84,23 @@ public:
     std::uint8_t languageDriver() const;   // header byte 29, as stored
 
     // --- records. Record numbers count from 1; 0 means "no current record".
-    std::uint32_t recordCount();        // re-reads the header count (bounded by the file size)
-    bool top();                         // first record; false when the table is empty
-    bool bottom();                      // last record; false when the table is empty
-    bool go(std::uint32_t record);      // false (and no current record) when out of range
+    std::uint32_t recordCount();    // re-reads the header count (bounded by the file size)
+    bool top();                     // first record; false when the table is empty
+    bool bottom();                  // last record; false when the table is empty
+    bool go(std::uint32_t record);  // false (and no current record) when out of range
     // Moves by `count` records, staying within [1, record count]; returns the
     // current record number (0 only when the table is empty). A move that
     // would leave the table stops at the first or last record.
     std::uint32_t skip(long count);
-    std::uint32_t recordNumber() const; // current record, 0 when none
-    bool isDeleted();                   // deletion flag of the current record ('*')
+    std::uint32_t recordNumber() const;  // current record, 0 when none
+    bool isDeleted();                    // deletion flag of the current record ('*')
 
     // --- fields. Field numbers count from 1.
     unsigned fieldCount() const;
-    int fieldNumber(std::string_view name) const;   // case-insensitive; < 1 when unknown
-    std::string fieldName(int field) const;         // "" for a bad number
-    char fieldType(int field) const;                 // '\0' for a bad number
-    unsigned fieldLength(int field) const;           // 0 for a bad number
+    int fieldNumber(std::string_view name) const;  // case-insensitive; < 1 when unknown
+    std::string fieldName(int field) const;        // "" for a bad number
+    char fieldType(int field) const;               // '\0' for a bad number
+    unsigned fieldLength(int field) const;         // 0 for a bad number
     unsigned fieldDecimals(int field) const;
 
     // Copies the raw (untrimmed) field text of the current record into buf,
@@ -128,10 +128,10 @@ public:
     bool assignDouble(int field, double value);
 
     // --- record operations on the current record
-    bool blank();          // every field blank but memo pointers; deletion flag unchanged
+    bool blank();  // every field blank but memo pointers; deletion flag unchanged
     bool markDeleted();
     bool recall();
-    bool appendBlank();    // appends a blank record under the header lock; it becomes current
+    bool appendBlank();  // appends a blank record under the header lock; it becomes current
     // Removes deleted records; needs the header lock, the table lock (taken
     // here unless held) and exclusive use. Leaves the first record current.
     bool pack();
@@ -142,10 +142,10 @@ public:
     // flush(), a move to another record, or close; only the changed fields are
     // written then. Turning it on writes what is pending.
     void setWriteThrough(bool on);
-    bool flush();          // writes whatever is pending; true when nothing failed
-    bool sync();           // flush(), then fdatasync: the changes survive a power loss
-    bool lock();           // the whole-table lock (bounded wait); record writes then need no record lock
-    void unlock();         // releases every lock this object holds; cheap when none is held
+    bool flush();   // writes whatever is pending; true when nothing failed
+    bool sync();    // flush(), then fdatasync: the changes survive a power loss
+    bool lock();    // the whole-table lock (bounded wait); record writes then need no record lock
+    void unlock();  // releases every lock this object holds; cheap when none is held
     // How long a lock request retries before the operation fails (default 2 s).
     void setLockTimeout(std::chrono::milliseconds timeout);
 

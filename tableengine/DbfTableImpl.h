@@ -47,9 +47,11 @@ struct Table::Impl {
     // FNV-1a: names are at most 11 bytes, so a byte loop beats a general string hash.
     struct NameHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const {
+        std::size_t operator()(std::string_view s) const
+        {
             std::uint64_t h = 14695981039346656037ull;
-            for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+            for (unsigned char c : s)
+                h = (h ^ c) * 1099511628211ull;
             return std::size_t(h);
         }
     };
@@ -65,21 +67,21 @@ struct Table::Impl {
     std::uint64_t headerLength = 0;
     std::uint64_t recordLength = 0;
     std::unordered_map<std::string, int, NameHash, std::equal_to<>> byName;  // folded name -> field number
-    std::vector<Span> blankSpans;  // every field but memo pointers
+    std::vector<Span> blankSpans;                                            // every field but memo pointers
 
     std::vector<IndexSource> indexes;
-    std::vector<KeyUse> keyOf;     // per field
+    std::vector<KeyUse> keyOf;  // per field
     KeyUse deletionKey;
 
     // Position and the current record's bytes.
-    std::uint32_t count = 0;       // records wholly in the file, as last read
+    std::uint32_t count = 0;  // records wholly in the file, as last read
     std::uint32_t current = 0;
     std::uint32_t lastLoaded = 0;  // record whose bytes were last fetched (for the sequential test)
     const char* rec = nullptr;     // current record's bytes (in recBuf or the window); null until fetched
     bool gone = false;             // the current record was cut off the file
     bool verified = false;         // the current record is known to exist since positioning
     std::vector<char> recBuf;
-    std::vector<char> scratch;     // encoded bytes of one write (record length + 1)
+    std::vector<char> scratch;  // encoded bytes of one write (record length + 1)
 
     // Read-ahead window.
     std::vector<char> window;

@@ -14,16 +14,15 @@ namespace {
 
 void printUsage(FILE* to)
 {
-    std::fprintf(to,
-                 "usage: kxalarmctl [--root DIR] [--windir DIR] [--yes|--no] COMMAND [ARGS...]\n"
-                 "\n"
-                 "Options:\n"
-                 "  --root DIR     the site's drive root (default: $KX_ROOT, else /)\n"
-                 "  --windir DIR   the site's Windows directory (default: $KX_WINDIR, else ROOT/windows)\n"
-                 "  --yes, --no    the answer to every question the command asks\n"
-                 "  --help         this text; COMMAND --help describes a command\n"
-                 "\n"
-                 "Commands:\n");
+    std::fprintf(to, "usage: kxalarmctl [--root DIR] [--windir DIR] [--yes|--no] COMMAND [ARGS...]\n"
+                     "\n"
+                     "Options:\n"
+                     "  --root DIR     the site's drive root (default: $KX_ROOT, else /)\n"
+                     "  --windir DIR   the site's Windows directory (default: $KX_WINDIR, else ROOT/windows)\n"
+                     "  --yes, --no    the answer to every question the command asks\n"
+                     "  --help         this text; COMMAND --help describes a command\n"
+                     "\n"
+                     "Commands:\n");
     for (const kx::ctl::Command& command : kx::ctl::AllCommands())
         std::fprintf(to, "  %s\n", command.synopsis);
 }

@@ -31,8 +31,7 @@ int runDeactivation(int minutes, const std::vector<long>& keys)
     console::DeactivationOptions options;
     options.mailboxTablePath = tablePath;
     options.logPath = SitePaths::translate(console::kDeactivationLogPath);
-    const console::DeactivationResult result =
-        console::Deactivate(minutes, keys, console::CommandTime::Now, options);
+    const console::DeactivationResult result = console::Deactivate(minutes, keys, console::CommandTime::Now, options);
 
     switch (result.outcome) {
     case console::DeactivationOutcome::Declined:
@@ -93,8 +92,7 @@ int RunTimerCycle(const Arguments& args)
     console::DeactivationTimer timer(config::EnableAlarmDeactivation(), config::MailboxTablePath());
     const console::TimerCycleReport report = timer.cycle(std::time(nullptr));
     if (!report.ran) {
-        Fail("nothing to do: timed deactivation is not enabled, or FirstAlarmKey is above LastAlarmKey",
-             kExitOk);
+        Fail("nothing to do: timed deactivation is not enabled, or FirstAlarmKey is above LastAlarmKey", kExitOk);
         return kExitOk;
     }
     for (long key : report.reactivated)
@@ -106,30 +104,33 @@ int RunTimerCycle(const Arguments& args)
     return report.retried.empty() ? kExitOk : 2;
 }
 
-const CommandRegistration deactivateRegistration(70, {"deactivate", "deactivate MINUTES KEY...",
-    "Deactivates the alarms for MINUTES minutes (1 to 1440), as the window's \"Deactivate alarms\"\n"
-    "entries do; MINUTES 0 activates them. Asks for a confirmation first (--yes / --no answer it).\n"
-    "Each alarm's type (num2_4) is raised by 50, its end time is written to section\n"
-    "DeactivatedAlarms of kxadeact.ini, and a line is appended to log\\kxadeact.log in the\n"
-    "working directory. Prints \"KEY<tab>deactivated<tab>END\" (END: hexadecimal seconds since\n"
-    "1970) or \"KEY<tab>activated\" per changed key. Needs EnableAlarmDeactivation=1 in section\n"
-    "config of kxalarm.ini. A key that is not an alarm of the alarm range refuses the whole\n"
-    "command. Exit 0 when every key was changed, 1 when one was not (or a key was refused, or\n"
-    "the question was answered No), 2 when the mailbox table could not be opened.",
-    RunDeactivate});
-const CommandRegistration activateRegistration(71, {"activate", "activate KEY...",
-    "Puts the alarms back in service, as the window's \"Activate alarms\": the alarm type\n"
-    "(num2_4) loses the 50 of a deactivation, the end time in kxadeact.ini is emptied and a line\n"
-    "is appended to log\\kxadeact.log. An alarm that is not deactivated keeps its type and is\n"
-    "still logged. Output and exit codes as for deactivate.",
-    RunActivate});
-const CommandRegistration timerCycleRegistration(72, {"timer-cycle", "timer-cycle",
-    "Runs one cycle of the deactivation timer now: every alarm of the range FirstAlarmKey to\n"
-    "LastAlarmKey (section config of kxalarm.ini) whose end time has passed is put back in\n"
-    "service and its end time emptied. Prints \"KEY<tab>activated\" per alarm. Does nothing while\n"
-    "EnableAlarmDeactivation is 0. Exit 2 when an alarm could not be put back (the mailbox table\n"
-    "could not be opened or written); its end time is then kept for the next cycle.",
-    RunTimerCycle});
+const CommandRegistration deactivateRegistration(
+    70, {"deactivate", "deactivate MINUTES KEY...",
+         "Deactivates the alarms for MINUTES minutes (1 to 1440), as the window's \"Deactivate alarms\"\n"
+         "entries do; MINUTES 0 activates them. Asks for a confirmation first (--yes / --no answer it).\n"
+         "Each alarm's type (num2_4) is raised by 50, its end time is written to section\n"
+         "DeactivatedAlarms of kxadeact.ini, and a line is appended to log\\kxadeact.log in the\n"
+         "working directory. Prints \"KEY<tab>deactivated<tab>END\" (END: hexadecimal seconds since\n"
+         "1970) or \"KEY<tab>activated\" per changed key. Needs EnableAlarmDeactivation=1 in section\n"
+         "config of kxalarm.ini. A key that is not an alarm of the alarm range refuses the whole\n"
+         "command. Exit 0 when every key was changed, 1 when one was not (or a key was refused, or\n"
+         "the question was answered No), 2 when the mailbox table could not be opened.",
+         RunDeactivate});
+const CommandRegistration activateRegistration(
+    71, {"activate", "activate KEY...",
+         "Puts the alarms back in service, as the window's \"Activate alarms\": the alarm type\n"
+         "(num2_4) loses the 50 of a deactivation, the end time in kxadeact.ini is emptied and a line\n"
+         "is appended to log\\kxadeact.log. An alarm that is not deactivated keeps its type and is\n"
+         "still logged. Output and exit codes as for deactivate.",
+         RunActivate});
+const CommandRegistration timerCycleRegistration(
+    72, {"timer-cycle", "timer-cycle",
+         "Runs one cycle of the deactivation timer now: every alarm of the range FirstAlarmKey to\n"
+         "LastAlarmKey (section config of kxalarm.ini) whose end time has passed is put back in\n"
+         "service and its end time emptied. Prints \"KEY<tab>activated\" per alarm. Does nothing while\n"
+         "EnableAlarmDeactivation is 0. Exit 2 when an alarm could not be put back (the mailbox table\n"
+         "could not be opened or written); its end time is then kept for the next cycle.",
+         RunTimerCycle});
 
 }  // namespace
 

@@ -19,13 +19,14 @@ int RunDemo(const Arguments& args)
     return kExitOk;
 }
 
-
 namespace {
-const CommandRegistration registration(10, {"demo", "demo DIR",
-    "Makes a complete demonstration site in DIR: DIR/windows (the INI files), DIR/db1 (vm001.dbf with\n"
-    "keys 0-9999, the group table and member tables), DIR/kxt (modules and post-queue templates) and\n"
-    "DIR/work. Use it with --root DIR from DIR/work. DIR must not exist or be empty.",
-    RunDemo});
+const CommandRegistration
+    registration(10,
+                 {"demo", "demo DIR",
+                  "Makes a complete demonstration site in DIR: DIR/windows (the INI files), DIR/db1 (vm001.dbf with\n"
+                  "keys 0-9999, the group table and member tables), DIR/kxt (modules and post-queue templates) and\n"
+                  "DIR/work. Use it with --root DIR from DIR/work. DIR must not exist or be empty.",
+                  RunDemo});
 }  // namespace
 
 }  // namespace kx::ctl

@@ -51,7 +51,8 @@ const std::vector<Group> kGroups = {
     {15, "Management"},
     {16, "IT on call"},
     {17, "Facility services"},
-    {18, "Pflegedienst Station S\xFC" "d"},
+    {18, "Pflegedienst Station S\xFC"
+         "d"},
     {19, "Lift service"},
     {20, "Kitchen"},
     {21, "Reception"},
@@ -71,22 +72,59 @@ const std::array<const char*, 12> kAlarmNames = {
     "Technical fault pump %d",
     "Nurse call ward %d",
     "Lift emergency %d",
-    "Brandmeldezentrale S\xFC" "d %d",
+    "Brandmeldezentrale S\xFC"
+    "d %d",
     "Day / night contact %d",
     "Watchdog line %d",
     "Man-down gate %d",
     "Server watch rack %d",
     "Service watch host %d",
-    "K\xFC" "hlraum Temperatur %d",
+    "K\xFC"
+    "hlraum Temperatur %d",
 };
 
 const std::array<const char*, 24> kFirstNames = {
-    "Anna", "Ben", "Clara", "David", "Eva", "Felix", "Greta", "Hans", "Ines", "Jonas", "Karin", "Lukas",
-    "Mia", "Noah", "Olga", "Paul", "Rita", "Stefan", "Tina", "Uwe", "Vera", "Walter", "Y\xFC" "ksel", "Zoe",
+    "Anna",
+    "Ben",
+    "Clara",
+    "David",
+    "Eva",
+    "Felix",
+    "Greta",
+    "Hans",
+    "Ines",
+    "Jonas",
+    "Karin",
+    "Lukas",
+    "Mia",
+    "Noah",
+    "Olga",
+    "Paul",
+    "Rita",
+    "Stefan",
+    "Tina",
+    "Uwe",
+    "Vera",
+    "Walter",
+    "Y\xFC"
+    "ksel",
+    "Zoe",
 };
 const std::array<const char*, 12> kLastNames = {
-    "Berger", "M\xFC" "ller", "Schmidt", "Weber", "Fischer", "Wagner", "Becker", "Hoffmann", "Sch\xE4" "fer",
-    "Koch", "Richter", "Klein",
+    "Berger",
+    "M\xFC"
+    "ller",
+    "Schmidt",
+    "Weber",
+    "Fischer",
+    "Wagner",
+    "Becker",
+    "Hoffmann",
+    "Sch\xE4"
+    "fer",
+    "Koch",
+    "Richter",
+    "Klein",
 };
 const std::array<const char*, 24> kPhoneTypes = {
     "INT", "EXT", "GSM", "DCT", "SMS", "PAG", "PNR", "CCX", "ALR", "A9D", "SNP", "FAX",
@@ -154,8 +192,7 @@ bool writeIniFiles(const std::string& windir, std::string& error)
            writeTextFile(windir + "/kxamaster.ini",
                          {"[Server1]", "ServerName=ALARMSRV1", "[Server2]", "ServerName=ALARMSRV2"}, error) &&
            writeTextFile(windir + "/kxt.ini", {"[SETTINGS]", "MapMaxLines=30"}, error) &&
-           writeTextFile(windir + "/registry.ini",
-                         {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]", "Version=4.1"}, error);
+           writeTextFile(windir + "/registry.ini", {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]", "Version=4.1"}, error);
 }
 
 // The fields of one key of the mailbox table, by physical name.
@@ -303,8 +340,11 @@ bool writeGroupTables(std::string& error)
             continue;
         CDatabase members;
         const std::string path = format("\\db1\\kxagrp%d.dbf", g.number);
-        if (!members.Create(path.c_str(), {{"NAME", 'C', 30, 0}, {"TT1", 'C', 25, 0}, {"TY1", 'C', 3, 0},
-                                           {"TT2", 'C', 25, 0}, {"TY2", 'C', 3, 0}})) {
+        if (!members.Create(path.c_str(), {{"NAME", 'C', 30, 0},
+                                           {"TT1", 'C', 25, 0},
+                                           {"TY1", 'C', 3, 0},
+                                           {"TT2", 'C', 25, 0},
+                                           {"TY2", 'C', 3, 0}})) {
             error = "cannot create " + path + ": " + CDatabase::LastError();
             return false;
         }
@@ -325,8 +365,8 @@ bool writeGroupTables(std::string& error)
 bool writePlatformDirectory(const std::string& root, std::string& error)
 {
     const std::string kxt = root + "/kxt";
-    for (const char* module : {"kxarun", "kxaddiconv", "_rec1am", "_dial_s1", "kxawdcall", "kxaping", "kxaservw",
-                               "kxaemailin", "kxadist"}) {
+    for (const char* module :
+         {"kxarun", "kxaddiconv", "_rec1am", "_dial_s1", "kxawdcall", "kxaping", "kxaservw", "kxaemailin", "kxadist"}) {
         if (!writeTextFile(kxt + "/" + module + ".kxe", {std::string("; voice module ") + module}, error))
             return false;
     }

@@ -144,24 +144,27 @@ int RunLaunch(const Arguments& args)
 }
 
 namespace {
-const CommandRegistration listRegistration(40, {"list", "list alarms | alarms-in | groups | members GROUP",
-    "The main window's lists, one row per line in list (key) order, tab-separated:\n"
-    "  alarms:    key, name, group text, kind text, type image, group image, server image (-1: none)\n"
-    "  alarms-in: key, name, function text, launched alarm text, image\n"
-    "  groups:    the group selector's entries\n"
-    "  members:   name, phone number, phone type, image, of the group GROUP (a selector entry or\n"
-    "             its number; \"Not generated or empty\" when it has none)",
-    RunList});
-const CommandRegistration setTypeRegistration(41, {"set-type", "set-type CODE KEY...",
-    "Sets the alarm type CODE (0-11) of the alarms KEY..., as \"Select alarm type\" does on selected rows.\n"
-    "A key that is not an alarm of the alarm range refuses the whole command: nothing is written.\n"
-    "Exit 2 when a key was refused or a write failed.",
-    RunSetType});
-const CommandRegistration launchRegistration(42, {"launch", "launch KEY",
-    "Launches the alarm KEY as \"Launch alarm\" does: asks first (answer with --yes or --no), then starts\n"
-    "the script engine with the caller text. Prints the program started. Exit 3 when nothing was\n"
-    "launched (No, or a key outside 10-9999), 4 when the program could not be started.",
-    RunLaunch});
+const CommandRegistration listRegistration(
+    40, {"list", "list alarms | alarms-in | groups | members GROUP",
+         "The main window's lists, one row per line in list (key) order, tab-separated:\n"
+         "  alarms:    key, name, group text, kind text, type image, group image, server image (-1: none)\n"
+         "  alarms-in: key, name, function text, launched alarm text, image\n"
+         "  groups:    the group selector's entries\n"
+         "  members:   name, phone number, phone type, image, of the group GROUP (a selector entry or\n"
+         "             its number; \"Not generated or empty\" when it has none)",
+         RunList});
+const CommandRegistration setTypeRegistration(
+    41, {"set-type", "set-type CODE KEY...",
+         "Sets the alarm type CODE (0-11) of the alarms KEY..., as \"Select alarm type\" does on selected rows.\n"
+         "A key that is not an alarm of the alarm range refuses the whole command: nothing is written.\n"
+         "Exit 2 when a key was refused or a write failed.",
+         RunSetType});
+const CommandRegistration launchRegistration(
+    42, {"launch", "launch KEY",
+         "Launches the alarm KEY as \"Launch alarm\" does: asks first (answer with --yes or --no), then starts\n"
+         "the script engine with the caller text. Prints the program started. Exit 3 when nothing was\n"
+         "launched (No, or a key outside 10-9999), 4 when the program could not be started.",
+         RunLaunch});
 }  // namespace
 
 }  // namespace kx::ctl

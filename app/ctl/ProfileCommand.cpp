@@ -54,16 +54,16 @@ int RunProfile(const Arguments& args)
     return UsageError(self, "unknown form " + verb);
 }
 
-
 namespace {
-const CommandRegistration registration(30, {"profile",
-    "profile get FILE SECTION KEY [DEFAULT] | getint FILE SECTION KEY DEFAULT | "
-    "set FILE SECTION KEY VALUE | delete FILE SECTION [KEY]",
-    "The private-profile calls exactly as the console makes them. A bare FILE is the one in the\n"
-    "Windows directory; any other FILE is a stored Windows path. get reads with a 256-byte buffer,\n"
-    "getint prints the value as the console's integer read gives it, delete without KEY deletes the\n"
-    "section.",
-    RunProfile});
+const CommandRegistration
+    registration(30, {"profile",
+                      "profile get FILE SECTION KEY [DEFAULT] | getint FILE SECTION KEY DEFAULT | "
+                      "set FILE SECTION KEY VALUE | delete FILE SECTION [KEY]",
+                      "The private-profile calls exactly as the console makes them. A bare FILE is the one in the\n"
+                      "Windows directory; any other FILE is a stored Windows path. get reads with a 256-byte buffer,\n"
+                      "getint prints the value as the console's integer read gives it, delete without KEY deletes the\n"
+                      "section.",
+                      RunProfile});
 }  // namespace
 
 }  // namespace kx::ctl

@@ -130,22 +130,24 @@ int RunField(const Arguments& args)
     return UsageError(self, "unknown form " + args[0]);
 }
 
-
 namespace {
-const CommandRegistration recordRegistration(20, {"record", "record KEY",
-    "Prints the 99 fields of the key's record of the mailbox table, one per line:\n"
-    "physical name, logical name and the value, tab-separated. Values lose their trailing\n"
-    "blanks, numbers also the leading blanks of their right-justified fields.",
-    RunRecord});
-const CommandRegistration fieldRegistration(21, {"field", "field get KEY PHYSICAL | field set KEY LOGICAL VALUE",
-    "get: prints the text of a field by its physical name (T01..T99), trimmed as record does.\n"
-    "set: writes a field by its logical name as the console does (numeric fields take the value's\n"
-    "leading number). A number outside the int range or wider than its field, a text longer than\n"
-    "its field or holding a line break is refused. Control bytes are shown as \\xNN.\n"
-    "Exit 0 when written, 1 when the value was refused or the key has no record, 2 when the key\n"
-    "is not a number from 0 up or the table could not be opened or written, 3 for an unknown\n"
-    "logical name.",
-    RunField});
+const CommandRegistration
+    recordRegistration(20, {"record", "record KEY",
+                            "Prints the 99 fields of the key's record of the mailbox table, one per line:\n"
+                            "physical name, logical name and the value, tab-separated. Values lose their trailing\n"
+                            "blanks, numbers also the leading blanks of their right-justified fields.",
+                            RunRecord});
+const CommandRegistration
+    fieldRegistration(21,
+                      {"field", "field get KEY PHYSICAL | field set KEY LOGICAL VALUE",
+                       "get: prints the text of a field by its physical name (T01..T99), trimmed as record does.\n"
+                       "set: writes a field by its logical name as the console does (numeric fields take the value's\n"
+                       "leading number). A number outside the int range or wider than its field, a text longer than\n"
+                       "its field or holding a line break is refused. Control bytes are shown as \\xNN.\n"
+                       "Exit 0 when written, 1 when the value was refused or the key has no record, 2 when the key\n"
+                       "is not a number from 0 up or the table could not be opened or written, 3 for an unknown\n"
+                       "logical name.",
+                       RunField});
 }  // namespace
 
 }  // namespace kx::ctl

@@ -25,20 +25,19 @@ const settings::SettingsRegistry& dialogs()
 
 std::string buildHelp()
 {
-    std::string help =
-        "Without options: prints the dialog as it would open, one line per value:\n"
-        "name, value and enabled|disabled, tab-separated. Names are the INI key names and values are\n"
-        "shown as they are stored (a list by the value its item stands for: UseLastDigits 1-9,\n"
-        "ReplaceWith1 0-9 or E, ISDN 0, 1 or QSIG).\n"
-        "  --set NAME=VALUE   changes a value as the operator would (refused when its control is\n"
-        "                     disabled or the value is not accepted); the dialog's enabling and\n"
-        "                     clearing rules run after each change, in the order given\n"
-        "  --button NAME      presses a button of the dialog (after the changes before it)\n"
-        "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
-        "                     when one refuses, nothing written), then every key is written\n"
-        "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
-        "after the changes and buttons.\n"
-        "\nDialogs:\n";
+    std::string help = "Without options: prints the dialog as it would open, one line per value:\n"
+                       "name, value and enabled|disabled, tab-separated. Names are the INI key names and values are\n"
+                       "shown as they are stored (a list by the value its item stands for: UseLastDigits 1-9,\n"
+                       "ReplaceWith1 0-9 or E, ISDN 0, 1 or QSIG).\n"
+                       "  --set NAME=VALUE   changes a value as the operator would (refused when its control is\n"
+                       "                     disabled or the value is not accepted); the dialog's enabling and\n"
+                       "                     clearing rules run after each change, in the order given\n"
+                       "  --button NAME      presses a button of the dialog (after the changes before it)\n"
+                       "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
+                       "                     when one refuses, nothing written), then every key is written\n"
+                       "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
+                       "after the changes and buttons.\n"
+                       "\nDialogs:\n";
     for (const settings::SettingsDialogEntry& e : dialogs().entries()) {
         help += "  " + e.name + "\t" + e.summary + "\n";
         std::size_t start = 0;
@@ -146,9 +145,9 @@ int RunSettings(const Arguments& args)
 }
 
 namespace {
-const CommandRegistration registration(60, {"settings",
-    "settings [NAME [--set NAME=VALUE]... [--button NAME]... [--ok]]",
-    helpText().c_str(), RunSettings});
+const CommandRegistration registration(60,
+                                       {"settings", "settings [NAME [--set NAME=VALUE]... [--button NAME]... [--ok]]",
+                                        helpText().c_str(), RunSettings});
 }  // namespace
 
 }  // namespace kx::ctl

@@ -9,7 +9,11 @@ namespace kx::ctl {
 
 class TerminalMessageBoxes final : public MessageBoxHandler {
 public:
-    enum class Answer { Ask, Yes, No };
+    enum class Answer {
+        Ask,
+        Yes,
+        No
+    };
     explicit TerminalMessageBoxes(Answer answer) : m_answer(answer) {}
 
     void showError(const std::string& caption, const std::string& text) override;

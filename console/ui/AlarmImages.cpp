@@ -12,7 +12,10 @@ namespace {
 
 using namespace palette;
 
-enum class Scheme { Normal, Alternate };
+enum class Scheme {
+    Normal,
+    Alternate
+};
 
 // The motif of an alarm type, its width on the image's 13 pixel grid, and a
 // painter for either colour scheme at a given left edge.
@@ -21,9 +24,15 @@ struct TypeMotif {
     void (*paint)(QPainter&, qreal left, Scheme);
 };
 
-bool alternate(Scheme scheme) { return scheme == Scheme::Alternate; }
+bool alternate(Scheme scheme)
+{
+    return scheme == Scheme::Alternate;
+}
 
-QRectF box(qreal left, qreal width) { return {left, 0, width, 13}; }
+QRectF box(qreal left, qreal width)
+{
+    return {left, 0, width, 13};
+}
 
 const TypeMotif kTypeMotifs[12] = {
     // 0 Not specified: a bell.
@@ -40,10 +49,8 @@ const TypeMotif kTypeMotifs[12] = {
          }
      }},
     // 3 House management: a house.
-    {13,
-     [](QPainter& p, qreal x, Scheme s) {
-         drawHouse(p, box(x, 13), alternate(s) ? kBlue : kRed, alternate(s) ? kLightGrey : kBeige);
-     }},
+    {13, [](QPainter& p, qreal x,
+            Scheme s) { drawHouse(p, box(x, 13), alternate(s) ? kBlue : kRed, alternate(s) ? kLightGrey : kBeige); }},
     // 4 Phone: a receiver.
     {13, [](QPainter& p, qreal x, Scheme s) { drawHandset(p, box(x, 13), alternate(s) ? kRed : kDarkGrey); }},
     // 5 Technical alarm: a gear.
@@ -82,9 +89,13 @@ const TypeMotif kTypeMotifs[12] = {
 };
 
 // The left edge that centres a motif on the 24 pixel image, on whole pixels.
-qreal centred(int width) { return qreal((24 - width) / 2); }
+qreal centred(int width)
+{
+    return qreal((24 - width) / 2);
+}
 
-void paintType(QPainter& painter, int type) {
+void paintType(QPainter& painter, int type)
+{
     const TypeMotif& motif = kTypeMotifs[type];
     motif.paint(painter, centred(motif.width), Scheme::Normal);
 }
@@ -93,7 +104,8 @@ void paintType(QPainter& painter, int type) {
 // and a mark on the right: a small orange flag, or for types 9 and 10, which
 // share their index with the master/slave server icons, a server tower with
 // the number of the server.
-void paintAlternate(QPainter& painter, int type) {
+void paintAlternate(QPainter& painter, int type)
+{
     const TypeMotif& motif = kTypeMotifs[type];
     if (type == 9 || type == 10) {
         motif.paint(painter, 0, Scheme::Alternate);
@@ -112,14 +124,16 @@ void paintAlternate(QPainter& painter, int type) {
 }
 
 // Another server handles the alarm: two towers and the arrow between them.
-void paintOtherServer(QPainter& painter) {
+void paintOtherServer(QPainter& painter)
+{
     drawServer(painter, QRectF(1, 0, 7, 13), kLightGrey);
     drawArrow(painter, QRectF(8.5, 3, 7, 7), kDarkGrey);
     drawServer(painter, QRectF(16, 0, 7, 13), kDarkBlue);
 }
 
 // The free slots: plain grey shapes, outlined only.
-void paintFreeSlot(QPainter& painter, int slot) {
+void paintFreeSlot(QPainter& painter, int slot)
+{
     painter.setBrush(kLightGrey);
     painter.setPen(outlinePen(painter, kGrey, 1.0));
     switch (slot) {
@@ -130,14 +144,16 @@ void paintFreeSlot(QPainter& painter, int slot) {
         painter.drawRect(QRectF(7.5, 1.5, 10, 10));
         break;
     default:
-        painter.drawPolygon(QPolygonF({QPointF(12.5, 0.8), QPointF(18.2, 6.5), QPointF(12.5, 12.2), QPointF(6.8, 6.5)}));
+        painter.drawPolygon(
+            QPolygonF({QPointF(12.5, 0.8), QPointF(18.2, 6.5), QPointF(12.5, 12.2), QPointF(6.8, 6.5)}));
         break;
     }
 }
 
 }  // namespace
 
-bool paintAlarmImage(QPainter& painter, int index) {
+bool paintAlarmImage(QPainter& painter, int index)
+{
     if (index >= 0 && index <= 11) {
         paintType(painter, index);
         return true;

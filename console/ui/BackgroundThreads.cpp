@@ -11,9 +11,9 @@
 namespace kx::ui {
 
 ViewMessageBridge::ViewMessageBridge(QObject* view, std::function<void(ViewMessage)> handler)
-    : m_view(view), m_handler(std::move(handler))
-{
-}
+    : m_view(view),
+      m_handler(std::move(handler))
+{}
 
 void ViewMessageBridge::send(ViewMessage message)
 {
@@ -34,7 +34,8 @@ void ViewMessageBridge::deliver(ViewMessage message, bool waitForTheView)
         if (waitForTheView)
             m_handler(message);
         else
-            QMetaObject::invokeMethod(view, [this, message] { m_handler(message); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                view, [this, message] { m_handler(message); }, Qt::QueuedConnection);
         return;
     }
     QMetaObject::invokeMethod(

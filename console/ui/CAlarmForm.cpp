@@ -36,7 +36,7 @@ constexpr int kLeftFrameX = 10;
 constexpr double kLeftFrameShare = 0.595;
 constexpr int kFixedControlsRight = 430;  // the right edge of the switch and details buttons
 constexpr int kFrameMargin = 14;          // from a frame's border to the controls in it
-constexpr int kGroupLabelColumn = 52;  // "Group:" and the gap after it
+constexpr int kGroupLabelColumn = 52;     // "Group:" and the gap after it
 constexpr int kMinSelectorWidth = 60, kEditGap = 6, kEditWidth = 60;
 
 // The smallest size at which no control overlaps another or crosses a
@@ -138,8 +138,9 @@ void CAlarmForm::createControls()
     m_alarmInModel = new ListTableModel(
         {text(str::ColumnAlarmIn), text(str::ColumnAlarmName), text(str::ColumnType), text(str::ColumnLaunchAlarm)},
         [](int i) -> const QPixmap& { return alarmInImage(i); }, this);
-    m_memberModel = new ListTableModel({text(str::ColumnName), text(str::ColumnPhoneNumber), text(str::ColumnType)},
-                                       [](int i) -> const QPixmap& { return memberImage(i); }, this);
+    m_memberModel = new ListTableModel(
+        {text(str::ColumnName), text(str::ColumnPhoneNumber), text(str::ColumnType)},
+        [](int i) -> const QPixmap& { return memberImage(i); }, this);
 
     m_alarmView = makeListView(this, m_alarmModel, kAlarmImageSize, true);
     m_alarmInView = makeListView(this, m_alarmInModel, kAlarmInImageSize, true);
@@ -172,8 +173,7 @@ void CAlarmForm::createControls()
     connect(m_alarmView, &QTreeView::doubleClicked, this, [this] { emit commandRequested(console::cmd::AlarmList); });
     connect(m_alarmInView, &QTreeView::doubleClicked, this,
             [this] { emit commandRequested(console::cmd::AlarmInList); });
-    connect(m_memberView, &QTreeView::doubleClicked, this,
-            [this] { emit commandRequested(console::cmd::MemberList); });
+    connect(m_memberView, &QTreeView::doubleClicked, this, [this] { emit commandRequested(console::cmd::MemberList); });
     // A click or the arrow keys on an alarm select its group.
     connect(m_alarmView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { selectAlarmsGroup(); });
@@ -299,8 +299,8 @@ void CAlarmForm::loadGroups()
             index = m_groupSelector->count();
         m_groupSelector->addItem(fromBytes(entry));
     }
-    const bool keepPseudoGroup = index >= 0 && !pseudoGroup.isEmpty() &&
-                                 console::SelectorHasNoMembers(toBytesLossy(pseudoGroup));
+    const bool keepPseudoGroup =
+        index >= 0 && !pseudoGroup.isEmpty() && console::SelectorHasNoMembers(toBytesLossy(pseudoGroup));
     m_groupSelector->setPlaceholderText(keepPseudoGroup ? pseudoGroup : fromBytes(selector->noGroupText));
     m_groupSelector->setCurrentIndex(keepPseudoGroup ? -1 : index);
     fillMemberList();  // the member list shows the group the selector shows
@@ -499,7 +499,8 @@ void CAlarmForm::resizeEvent(QResizeEvent* event)
     m_detailsButton->setGeometry(330, 62, 100, 26);
     m_groupLabel->setGeometry(memberX, 34, kGroupLabelColumn - 2, 22);
     m_groupSelector->setGeometry(memberX + kGroupLabelColumn, 34,
-                                 std::max(kMinSelectorWidth, memberWidth - kGroupLabelColumn - kEditWidth - kEditGap), 24);
+                                 std::max(kMinSelectorWidth, memberWidth - kGroupLabelColumn - kEditWidth - kEditGap),
+                                 24);
     m_editButton->setGeometry(memberX + memberWidth - kEditWidth, 33, kEditWidth, 26);
     m_membersLabel->setGeometry(memberX, 72, memberWidth, 22);
 }

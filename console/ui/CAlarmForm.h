@@ -5,8 +5,8 @@
 // lists in place when the background threads report a changed table, when
 // the operator asks for it and after the general settings.
 
-#include "console/ConsoleSession.h"
 #include "console/ConsoleCommands.h"
+#include "console/ConsoleSession.h"
 #include "console/ListSort.h"
 #include "console/ui/BackgroundThreads.h"
 #include "console/ui/ListTableModel.h"
@@ -93,7 +93,7 @@ private:
 
     console::ConsoleSession& m_session;
     bool m_showsAlarmIns = false;
-    console::SortState m_sortState;  // shared by the three lists
+    console::SortState m_sortState;                // shared by the three lists
     std::optional<std::string> m_memberListGroup;  // the group number the member list shows
     std::unique_ptr<ViewMessageBridge> m_bridge;
     BackgroundThreads m_threads;

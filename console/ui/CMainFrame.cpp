@@ -69,7 +69,8 @@ CMainFrame::CMainFrame(console::ConsoleSession& session, QWidget* parent) : QMai
         (offersAlarmInRecording(function) ? m_alarmInRecordMenu : m_alarmInMenu)->exec(at);
     });
     connect(m_form, &CAlarmForm::memberMenuRequested, this, [this](const QPoint& at) { m_personsMenu->exec(at); });
-    connect(m_commands, &CommandHandler::toggleToolBar, this, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    connect(m_commands, &CommandHandler::toggleToolBar, this,
+            [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
     connect(m_commands, &CommandHandler::toggleStatusBar, this,
             [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
     connect(m_commands, &CommandHandler::exitRequested, this, &QWidget::close);
@@ -111,13 +112,28 @@ void CMainFrame::createMenus()
     addCommand(file, cmd::Exit);
 
     QMenu* settings = menuBar()->addMenu(text(str::MenuSettings));
-    for (int id : {cmd::GeneralSettings, cmd::ParallelAlarmSettings, cmd::SequentAlarmSettings,
-                   cmd::ConfirmationSettings, cmd::ConferenceSettings, cmd::MessageSettings, cmd::EscalationSettings,
-                   cmd::EmailSettings, cmd::LoginLogoutSettings, cmd::DdiCallbackSettings, cmd::XmlSettings,
-                   cmd::ServerServiceWatchSettings, cmd::IncomingCallSettings, cmd::PersonnelEditorSettings,
-                   cmd::ResultViewerSettings, cmd::CallHandlingSettings, cmd::LineSupervision,
-                   cmd::WatchDogBoxSettings, cmd::MasterSlaveConfiguration, cmd::TtsSettings,
-                   cmd::HotelEvacuationSettings, cmd::ExtendedSettings})
+    for (int id : {cmd::GeneralSettings,
+                   cmd::ParallelAlarmSettings,
+                   cmd::SequentAlarmSettings,
+                   cmd::ConfirmationSettings,
+                   cmd::ConferenceSettings,
+                   cmd::MessageSettings,
+                   cmd::EscalationSettings,
+                   cmd::EmailSettings,
+                   cmd::LoginLogoutSettings,
+                   cmd::DdiCallbackSettings,
+                   cmd::XmlSettings,
+                   cmd::ServerServiceWatchSettings,
+                   cmd::IncomingCallSettings,
+                   cmd::PersonnelEditorSettings,
+                   cmd::ResultViewerSettings,
+                   cmd::CallHandlingSettings,
+                   cmd::LineSupervision,
+                   cmd::WatchDogBoxSettings,
+                   cmd::MasterSlaveConfiguration,
+                   cmd::TtsSettings,
+                   cmd::HotelEvacuationSettings,
+                   cmd::ExtendedSettings})
         addCommand(settings, id);
 
     m_alarmMenu = menuBar()->addMenu(text(str::MenuAlarm));
@@ -187,11 +203,23 @@ void CMainFrame::createToolBar()
     m_toolBar->setObjectName("toolBar");
     m_toolBar->setMovable(true);
     m_toolBar->setIconSize(QSize(kToolbarIconSize, kToolbarIconSize));
-    const int order[] = {cmd::AlarmConfiguratorButton, cmd::PersonsEditorButton, cmd::ViewAlarmResultsButton,
-                         cmd::SchedulePlanEditorButton, 0, cmd::LaunchAlarmButton, cmd::LaunchUtilityButton,
-                         cmd::AlarmSimulationButton, cmd::DialUtilityButton, 0, cmd::DataBackupButton,
-                         cmd::ReleaseCheckButton, cmd::SystemInformationButton, cmd::LineMonitorButton, 0,
-                         cmd::About, cmd::ContextHelp};
+    const int order[] = {cmd::AlarmConfiguratorButton,
+                         cmd::PersonsEditorButton,
+                         cmd::ViewAlarmResultsButton,
+                         cmd::SchedulePlanEditorButton,
+                         0,
+                         cmd::LaunchAlarmButton,
+                         cmd::LaunchUtilityButton,
+                         cmd::AlarmSimulationButton,
+                         cmd::DialUtilityButton,
+                         0,
+                         cmd::DataBackupButton,
+                         cmd::ReleaseCheckButton,
+                         cmd::SystemInformationButton,
+                         cmd::LineMonitorButton,
+                         0,
+                         cmd::About,
+                         cmd::ContextHelp};
     for (int id : order) {
         if (id == 0) {
             m_toolBar->addSeparator();

@@ -18,9 +18,7 @@ namespace kx::ui {
 
 using namespace console;
 
-CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(window), m_form(form), m_window(window)
-{
-}
+CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(window), m_form(form), m_window(window) {}
 
 void CommandHandler::registerDialog(int commandId, std::function<void()> open)
 {

@@ -45,9 +45,8 @@ inline constexpr QSize kAlarmInImageSize{13, 13};
 
 // The commands of the toolbar buttons, in toolbar order (the separators
 // are the toolbar's business).
-inline constexpr std::array<int, 14> kToolbarIconCommands{
-    32785, 32786, 32787, 32792, 32824, 32794, 32793,
-    32807, 32790, 32858, 32791, 32813, 57664, 57669};
+inline constexpr std::array<int, 14> kToolbarIconCommands{32785, 32786, 32787, 32792, 32824, 32794, 32793,
+                                                          32807, 32790, 32858, 32791, 32813, 57664, 57669};
 // The toolbar's design size; its icons also hold 16, 32 and 48 pixel images.
 inline constexpr int kToolbarIconSize = 24;
 

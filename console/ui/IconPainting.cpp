@@ -15,7 +15,8 @@ using namespace palette;
 
 // ---- pens, fills, grids ---------------------------------------------------
 
-QPen outlinePen(const QPainter& painter, const QColor& color, qreal units) {
+QPen outlinePen(const QPainter& painter, const QColor& color, qreal units)
+{
     // The device scale of the current transform (uniform scaling assumed).
     const QTransform t = painter.deviceTransform();
     const qreal scale = std::sqrt(std::abs(t.m11() * t.m22() - t.m12() * t.m21()));
@@ -26,23 +27,26 @@ QPen outlinePen(const QPainter& painter, const QColor& color, qreal units) {
     return pen;
 }
 
-void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line,
-                  qreal units) {
+void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line, qreal units)
+{
     painter.setPen(outlinePen(painter, line, units));
     painter.setBrush(fill);
     painter.drawPath(path);
 }
 
-void fillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color) {
+void fillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color)
+{
     painter.fillRect(QRectF(x, y, w, h), color);
 }
 
-void strokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units) {
+void strokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units)
+{
     painter.setPen(outlinePen(painter, color, units));
     painter.drawLine(from, to);
 }
 
-Grid::Grid(QPainter& painter, const QRectF& box, qreal gridWidth, qreal gridHeight) : m_painter(painter) {
+Grid::Grid(QPainter& painter, const QRectF& box, qreal gridWidth, qreal gridHeight) : m_painter(painter)
+{
     painter.save();
     const qreal scale = std::min(box.width() / gridWidth, box.height() / gridHeight);
     painter.translate(box.x() + (box.width() - gridWidth * scale) / 2,
@@ -50,12 +54,16 @@ Grid::Grid(QPainter& painter, const QRectF& box, qreal gridWidth, qreal gridHeig
     painter.scale(scale, scale);
 }
 
-Grid::~Grid() { m_painter.restore(); }
+Grid::~Grid()
+{
+    m_painter.restore();
+}
 
 namespace {
 
 // A thick stroke of a path, as a fillable outline.
-QPainterPath thicken(const QPainterPath& spine, qreal width, Qt::PenCapStyle cap = Qt::RoundCap) {
+QPainterPath thicken(const QPainterPath& spine, qreal width, Qt::PenCapStyle cap = Qt::RoundCap)
+{
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(cap);
@@ -63,26 +71,30 @@ QPainterPath thicken(const QPainterPath& spine, qreal width, Qt::PenCapStyle cap
     return stroker.createStroke(spine).simplified();
 }
 
-QPainterPath circle(QPointF centre, qreal radius) {
+QPainterPath circle(QPointF centre, qreal radius)
+{
     QPainterPath path;
     path.addEllipse(centre, radius, radius);
     return path;
 }
 
-QPainterPath roundedRect(const QRectF& rect, qreal radius) {
+QPainterPath roundedRect(const QRectF& rect, qreal radius)
+{
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-QPainterPath polygon(std::initializer_list<QPointF> points) {
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
     QPainterPath path;
     path.addPolygon(QPolygonF(QList<QPointF>(points)));
     path.closeSubpath();
     return path;
 }
 
-QPointF polar(QPointF centre, qreal radius, qreal degrees) {
+QPointF polar(QPointF centre, qreal radius, qreal degrees)
+{
     const qreal a = degrees * std::numbers::pi / 180.0;
     return {centre.x() + radius * std::cos(a), centre.y() - radius * std::sin(a)};
 }
@@ -108,9 +120,11 @@ constexpr Glyph kGlyphs[] = {
     {'<', {1, 2, 4, 2, 1}}, {'>', {4, 2, 1, 2, 4}}, {'.', {0, 0, 0, 0, 2}}, {' ', {0, 0, 0, 0, 0}},
 };
 
-const Glyph* findGlyph(char letter) {
+const Glyph* findGlyph(char letter)
+{
     for (const Glyph& glyph : kGlyphs) {
-        if (glyph.letter == letter) return &glyph;
+        if (glyph.letter == letter)
+            return &glyph;
     }
     return nullptr;
 }
@@ -119,9 +133,13 @@ const Glyph* findGlyph(char letter) {
 
 // ---- letters --------------------------------------------------------------
 
-int pixelTextWidth(std::string_view text) { return text.empty() ? 0 : int(text.size()) * 4 - 1; }
+int pixelTextWidth(std::string_view text)
+{
+    return text.empty() ? 0 : int(text.size()) * 4 - 1;
+}
 
-void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color) {
+void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color)
+{
     // One path of all cells, filled at once: no seams between cells when scaled.
     QPainterPath cells;
     qreal x = topLeft.x();
@@ -140,8 +158,8 @@ void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, co
     painter.fillPath(cells.simplified(), color);
 }
 
-void drawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill,
-               const QColor& textColor) {
+void drawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill, const QColor& textColor)
+{
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
     painter.drawRoundedRect(box, 2, 2);
@@ -152,7 +170,8 @@ void drawBadge(QPainter& painter, const QRectF& box, std::string_view text, cons
 
 // ---- motifs ---------------------------------------------------------------
 
-void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line) {
+void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line)
+{
     Grid grid(painter, box);
     // Clapper first, the body covers its top.
     fillOutlined(painter, circle({6.5, 11.2}, 1.4), body.darker(115), line);
@@ -174,7 +193,8 @@ void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QC
     painter.drawPath(shine);
 }
 
-void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner, const QColor& line) {
+void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner, const QColor& line)
+{
     Grid grid(painter, box);
     QPainterPath flame;
     flame.moveTo(6.6, 0.4);
@@ -198,17 +218,19 @@ void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const 
     painter.drawPath(core);
 }
 
-void drawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall) {
+void drawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall)
+{
     Grid grid(painter, box);
     fillCells(painter, 9, 1, 2, 4, kDarkGrey);  // chimney
     fillOutlined(painter, roundedRect(QRectF(2.5, 6.0, 8, 6.5), 0.5), wall);
     fillOutlined(painter, polygon({{0.5, 7.0}, {6.5, 1.0}, {12.5, 7.0}}), roof, roof.darker(170));
-    fillCells(painter, 5, 8, 3, 5, kBrown);   // door
+    fillCells(painter, 5, 8, 3, 5, kBrown);  // door
     fillCells(painter, 3.5, 8, 1, 1.5, kLightBlue);
     fillCells(painter, 8.5, 8, 1, 1.5, kLightBlue);
 }
 
-void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line) {
+void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
+{
     Grid grid(painter, box);
     QPainterPath spine;
     spine.moveTo(3.0, 2.5);
@@ -219,7 +241,8 @@ void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, cons
     fillOutlined(painter, shape.simplified(), color, line);
 }
 
-void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     const QColor line = color.darker(200);
     QPainterPath base = polygon({{3.5, 6.5}, {9.5, 6.5}, {12.0, 12.5}, {1.0, 12.5}});
@@ -240,7 +263,8 @@ void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color) {
     fillOutlined(painter, receiver, color, line);
 }
 
-void drawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen) {
+void drawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen)
+{
     Grid grid(painter, box);
     fillOutlined(painter, roundedRect(QRectF(3.5, 0.5, 6, 12), 1.3), body, kInk);
     fillCells(painter, 4.5, 2, 4, 7, screen);
@@ -248,7 +272,8 @@ void drawMobile(QPainter& painter, const QRectF& box, const QColor& body, const 
     fillCells(painter, 5.5, 1, 2, 0.6, screen.darker(130));
 }
 
-void drawCordless(QPainter& painter, const QRectF& box, const QColor& body) {
+void drawCordless(QPainter& painter, const QRectF& box, const QColor& body)
+{
     Grid grid(painter, box);
     fillCells(painter, 4.5, 0, 1.5, 3, kInk);  // antenna
     fillOutlined(painter, roundedRect(QRectF(1.5, 2.5, 5, 10), 1.2), body, kInk);
@@ -265,7 +290,8 @@ void drawCordless(QPainter& painter, const QRectF& box, const QColor& body) {
     }
 }
 
-void drawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line) {
+void drawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line)
+{
     Grid grid(painter, box);
     fillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 8), 0.6), paper, line);
     QPainterPath flap;
@@ -277,7 +303,8 @@ void drawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, con
     painter.drawPath(flap);
 }
 
-void drawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     QPainterPath bubble = roundedRect(QRectF(0.5, 0.5, 12, 8.5), 2.5);
     bubble = bubble.united(polygon({{2.8, 8.0}, {2.0, 12.5}, {6.5, 8.0}}));
@@ -286,7 +313,8 @@ void drawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color)
     fillCells(painter, 3, 5, 5, 1, kWhite);
 }
 
-void drawPager(QPainter& painter, const QRectF& box, const QColor& body) {
+void drawPager(QPainter& painter, const QRectF& box, const QColor& body)
+{
     Grid grid(painter, box);
     fillCells(painter, 2, 1, 3, 2.5, kInk);  // belt clip
     fillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 9), 1.5), body, kInk);
@@ -297,7 +325,8 @@ void drawPager(QPainter& painter, const QRectF& box, const QColor& body) {
     fillCells(painter, 8, 9.3, 2, 1, kLightGrey);
 }
 
-void drawFax(QPainter& painter, const QRectF& box) {
+void drawFax(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     QPainterPath paper;
     paper.addRect(QRectF(3.5, 0.5, 6, 7));
@@ -307,11 +336,14 @@ void drawFax(QPainter& painter, const QRectF& box) {
     fillOutlined(painter, roundedRect(QRectF(0.5, 5.5, 12, 7), 1.2), kLightGrey, kInk);
     fillCells(painter, 2, 7, 9, 1, kInk);  // paper slot
     fillCells(painter, 2, 9, 3, 2, kDarkGrey);
-    for (int i = 0; i < 3; ++i) fillCells(painter, 6 + 2 * i, 9, 1, 1, kBlue);
-    for (int i = 0; i < 3; ++i) fillCells(painter, 6 + 2 * i, 10.5, 1, 1, kBlue);
+    for (int i = 0; i < 3; ++i)
+        fillCells(painter, 6 + 2 * i, 9, 1, 1, kBlue);
+    for (int i = 0; i < 3; ++i)
+        fillCells(painter, 6 + 2 * i, 10.5, 1, 1, kBlue);
 }
 
-void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth, const QColor& line) {
+void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth, const QColor& line)
+{
     Grid grid(painter, box);
     const QPointF centre(6.5, 6.5);
     const qreal outer = 6.0;
@@ -333,7 +365,8 @@ void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int tee
 
 namespace {
 
-QPainterPath personShape(QPointF head, qreal headRadius, qreal left, qreal right, qreal shoulderTop, qreal bottom) {
+QPainterPath personShape(QPointF head, qreal headRadius, qreal left, qreal right, qreal shoulderTop, qreal bottom)
+{
     QPainterPath body;
     const qreal mid = (left + right) / 2;
     body.moveTo(left, bottom);
@@ -345,7 +378,8 @@ QPainterPath personShape(QPointF head, qreal headRadius, qreal left, qreal right
 
 }  // namespace
 
-void drawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line) {
+void drawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
+{
     Grid grid(painter, box);
     fillOutlined(painter, personShape({6.5, 3.5}, 2.8, 1.5, 11.5, 7.2, 12.5), color, line);
     // The neck line separates head and shoulders.
@@ -353,7 +387,8 @@ void drawPerson(QPainter& painter, const QRectF& box, const QColor& color, const
     painter.drawLine(QPointF(5.0, 7.2), QPointF(8.0, 7.2));
 }
 
-void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box, 17, 13);
     fillCells(painter, 0, 12, 17, 1, kDarkGrey);  // the floor
     // Head, torso and two parallel legs on the floor, one arm raised.
@@ -370,7 +405,8 @@ void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color) 
     painter.drawPath(figure.simplified());
 }
 
-void drawCalendar(QPainter& painter, const QRectF& box, const QColor& header) {
+void drawCalendar(QPainter& painter, const QRectF& box, const QColor& header)
+{
     Grid grid(painter, box);
     fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 12, 11), 0.8), kWhite, kInk);
     fillCells(painter, 1, 2, 11, 3, header);
@@ -384,7 +420,8 @@ void drawCalendar(QPainter& painter, const QRectF& box, const QColor& header) {
     }
 }
 
-void drawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line) {
+void drawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line)
+{
     Grid grid(painter, box);
     fillOutlined(painter, circle({6.5, 6.5}, 5.8), face, line);
     fillCells(painter, 6, 1.5, 1, 1, line);
@@ -396,7 +433,8 @@ void drawClock(QPainter& painter, const QRectF& box, const QColor& face, const Q
     painter.drawLine(QPointF(6.5, 6.5), QPointF(9.0, 7.8));
 }
 
-void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim) {
+void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim)
+{
     Grid grid(painter, box);
     fillCells(painter, 4.5, 0, 4, 1.5, rim.darker(150));  // crown
     fillCells(painter, 6, 1.5, 1, 1.5, rim.darker(150));
@@ -422,7 +460,8 @@ void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim) {
     painter.drawLine(QPointF(6.5, 7.7), QPointF(9.4, 7.7));
 }
 
-void drawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label) {
+void drawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label)
+{
     Grid grid(painter, box, 7, 13);
     fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 6, 12), 0.8), body, kInk);
     const QColor slot = body.lightness() > 140 ? kDarkGrey : kLightGrey;
@@ -436,7 +475,8 @@ void drawServer(QPainter& painter, const QRectF& box, const QColor& body, std::s
     }
 }
 
-void drawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground) {
+void drawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground)
+{
     Grid grid(painter, box);
     const QColor line = ground.lightness() > 200 ? kDarkGrey : ground.darker(170);
     fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.2), ground, line);
@@ -444,7 +484,8 @@ void drawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, co
     fillCells(painter, 2, 5, 9, 3, cross);
 }
 
-void drawSun(QPainter& painter, const QRectF& box) {
+void drawSun(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     const QPointF centre(6.5, 6.5);
     painter.setPen(outlinePen(painter, kOrange, 1.2));
@@ -454,13 +495,15 @@ void drawSun(QPainter& painter, const QRectF& box) {
     fillOutlined(painter, circle(centre, 3.2), kYellow, kOrange.darker(130));
 }
 
-void drawMoon(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawMoon(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     const QPainterPath moon = circle({6.0, 6.5}, 5.6).subtracted(circle({9.6, 4.2}, 4.6));
     fillOutlined(painter, moon, color, color.darker(200));
 }
 
-void drawSwitch(QPainter& painter, const QRectF& box, const QColor& housing) {
+void drawSwitch(QPainter& painter, const QRectF& box, const QColor& housing)
+{
     Grid grid(painter, box, 17, 13);
     // An input module: a housing with the symbol of an open contact on it.
     fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 16, 10), 1.5), housing, housing.darker(180));
@@ -473,7 +516,8 @@ void drawSwitch(QPainter& painter, const QRectF& box, const QColor& housing) {
     strokeLine(painter, {5.6, 8.0}, {11.0, 4.0}, kWhite, 1.4);
 }
 
-void drawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves) {
+void drawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves)
+{
     Grid grid(painter, box, 18, 13);
     const QPointF centre(6.5, 6.5);
     fillOutlined(painter, circle(centre, 5.8), sea, sea.darker(200));
@@ -488,7 +532,8 @@ void drawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, cons
     painter.drawArc(QRectF(centre.x() - 10.6, centre.y() - 10.6, 21.2, 21.2), -35 * 16, 70 * 16);
 }
 
-void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace) {
+void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace)
+{
     Grid grid(painter, box, 15, 13);
     fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 14, 10.5), 0.8), kWhite, kInk);
     fillCells(painter, 1, 2, 13, 2, title);
@@ -505,7 +550,8 @@ void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title
     painter.drawPath(pulse);
 }
 
-void drawWarning(QPainter& painter, const QRectF& box) {
+void drawWarning(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     QPainterPath triangle;
     triangle.moveTo(6.5, 0.6);
@@ -517,7 +563,8 @@ void drawWarning(QPainter& painter, const QRectF& box) {
     fillCells(painter, 6, 9.5, 1, 1.3, kInk);
 }
 
-void drawStrike(QPainter& painter, const QRectF& box) {
+void drawStrike(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     const QPointF from(1.2, 11.8);
     const QPointF to(11.8, 1.2);
@@ -525,7 +572,8 @@ void drawStrike(QPainter& painter, const QRectF& box) {
     strokeLine(painter, from, to, kRed, 1.8);
 }
 
-void drawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow) {
+void drawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow)
+{
     Grid grid(painter, box, 17, 13);
     const QColor fill = hollow ? kWhite : color;
     const QColor line = hollow ? color.darker(150) : kInk;
@@ -534,7 +582,8 @@ void drawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool h
     fillOutlined(painter, personShape({5.5, 4.5}, 2.7, 1.0, 10.5, 8.3, 12.5), fill, line);
 }
 
-void drawMonitor(QPainter& painter, const QRectF& box, const QColor& screen) {
+void drawMonitor(QPainter& painter, const QRectF& box, const QColor& screen)
+{
     Grid grid(painter, box);
     fillCells(painter, 5, 9.5, 3, 2, kDarkGrey);
     fillOutlined(painter, roundedRect(QRectF(2.5, 11.0, 8, 1.5), 0.5), kGrey, kInk);
@@ -542,7 +591,8 @@ void drawMonitor(QPainter& painter, const QRectF& box, const QColor& screen) {
     fillCells(painter, 1.5, 1.5, 10, 7, screen);
 }
 
-void drawDocument(QPainter& painter, const QRectF& box) {
+void drawDocument(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     QPainterPath page = polygon({{1.5, 0.5}, {8.5, 0.5}, {11.5, 3.5}, {11.5, 12.5}, {1.5, 12.5}});
     fillOutlined(painter, page, kWhite, kInk);
@@ -552,7 +602,8 @@ void drawDocument(QPainter& painter, const QRectF& box) {
     }
 }
 
-void drawMagnifier(QPainter& painter, const QRectF& box) {
+void drawMagnifier(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     strokeLine(painter, {8.0, 8.0}, {11.6, 11.6}, kInk, 2.8);
     QColor glass = kLightBlue;
@@ -560,7 +611,8 @@ void drawMagnifier(QPainter& painter, const QRectF& box) {
     fillOutlined(painter, circle({5.3, 5.3}, 4.0), glass, kInk, 1.6);
 }
 
-void drawPencil(QPainter& painter, const QRectF& box) {
+void drawPencil(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     painter.save();
     painter.translate(6.5, 6.5);
@@ -573,7 +625,8 @@ void drawPencil(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
-void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     const QColor line = color.darker(200);
     QPainterPath body;
@@ -592,7 +645,8 @@ void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color) {
     fillOutlined(painter, top, color.lighter(140), line);
 }
 
-void drawCheckMark(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawCheckMark(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     QPainterPath spine;
     spine.moveTo(2.0, 7.0);
@@ -601,7 +655,8 @@ void drawCheckMark(QPainter& painter, const QRectF& box, const QColor& color) {
     fillOutlined(painter, thicken(spine, 2.8), color, color.darker(200));
 }
 
-void drawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees) {
+void drawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees)
+{
     Grid grid(painter, box);
     painter.translate(6.5, 6.5);
     painter.rotate(degrees);
@@ -610,7 +665,8 @@ void drawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal 
     fillOutlined(painter, arrow, color, color.darker(200));
 }
 
-void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter) {
+void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter)
+{
     Grid grid(painter, box);
     fillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(170));
     painter.setPen(Qt::NoPen);
@@ -632,14 +688,16 @@ void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, ch
     }
 }
 
-void drawPointer(QPainter& painter, const QRectF& box) {
+void drawPointer(QPainter& painter, const QRectF& box)
+{
     Grid grid(painter, box);
     fillOutlined(painter,
                  polygon({{2.5, 0.5}, {2.5, 11.0}, {5.0, 8.6}, {7.0, 12.4}, {8.8, 11.5}, {6.9, 7.8}, {10.3, 7.8}}),
                  kWhite, kInk);
 }
 
-void drawPushButton(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawPushButton(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.0), kYellow, kDarkGold);
     fillOutlined(painter, circle({6.5, 6.5}, 4.6), kInk, kInk);
@@ -649,7 +707,8 @@ void drawPushButton(QPainter& painter, const QRectF& box, const QColor& color) {
     painter.drawArc(QRectF(4.2, 4.2, 4.6, 4.6), 100 * 16, 70 * 16);
 }
 
-void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft) {
+void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft)
+{
     painter.save();
     painter.setBrush(Qt::NoBrush);
     const qreal height = box.height();
@@ -657,14 +716,16 @@ void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int ar
         const qreal radius = box.width() * i / arcs;
         const qreal cx = toLeft ? box.right() : box.left();
         const QRectF arcBox(cx - radius, box.center().y() - radius, 2 * radius, 2 * radius);
-        const qreal span = std::min(100.0, 2 * std::asin(std::min(1.0, height / (2 * radius))) * 180 / std::numbers::pi);
+        const qreal span =
+            std::min(100.0, 2 * std::asin(std::min(1.0, height / (2 * radius))) * 180 / std::numbers::pi);
         painter.setPen(outlinePen(painter, color, std::max(1.0, box.width() / arcs / 2.2)));
         painter.drawArc(arcBox, int(((toLeft ? 180 : 0) - span / 2) * 16), int(span * 16));
     }
     painter.restore();
 }
 
-void drawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     fillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(190));
     painter.setPen(Qt::NoPen);
@@ -672,7 +733,8 @@ void drawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color) {
     painter.drawPath(polygon({{5.0, 3.6}, {9.8, 6.5}, {5.0, 9.4}}));
 }
 
-void drawMast(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawMast(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(outlinePen(painter, kInk, 1.1));
@@ -690,7 +752,8 @@ void drawMast(QPainter& painter, const QRectF& box, const QColor& color) {
     }
 }
 
-void drawSpeaker(QPainter& painter, const QRectF& box, const QColor& color) {
+void drawSpeaker(QPainter& painter, const QRectF& box, const QColor& color)
+{
     Grid grid(painter, box);
     fillOutlined(painter, polygon({{0.5, 4.5}, {3.5, 4.5}, {7.5, 1.0}, {7.5, 12.0}, {3.5, 8.5}, {0.5, 8.5}}), color,
                  kInk);

@@ -53,8 +53,8 @@ inline const QColor kBeige{0xf3, 0xdf, 0xb8};
 // A pen of `units` design units, at least one device pixel wide.
 QPen outlinePen(const QPainter& painter, const QColor& color, qreal units = 1.0);
 // Fills a path and draws its outline.
-void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill,
-                  const QColor& line = palette::kInk, qreal units = 1.0);
+void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line = palette::kInk,
+                  qreal units = 1.0);
 // Fills the pixel cells [x, x+w] × [y, y+h] of the current grid, no outline.
 void fillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color);
 // A stroked line of `units` width with round caps.
@@ -159,10 +159,10 @@ void drawMast(QPainter& painter, const QRectF& box, const QColor& color);
 
 // Paint one image of a family on a transparent surface whose coordinates are
 // the image's pixels (the caller scales). False for an index outside the set.
-bool paintAlarmImage(QPainter& painter, int index);    // 24 × 13
-bool paintMemberImage(QPainter& painter, int index);   // 13 × 13
-bool paintAlarmInImage(QPainter& painter, int index);  // 13 × 13
+bool paintAlarmImage(QPainter& painter, int index);        // 24 × 13
+bool paintMemberImage(QPainter& painter, int index);       // 13 × 13
+bool paintAlarmInImage(QPainter& painter, int index);      // 13 × 13
 bool paintToolbarImage(QPainter& painter, int commandId);  // 24 × 24
-void paintProgramImage(QPainter& painter);             // 48 × 48
+void paintProgramImage(QPainter& painter);                 // 48 × 48
 
 }  // namespace kx::ui::icons

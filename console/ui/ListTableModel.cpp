@@ -9,9 +9,10 @@ using console::ListEdit;
 using console::ListRow;
 
 ListTableModel::ListTableModel(QStringList headers, ImageProvider images, QObject* parent)
-    : QAbstractTableModel(parent), m_headers(std::move(headers)), m_images(std::move(images))
-{
-}
+    : QAbstractTableModel(parent),
+      m_headers(std::move(headers)),
+      m_images(std::move(images))
+{}
 
 int ListTableModel::rowCount(const QModelIndex& parent) const
 {

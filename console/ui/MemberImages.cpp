@@ -13,13 +13,15 @@ const QRectF kFull(0, 0, 13, 13);
 
 // Codes without a common pictogram get a badge with their letters; a badge
 // fills the image's width and two thirds of its height, centred.
-void badge(QPainter& painter, std::string_view letters, const QColor& fill) {
+void badge(QPainter& painter, std::string_view letters, const QColor& fill)
+{
     drawBadge(painter, QRectF(0, 3, 13, 7), letters, fill);
 }
 
 }  // namespace
 
-bool paintMemberImage(QPainter& painter, int index) {
+bool paintMemberImage(QPainter& painter, int index)
+{
     switch (index) {
     case 0:  // unknown phone type
         drawRoundSign(painter, kFull, kDarkGrey, '?');
@@ -87,11 +89,14 @@ bool paintMemberImage(QPainter& painter, int index) {
         return true;
     case 21:  // the person is logged out: a grey figure with a red bar
         drawPerson(painter, kFull, kGrey, kDarkGrey);
-        fillOutlined(painter, [] {
-            QPainterPath bar;
-            bar.addRoundedRect(QRectF(0.5, 7.5, 12, 3), 0.8, 0.8);
-            return bar;
-        }(), kRed, kDarkRed);
+        fillOutlined(
+            painter,
+            [] {
+                QPainterPath bar;
+                bar.addRoundedRect(QRectF(0.5, 7.5, 12, 3), 0.8, 0.8);
+                return bar;
+            }(),
+            kRed, kDarkRed);
         fillCells(painter, 2, 8.5, 9, 1, kWhite);
         return true;
     default:
@@ -99,7 +104,8 @@ bool paintMemberImage(QPainter& painter, int index) {
     }
 }
 
-bool paintAlarmInImage(QPainter& painter, int index) {
+bool paintAlarmInImage(QPainter& painter, int index)
+{
     switch (index) {
     case 0:  // an incoming call: a receiver and an arrow pointing at it
         drawHandset(painter, kFull, kDarkGrey);

@@ -18,7 +18,8 @@ const QRectF kMain(0, 0, 19, 19);
 const QRectF kWhole(1, 1, 22, 22);
 const QRectF kCorner(11, 11, 13, 13);
 
-void lineMonitor(QPainter& painter) {
+void lineMonitor(QPainter& painter)
+{
     drawMonitor(painter, kWhole, kInk);
     Grid grid(painter, kWhole);
     QPainterPath trace;
@@ -36,7 +37,8 @@ void lineMonitor(QPainter& painter) {
 
 }  // namespace
 
-bool paintToolbarImage(QPainter& painter, int commandId) {
+bool paintToolbarImage(QPainter& painter, int commandId)
+{
     switch (commandId) {
     case 32785:  // alarm configurator: a bell and a gear
         drawBell(painter, kMain, kYellow);
@@ -95,7 +97,8 @@ bool paintToolbarImage(QPainter& painter, int commandId) {
     }
 }
 
-void paintProgramImage(QPainter& painter) {
+void paintProgramImage(QPainter& painter)
+{
     // A rounded blue tile with a golden bell that rings.
     QLinearGradient tile(0, 0, 0, 48);
     tile.setColorAt(0, kBlue.lighter(115));

@@ -13,8 +13,7 @@
 
 namespace kx::ui {
 
-DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget* parent)
-    : SettingsDialog(model, parent)
+DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget* parent) : SettingsDialog(model, parent)
 {
     auto* content = new QVBoxLayout;
     auto* explanation = new QLabel(ui::text(str::DdiCliExplanation), this);

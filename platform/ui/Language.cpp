@@ -24,8 +24,8 @@ bool LoadLanguage(const std::string& code)
     const QString file = LanguageFileName(code);
     static std::unique_ptr<QTranslator> translator;
     auto candidate = std::make_unique<QTranslator>();
-    const bool loaded = candidate->load(file, QCoreApplication::applicationDirPath()) ||
-                        candidate->load(file, QDir::currentPath());
+    const bool loaded =
+        candidate->load(file, QCoreApplication::applicationDirPath()) || candidate->load(file, QDir::currentPath());
     if (!loaded || !QCoreApplication::installTranslator(candidate.get())) {
         ErrorBox(str::ResourceLibraryNotLoaded, Utf8ToCp1252Lossy(file.toStdString()));
         return false;

@@ -19,7 +19,8 @@ auto onGuiThread(Show show) -> decltype(show())
     if (!app || QThread::currentThread() == app->thread())
         return show();
     decltype(show()) result{};
-    QMetaObject::invokeMethod(app, [&] { result = show(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        app, [&] { result = show(); }, Qt::BlockingQueuedConnection);
     return result;
 }
 

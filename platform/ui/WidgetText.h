@@ -20,8 +20,14 @@ std::optional<std::string> toBytes(const QString& text);
 std::string toBytesLossy(const QString& text);
 
 // The console's own UTF-8 texts.
-inline QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-inline std::string toUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+inline QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+inline std::string toUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
 
 // A numbered text of the string table (QObject::tr would hide a function
 // named tr inside widgets, hence the name).

@@ -6,13 +6,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace kx::ui {

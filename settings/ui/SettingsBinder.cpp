@@ -73,9 +73,10 @@ bool typedText(QWidget* w, QString& text)
 }  // namespace
 
 SettingsBinder::SettingsBinder(settings::SettingsModel& model, QWidget* root)
-    : QObject(root), m_model(model), m_root(root)
-{
-}
+    : QObject(root),
+      m_model(model),
+      m_root(root)
+{}
 
 QStringList SettingsBinder::bind()
 {
@@ -98,7 +99,8 @@ QStringList SettingsBinder::bind()
         if (row.kind == Kind::Radio) {
             for (const settings::Option& o : row.options)
                 if (!m_root->findChild<QRadioButton*>(prefix + QString::fromStdString(o.token)))
-                    problems << QStringLiteral("%1: no radio button %2%3").arg(name, prefix, QString::fromStdString(o.token));
+                    problems << QStringLiteral("%1: no radio button %2%3")
+                                    .arg(name, prefix, QString::fromStdString(o.token));
         } else if (!bound.control) {
             problems << QStringLiteral("%1: no control").arg(name);
         }
@@ -152,7 +154,8 @@ void SettingsBinder::connectControl(Bound& bound)
     case Kind::Text:
         if (auto* edit = qobject_cast<QLineEdit*>(bound.control.data()); edit && row.bufferSize > 1)
             edit->setMaxLength(static_cast<int>(row.bufferSize - 1));
-        if (auto* combo = qobject_cast<QComboBox*>(bound.control.data()); combo && combo->lineEdit() && row.bufferSize > 1)
+        if (auto* combo = qobject_cast<QComboBox*>(bound.control.data());
+            combo && combo->lineEdit() && row.bufferSize > 1)
             combo->lineEdit()->setMaxLength(static_cast<int>(row.bufferSize - 1));
         break;
     case Kind::Display:

@@ -47,8 +47,8 @@ public:
 private:
     struct Bound {
         const settings::SettingRow* row = nullptr;
-        QPointer<QWidget> control;                   // the widget named like the value
-        QVector<QPointer<QWidget>> followers;        // "<name>_..." widgets, radio buttons included
+        QPointer<QWidget> control;             // the widget named like the value
+        QVector<QPointer<QWidget>> followers;  // "<name>_..." widgets, radio buttons included
         bool shownOnce = false;
         std::string shownValue;                      // the model value the widgets show
         std::vector<settings::Option> shownOptions;  // the items the list shows

@@ -8,7 +8,9 @@
 namespace kx::ui {
 
 SettingsDialog::SettingsDialog(settings::SettingsModel& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_binder(model, this)
+    : QDialog(parent),
+      m_model(model),
+      m_binder(model, this)
 {
     setWindowTitle(ui::text(model.titleId()));
 }

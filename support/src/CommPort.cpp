@@ -30,10 +30,25 @@ struct BaudEntry {
 };
 
 const BaudEntry kBaudRates[] = {
-    {14400, kOtherSpeed}, {56000, kOtherSpeed}, {128000, kOtherSpeed}, {256000, kOtherSpeed},
-    {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},
-    {200, B200},       {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},
-    {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
+    {14400, kOtherSpeed},
+    {56000, kOtherSpeed},
+    {128000, kOtherSpeed},
+    {256000, kOtherSpeed},
+    {50, B50},
+    {75, B75},
+    {110, B110},
+    {134, B134},
+    {150, B150},
+    {200, B200},
+    {300, B300},
+    {600, B600},
+    {1200, B1200},
+    {1800, B1800},
+    {2400, B2400},
+    {4800, B4800},
+    {9600, B9600},
+    {19200, B19200},
+    {38400, B38400},
 #ifdef B57600
     {57600, B57600},
 #endif
@@ -141,8 +156,8 @@ bool ParseBaud(const std::string& field, int& baud)
     static const struct {
         const char* text;
         int rate;
-    } kAbbreviations[] = {{"11", 110},   {"15", 150},   {"30", 300},   {"60", 600},  {"12", 1200},
-                          {"24", 2400},  {"48", 4800},  {"96", 9600},  {"19", 19200}};
+    } kAbbreviations[] = {{"11", 110},  {"15", 150},  {"30", 300},  {"60", 600},  {"12", 1200},
+                          {"24", 2400}, {"48", 4800}, {"96", 9600}, {"19", 19200}};
     for (const auto& a : kAbbreviations) {
         if (field == a.text) {
             baud = a.rate;
@@ -158,12 +173,23 @@ bool ParseParity(const std::string& field, int& parity)
     if (field.size() != 1)
         return false;
     switch (std::tolower(static_cast<unsigned char>(field[0]))) {
-    case 'n': parity = CCommPort::parityNone; return true;
-    case 'o': parity = CCommPort::parityOdd; return true;
-    case 'e': parity = CCommPort::parityEven; return true;
-    case 'm': parity = CCommPort::parityMark; return true;
-    case 's': parity = CCommPort::paritySpace; return true;
-    default: return false;
+    case 'n':
+        parity = CCommPort::parityNone;
+        return true;
+    case 'o':
+        parity = CCommPort::parityOdd;
+        return true;
+    case 'e':
+        parity = CCommPort::parityEven;
+        return true;
+    case 'm':
+        parity = CCommPort::parityMark;
+        return true;
+    case 's':
+        parity = CCommPort::paritySpace;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -341,8 +367,7 @@ CCommPort::CCommPort(const char* device)
     SetName(device);
 }
 
-CCommPort::CCommPort(const char* device, int baudRate, char parity, int dataBits, int stopBits)
-    : CCommPort(device)
+CCommPort::CCommPort(const char* device, int baudRate, char parity, int dataBits, int stopBits) : CCommPort(device)
 {
     SetCommParms(baudRate, parity, dataBits, stopBits);
 }
@@ -400,8 +425,7 @@ void CCommPort::SetName(const char* device)
     size_t n = std::strlen(device);
     if (n > 3 && n <= 12 && std::tolower(static_cast<unsigned char>(device[0])) == 'c' &&
         std::tolower(static_cast<unsigned char>(device[1])) == 'o' &&
-        std::tolower(static_cast<unsigned char>(device[2])) == 'm' &&
-        std::strspn(device + 3, "0123456789") == n - 3) {
+        std::tolower(static_cast<unsigned char>(device[2])) == 'm' && std::strspn(device + 3, "0123456789") == n - 3) {
         long number = std::strtol(device + 3, nullptr, 10);
         if (number >= 1) {
             std::snprintf(m_szDevice, sizeof m_szDevice, "/dev/ttyS%ld", number - 1);
@@ -493,12 +517,23 @@ int CCommPort::SetCommParms(int baudRate, char parity, int dataBits, int stopBit
     m_nBaudRate = baudRate;
     m_nDataBits = dataBits;
     switch (parity) {
-    case 'N': m_nParity = parityNone; break;
-    case 'O': m_nParity = parityOdd; break;
-    case 'E': m_nParity = parityEven; break;
-    case 'M': m_nParity = parityMark; break;
-    case 'S': m_nParity = paritySpace; break;
-    default: break;  // any other letter, lower case included, leaves it
+    case 'N':
+        m_nParity = parityNone;
+        break;
+    case 'O':
+        m_nParity = parityOdd;
+        break;
+    case 'E':
+        m_nParity = parityEven;
+        break;
+    case 'M':
+        m_nParity = parityMark;
+        break;
+    case 'S':
+        m_nParity = paritySpace;
+        break;
+    default:
+        break;  // any other letter, lower case included, leaves it
     }
     if (stopBits == 1)
         m_nStopBits = stopOne;
@@ -557,11 +592,20 @@ int CCommPort::Apply()
 
     tcflag_t size;
     switch (m_nDataBits) {
-    case 5: size = CS5; break;
-    case 6: size = CS6; break;
-    case 7: size = CS7; break;
-    case 8: size = CS8; break;
-    default: return 0;
+    case 5:
+        size = CS5;
+        break;
+    case 6:
+        size = CS6;
+        break;
+    case 7:
+        size = CS7;
+        break;
+    case 8:
+        size = CS8;
+        break;
+    default:
+        return 0;
     }
     tio.c_cflag = (tio.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | size;
 
@@ -571,25 +615,40 @@ int CCommPort::Apply()
 #endif
     tio.c_cflag &= ~parityBits;
     switch (m_nParity) {
-    case parityNone: break;
-    case parityOdd: tio.c_cflag |= PARENB | PARODD; break;
-    case parityEven: tio.c_cflag |= PARENB; break;
+    case parityNone:
+        break;
+    case parityOdd:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case parityEven:
+        tio.c_cflag |= PARENB;
+        break;
 #ifdef CMSPAR
-    case parityMark: tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case paritySpace: tio.c_cflag |= PARENB | CMSPAR; break;
+    case parityMark:
+        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case paritySpace:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
 #endif
-    default: return 0;
+    default:
+        return 0;
     }
 
     switch (m_nStopBits) {
-    case stopOne: tio.c_cflag &= ~static_cast<tcflag_t>(CSTOPB); break;
-    case stopTwo: tio.c_cflag |= CSTOPB; break;
+    case stopOne:
+        tio.c_cflag &= ~static_cast<tcflag_t>(CSTOPB);
+        break;
+    case stopTwo:
+        tio.c_cflag |= CSTOPB;
+        break;
     case stopOneAndHalf:
         if (m_nDataBits != 5)
             return 0;
         tio.c_cflag |= CSTOPB;
         break;
-    default: return 0;
+    default:
+        return 0;
     }
     if (::tcsetattr(use.fd, TCSANOW, &tio) != 0)
         return 0;

@@ -21,7 +21,12 @@ namespace {
 // opens may hold one byte; a conflict is seen by asking whether an exclusive
 // lock could be had (F_OFD_GETLK), which ignores the asker's own locks.
 constexpr off_t kShareBase = std::numeric_limits<off_t>::max() - 3;
-enum ShareByte : unsigned { byteRead = 1, byteWrite = 2, byteDenyRead = 4, byteDenyWrite = 8 };
+enum ShareByte : unsigned {
+    byteRead = 1,
+    byteWrite = 2,
+    byteDenyRead = 4,
+    byteDenyWrite = 8
+};
 
 struct ShareBytes {
     unsigned held;       // bytes this open holds
@@ -88,19 +93,35 @@ bool ModeFlags(uint32_t mode, int& flags, ShareBytes& bytes)
     if (mode & ~static_cast<uint32_t>(0x73))
         return false;
     switch (mode & 0x03) {
-    case CDosFile::modeRead: flags = O_RDONLY; break;
-    case CDosFile::modeWrite: flags = O_WRONLY; break;
-    case CDosFile::modeReadWrite: flags = O_RDWR; break;
-    default: return false;
+    case CDosFile::modeRead:
+        flags = O_RDONLY;
+        break;
+    case CDosFile::modeWrite:
+        flags = O_WRONLY;
+        break;
+    case CDosFile::modeReadWrite:
+        flags = O_RDWR;
+        break;
+    default:
+        return false;
     }
     const bool read = flags != O_WRONLY, write = flags != O_RDONLY;
     switch (mode & 0x70) {
     case CDosFile::shareCompat:  // compat is deny-none, as Windows maps it
-    case CDosFile::shareDenyNone: bytes = BytesOf(read, write, false, false); break;
-    case CDosFile::shareExclusive: bytes = BytesOf(read, write, true, true); break;
-    case CDosFile::shareDenyWrite: bytes = BytesOf(read, write, false, true); break;
-    case CDosFile::shareDenyRead: bytes = BytesOf(read, write, true, false); break;
-    default: return false;
+    case CDosFile::shareDenyNone:
+        bytes = BytesOf(read, write, false, false);
+        break;
+    case CDosFile::shareExclusive:
+        bytes = BytesOf(read, write, true, true);
+        break;
+    case CDosFile::shareDenyWrite:
+        bytes = BytesOf(read, write, false, true);
+        break;
+    case CDosFile::shareDenyRead:
+        bytes = BytesOf(read, write, true, false);
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -145,9 +166,7 @@ bool JoinShare(const char* name, int fd, int flags, const struct stat& st, Share
 
 }  // namespace
 
-CDosFile::CDosFile(const char* fileName) : m_pszFileName(CopyName(fileName)), m_hFile(0), m_hShare(-1)
-{
-}
+CDosFile::CDosFile(const char* fileName) : m_pszFileName(CopyName(fileName)), m_hFile(0), m_hShare(-1) {}
 
 CDosFile::CDosFile(const CDosFile& other) : m_pszFileName(CopyName(other.m_pszFileName)), m_hFile(0), m_hShare(-1)
 {
@@ -350,13 +369,9 @@ int CDosFile::Write(const void* buffer, uint32_t count)
     return Write(buffer, count, ignored);
 }
 
-CLogFile::CLogFile(const char* fileName) : CDosFile(fileName)
-{
-}
+CLogFile::CLogFile(const char* fileName) : CDosFile(fileName) {}
 
-CLogFile::CLogFile(const CLogFile& other) : CDosFile(other)
-{
-}
+CLogFile::CLogFile(const CLogFile& other) : CDosFile(other) {}
 
 CLogFile::~CLogFile() = default;
 

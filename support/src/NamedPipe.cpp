@@ -26,7 +26,12 @@ namespace {
 constexpr int64_t kBusyRetryMs = 10;
 constexpr uint32_t kInitialCapacity = 4096;
 
-enum OpenResult { openConnected, openBusy, openNoPipe, openFailed };
+enum OpenResult {
+    openConnected,
+    openBusy,
+    openNoPipe,
+    openFailed
+};
 
 bool FillAddress(sockaddr_un& addr, const std::string& path)
 {
@@ -183,8 +188,7 @@ CNamedPipe::CNamedPipe()
       m_bCancelled(false),
       m_nReadStatus(readOk),
       m_bDiscarding(false)
-{
-}
+{}
 
 CNamedPipe::CNamedPipe(const CNamedPipe& other) : CNamedPipe()
 {

@@ -73,7 +73,11 @@ struct CPipeService::Shared {
 };
 
 CPipeService::CPipeService(const char* pipeName, int workers, Handler handler, int slots)
-    : m_szPipe{}, m_nWorkers(workers), m_pHandler(handler), m_nSlots(slots < 0 ? 0 : slots), m_hConsole(nullptr)
+    : m_szPipe{},
+      m_nWorkers(workers),
+      m_pHandler(handler),
+      m_nSlots(slots < 0 ? 0 : slots),
+      m_hConsole(nullptr)
 {
     if (pipeName) {
         std::strncpy(m_szPipe, pipeName, sizeof m_szPipe - 1);
@@ -288,9 +292,7 @@ int CPipeService::WaitForDisconn(int ms)
     if (!pipe || ms < 100)
         return 0;
     Shared& s = *m_pShared;
-    auto gone = [pipe] {
-        return pipe->m_nState != CNamedPipe::stateConnected || pipe->WaitForHangUp(0, -1);
-    };
+    auto gone = [pipe] { return pipe->m_nState != CNamedPipe::stateConnected || pipe->WaitForHangUp(0, -1); };
     for (int round = ms / 100; round > 0; --round) {
         if (gone())
             return 1;
@@ -305,9 +307,7 @@ int CPipeService::WaitForDisconn(int ms)
     return gone() ? 1 : 0;
 }
 
-void CPipeService::NewConsoleLine(const char* /*text*/)
-{
-}
+void CPipeService::NewConsoleLine(const char* /*text*/) {}
 
 int CPipeService::SetSlot(int index, const char* text)
 {

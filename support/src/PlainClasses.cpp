@@ -3,9 +3,7 @@
 
 #include <cstring>
 
-CResStrings::CResStrings() : m_nCount(0), m_apszStrings{}
-{
-}
+CResStrings::CResStrings() : m_nCount(0), m_apszStrings{} {}
 
 CResStrings& CResStrings::operator=(const CResStrings& other)
 {
@@ -16,11 +14,11 @@ CResStrings& CResStrings::operator=(const CResStrings& other)
 }
 
 // Each copies its members one by one.
-#define KX_MEMBERWISE_ASSIGN(Class)                                  \
-    Class& Class::operator=(const Class& other)                      \
-    {                                                                \
-        std::memmove(m_anMember, other.m_anMember, sizeof m_anMember); \
-        return *this;                                                \
+#define KX_MEMBERWISE_ASSIGN(Class)                                                                                    \
+    Class& Class::operator=(const Class& other)                                                                        \
+    {                                                                                                                  \
+        std::memmove(m_anMember, other.m_anMember, sizeof m_anMember);                                                 \
+        return *this;                                                                                                  \
     }
 
 KX_MEMBERWISE_ASSIGN(CLauncher)

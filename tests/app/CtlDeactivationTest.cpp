@@ -33,8 +33,8 @@ protected:
             const std::string shape = "00.00, 00:00,  ";
             bool stamped = line.size() > shape.size();
             for (std::size_t i = 0; stamped && i < shape.size(); ++i)
-                stamped = shape[i] == '0' ? std::isdigit(static_cast<unsigned char>(line[i])) != 0
-                                          : line[i] == shape[i];
+                stamped =
+                    shape[i] == '0' ? std::isdigit(static_cast<unsigned char>(line[i])) != 0 : line[i] == shape[i];
             actions.push_back(stamped ? line.substr(shape.size()) : "unstamped: " + line);
         }
         return actions;
@@ -66,10 +66,10 @@ TEST_F(CtlDeactivationTest, DeactivateAndActivateWriteTypeEndTimeAndLog)
     EXPECT_EQ(ctl({"deactivate", "0", "4711"}).out, "4711\tactivated\n");  // MINUTES 0 activates too
     EXPECT_EQ(type(4711), "2\n");
     EXPECT_EQ(value(4711), "\n");
-    EXPECT_EQ(logActions(), (std::vector<std::string>{
-                                "Deactivate alarm 4711 for 30 minutes", "Deactivate alarm 100 for 30 minutes",
-                                "Deactivate alarm 4711 for 120 minutes", "Activate alarm 4711 again",
-                                "Activate alarm 4711 again"}));
+    EXPECT_EQ(logActions(),
+              (std::vector<std::string>{"Deactivate alarm 4711 for 30 minutes", "Deactivate alarm 100 for 30 minutes",
+                                        "Deactivate alarm 4711 for 120 minutes", "Activate alarm 4711 again",
+                                        "Activate alarm 4711 again"}));
 }
 
 TEST_F(CtlDeactivationTest, NoAnswerAndUsageErrorsChangeNothing)
@@ -78,9 +78,13 @@ TEST_F(CtlDeactivationTest, NoAnswerAndUsageErrorsChangeNothing)
     EXPECT_EQ(no.exitCode, 1);
     EXPECT_NE(no.err.find("for 2 hour(s) ?"), std::string::npos);
     EXPECT_EQ(ctl({"deactivate", "120", "4711"}).exitCode, 1);  // no terminal, no --yes: No
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"deactivate"}, {"deactivate", "10"}, {"deactivate", "ten", "4711"}, {"deactivate", "-10", "4711"},
-             {"deactivate", "1441", "4711"}, {"activate"}, {"timer-cycle", "now"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"deactivate"},
+                                                                                      {"deactivate", "10"},
+                                                                                      {"deactivate", "ten", "4711"},
+                                                                                      {"deactivate", "-10", "4711"},
+                                                                                      {"deactivate", "1441", "4711"},
+                                                                                      {"activate"},
+                                                                                      {"timer-cycle", "now"}}) {
         const test::CtlResult r = ctl(args);
         EXPECT_EQ(r.exitCode, 64) << args.back();
         EXPECT_NE(r.err.find("usage:"), std::string::npos) << args.back();
@@ -90,7 +94,8 @@ TEST_F(CtlDeactivationTest, NoAnswerAndUsageErrorsChangeNothing)
     EXPECT_FALSE(site.exists("work/log/kxadeact.log"));
     for (const char* command : {"deactivate", "activate", "timer-cycle"})
         EXPECT_EQ(test::RunCtl({command, "--help"}).out.rfind("usage: kxalarmctl [options] " + std::string(command), 0),
-                  0u) << command;
+                  0u)
+            << command;
 }
 
 TEST_F(CtlDeactivationTest, TimerCyclePutsBackWhatIsDueInTheRange)

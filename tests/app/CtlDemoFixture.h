@@ -30,7 +30,8 @@ protected:
     void SetUp() override
     {
         std::filesystem::copy(s_demo->root(), site.root(),
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
     }
 
     // kxalarmctl on this test's copy, from its working directory.

@@ -13,9 +13,9 @@ using CtlFoundationTest = test::CtlDemoFixture;
 
 TEST_F(CtlFoundationTest, DemoSiteHasTheWholeLayout)
 {
-    for (const char* f : {"windows/kxaconf.ini", "windows/kxpers.ini", "windows/kxalarm.ini", "db1/vm001.dbf",
-                          "db1/kxgroups.dbf", "db1/kxagrp10.dbf", "kxt/kxtpost.dbf", "kxt/kxtpost.ndx",
-                          "kxt/kxarun.kxe", "work"})
+    for (const char* f :
+         {"windows/kxaconf.ini", "windows/kxpers.ini", "windows/kxalarm.ini", "db1/vm001.dbf", "db1/kxgroups.dbf",
+          "db1/kxagrp10.dbf", "kxt/kxtpost.dbf", "kxt/kxtpost.ndx", "kxt/kxarun.kxe", "work"})
         EXPECT_TRUE(site.exists(f)) << f;
     // A second demo into a non-empty directory is refused.
     const test::CtlResult again = test::RunCtl({"demo", site.root()});
@@ -45,8 +45,13 @@ TEST_F(CtlFoundationTest, RecordPrintsAllNinetyNineFields)
 
 TEST_F(CtlFoundationTest, FieldSetAndGetWithTheirExitCodes)
 {
-    EXPECT_EQ(ctl({"field", "set", "4711", "text_opt1", "Brandmelder S\xC3\xBC" "d"}).exitCode, 0);
-    EXPECT_EQ(ctl({"field", "get", "4711", "T33"}).out, "Brandmelder S\xC3\xBC" "d\n");
+    EXPECT_EQ(ctl({"field", "set", "4711", "text_opt1",
+                   "Brandmelder S\xC3\xBC"
+                   "d"})
+                  .exitCode,
+              0);
+    EXPECT_EQ(ctl({"field", "get", "4711", "T33"}).out, "Brandmelder S\xC3\xBC"
+                                                        "d\n");
     EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm4", "12"}).exitCode, 0);
     EXPECT_EQ(ctl({"field", "get", "4711", "T30"}).out, "12\n");
     EXPECT_EQ(ctl({"field", "set", "4711", "p_ogm9", "12"}).exitCode, 3);

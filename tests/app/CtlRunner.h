@@ -41,7 +41,8 @@ inline std::string slurp(const std::string& path)
 inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string& workDir = {},
                         const std::string& input = {})
 {
-    const std::string base = (std::filesystem::temp_directory_path() / ("kxctl-" + std::to_string(::getpid()))).string();
+    const std::string base =
+        (std::filesystem::temp_directory_path() / ("kxctl-" + std::to_string(::getpid()))).string();
     std::string command;
     if (!workDir.empty())
         command += "cd " + shellQuoted(workDir) + " && ";

@@ -92,9 +92,9 @@ TEST_F(CtlSettingsTest, RefusalsExitNonZeroAndWriteNothing)
 
 TEST_F(CtlSettingsTest, OkWritesAsTheDialogWould)
 {
-    const test::CtlResult r = ctl({"settings", "general", "--set", "ISDN=qsig", "--set", "PBX_Protocol=Cornet",
-                                   "--set", "AddNumberAtBeginning=1", "--set", "NumberToAdd=0711", "--set",
-                                   "SendMsgAsOwnPhone=1", "--ok"});
+    const test::CtlResult r =
+        ctl({"settings", "general", "--set", "ISDN=qsig", "--set", "PBX_Protocol=Cornet", "--set",
+             "AddNumberAtBeginning=1", "--set", "NumberToAdd=0711", "--set", "SendMsgAsOwnPhone=1", "--ok"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string alarm = site.read("windows/kxalarm.ini");
     EXPECT_NE(alarm.find("ISDN=QSIG\r\n"), std::string::npos);
@@ -109,9 +109,9 @@ TEST_F(CtlSettingsTest, OkWritesAsTheDialogWould)
 TEST_F(CtlSettingsTest, DdiConverterTestButtonShowsTheModulesResults)
 {
     test::StandInKxe kxe(site.path("bin"), site.windows());
-    const test::CtlResult r = ctl({"settings", "ddi-converter", "--set", "DDIConversionActive=1", "--set",
-                                   "LastDigits=1", "--set", "UseLastDigits=6", "--set", "TestDDI=0891",
-                                   "--button", "test"});
+    const test::CtlResult r =
+        ctl({"settings", "ddi-converter", "--set", "DDIConversionActive=1", "--set", "LastDigits=1", "--set",
+             "UseLastDigits=6", "--set", "TestDDI=0891", "--button", "test"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(line(r.out, "Result"), "Result\t0891/6/0\tenabled");
     EXPECT_EQ(line(r.out, "AfterUseLast"), "AfterUseLast\tAfterUseLast:0891\tenabled");
@@ -125,9 +125,8 @@ TEST_F(CtlSettingsTest, DdiConverterTestButtonShowsTheModulesResults)
         ctl({"settings", "ddi-converter", "--set", "DDIConversionActive=1", "--button", "refresh"});
     EXPECT_EQ(line(refreshed.out, "Result"), "Result\t0891/6/0\tenabled");
 
-    const test::CtlResult ok =
-        ctl({"settings", "ddi-converter", "--set", "DDIConversionActive=1", "--set", "ReplaceActive2=1", "--set",
-             "ReplaceWith2=E", "--ok"});
+    const test::CtlResult ok = ctl({"settings", "ddi-converter", "--set", "DDIConversionActive=1", "--set",
+                                    "ReplaceActive2=1", "--set", "ReplaceWith2=E", "--ok"});
     ASSERT_EQ(ok.exitCode, 0) << ok.err;
     EXPECT_NE(site.read("windows/kxalarm.ini").find("ReplaceActive2=1\r\nReplace2=\r\nReplaceWith2=E\r\n"),
               std::string::npos);
@@ -135,9 +134,9 @@ TEST_F(CtlSettingsTest, DdiConverterTestButtonShowsTheModulesResults)
 
 TEST_F(CtlSettingsTest, DdiCliScannerTakesOnlyAlarmsInOfTheRange)
 {
-    EXPECT_EQ(ctl({"settings", "ddi-cli-scanner", "--set", "Active=1", "--set", "UseDistAlarmInSettings=4711"})
-                  .exitCode,
-              1);  // 4711 is an alarm
+    EXPECT_EQ(
+        ctl({"settings", "ddi-cli-scanner", "--set", "Active=1", "--set", "UseDistAlarmInSettings=4711"}).exitCode,
+        1);  // 4711 is an alarm
     const test::CtlResult r = ctl({"settings", "ddi-cli-scanner", "--set", "Active=1", "--set",
                                    "UseDistAlarmInSettings=5001", "--set", "FirstKey=100", "--ok"});
     ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#define KX_SOAK_ONLY()                                                                  \
-    do {                                                                                \
-        if (!std::getenv("KX_SOAK"))                                                    \
-            GTEST_SKIP() << "soak test: runs with the CTest label soak (KX_SOAK=1)"; \
+#define KX_SOAK_ONLY()                                                                                                 \
+    do {                                                                                                               \
+        if (!std::getenv("KX_SOAK"))                                                                                   \
+            GTEST_SKIP() << "soak test: runs with the CTest label soak (KX_SOAK=1)";                                   \
     } while (0)

@@ -2,8 +2,8 @@
 // A temporary site for tests: a drive root with a Windows directory that
 // configures the site paths and is removed afterwards.
 
-#include "tests/common/RecordingMessageBoxes.h"
 #include "platform/SitePaths.h"
+#include "tests/common/RecordingMessageBoxes.h"
 
 #include <gtest/gtest.h>
 

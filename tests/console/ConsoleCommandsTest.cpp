@@ -21,7 +21,8 @@ protected:
         for (const char* program : {"kxaconf", "kxlaunch", "kxe", "kxsched", "kxaview"})
             programs.add(program);
         site.write("db1/kxpers", "#!/bin/sh\nline=kxpers; for a in \"$@\"; do line=\"$line|$a\"; done; printf '%s\\n' "
-                                 "\"$line\" >> \"" + site.path("bin/calls.txt") + "\"\n");
+                                 "\"$line\" >> \"" +
+                                     site.path("bin/calls.txt") + "\"\n");
         ::chmod(site.path("db1/kxpers").c_str(), 0755);
     }
 

@@ -279,13 +279,13 @@ TEST_F(DeactivationTest, MenuStateAndCheckMark)
 
     const std::time_t now = 0x60000000;
     const std::vector<std::pair<long, int>> limits = {
-        {0, 0},          {-30, 0},        {1, 32865},      {600, 32865},    {601, 32866},    {1800, 32867},
-        {1801, 32868},   {3600, 32868},   {3601, 32870},   {10800, 32871},  {14400, 32872},  {18000, 32873},
-        {21600, 32874},  {28800, 32875},  {43200, 32876},  {64800, 32877},  {64801, 32878},  {86400, 32878},
-        {86401, 0}};
+        {0, 0},         {-30, 0},       {1, 32865},     {600, 32865},   {601, 32866},   {1800, 32867},  {1801, 32868},
+        {3600, 32868},  {3601, 32870},  {10800, 32871}, {14400, 32872}, {18000, 32873}, {21600, 32874}, {28800, 32875},
+        {43200, 32876}, {64800, 32877}, {64801, 32878}, {86400, 32878}, {86401, 0}};
     for (const auto& [remaining, command] : limits)
         EXPECT_EQ(console::CheckedDeactivationCommandFor(12, console::DeactivationEndTime(now + remaining, 0), now),
-                  command) << remaining;
+                  command)
+            << remaining;
     const std::string soon = console::DeactivationEndTime(now + 300, 0);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(10, soon, now), 32865);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(9, soon, now), 0);
@@ -331,8 +331,10 @@ TEST_F(DeactivationTest, TimerFindsExactlyWhatAReadPerKeyWouldFind)
     site.write("windows/kxadeact.ini",
                "[other]\r\n11=00000001\r\n[DeactivatedAlarms]\r\n5=00000001\r\n0012=00000001\r\n+13=00000001\r\n"
                " 14 = 00000001 \r\n15=\r\n15=00000001\r\n16=\"00000001\"\r\n17=zz\r\n"
-               "18=" + std::string(32, '0') + "FFFFFFFFFF\r\n"  // cut to 39 characters: 0FFFFFFF
-               "19=00000001\r\n11=FFFFFFFF\r\n; 10=00000001\r\n10\r\n[DeactivatedAlarms]\r\n10=00000001\r\n");
+               "18=" +
+                   std::string(32, '0') +
+                   "FFFFFFFFFF\r\n"  // cut to 39 characters: 0FFFFFFF
+                   "19=00000001\r\n11=FFFFFFFF\r\n; 10=00000001\r\n10\r\n[DeactivatedAlarms]\r\n10=00000001\r\n");
     const std::time_t now = 0x10000000;
     auto keyByKey = [&] {
         Keys due;

@@ -85,8 +85,8 @@ TEST_F(ListContentsTest, ServerImagesInMasterSlaveOperation)
 TEST_F(ListContentsTest, ServerIdentityFromTheIniFiles)
 {
     EXPECT_EQ(ReadServerIdentity().serverNumber, 0);
-    site.write("windows/kxamaster.ini", "[Server1]\r\nServerName=other\r\n[Server3]\r\nServerName=" +
-                                            ComputerName() + "\r\n");
+    site.write("windows/kxamaster.ini",
+               "[Server1]\r\nServerName=other\r\n[Server3]\r\nServerName=" + ComputerName() + "\r\n");
     site.write("windows/kxalarm.ini", "[kxaredundant]\r\nActive=1\r\nMode=3\r\nFirstAlarm=5\r\nLastAlarm=9\r\n");
     const ServerIdentity identity = ReadServerIdentity();
     EXPECT_EQ(identity.serverNumber, 3);
@@ -103,9 +103,9 @@ TEST_F(ListContentsTest, AlarmInColumns)
     alarmIn(20, {{"text_opt1", "Entry"}, {"p_ogm4", "0"}, {"p_ogm3", "12"}, {"num1_6", "1"}, {"n_mbx", "300"}});
     alarmIn(21, {{"p_ogm4", "3"}, {"mbx_ch_f", "2"}});
     alarmIn(22, {{"p_ogm4", "13"}, {"msg_ch_f", "1"}, {"p_ogm3", "12"}});  // launches nothing
-    alarmIn(23, {{"p_ogm4", "16"}, {"p_ogm3", "25"}});                      // key outside the alarm range
-    alarmIn(24, {{"p_ogm4", "30"}, {"num1_6", "1"}});                       // unknown function, no plan number
-    alarmIn(25, {{"p_ogm4", "9"}, {"p_ogm3", "13"}});                       // launched key is free: no name
+    alarmIn(23, {{"p_ogm4", "16"}, {"p_ogm3", "25"}});                     // key outside the alarm range
+    alarmIn(24, {{"p_ogm4", "30"}, {"num1_6", "1"}});                      // unknown function, no plan number
+    alarmIn(25, {{"p_ogm4", "9"}, {"p_ogm3", "13"}});                      // launched key is free: no name
 
     config::KeyRanges ranges{10, 19, 20, 29};
     const auto rows = AlarmInRows(config::MailboxTablePath(), ranges).value();
@@ -224,7 +224,8 @@ TEST_F(ListContentsTest, SessionStartAndItsFailure)
     site.write("windows/kxaconf.ini", "[Config]\r\nVm001Path=D:\\DATA\\\r\n");
     ConsoleSession broken;
     EXPECT_FALSE(broken.start());
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Error, impossible to open alarm-database d:\\data\\.\\vm001.dbf !"});
+    EXPECT_EQ(boxes.texts(),
+              std::vector<std::string>{"Error, impossible to open alarm-database d:\\data\\.\\vm001.dbf !"});
 }
 
 }  // namespace

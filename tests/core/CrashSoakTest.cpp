@@ -56,9 +56,12 @@ Write writeOf(int round, long i)
     const long n = i / 3;
     const std::string text = "r" + std::to_string(round) + "-" + std::to_string(i);
     switch (i % 3) {
-    case 0: return {"T" + std::to_string(n % kKeys) + ".text", text};
-    case 1: return {"T" + std::to_string(n % kKeys) + ".number", std::to_string(i)};
-    default: return {"I" + std::to_string(n % kIniKeys), text};
+    case 0:
+        return {"T" + std::to_string(n % kKeys) + ".text", text};
+    case 1:
+        return {"T" + std::to_string(n % kKeys) + ".number", std::to_string(i)};
+    default:
+        return {"I" + std::to_string(n % kIniKeys), text};
     }
 }
 
@@ -170,8 +173,8 @@ TEST_F(CrashSoak, KilledWritersLeaveTheTableAndTheIniFileWhole)
             ASSERT_TRUE(allowed.count(slot)) << "round " << round << ": " << slot << " appeared with " << value;
         for (const auto& [slot, values] : allowed) {
             const std::string value = state.count(slot) ? state[slot] : "<missing>";
-            ASSERT_TRUE(values.count(value)) << "round " << round << ", " << slot << " holds " << value
-                                             << ", after " << done << " returned writes";
+            ASSERT_TRUE(values.count(value))
+                << "round " << round << ", " << slot << " holds " << value << ", after " << done << " returned writes";
         }
     }
     RecordProperty("returned_writes", std::to_string(writesSeen));

@@ -45,7 +45,7 @@ protected:
             value = "<no field>";
         db.Close();
         return value.substr(value.find_first_not_of(' ') == std::string::npos ? value.size()
-                                                                             : value.find_first_not_of(' '));
+                                                                              : value.find_first_not_of(' '));
     }
 
     TempSite site;

@@ -69,8 +69,12 @@ TEST_F(MailboxLayoutTest, NumericFieldsTakeTheNumberCharacterFieldsTheText)
     EXPECT_EQ(field(5, "T30"), "0");
     EXPECT_EQ(write(5, "p_ogm4", " -1x"), 1);  // the leading number
     EXPECT_EQ(field(5, "T30"), "-1");
-    EXPECT_EQ(write(5, "text_opt1", "Brandmelder S\xFC" "d"), 1);
-    EXPECT_EQ(field(5, "T33"), "Brandmelder S\xFC" "d");
+    EXPECT_EQ(write(5, "text_opt1",
+                    "Brandmelder S\xFC"
+                    "d"),
+              1);
+    EXPECT_EQ(field(5, "T33"), "Brandmelder S\xFC"
+                               "d");
 }
 
 TEST_F(MailboxLayoutTest, ResultsForUnknownNamesAndClosedTables)

@@ -16,8 +16,8 @@ TEST(MemberTable, MembersWithANameInTableOrder)
     const std::string path = config::MemberTablePath("\\db1\\", 12);
     CDatabase db;
     ASSERT_EQ(db.Create(path.c_str(), {{"NAME", 'C', 20, 0}, {"TT1", 'C', 20, 0}, {"TY1", 'C', 3, 0}}), 1);
-    for (const auto& [name, phone, type] : {std::tuple{"Meier", "0301", "GSM"}, std::tuple{"", "0302", "INT"},
-                                            std::tuple{"M\xFCller", "0303", "-@-"}}) {
+    for (const auto& [name, phone, type] :
+         {std::tuple{"Meier", "0301", "GSM"}, std::tuple{"", "0302", "INT"}, std::tuple{"M\xFCller", "0303", "-@-"}}) {
         db.Append();
         db.Bottom();
         db.Replace("NAME", name);

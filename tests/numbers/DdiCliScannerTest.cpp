@@ -20,8 +20,11 @@ protected:
         CDatabase db;
         ASSERT_EQ(db.Open(kTable), 1);
         // Keys 12 and 15 are alarms-in, 13 an alarm.
-        for (const auto& [key, status, name] : std::vector<std::tuple<long, int, const char*>>{
-                 {12, 92, "Entrance \xDC" "ber"}, {13, 91, "Alarm"}, {15, 92, "Kitchen"}}) {
+        for (const auto& [key, status, name] : std::vector<std::tuple<long, int, const char*>>{{12, 92,
+                                                                                                "Entrance \xDC"
+                                                                                                "ber"},
+                                                                                               {13, 91, "Alarm"},
+                                                                                               {15, 92, "Kitchen"}}) {
             db.Go(mailbox::RecordOfKey(key));
             db.Replace("T02", status);
             db.Replace("T33", name);
@@ -44,7 +47,9 @@ TEST_F(DdiCliScannerTest, Lists_OfferTheAlarmsInOfTheConfiguredRange)
 {
     site.write("windows/kxalarm.ini", "[config]\r\nFirstAlarmInKey=12\r\nLastAlarmInKey=9999\r\n");
     model.load();
-    const std::vector<std::string> expected = {"12|12 Entrance \xDC" "ber", "15|15 Kitchen"};
+    const std::vector<std::string> expected = {"12|12 Entrance \xDC"
+                                               "ber",
+                                               "15|15 Kitchen"};
     EXPECT_EQ(items("UseDistAlarmInSettings"), expected);
     EXPECT_EQ(items("UseConfAlarmInSettings"), expected);
 

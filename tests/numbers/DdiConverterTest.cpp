@@ -55,8 +55,8 @@ TEST_F(DdiConverterTest, Ok_WritesTheSectionInOrderWithItsDefaults)
         "CutLeadingDigits=0\r\nCutTrailingDigits=0\r\nLastDigits=0\r\nUseLastDigits=4\r\n";
     for (int n = 1; n <= 6; ++n) {
         const std::string i = std::to_string(n);
-        expected += "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i +
-                    "=0\r\n";
+        expected +=
+            "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i + "=0\r\n";
     }
     expected += "AddOffset=0\r\n";
     EXPECT_EQ(alarmIni(), expected);
@@ -70,9 +70,8 @@ TEST_F(DdiConverterTest, UseLastDigits_ListPositionAndValue)
         const char* shown;
         const char* written;
     } cases[] = {
-        {nullptr, "4", "4"}, {"0", "1", "1"},  {"-3", "1", "1"},
-        {"9", "9", "9"},     {"abc", "4", "4"},
-        {"12", "12", "12"},  // no such item: no selection, written back as it was
+        {nullptr, "4", "4"}, {"0", "1", "1"},    {"-3", "1", "1"}, {"9", "9", "9"},
+        {"abc", "4", "4"},   {"12", "12", "12"},  // no such item: no selection, written back as it was
     };
     for (const Case& c : cases) {
         site.write("windows/kxalarm.ini",
@@ -165,14 +164,13 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
     EXPECT_TRUE(boxes.shown().empty()) << boxes.texts()[0];
 
     EXPECT_EQ(site.read("windows/kxe.args"), "kxaddiconv\n1\n-s1TestDDI\n");
-    std::string testData =
-        "[TestData]\r\nInString=08912345\r\nSuppressDigitsActive=0\r\nSuppressDigits=0123456789\r\n"
-        "CutLeadingDigits=0\r\nCutTrailingDigits=0\r\nLastDigits=1\r\nUseLastDigits=7\r\n"
-        "ReplaceActive1=1\r\nReplace1=\r\nReplaceWith1=E\r\nReplaceAtPos1=0\r\n";
+    std::string testData = "[TestData]\r\nInString=08912345\r\nSuppressDigitsActive=0\r\nSuppressDigits=0123456789\r\n"
+                           "CutLeadingDigits=0\r\nCutTrailingDigits=0\r\nLastDigits=1\r\nUseLastDigits=7\r\n"
+                           "ReplaceActive1=1\r\nReplace1=\r\nReplaceWith1=E\r\nReplaceAtPos1=0\r\n";
     for (int n = 2; n <= 6; ++n) {
         const std::string i = std::to_string(n);
-        testData += "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i +
-                    "=0\r\n";
+        testData +=
+            "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i + "=0\r\n";
     }
     testData += "AddOffset=0\r\n";
     const std::string file = testIni();

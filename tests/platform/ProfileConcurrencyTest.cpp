@@ -4,9 +4,9 @@
 // descriptor of the lock file is closed, it keeps other processes' writes
 // out, and a file changed behind a writer's back is not overwritten.
 
-#include "tests/common/Soak.h"
 #include "platform/Profile.h"
 #include "platform/ProfileFileLock.h"
+#include "tests/common/Soak.h"
 #include "tests/platform/ProfileTestSupport.h"
 
 #include <gtest/gtest.h>

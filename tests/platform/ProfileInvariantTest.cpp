@@ -91,9 +91,12 @@ public:
     std::string terminator()
     {
         switch (below(3)) {
-        case 0: return "\r\n";
-        case 1: return "\n";
-        default: return "\r";
+        case 0:
+            return "\r\n";
+        case 1:
+            return "\n";
+        default:
+            return "\r";
         }
     }
 

@@ -116,8 +116,7 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         // Lists
         {39, "[A]\r\n[B]\r\n[A]\r\n", nullptr, nullptr, "", 64, 6, "A\0B\0A\0\0"s},
         {40, "[S]\r\na=1\r\n;c=2\r\nb\r\nd=\r\na=3\r\n", "S", nullptr, "", 64, 6, "a\0d\0a\0\0"s},
-        {41, "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=a\r\n", "s", nullptr, "", 16, 14,
-         "name1\0name2\0na\0\0"s},
+        {41, "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=a\r\n", "s", nullptr, "", 16, 14, "name1\0name2\0na\0\0"s},
         {42, "[ section1 ]\r\n[section2]\r\n[section3]\r\n", nullptr, nullptr, "", 29, 27,
          "section1\0section2\0section3\0\0"s},
         {43, "[ section1 ]\r\n[section2]\r\n[section3]\r\n", nullptr, nullptr, "", 28, 26,
@@ -194,9 +193,8 @@ TEST_F(ProfileRead, GetSectionDumpsEntriesAndBareLines)
     for (const SectionCase& c : cases) {
         SCOPED_TRACE("case " + std::to_string(c.id));
         useFile(c.file);
-        expectBuffer(c.n, c.ret, c.bytes, [&](char* buffer, unsigned long n) {
-            return GetPrivateProfileSection(c.app, buffer, n, kFile);
-        });
+        expectBuffer(c.n, c.ret, c.bytes,
+                     [&](char* buffer, unsigned long n) { return GetPrivateProfileSection(c.app, buffer, n, kFile); });
     }
 }
 
@@ -280,8 +278,7 @@ TEST_F(ProfileRead, FallbacksSayWhy)
         {"the Windows directory itself", [] {}, ".", "is a directory"},
         {"empty file name", [] {}, "", "no file name"},
         {"UTF-16 file", [&] { useFile("\xFF\xFE[\0S\0]\0"s); }, kFile, "UTF-16"},
-        {"UTF-8 mark hides the first header", [&] { useFile("\xEF\xBB\xBF[S]\r\nk=v\r\n"); }, kFile,
-         "byte-order mark"},
+        {"UTF-8 mark hides the first header", [&] { useFile("\xEF\xBB\xBF[S]\r\nk=v\r\n"); }, kFile, "byte-order mark"},
     };
     for (const FallbackCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -85,8 +85,12 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {66, "[S]\r\nb=1\r\na=2\r\n", {{"S", "z", "", true}}, "[S]\r\nb=1\r\na=2\r\nz=\r\n"},
         {67, "[S]\r\nk=1\r\n;c\r\n\r\n[T]\r\n", {{"S", "n", "2", true}}, "[S]\r\nk=1\r\nn=2\r\n;c\r\n\r\n[T]\r\n"},
         // Keys starting with ';' would be comments: refused, unlike Windows.
-        {68, "",
-         {{"S", "z", "", true}, {"S", ";y", "", false}, {"S", "a", "", true}, {"S", ";b", "", false},
+        {68,
+         "",
+         {{"S", "z", "", true},
+          {"S", ";y", "", false},
+          {"S", "a", "", true},
+          {"S", ";b", "", false},
           {"S", ";c", "", false}},
          "[S]\r\nz=\r\na=\r\n"},
         {69, "[S]\r\nK=old\r\n", {{"s", "k", "new", true}}, "[S]\r\nK=new\r\n"},
@@ -95,7 +99,9 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {72, "[S]\r\nk=v\r\n", {{"S", "k", nullptr, true}}, "[S]\r\n"},
         {73, "[S]\r\n;k=v\r\n", {{"S", ";k", nullptr, true}}, "[S]\r\n;k=v\r\n"},
         {74, "[A]\r\nk=1\r\n[B]\r\nk=2\r\n", {{"A", nullptr, nullptr, true}}, "[B]\r\nk=2\r\n"},
-        {75, ";c0\r\n[S]\r\n;c1\r\n[T]\r\n;c2\r\n", {{"S", nullptr, "", true}, {"T", nullptr, "", true}},
+        {75,
+         ";c0\r\n[S]\r\n;c1\r\n[T]\r\n;c2\r\n",
+         {{"S", nullptr, "", true}, {"T", nullptr, "", true}},
          ";c0\r\n;c1\r\n;c2\r\n"},
         {76, std::nullopt, {{"  S  ", "  k  ", "  v  ", true}}, "[S]\r\nk=  v  \r\n"},
         {77, std::nullopt, {{nullptr, "k", "v", false}}, std::nullopt},
@@ -112,7 +118,9 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {102, "[S]\r\nk=1\r\nbare\r\n;c\r\n", {{"S", "n", "2", true}}, "[S]\r\nk=1\r\nbare\r\nn=2\r\n;c\r\n"},
         {103, "[S]\r\n\r\n[T]\r\n", {{"S", "k", "v", true}}, "[S]\r\nk=v\r\n\r\n[T]\r\n"},
         {104, "[S]\r\nk=1\r\nk=2\r\n", {{"S", "k", nullptr, true}}, "[S]\r\nk=2\r\n"},
-        {105, "[S]\r\nk=1\r\nbare\r\n\r\n[T]\r\n[S]\r\nk=3\r\n", {{"S", nullptr, nullptr, true}},
+        {105,
+         "[S]\r\nk=1\r\nbare\r\n\r\n[T]\r\n[S]\r\nk=3\r\n",
+         {{"S", nullptr, nullptr, true}},
          "\r\n[T]\r\n[S]\r\nk=3\r\n"},
         {106, "\0\xFF\r\n[S]\nk=\xE9t\xE9\n;\x80\0\r"s, {{"S", "k", "x", true}}, "\0\xFF\r\n[S]\nk=x\n;\x80\0\r"s},
         {107, std::nullopt, {{"S", "k", "\"  q  \"", true}}, "[S]\r\nk=\"  q  \"\r\n"},
@@ -142,11 +150,11 @@ TEST_F(ProfileWrite, RefusesArgumentsThatWouldBreakTheFile)
 {
     const std::string original = "[S]\r\nk=v\r\n";
     const std::vector<Call> refused = {
-        {"S", "k", "a\rb", false},   {"S", "k", "a\nb", false},  {"S", "k\r", "v", false},
-        {"S\n", "k", "v", false},    {"S", "a=b", "v", false},   {"S", ";c", "v", false},
-        {"S", " [x", "v", false},    {"S", "", "v", false},      {"S", "   ", "v", false},
-        {"", "k", "v", false},       {"a]b", "k", "v", false},   {"\tS", "k", "v", false},
-        {"S", "k\t", "v", false},    {"S\x0B", "k", "v", false}, {"S\r", nullptr, nullptr, false},
+        {"S", "k", "a\rb", false},    {"S", "k", "a\nb", false},  {"S", "k\r", "v", false},
+        {"S\n", "k", "v", false},     {"S", "a=b", "v", false},   {"S", ";c", "v", false},
+        {"S", " [x", "v", false},     {"S", "", "v", false},      {"S", "   ", "v", false},
+        {"", "k", "v", false},        {"a]b", "k", "v", false},   {"\tS", "k", "v", false},
+        {"S", "k\t", "v", false},     {"S\x0B", "k", "v", false}, {"S\r", nullptr, nullptr, false},
         {"S", "k\n", nullptr, false}, {nullptr, "k", "v", false},
     };
     for (const Call& c : refused) {

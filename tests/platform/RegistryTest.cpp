@@ -12,9 +12,8 @@ TEST(Registry, KeysAndValuesFromTheRegistryFile)
 {
     test::TempSite site;
     EXPECT_FALSE(RegistryKeyExists("HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS"));  // no file: no keys
-    site.write("windows/registry.ini",
-               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]\r\nPath=C:\\svox\r\nEmpty=\r\n"
-               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\loquendo]\r\n");
+    site.write("windows/registry.ini", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]\r\nPath=C:\\svox\r\nEmpty=\r\n"
+                                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\loquendo]\r\n");
     EXPECT_TRUE(RegistryKeyExists("hkey_local_machine\\software\\svox\\tts"));
     EXPECT_TRUE(RegistryKeyExists("HKEY_LOCAL_MACHINE\\SOFTWARE\\loquendo"));  // a key without values
     EXPECT_FALSE(RegistryKeyExists("HKEY_LOCAL_MACHINE\\SOFTWARE\\Other"));

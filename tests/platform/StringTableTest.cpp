@@ -1,5 +1,5 @@
-#include "platform/MessageBoxes.h"
 #include "platform/StringTable.h"
+#include "platform/MessageBoxes.h"
 
 #include "tests/common/TempSite.h"
 

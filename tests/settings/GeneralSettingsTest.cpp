@@ -160,10 +160,9 @@ TEST_F(GeneralSettingsTest, Ok_QsigWritesEveryKeyAndQsigInCapitals)
     model.load();
     set("ExtDialPrefix", "0");
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(alarmIni(),
-              "[config]\r\nISDN=QSIG\r\nSendUUI=1\r\nFirstAlarmKey=7000\r\nLastAlarmKey=9999\r\n"
-              "FirstAlarmInKey=1000\r\nLastAlarmInKey=9999\r\nExtDialPrefix=0\r\nSendMsgAsOwnPhone=1\r\n"
-              "SendDDI=0\r\n[kxaldmsg]\r\nAddNumberAtBeginning=0\r\nNumberToAdd=\r\n");
+    EXPECT_EQ(alarmIni(), "[config]\r\nISDN=QSIG\r\nSendUUI=1\r\nFirstAlarmKey=7000\r\nLastAlarmKey=9999\r\n"
+                          "FirstAlarmInKey=1000\r\nLastAlarmInKey=9999\r\nExtDialPrefix=0\r\nSendMsgAsOwnPhone=1\r\n"
+                          "SendDDI=0\r\n[kxaldmsg]\r\nAddNumberAtBeginning=0\r\nNumberToAdd=\r\n");
     // The message sent as own number needs the PBX connection.
     EXPECT_EQ(ktIni(), "[D300]\r\nPBX_Protocol=Cornet\r\nCNXtoPBX=1\r\nE1Protocol=QSIG\r\n");
 }
@@ -187,9 +186,8 @@ TEST_F(GeneralSettingsTest, Ok_NormalIsdnWithIsvpnWritesSendMsgAsOwnPhoneAsOne)
 
 TEST_F(GeneralSettingsTest, Ok_IsdnOffLeavesTheProtocolKeysAsTheyWere)
 {
-    const std::string alarm =
-        "[config]\r\nISDN=QSIG\r\nSendMsgAsOwnPhone=1\r\nSendUUI=1\r\nSendDDI=1\r\n"
-        "[kxaldmsg]\r\nAddNumberAtBeginning=1\r\nNumberToAdd=0711\r\n";
+    const std::string alarm = "[config]\r\nISDN=QSIG\r\nSendMsgAsOwnPhone=1\r\nSendUUI=1\r\nSendDDI=1\r\n"
+                              "[kxaldmsg]\r\nAddNumberAtBeginning=1\r\nNumberToAdd=0711\r\n";
     const std::string kt = "[D300]\r\nE1Protocol=QSIG\r\nPBX_Protocol=ABC\r\n";
     site.write("windows/kxalarm.ini", alarm);
     site.write("windows/kxt.ini", kt);

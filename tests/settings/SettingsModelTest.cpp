@@ -3,9 +3,9 @@
 // OK's writes (every key, in order, exact bytes), checks, Cancel, buttons,
 // a failed write.
 
+#include "settings/SettingsModel.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringTable.h"
-#include "settings/SettingsModel.h"
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
@@ -20,23 +20,21 @@ constexpr int kTooManyMessage = str::FirstAlarmOutOfRange;  // any numbered text
 class PatternModel final : public SettingsModel {
 public:
     PatternModel()
-        : SettingsModel("pattern", 0,
-                        {
-                            CheckSetting("Enabled", "pattern.ini", "main", false),
-                            IntSetting("Count", "pattern.ini", "main", 5),
-                            TextSetting("Name", "pattern.ini", "main", "abc", 8).when("Enabled"),
-                            ListPositionSetting("Pos", "pattern.ini", "main", 1, DigitItems(0, 3)).when("Enabled"),
-                            RadioSetting("Mode", "pattern.ini", "main", "A", {{"A", 0, "A"}, {"B", 0, "B"}}),
-                            CheckSetting("OnlyA", "pattern.ini", "main", true)
-                                .when("Mode", {"A"})
-                                .clearedIf({{"Mode", {"B"}}}),
-                            TextSetting("Sub", "other.ini", "x").when("Pos", {"2"}),
-                            TextSetting("Scratch", {}, {}).notWrittenOnOk(),
-                            DisplayValue("Shown"),
-                            ButtonRow("go", 0).when("Enabled"),
-                        })
-    {
-    }
+        : SettingsModel(
+              "pattern", 0,
+              {
+                  CheckSetting("Enabled", "pattern.ini", "main", false),
+                  IntSetting("Count", "pattern.ini", "main", 5),
+                  TextSetting("Name", "pattern.ini", "main", "abc", 8).when("Enabled"),
+                  ListPositionSetting("Pos", "pattern.ini", "main", 1, DigitItems(0, 3)).when("Enabled"),
+                  RadioSetting("Mode", "pattern.ini", "main", "A", {{"A", 0, "A"}, {"B", 0, "B"}}),
+                  CheckSetting("OnlyA", "pattern.ini", "main", true).when("Mode", {"A"}).clearedIf({{"Mode", {"B"}}}),
+                  TextSetting("Sub", "other.ini", "x").when("Pos", {"2"}),
+                  TextSetting("Scratch", {}, {}).notWrittenOnOk(),
+                  DisplayValue("Shown"),
+                  ButtonRow("go", 0).when("Enabled"),
+              })
+    {}
     int presses = 0;
 
 protected:
@@ -64,10 +62,10 @@ TEST_F(SettingsModelTest, Load_MissingKeysAndNonNumbersGiveTheDefaults)
 {
     site.write("windows/pattern.ini", "[main]\r\nEnabled=7\r\nCount=abc\r\nName=abcdefghijk\r\nPos=\r\n");
     model.load();
-    EXPECT_EQ(model.value("Enabled"), "1");   // any non-zero number checks the box
-    EXPECT_EQ(model.value("Count"), "5");     // not a number
+    EXPECT_EQ(model.value("Enabled"), "1");     // any non-zero number checks the box
+    EXPECT_EQ(model.value("Count"), "5");       // not a number
     EXPECT_EQ(model.value("Name"), "abcdefg");  // cut to the buffer of 8
-    EXPECT_EQ(model.value("Pos"), "1");       // empty
+    EXPECT_EQ(model.value("Pos"), "1");         // empty
     EXPECT_EQ(model.value("Mode"), "A");
     EXPECT_EQ(model.value("OnlyA"), "1");
 
@@ -118,9 +116,9 @@ TEST_F(SettingsModelTest, Change_RefusesBadInputWithAMessageAndKeepsTheValue)
         const char* name;
         const char* input;
     } refused[] = {
-        {"Count", "12x"},  {"Count", ""},          {"Count", "99999999999"}, {"Count", "-"},
-        {"Name", "12345678"}, {"Name", "a\r\nb=c"}, {"Pos", "4"},            {"Mode", "C"},
-        {"Enabled", "yes"},
+        {"Count", "12x"}, {"Count", ""},        {"Count", "99999999999"},
+        {"Count", "-"},   {"Name", "12345678"}, {"Name", "a\r\nb=c"},
+        {"Pos", "4"},     {"Mode", "C"},        {"Enabled", "yes"},
     };
     for (const Case& c : refused) {
         boxes.clear();

@@ -7,7 +7,7 @@
 
 TEST(KxSupportInstall, ProgramOutsideTheBuildTreeCompilesLinksAndRuns)
 {
-    const std::string command = std::string("'") + KX_SOURCE_DIR + "/tests/support/install_check.sh' '" +
-                                KX_BINARY_DIR + "'";
+    const std::string command =
+        std::string("'") + KX_SOURCE_DIR + "/tests/support/install_check.sh' '" + KX_BINARY_DIR + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }

@@ -11,35 +11,43 @@ constexpr std::uint32_t kRecords = 20;
 
 // Process `id` (1 or 2) rewrites its half of the records and its own field
 // of record 1 every round, and appends a few records of its own.
-bool writer(const std::string& path, int id, int rounds) {
+bool writer(const std::string& path, int id, int rounds)
+{
     auto t = Table::open(path);
-    if (!t) return false;
+    if (!t)
+        return false;
     t->setLockTimeout(std::chrono::seconds(10));
     const int own = t->fieldNumber(id == 1 ? "A" : "B");
     for (int round = 1; round <= rounds; ++round) {
         for (std::uint32_t r = std::uint32_t(id) + 1; r <= kRecords; r += 2) {
-            if (!t->go(r) || !t->assignDouble(own, round) || !t->assignText(1, "p" + std::to_string(id))) return false;
+            if (!t->go(r) || !t->assignDouble(own, round) || !t->assignText(1, "p" + std::to_string(id)))
+                return false;
         }
-        if (!t->go(1) || !t->assignDouble(own, round)) return false;
-        if (round % 10 == 0 && (!t->appendBlank() || !t->assignText(1, "new" + std::to_string(id)))) return false;
+        if (!t->go(1) || !t->assignDouble(own, round))
+            return false;
+        if (round % 10 == 0 && (!t->appendBlank() || !t->assignText(1, "new" + std::to_string(id))))
+            return false;
     }
     return true;
 }
 
 }  // namespace
 
-TEST(DbfConcurrency, TwoProcessesWritingOneTableLoseNothing) {
+TEST(DbfConcurrency, TwoProcessesWritingOneTableLoseNothing)
+{
     TempDir dir;
     const std::string p = dir.path("shared.dbf");
     {
         auto t = Table::create(p, {{"NAME", 'C', 10, 0}, {"A", 'N', 8, 0}, {"B", 'N', 8, 0}});
-        for (std::uint32_t r = 0; t && r < kRecords; ++r) ASSERT_TRUE(t->appendBlank());
+        for (std::uint32_t r = 0; t && r < kRecords; ++r)
+            ASSERT_TRUE(t->appendBlank());
     }
     constexpr int kRounds = 500;
     pid_t pids[2];
     for (int id = 1; id <= 2; ++id) {
         pids[id - 1] = ::fork();
-        if (pids[id - 1] == 0) ::_exit(writer(p, id, kRounds) ? 0 : 1);
+        if (pids[id - 1] == 0)
+            ::_exit(writer(p, id, kRounds) ? 0 : 1);
     }
     for (pid_t pid : pids) {
         int status = 0;
@@ -73,7 +81,8 @@ TEST(DbfConcurrency, TwoProcessesWritingOneTableLoseNothing) {
     EXPECT_EQ(fromTwo, kRounds / 10);
 }
 
-TEST(DbfConcurrency, ReaderNeverSeesCountAheadOfData) {
+TEST(DbfConcurrency, ReaderNeverSeesCountAheadOfData)
+{
     TempDir dir;
     const std::string p = dir.path("grow.dbf");
     ASSERT_TRUE(Table::create(p, {{"NAME", 'C', 100, 0}}));
@@ -82,7 +91,8 @@ TEST(DbfConcurrency, ReaderNeverSeesCountAheadOfData) {
     if (pid == 0) {
         auto t = Table::open(p);
         for (int i = 0; t && i < 3000; ++i)
-            if (!t->appendBlank()) ::_exit(1);
+            if (!t->appendBlank())
+                ::_exit(1);
         ::_exit(t ? 0 : 1);
     }
     const int fd = ::open(p.c_str(), O_RDONLY);

@@ -10,23 +10,24 @@ namespace {
 
 const char* const kPython = "/usr/bin/python3";
 
-bool pythonReadersPresent() {
+bool pythonReadersPresent()
+{
     std::string out;
     return ::access(kPython, X_OK) == 0 &&
            runCommand(std::string(kPython) + " -c 'import dbfread, dbf' 2>/dev/null", &out) == 0;
 }
 
-#define REQUIRE_PYTHON_READERS()                                                                      \
-    if (!pythonReadersPresent())                                                                      \
-    GTEST_SKIP() << "skipped: " << kPython << " lacks the modules dbfread and dbf "                   \
+#define REQUIRE_PYTHON_READERS()                                                                                       \
+    if (!pythonReadersPresent())                                                                                       \
+    GTEST_SKIP() << "skipped: " << kPython << " lacks the modules dbfread and dbf "                                    \
                  << "(Debian packages python3-dbfread, python3-dbf)"
 
-std::string runPython(const TempDir& dir, const std::string& script, const std::string& table) {
+std::string runPython(const TempDir& dir, const std::string& script, const std::string& table)
+{
     writeFile(dir.path("script.py"), script);
     std::string out;
-    const int rc = runCommand("PYTHONIOENCODING=utf-8 " + std::string(kPython) + " " + dir.path("script.py") + " " +
-                                  table + " 2>&1",
-                              &out);
+    const int rc = runCommand(
+        "PYTHONIOENCODING=utf-8 " + std::string(kPython) + " " + dir.path("script.py") + " " + table + " 2>&1", &out);
     EXPECT_EQ(rc, 0) << out;
     return out;
 }
@@ -43,12 +44,13 @@ t.close()
 
 }  // namespace
 
-TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote) {
+TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote)
+{
     REQUIRE_PYTHON_READERS();
     TempDir dir;
     const std::string p = dir.path("ours.dbf");
-    auto t = Table::create(p, {{"NAME", 'C', 12, 0}, {"AMOUNT", 'N', 8, 2}, {"COUNT", 'N', 5, 0},
-                               {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}});
+    auto t = Table::create(
+        p, {{"NAME", 'C', 12, 0}, {"AMOUNT", 'N', 8, 2}, {"COUNT", 'N', 5, 0}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}});
     ASSERT_TRUE(t && t->appendBlank());
     ASSERT_TRUE(t->assignText(1, "Zo\xeb caf\xe9") && t->assignDouble(2, -12.5) && t->assignDouble(3, 42) &&
                 t->assignText(4, "T") && t->assignText(5, "20240229"));
@@ -73,7 +75,8 @@ TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote) {
     EXPECT_NE(out.find("dbf False ['            ', None, 7, None, None]"), std::string::npos) << out;
 }
 
-TEST(DbfCrossReaders, EngineReadsAndExtendsWhatPythonDbfWrote) {
+TEST(DbfCrossReaders, EngineReadsAndExtendsWhatPythonDbfWrote)
+{
     REQUIRE_PYTHON_READERS();
     TempDir dir;
     const std::string p = dir.path("theirs.dbf");
@@ -109,7 +112,8 @@ t.close()
     EXPECT_NE(out.find("dbf False ['                    ', 0.25, None, None]"), std::string::npos) << out;
 }
 
-TEST(DbfCrossReaders, FoxProMemosStayReachableThroughOurWrites) {
+TEST(DbfCrossReaders, FoxProMemosStayReachableThroughOurWrites)
+{
     REQUIRE_PYTHON_READERS();
     TempDir dir;
     const std::string p = dir.path("fox.dbf");
@@ -139,7 +143,8 @@ t.close()
 // Index files written by another implementation: xbase64 3 (Debian package
 // libxbase64-dev), through a helper compiled here. Its .ntx reindex crashes,
 // so that index keeps its header and no keys, which is all we read.
-TEST(DbfCrossReaders, IndexesWrittenByXbase64GuardTheirKeysOnly) {
+TEST(DbfCrossReaders, IndexesWrittenByXbase64GuardTheirKeysOnly)
+{
     REQUIRE_PYTHON_READERS();
     if (::access("/usr/include/xbase64/xbase64.h", R_OK) != 0)
         GTEST_SKIP() << "skipped: no xbase64 headers (Debian package libxbase64-dev)";
@@ -174,8 +179,8 @@ int main(int, char** argv) {
         << out;
     auto t = Table::open(p);
     ASSERT_TRUE(t && t->go(1));
-    for (const auto& [field, key] : {std::pair{"INDEX", false}, {"STATUS", false}, {"T01", true}, {"T33", true},
-                                     {"NOTE", true}}) {
+    for (const auto& [field, key] :
+         {std::pair{"INDEX", false}, {"STATUS", false}, {"T01", true}, {"T33", true}, {"NOTE", true}}) {
         EXPECT_EQ(t->assignText(t->fieldNumber(field), "7"), !key) << field;
         const std::string index = field == std::string("NOTE") ? "vm001.ntx" : "vm001.ndx";
         EXPECT_TRUE(!key || t->lastError().find(index) != std::string::npos) << t->lastError();

@@ -27,14 +27,18 @@ using kx::dbf::Table;
 
 class TempDir {
 public:
-    TempDir() {
+    TempDir()
+    {
         const char* tmp = std::getenv("TMPDIR");
         dir_ = std::string(tmp && *tmp ? tmp : "/tmp") + "/kx_tableengine_test.XXXXXX";
-        if (!::mkdtemp(dir_.data())) ADD_FAILURE() << "mkdtemp failed";
+        if (!::mkdtemp(dir_.data()))
+            ADD_FAILURE() << "mkdtemp failed";
     }
-    ~TempDir() {
-        ::nftw(dir_.c_str(), [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 16,
-               FTW_DEPTH | FTW_PHYS);
+    ~TempDir()
+    {
+        ::nftw(
+            dir_.c_str(), [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 16,
+            FTW_DEPTH | FTW_PHYS);
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
     const std::string& dir() const { return dir_; }
@@ -43,20 +47,24 @@ private:
     std::string dir_;
 };
 
-inline std::string readFile(const std::string& path) {
+inline std::string readFile(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-inline void writeFile(const std::string& path, const std::string& bytes) {
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
-inline std::string le(std::uint32_t v, int bytes) {
+inline std::string le(std::uint32_t v, int bytes)
+{
     std::string s;
-    for (int i = 0; i < bytes; ++i) s += char((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i)
+        s += char((v >> (8 * i)) & 0xFF);
     return s;
 }
 
@@ -69,9 +77,11 @@ struct RawField {
 
 // A table file built byte by byte; each record is flag + field bytes.
 inline std::string rawTable(const std::vector<RawField>& fields, const std::vector<std::string>& records,
-                            unsigned char version = 0x03) {
+                            unsigned char version = 0x03)
+{
     std::uint32_t rl = 1;
-    for (const RawField& f : fields) rl += f.length;
+    for (const RawField& f : fields)
+        rl += f.length;
     const std::uint32_t hl = std::uint32_t(32 + 32 * fields.size() + 1);
     std::string s(1, char(version));
     s += std::string("\x7c\x01\x02", 3) + le(std::uint32_t(records.size()), 4) + le(hl, 2) + le(rl, 2);
@@ -83,12 +93,14 @@ inline std::string rawTable(const std::vector<RawField>& fields, const std::vect
         s += d;
     }
     s += '\x0d';
-    for (const std::string& r : records) s += r;
+    for (const std::string& r : records)
+        s += r;
     return s + '\x1a';
 }
 
 // Two fields NAME C(10), NUM N(6,2) and two records.
-inline std::string smallTable() {
+inline std::string smallTable()
+{
     return rawTable({{"NAME", 'C', 10}, {"NUM", 'N', 6, 2}}, {" alpha       1.50", "*beta       -2.00"});
 }
 
@@ -102,9 +114,11 @@ struct IndexTag {
     std::string key;
     std::string filter = "";
 };
-inline std::string indexFile(const std::string& name, const std::vector<IndexTag>& tags) {
+inline std::string indexFile(const std::string& name, const std::vector<IndexTag>& tags)
+{
     std::string ext = name.substr(name.size() - 4);
-    for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     std::string s(ext == ".mdx" ? 2048 + 1024 * tags.size() : 1024, '\0');
     auto put = [&s](std::size_t at, const std::string& bytes) { s.replace(at, bytes.size(), bytes); };
     if (ext == ".ndx") {
@@ -129,28 +143,37 @@ inline std::string indexFile(const std::string& name, const std::vector<IndexTag
     return s;
 }
 
-inline std::string bytesOf(Table& t, int field) { return std::string(t.fieldBytes(field)); }
+inline std::string bytesOf(Table& t, int field)
+{
+    return std::string(t.fieldBytes(field));
+}
 
-inline std::vector<FieldInfo> sampleFields() {
+inline std::vector<FieldInfo> sampleFields()
+{
     return {{"NAME", 'C', 10, 0}, {"AMOUNT", 'N', 8, 2}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}};
 }
 
 // Runs a shell command; returns its exit status, its standard output in *out.
-inline int runCommand(const std::string& command, std::string* out) {
+inline int runCommand(const std::string& command, std::string* out)
+{
     FILE* p = ::popen(command.c_str(), "r");
-    if (!p) return -1;
+    if (!p)
+        return -1;
     char buf[4096];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out->append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        out->append(buf, n);
     const int status = ::pclose(p);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // Runs fn in a child process; true when it exited with 0.
 template <class Fn>
-bool inChild(Fn fn) {
+bool inChild(Fn fn)
+{
     const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(fn() ? 0 : 1);
+    if (pid == 0)
+        ::_exit(fn() ? 0 : 1);
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;

@@ -14,14 +14,15 @@ namespace {
 
 class DbfEncoding : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         t = Table::create(dir.path("enc.dbf"), {{"N82", 'N', 8, 2},
-                                                 {"N5", 'N', 5, 0},
-                                                 {"N1", 'N', 1, 0},
-                                                 {"TEXT", 'C', 20, 0},
-                                                 {"WIDE", 'C', 128, 0},
-                                                 {"FLAG", 'L', 1, 0},
-                                                 {"DAY", 'D', 8, 0}});
+                                                {"N5", 'N', 5, 0},
+                                                {"N1", 'N', 1, 0},
+                                                {"TEXT", 'C', 20, 0},
+                                                {"WIDE", 'C', 128, 0},
+                                                {"FLAG", 'L', 1, 0},
+                                                {"DAY", 'D', 8, 0}});
         ASSERT_TRUE(t && t->appendBlank());
     }
     TempDir dir;
@@ -36,12 +37,17 @@ struct NumberCase {
 
 }  // namespace
 
-TEST_F(DbfEncoding, NumbersAreRightJustifiedAndOverflowIsRefused) {
+TEST_F(DbfEncoding, NumbersAreRightJustifiedAndOverflowIsRefused)
+{
     const NumberCase cases[] = {
-        {1, 12.5, "   12.50"},   {1, -3.257, "   -3.26"}, {1, 0, "    0.00"},         {1, -0.001, "    0.00"},
-        {1, 99999.99, "99999.99"}, {1, 99999.999, nullptr}, {1, -9999.99, "-9999.99"}, {1, 1e300, nullptr},
-        {1, NAN, nullptr},         {1, INFINITY, nullptr},  {2, -1234, "-1234"},      {2, 12345, "12345"},
-        {2, -12345, nullptr},      {3, 7, "7"},             {3, 10, nullptr},         {3, -1, nullptr},
+        {1, 12.5, "   12.50"},     {1, -3.257, "   -3.26"},
+        {1, 0, "    0.00"},        {1, -0.001, "    0.00"},
+        {1, 99999.99, "99999.99"}, {1, 99999.999, nullptr},
+        {1, -9999.99, "-9999.99"}, {1, 1e300, nullptr},
+        {1, NAN, nullptr},         {1, INFINITY, nullptr},
+        {2, -1234, "-1234"},       {2, 12345, "12345"},
+        {2, -12345, nullptr},      {3, 7, "7"},
+        {3, 10, nullptr},          {3, -1, nullptr},
     };
     for (const NumberCase& c : cases) {
         ASSERT_TRUE(t->assignText(c.field, ""));
@@ -61,11 +67,11 @@ TEST_F(DbfEncoding, NumbersAreRightJustifiedAndOverflowIsRefused) {
     EXPECT_EQ(bytesOf(*again, 1), "  -42.13");
 }
 
-TEST_F(DbfEncoding, TextIntoNumericFieldsIsTrimmedJustifiedOrRefused) {
+TEST_F(DbfEncoding, TextIntoNumericFieldsIsTrimmedJustifiedOrRefused)
+{
     const std::pair<const char*, const char*> cases[] = {
-        {" 42 ", "   42"}, {"-7", "   -7"}, {"", "     "}, {"   ", "     "}, {"1.5", "  1.5"},
-        {"+3", "   +3"},   {"123456", nullptr}, {"12a", nullptr}, {"1 2", nullptr}, {"-", nullptr},
-        {"1e5", nullptr},  {"12,5", nullptr},
+        {" 42 ", "   42"},   {"-7", "   -7"},  {"", "     "},    {"   ", "     "}, {"1.5", "  1.5"}, {"+3", "   +3"},
+        {"123456", nullptr}, {"12a", nullptr}, {"1 2", nullptr}, {"-", nullptr},   {"1e5", nullptr}, {"12,5", nullptr},
     };
     ASSERT_TRUE(t->assignText(2, "99"));
     for (const auto& [text, stored] : cases) {
@@ -75,12 +81,23 @@ TEST_F(DbfEncoding, TextIntoNumericFieldsIsTrimmedJustifiedOrRefused) {
     }
 }
 
-TEST_F(DbfEncoding, IntegerReadsTruncateAndTreatGarbageAsZero) {
+TEST_F(DbfEncoding, IntegerReadsTruncateAndTreatGarbageAsZero)
+{
     const std::pair<const char*, long> cases[] = {
-        {"   12.50", 12},   {"  -3.99", -3},        {"", 0},          {"*****", 0},
-        {"12a", 0},         {" 1 2", 0},            {"--1", 0},       {"+8", 8},
-        {"12,75", 12},      {"42   ", 42},          {".5", 0},        {"99999999999999999999", LONG_MAX},
-        {"-99999999999999999999", LONG_MIN},        {"-9223372036854775808", LONG_MIN},
+        {"   12.50", 12},
+        {"  -3.99", -3},
+        {"", 0},
+        {"*****", 0},
+        {"12a", 0},
+        {" 1 2", 0},
+        {"--1", 0},
+        {"+8", 8},
+        {"12,75", 12},
+        {"42   ", 42},
+        {".5", 0},
+        {"99999999999999999999", LONG_MAX},
+        {"-99999999999999999999", LONG_MIN},
+        {"-9223372036854775808", LONG_MIN},
     };
     for (const auto& [text, value] : cases) {
         ASSERT_TRUE(t->assignText(4, text));
@@ -89,14 +106,16 @@ TEST_F(DbfEncoding, IntegerReadsTruncateAndTreatGarbageAsZero) {
     EXPECT_EQ(t->fieldInt(1), 0) << "blank numeric";
 }
 
-TEST_F(DbfEncoding, CharacterFieldsCutPadAndKeepEightBitBytes) {
+TEST_F(DbfEncoding, CharacterFieldsCutPadAndKeepEightBitBytes)
+{
     ASSERT_TRUE(t->assignText(4, "abcdefghijklmnopqrstuvwxyz"));
     EXPECT_EQ(bytesOf(*t, 4), "abcdefghijklmnopqrst");
     ASSERT_TRUE(t->assignText(4, std::string("ab\0cd", 5)));
     EXPECT_EQ(bytesOf(*t, 4), "ab" + std::string(18, ' ')) << "text ends at a NUL; no NUL is written";
 
     std::string high;
-    for (int c = 0x80; c <= 0xFF; ++c) high += char(c);
+    for (int c = 0x80; c <= 0xFF; ++c)
+        high += char(c);
     ASSERT_TRUE(t->assignText(5, high));
     auto again = Table::open(t->path());
     ASSERT_TRUE(again && again->go(1));
@@ -109,8 +128,9 @@ TEST_F(DbfEncoding, CharacterFieldsCutPadAndKeepEightBitBytes) {
     EXPECT_EQ(bytesOf(*t, 4), "12" + std::string(18, ' '));
 }
 
-TEST_F(DbfEncoding, LogicalAndDateFields) {
-    const std::pair<const char*, const char*> logical[] = {{"t", "T"}, {"Y", "T"}, {"n", "F"}, {"F", "F"},
+TEST_F(DbfEncoding, LogicalAndDateFields)
+{
+    const std::pair<const char*, const char*> logical[] = {{"t", "T"}, {"Y", "T"}, {"n", "F"},       {"F", "F"},
                                                            {"?", "?"}, {"", " "},  {"yes", nullptr}, {"1", nullptr}};
     for (const auto& [text, stored] : logical) {
         const std::string before = bytesOf(*t, 6);
@@ -134,7 +154,8 @@ struct CommaPoint : std::numpunct<char> {
 };
 }  // namespace
 
-TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale) {
+TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale)
+{
     // The C++ global locale with a German decimal comma.
     const std::locale old = std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
     ASSERT_TRUE(t->assignDouble(1, 1234.5));
@@ -153,7 +174,8 @@ TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale) {
         }
     }
     const char* now = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::string(now) != wanted) GTEST_SKIP() << "no de_DE locale available for LC_NUMERIC (localedef failed)";
+    if (std::string(now) != wanted)
+        GTEST_SKIP() << "no de_DE locale available for LC_NUMERIC (localedef failed)";
     ASSERT_TRUE(t->assignDouble(1, -7.25));
     ASSERT_TRUE(t->assignText(2, "17"));
     const long read = t->fieldInt(1);

@@ -12,10 +12,14 @@ namespace {
 
 constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
 
-std::string patched(std::string s, std::size_t at, const std::string& bytes) { return s.replace(at, bytes.size(), bytes); }
+std::string patched(std::string s, std::size_t at, const std::string& bytes)
+{
+    return s.replace(at, bytes.size(), bytes);
+}
 
 // Opens, reads every field of every record, and checks nothing was written.
-void readEverything(const std::string& path) {
+void readEverything(const std::string& path)
+{
     const std::string before = readFile(path);
     std::string error;
     auto t = Table::open(path, &error);
@@ -43,7 +47,8 @@ void readEverything(const std::string& path) {
 
 }  // namespace
 
-TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason) {
+TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason)
+{
     const std::string good = smallTable();
     const struct {
         const char* what;
@@ -77,7 +82,8 @@ TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason) {
     }
 }
 
-TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded) {
+TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded)
+{
     TempDir dir;
     const std::string p = dir.path("odd.dbf");
     const std::string good = smallTable();
@@ -113,7 +119,8 @@ TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded) {
     readEverything(p);
 }
 
-TEST(DbfHostile, NonRegularAndMissingFilesAreRefused) {
+TEST(DbfHostile, NonRegularAndMissingFilesAreRefused)
+{
     TempDir dir;
     std::string error;
     EXPECT_FALSE(Table::open(dir.path("missing.dbf"), &error));
@@ -125,7 +132,8 @@ TEST(DbfHostile, NonRegularAndMissingFilesAreRefused) {
     EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
 }
 
-TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage) {
+TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage)
+{
     TempDir dir;
     const std::string p = dir.path("cut.dbf");
     writeFile(p, smallTable());
@@ -152,7 +160,8 @@ TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage) {
     EXPECT_EQ(readFile(p).size(), kHL + kRL);
 }
 
-TEST(DbfHostile, RandomlyMutatedHeadersNeverBreakBounds) {
+TEST(DbfHostile, RandomlyMutatedHeadersNeverBreakBounds)
+{
     TempDir dir;
     const std::string p = dir.path("fuzz.dbf");
     const std::string good = smallTable();
@@ -164,10 +173,12 @@ TEST(DbfHostile, RandomlyMutatedHeadersNeverBreakBounds) {
             const std::size_t at = rng() % 3 == 0 ? 4 + rng() % 8 : rng() % (kHL + 4);  // favour N, HL, RL
             bytes[at] = char(rng() % 5 == 0 ? 0xFF : rng());
         }
-        if (rng() % 4 == 0) bytes.resize(rng() % bytes.size());
+        if (rng() % 4 == 0)
+            bytes.resize(rng() % bytes.size());
         writeFile(p, bytes);
         SCOPED_TRACE("round " + std::to_string(round));
         readEverything(p);
-        if (HasFailure()) break;
+        if (HasFailure())
+            break;
     }
 }

@@ -10,7 +10,8 @@ using kx::dbf::WriteRefusal;
 namespace {
 
 // Every write operation fails, names the table and the reasons, and the file stays as it was.
-void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vector<std::string> reasons) {
+void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vector<std::string> reasons)
+{
     reasons.push_back(path);
     const std::string before = readFile(path);
     auto t = Table::open(path);
@@ -19,10 +20,14 @@ void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vec
     ASSERT_TRUE(t->go(1));
     EXPECT_EQ(bytesOf(*t, 1), "alpha     ") << "reading still works";
     const std::pair<const char*, bool> attempts[] = {
-        {"assignText", t->assignText(1, "x")}, {"assignDouble", t->assignDouble(2, 1)},
-        {"blank", t->blank()},                 {"markDeleted", t->markDeleted()},
-        {"recall", t->recall()},               {"appendBlank", t->appendBlank()},
-        {"pack", t->pack()},                   {"lock", t->lock()},
+        {"assignText", t->assignText(1, "x")},
+        {"assignDouble", t->assignDouble(2, 1)},
+        {"blank", t->blank()},
+        {"markDeleted", t->markDeleted()},
+        {"recall", t->recall()},
+        {"appendBlank", t->appendBlank()},
+        {"pack", t->pack()},
+        {"lock", t->lock()},
     };
     for (const auto& [op, result] : attempts) {
         EXPECT_FALSE(result) << op;
@@ -34,19 +39,22 @@ void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vec
     EXPECT_EQ(readFile(path), before);
 }
 
-void expectNamed(const Table& t, std::initializer_list<std::string> names) {
-    for (const std::string& name : names) EXPECT_NE(t.lastError().find(name), std::string::npos) << t.lastError();
+void expectNamed(const Table& t, std::initializer_list<std::string> names)
+{
+    for (const std::string& name : names)
+        EXPECT_NE(t.lastError().find(name), std::string::npos) << t.lastError();
 }
 
 }  // namespace
 
-TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
+TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead)
+{
     const struct {
         const char* what;
         const char* file;  // beside vm001.dbf; "" for none
         std::string bytes;
-        const char* keys;  // fields whose changes are refused, DELETED for the flag; "*" everything
-        bool flag = false; // header byte 28 (production index)
+        const char* keys;   // fields whose changes are refused, DELETED for the flag; "*" everything
+        bool flag = false;  // header byte 28 (production index)
     } cases[] = {
         {"ndx on a field", "vm001.ndx", indexFile(".ndx", {{"INDEX"}}), "INDEX"},
         {"ndx on an expression", "VM001.NDX", indexFile(".ndx", {{"UPPER(T33)+STR(T01,5)"}}), "T01 T33"},
@@ -82,7 +90,8 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
             {{"INDEX", 'N', 5}, {"STATUS", 'C', 2}, {"T01", 'N', 5}, {"T33", 'C', 10}, {"NOTE", 'C', 10}}, {record});
         table[28] = c.flag ? 1 : 0;
         writeFile(p, table);
-        if (*c.file) writeFile(dir.path(c.file), c.bytes);
+        if (*c.file)
+            writeFile(dir.path(c.file), c.bytes);
         const std::string index = *c.file ? c.file : "header byte 28";
         const std::string keys = std::string(" ") + c.keys + " ";
         auto isKey = [&](const std::string& name) {
@@ -97,14 +106,16 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
             const std::string name = t->fieldName(f);
             EXPECT_TRUE(t->assignText(f, bytesOf(*t, f))) << name << " keeps its value: " << t->lastError();
             EXPECT_EQ(t->assignText(f, "7"), !isKey(name)) << name;
-            if (isKey(name)) expectNamed(*t, {p, "field " + name, index});
+            if (isKey(name))
+                expectNamed(*t, {p, "field " + name, index});
             EXPECT_EQ(t->lastError().find_first_of("\x01\xe9"), std::string::npos) << "only printable bytes";
             after.push_back(bytesOf(*t, f));
         }
         EXPECT_EQ(t->markDeleted() && t->recall(), !isKey("DELETED"));
-        if (isKey("DELETED")) expectNamed(*t, {p, "deletion flag", index});
-        for (const auto& [op, refused] : {std::pair{"appendBlank", !t->appendBlank()}, {"blank", !t->blank()},
-                                          {"pack", !t->pack()}}) {
+        if (isKey("DELETED"))
+            expectNamed(*t, {p, "deletion flag", index});
+        for (const auto& [op, refused] :
+             {std::pair{"appendBlank", !t->appendBlank()}, {"blank", !t->blank()}, {"pack", !t->pack()}}) {
             EXPECT_TRUE(refused) << op;
             expectNamed(*t, {p, index});
         }
@@ -112,12 +123,14 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead) {
         t = Table::open(p);
         ASSERT_TRUE(t && t->go(1) && t->recordCount() == 1);
         EXPECT_FALSE(t->isDeleted());
-        for (int f = 1; f <= int(t->fieldCount()); ++f) EXPECT_EQ(bytesOf(*t, f), after[std::size_t(f - 1)]);
+        for (int f = 1; f <= int(t->fieldCount()); ++f)
+            EXPECT_EQ(bytesOf(*t, f), after[std::size_t(f - 1)]);
         EXPECT_EQ(after[0], isKey("INDEX") ? "    5" : "    7");
     }
 }
 
-TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason) {
+TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason)
+{
     const struct {
         const char* what;
         std::size_t at;
@@ -128,10 +141,13 @@ TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason) {
     } cases[] = {
         {"encrypted", 15, '\x01', "", WriteRefusal::Encrypted, {"encryption flag"}},
         {"Visual FoxPro", 0, '\x30', "", WriteRefusal::UnsupportedVersion, {"Visual FoxPro", "0x30"}},
-        {"Visual FoxPro with an index", 0, '\x31', "VM001.CDX", WriteRefusal::UnsupportedVersion,
+        {"Visual FoxPro with an index",
+         0,
+         '\x31',
+         "VM001.CDX",
+         WriteRefusal::UnsupportedVersion,
          {"Visual FoxPro", "index file VM001.CDX"}},
-        {"unknown version", 0, '\x7f', "", WriteRefusal::UnsupportedVersion,
-         {"unknown table version 0x7F"}},
+        {"unknown version", 0, '\x7f', "", WriteRefusal::UnsupportedVersion, {"unknown table version 0x7F"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -139,12 +155,14 @@ TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason) {
         std::string bytes = smallTable();
         bytes[c.at] = c.byte;
         writeFile(dir.path("vm001.dbf"), bytes);
-        if (*c.index) writeFile(dir.path(c.index), indexFile(".cdx", {}));
+        if (*c.index)
+            writeFile(dir.path(c.index), indexFile(".cdx", {}));
         expectEveryWriteRefused(dir.path("vm001.dbf"), c.why, c.reasons);
     }
 }
 
-TEST(DbfIndexGuard, UnwritableFileOpensReadOnly) {
+TEST(DbfIndexGuard, UnwritableFileOpensReadOnly)
+{
     TempDir dir;
     const std::string p = dir.path("ro.dbf");
     writeFile(p, smallTable());
@@ -156,7 +174,8 @@ TEST(DbfIndexGuard, UnwritableFileOpensReadOnly) {
     // Permissions do not stop root: look as an unprivileged user instead.
     ASSERT_EQ(::chmod(dir.dir().c_str(), 0755), 0);
     EXPECT_TRUE(inChild([&] {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) return false;
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            return false;
         auto t = Table::open(p);
         return t && t->writeRefusal() == WriteRefusal::ReadOnlyFile && t->go(1) && bytesOf(*t, 1) == "alpha     " &&
                !t->assignText(1, "x") && !t->appendBlank() &&

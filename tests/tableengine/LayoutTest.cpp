@@ -8,13 +8,15 @@ using namespace kxtest;
 
 namespace {
 
-std::string descriptor(const std::string& name, char type, int length, int decimals) {
+std::string descriptor(const std::string& name, char type, int length, int decimals)
+{
     std::string d = name;
     d.resize(11, '\0');
     return d + type + std::string(4, '\0') + char(length) + char(decimals) + std::string(14, '\0');
 }
 
-std::string todayBytes() {
+std::string todayBytes()
+{
     const std::time_t now = std::time(nullptr);
     struct tm tm {};
     ::localtime_r(&now, &tm);
@@ -23,7 +25,8 @@ std::string todayBytes() {
 
 }  // namespace
 
-TEST(DbfLayout, CreateAppendAssignGoldenBytes) {
+TEST(DbfLayout, CreateAppendAssignGoldenBytes)
+{
     TempDir dir;
     const std::string p = dir.path("golden.dbf");
     auto t = Table::create(p, {{"name", 'C', 10, 0}, {"Amount", 'N', 8, 2}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}});
@@ -40,8 +43,8 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes) {
 
     ASSERT_TRUE(t->appendBlank());
     file = readFile(p);
-    EXPECT_EQ(masked(file), masked(header.substr(0, 4) + le(1, 4) + header.substr(8)) + fields +
-                                std::string(28, ' ') + '\x1a');
+    EXPECT_EQ(masked(file),
+              masked(header.substr(0, 4) + le(1, 4) + header.substr(8)) + fields + std::string(28, ' ') + '\x1a');
 
     ASSERT_TRUE(t->assignText(1, "abc"));
     ASSERT_TRUE(t->assignDouble(2, 12.5));
@@ -56,7 +59,8 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes) {
     EXPECT_EQ(file.substr(1, 3), todayBytes());
 }
 
-TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile) {
+TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile)
+{
     TempDir dir;
     const std::string p = dir.path("t.dbf");
     writeFile(p, "old contents");
@@ -70,7 +74,8 @@ TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile) {
     EXPECT_EQ(out, "t.dbf\n") << "no temporary file is left behind";
 }
 
-TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile) {
+TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile)
+{
     const std::vector<std::pair<const char*, std::vector<FieldInfo>>> cases = {
         {"no fields", {}},
         {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}},
@@ -93,11 +98,13 @@ TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile) {
         EXPECT_EQ(readFile(p), "precious") << what;
     }
     std::vector<FieldInfo> many;
-    for (int i = 0; i < 256; ++i) many.push_back({"F" + std::to_string(i), 'C', 1, 0});
+    for (int i = 0; i < 256; ++i)
+        many.push_back({"F" + std::to_string(i), 'C', 1, 0});
     EXPECT_FALSE(Table::create(p, many));
 }
 
-TEST(DbfLayout, DateWrittenOncePerDayPerObject) {
+TEST(DbfLayout, DateWrittenOncePerDayPerObject)
+{
     TempDir dir;
     const std::string p = dir.path("d.dbf");
     writeFile(p, smallTable());  // stored date 2024-01-02

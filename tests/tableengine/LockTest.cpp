@@ -16,7 +16,8 @@ constexpr off_t kBase = 1'000'000'000;
 // Another program's lock on one range, through its own open file description.
 class ForeignLock {
 public:
-    ForeignLock(const std::string& path, off_t start, off_t length) : fd_(::open(path.c_str(), O_RDWR)) {
+    ForeignLock(const std::string& path, off_t start, off_t length) : fd_(::open(path.c_str(), O_RDWR))
+    {
         struct flock fl {};
         fl.l_type = F_WRLCK;
         fl.l_whence = SEEK_SET;
@@ -33,7 +34,8 @@ private:
 };
 
 // Whether someone else holds a write lock on [start, start+length).
-bool lockedByOther(const std::string& path, off_t start, off_t length) {
+bool lockedByOther(const std::string& path, off_t start, off_t length)
+{
     const int fd = ::open(path.c_str(), O_RDONLY);
     struct flock fl {};
     fl.l_type = F_RDLCK;
@@ -45,17 +47,21 @@ bool lockedByOther(const std::string& path, off_t start, off_t length) {
     return fl.l_type == F_WRLCK;
 }
 
-std::unique_ptr<Table> makeTable(const TempDir& dir, int records) {
+std::unique_ptr<Table> makeTable(const TempDir& dir, int records)
+{
     auto t = Table::create(dir.path("l.dbf"), {{"NAME", 'C', 10, 0}});
     for (int i = 0; t && i < records; ++i)
-        if (!t->appendBlank()) return nullptr;
-    if (t) t->setLockTimeout(30ms);
+        if (!t->appendBlank())
+            return nullptr;
+    if (t)
+        t->setLockTimeout(30ms);
     return t;
 }
 
 }  // namespace
 
-TEST(DbfLocks, RecordLockBlocksOnlyThatRecord) {
+TEST(DbfLocks, RecordLockBlocksOnlyThatRecord)
+{
     TempDir dir;
     auto t = makeTable(dir, 3);
     ASSERT_TRUE(t);
@@ -73,7 +79,8 @@ TEST(DbfLocks, RecordLockBlocksOnlyThatRecord) {
     EXPECT_TRUE(t->appendBlank()) << "append takes the header and record 4";
 }
 
-TEST(DbfLocks, HeaderLockBlocksAppendOnly) {
+TEST(DbfLocks, HeaderLockBlocksAppendOnly)
+{
     TempDir dir;
     auto t = makeTable(dir, 1);
     ASSERT_TRUE(t);
@@ -84,7 +91,8 @@ TEST(DbfLocks, HeaderLockBlocksAppendOnly) {
     EXPECT_TRUE(t->go(1) && t->assignText(1, "x"));
 }
 
-TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects) {
+TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
+{
     TempDir dir;
     auto a = makeTable(dir, 3);
     ASSERT_TRUE(a);
@@ -113,7 +121,8 @@ TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects) {
     EXPECT_TRUE(b->assignText(1, "b"));
 }
 
-TEST(DbfLocks, WriteWaitsForAShortLockThenSucceeds) {
+TEST(DbfLocks, WriteWaitsForAShortLockThenSucceeds)
+{
     TempDir dir;
     auto a = makeTable(dir, 1);
     auto b = Table::open(a->path());
@@ -127,7 +136,8 @@ TEST(DbfLocks, WriteWaitsForAShortLockThenSucceeds) {
     release.join();
 }
 
-TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord) {
+TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord)
+{
     TempDir dir;
     auto t = makeTable(dir, 4);
     ASSERT_TRUE(t);

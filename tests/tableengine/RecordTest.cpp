@@ -12,17 +12,20 @@ namespace {
 
 constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
 
-std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf") {
+std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf")
+{
     auto t = Table::create(dir.path(name), {{"NAME", 'C', 10, 0}, {"NUM", 'N', 6, 0}});
     for (int i = 1; t && i <= records; ++i) {
-        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i)) return nullptr;
+        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i))
+            return nullptr;
     }
     return t;
 }
 
 }  // namespace
 
-TEST(DbfRecords, PositioningStaysWithinTheTable) {
+TEST(DbfRecords, PositioningStaysWithinTheTable)
+{
     TempDir dir;
     auto t = tableWith(dir, 0);
     ASSERT_TRUE(t);
@@ -60,7 +63,8 @@ TEST(DbfRecords, PositioningStaysWithinTheTable) {
     EXPECT_EQ(t->skip(10), 4u);
 }
 
-TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes) {
+TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes)
+{
     TempDir dir;
     auto t = tableWith(dir, 2);
     ASSERT_TRUE(t && t->go(1));
@@ -76,7 +80,8 @@ TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes) {
     EXPECT_FALSE(t->isDeleted());
 }
 
-TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers) {
+TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers)
+{
     // dBASE III+ and IV and FoxPro 2 with memo lay records out alike. A memo
     // pointer is never written: not assigned, and a blank keeps it.
     constexpr std::size_t kMemoHL = 32 + 3 * 32 + 1;
@@ -101,7 +106,8 @@ TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers) {
     }
 }
 
-TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount) {
+TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount)
+{
     TempDir dir;
     const std::string p = dir.path("a.dbf");
     // A writer stopped after its data, before its count: one record too many.
@@ -129,11 +135,13 @@ TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount) {
     EXPECT_EQ(bytes.substr(4, 4), le(3, 4));
 }
 
-TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse) {
+TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse)
+{
     TempDir dir;
     auto t = tableWith(dir, 7);
     ASSERT_TRUE(t);
-    for (std::uint32_t r : {1u, 4u, 5u, 7u}) ASSERT_TRUE(t->go(r) && t->markDeleted());
+    for (std::uint32_t r : {1u, 4u, 5u, 7u})
+        ASSERT_TRUE(t->go(r) && t->markDeleted());
 
     {
         auto reader = Table::open(t->path());
@@ -162,7 +170,8 @@ TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse) {
     EXPECT_FALSE(other->assignText(1, "x"));
 }
 
-TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater) {
+TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater)
+{
     TempDir dir;
     auto t = tableWith(dir, 3);
     ASSERT_TRUE(t && t->go(1));
@@ -196,7 +205,8 @@ TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater) {
     EXPECT_EQ(other->fieldInt(2), 44);
 }
 
-TEST(DbfRecords, ReadAheadNeverHidesOtherWritesForLong) {
+TEST(DbfRecords, ReadAheadNeverHidesOtherWritesForLong)
+{
     TempDir dir;
     auto t = tableWith(dir, 5);
     auto other = Table::open(t->path());

@@ -70,10 +70,25 @@
 
 class KXSUPPORT_API CCommPort {
 public:
-    enum Parity : int32_t { parityNone = 0, parityOdd = 1, parityEven = 2, parityMark = 3, paritySpace = 4 };
-    enum StopBits : int32_t { stopOne = 0, stopOneAndHalf = 1, stopTwo = 2 };
+    enum Parity : int32_t {
+        parityNone = 0,
+        parityOdd = 1,
+        parityEven = 2,
+        parityMark = 3,
+        paritySpace = 4
+    };
+    enum StopBits : int32_t {
+        stopOne = 0,
+        stopOneAndHalf = 1,
+        stopTwo = 2
+    };
     // Flow control, as bits (see Flow control above).
-    enum FlowControl : int32_t { flowNone = 0, flowXonXoff = 1, flowOutCts = 2, flowRtsHandshake = 4 };
+    enum FlowControl : int32_t {
+        flowNone = 0,
+        flowXonXoff = 1,
+        flowOutCts = 2,
+        flowRtsHandshake = 4
+    };
 
     static constexpr int kMaxDeviceName = 39;
     static constexpr int kOpenTimeOut = 500;
@@ -166,10 +181,10 @@ private:
     int m_hDevice;        // descriptor, -1 while closed
     int m_hWake;          // eventfd signalled by Close (stands for the two events)
 
-    int32_t m_nTimeOut;   // read time-out in tens of ms
-    int32_t m_nWriteTimeOut;  // write time-out in tens of ms, at least 1
+    int32_t m_nTimeOut;          // read time-out in tens of ms
+    int32_t m_nWriteTimeOut;     // write time-out in tens of ms, at least 1
     mutable std::mutex m_mutex;  // guards m_hDevice, m_bClosing, m_nUsers
     std::condition_variable m_usersLeft;
     bool m_bClosing;
-    int m_nUsers;         // Read/Write calls inside
+    int m_nUsers;  // Read/Write calls inside
 };

@@ -94,13 +94,21 @@ class KXSUPPORT_API CNamedPipe {
     using IfCharPointer = std::enable_if_t<std::is_same_v<std::remove_cvref_t<P>, char*>, int>;
 
 public:
-    enum Role : int32_t { roleNone = 0, roleServer = 1, roleClient = 2 };
-    enum State : int32_t { stateIdle = 0, stateWaiting = 1, stateConnected = 2 };
+    enum Role : int32_t {
+        roleNone = 0,
+        roleServer = 1,
+        roleClient = 2
+    };
+    enum State : int32_t {
+        stateIdle = 0,
+        stateWaiting = 1,
+        stateConnected = 2
+    };
 
-    static constexpr int kMaxName = 39;             // characters of a name
-    static constexpr int kMaxInstances = 255;       // largest maximum of instances
-    static constexpr uint32_t kMaxBuffered = 65536; // received bytes held at most
-    static constexpr uint32_t kMaxString = kMaxBuffered - 1; // longest string, without its NUL
+    static constexpr int kMaxName = 39;                       // characters of a name
+    static constexpr int kMaxInstances = 255;                 // largest maximum of instances
+    static constexpr uint32_t kMaxBuffered = 65536;           // received bytes held at most
+    static constexpr uint32_t kMaxString = kMaxBuffered - 1;  // longest string, without its NUL
 
     // Why the last ReadString returned what it did.
     enum ReadStatus : int32_t {
@@ -175,9 +183,15 @@ public:
     // buffer or the std::string form. A bare pointer without a size does not
     // compile.
     template <std::size_t N>
-    int ReadString(char (&buffer)[N], int wait) { return ReadStringWait(buffer, N, wait); }
+    int ReadString(char (&buffer)[N], int wait)
+    {
+        return ReadStringWait(buffer, N, wait);
+    }
     template <class P, IfCharPointer<P> = 0>
-    int ReadString(P&& buffer, std::size_t size, int wait) { return ReadStringWait(buffer, size, wait); }
+    int ReadString(P&& buffer, std::size_t size, int wait)
+    {
+        return ReadStringWait(buffer, size, wait);
+    }
     int ReadString(std::string& text, int wait);
     // The same with a time-out in tenths of a second: 0 returns at once,
     // negative waits without limit, otherwise at most timeOut x 100 ms.
@@ -237,19 +251,19 @@ private:
     void Release();
     void CopyFrom(const CNamedPipe& other);
 
-    char m_szServer[40];    // remote computer for a client; empty = local
-    char m_szPipe[40];      // name of the pipe
-    int32_t m_nRole;        // Role
-    int32_t m_nState;       // State
-    int32_t m_nConnections; // incremented at every successful Connect
-    int32_t m_bPublic;      // set by SetPublic
+    char m_szServer[40];     // remote computer for a client; empty = local
+    char m_szPipe[40];       // name of the pipe
+    int32_t m_nRole;         // Role
+    int32_t m_nState;        // State
+    int32_t m_nConnections;  // incremented at every successful Connect
+    int32_t m_bPublic;       // set by SetPublic
     // The connection and, for a server, its instance (listening socket, slot
     // lock, socket path). Null while there is no pipe; shared by copies and
     // closed when the last of them lets go or one of them disconnects.
     std::shared_ptr<Endpoint> m_pEndpoint;
-    uint32_t m_nBuffered;   // received bytes not yet consumed
-    unsigned char* m_pBuffer; // receive buffer of m_nCapacity bytes, owned
-    int m_hWake;            // eventfd that cancels this object's waits
+    uint32_t m_nBuffered;      // received bytes not yet consumed
+    unsigned char* m_pBuffer;  // receive buffer of m_nCapacity bytes, owned
+    int m_hWake;               // eventfd that cancels this object's waits
     uint32_t m_nCapacity;
     std::atomic<bool> m_bCancelled;
     int32_t m_nReadStatus;  // ReadStatus of the last ReadString

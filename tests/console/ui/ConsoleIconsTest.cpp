@@ -24,21 +24,25 @@ struct Coverage {
     int transparent = 0;
 };
 
-Coverage coverage(const QImage& source) {
+Coverage coverage(const QImage& source)
+{
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     Coverage result;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const int alpha = qAlpha(image.pixel(x, y));
-            if (alpha >= 192) ++result.opaque;
-            if (alpha == 0) ++result.transparent;
+            if (alpha >= 192)
+                ++result.opaque;
+            if (alpha == 0)
+                ++result.transparent;
         }
     }
     return result;
 }
 
 // Number of pixels in which two images of the same size differ noticeably.
-int differingPixels(const QImage& a, const QImage& b) {
+int differingPixels(const QImage& a, const QImage& b)
+{
     const QImage left = a.convertToFormat(QImage::Format_ARGB32);
     const QImage right = b.convertToFormat(QImage::Format_ARGB32);
     int count = 0;
@@ -48,7 +52,8 @@ int differingPixels(const QImage& a, const QImage& b) {
             const QRgb q = right.pixel(x, y);
             const int delta = qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) +
                               qAbs(qAlpha(p) - qAlpha(q));
-            if (delta > 60) ++count;
+            if (delta > 60)
+                ++count;
         }
     }
     return count;
@@ -58,7 +63,8 @@ using ImageOf = std::function<QPixmap(int)>;
 
 // Every image of a family: its size, painted, background left transparent;
 // and every pair differs in enough pixels to tell them apart.
-void checkFamily(const char* family, const ImageOf& imageOf, int count, QSize size) {
+void checkFamily(const char* family, const ImageOf& imageOf, int count, QSize size)
+{
     std::vector<QImage> images;
     for (int index = 0; index < count; ++index) {
         const QPixmap pixmap = imageOf(index);
@@ -86,13 +92,15 @@ void checkFamily(const char* family, const ImageOf& imageOf, int count, QSize si
 
 // ---- the contact sheet ----
 
-QImage magnified(const QImage& image, int factor) {
+QImage magnified(const QImage& image, int factor)
+{
     return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 class SheetWriter {
 public:
-    explicit SheetWriter(int width) : m_sheet(width, 3600, QImage::Format_ARGB32) {
+    explicit SheetWriter(int width) : m_sheet(width, 3600, QImage::Format_ARGB32)
+    {
         m_sheet.fill(QColor(0xfa, 0xfa, 0xfa));
         m_painter.begin(&m_sheet);
         QFont font("DejaVu Sans");
@@ -100,7 +108,8 @@ public:
         m_painter.setFont(font);
     }
 
-    void heading(const QString& text) {
+    void heading(const QString& text)
+    {
         newRow();
         m_sections.push_back(m_y);
         QFont bold = m_painter.font();
@@ -115,11 +124,13 @@ public:
 
     // A cell: the image magnified, and beneath it the image at its size on
     // white and on a list-selection blue, and a caption.
-    void cell(QImage image, int factor, const QString& caption, int cellWidth) {
+    void cell(QImage image, int factor, const QString& caption, int cellWidth)
+    {
         image.setDevicePixelRatio(1.0);  // one image pixel to one sheet pixel
         const QImage big = magnified(image, factor);
         const int cellHeight = big.height() + image.height() + 34;
-        if (m_x + cellWidth > m_sheet.width()) newRow();
+        if (m_x + cellWidth > m_sheet.width())
+            newRow();
         m_painter.fillRect(QRect(m_x, m_y, big.width(), big.height()), QColor(0xff, 0xff, 0xff));
         m_painter.setPen(QColor(0xe0, 0xe0, 0xe0));
         m_painter.drawRect(QRect(m_x - 1, m_y - 1, big.width() + 1, big.height() + 1));
@@ -137,7 +148,8 @@ public:
     }
 
     // A strip of images at their size, as a list or toolbar shows them.
-    void strip(const std::vector<QImage>& images, const QColor& ground, int gap) {
+    void strip(const std::vector<QImage>& images, const QColor& ground, int gap)
+    {
         newRow();
         int width = 8;
         int height = 0;
@@ -157,13 +169,15 @@ public:
 
     // The whole sheet, and each section on its own beside it (name-1.png, ...),
     // small enough to be looked at without being scaled down.
-    bool save(const QString& path) {
+    bool save(const QString& path)
+    {
         newRow();
         m_painter.end();
         m_sections.push_back(m_y + 10);
         bool saved = m_sheet.copy(0, 0, m_sheet.width(), m_y + 10).save(path);
         QString base = path;
-        if (base.endsWith(".png", Qt::CaseInsensitive)) base.chop(4);
+        if (base.endsWith(".png", Qt::CaseInsensitive))
+            base.chop(4);
         for (std::size_t i = 0; i + 1 < m_sections.size(); ++i) {
             const QImage section = m_sheet.copy(0, m_sections[i], m_sheet.width(), m_sections[i + 1] - m_sections[i]);
             saved = section.save(base + "-" + QString::number(i + 1) + ".png") && saved;
@@ -172,7 +186,8 @@ public:
     }
 
 private:
-    void newRow() {
+    void newRow()
+    {
         m_y += m_rowHeight;
         m_rowHeight = 0;
         m_x = 10;
@@ -192,13 +207,15 @@ class ConsoleIconsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void listImagesHaveTheirSizeAndDifferFromEachOther() {
+    void listImagesHaveTheirSizeAndDifferFromEachOther()
+    {
         checkFamily("alarm", alarmImage, kAlarmImageCount, kAlarmImageSize);
         checkFamily("member", memberImage, kMemberImageCount, kMemberImageSize);
         checkFamily("alarm-in", alarmInImage, kAlarmInImageCount, kAlarmInImageSize);
     }
 
-    void badIndicesGiveEmptyImages() {
+    void badIndicesGiveEmptyImages()
+    {
         for (int index : {-1, INT_MIN, INT_MAX}) {
             QVERIFY(alarmImage(index).isNull());
             QVERIFY(memberImage(index).isNull());
@@ -217,7 +234,8 @@ private slots:
         }
     }
 
-    void imagesAreCachedAndMatchAFreshRendering() {
+    void imagesAreCachedAndMatchAFreshRendering()
+    {
         QCOMPARE(alarmImage(5).cacheKey(), alarmImage(5).cacheKey());
         QCOMPARE(memberImage(13).cacheKey(), memberImage(13).cacheKey());
         // The cached pixmap is what a fresh rendering at the same ratio paints.
@@ -227,7 +245,8 @@ private slots:
         }
     }
 
-    void magnifiedRenderingKeepsTheDrawing() {
+    void magnifiedRenderingKeepsTheDrawing()
+    {
         const QImage big = renderAlarmImage(2, 4.0);
         QCOMPARE(big.size(), QSize(96, 52));
         // Scaled down again it still resembles the list image.
@@ -236,7 +255,8 @@ private slots:
         QVERIFY(differingPixels(back, renderAlarmImage(3)) > 24 * 13 / 8);
     }
 
-    void toolbarHasAPaintedIconForEachButton() {
+    void toolbarHasAPaintedIconForEachButton()
+    {
         std::vector<QImage> images;
         for (int command : kToolbarIconCommands) {
             const QIcon icon = toolbarIcon(command);
@@ -260,7 +280,8 @@ private slots:
         }
     }
 
-    void programIconHasWindowAndAboutBoxSizes() {
+    void programIconHasWindowAndAboutBoxSizes()
+    {
         const QIcon icon = programIcon();
         QVERIFY(!icon.isNull());
         for (int size : {16, 32, 48}) {
@@ -271,9 +292,11 @@ private slots:
     }
 
     // Only with KX_ICON_SHEET set: writes the contact sheet to that path.
-    void contactSheet() {
+    void contactSheet()
+    {
         const QString path = qEnvironmentVariable("KX_ICON_SHEET");
-        if (path.isEmpty()) QSKIP("set KX_ICON_SHEET=/path/sheet.png to write the contact sheet");
+        if (path.isEmpty())
+            QSKIP("set KX_ICON_SHEET=/path/sheet.png to write the contact sheet");
         SheetWriter sheet(1220);
         sheet.heading("Alarm images, 24 x 13");
         std::vector<QImage> strip;

@@ -20,22 +20,22 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QTimer>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalSocket>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -178,10 +178,10 @@ private slots:
         view->setCurrentIndex(view->model()->index(6, 0));
         const std::vector<long> selected = form()->selectedAlarmKeys();
         const long changedKey = keyAt(form()->alarmModel(), 10);
-        QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", QString::number(changedKey), "text_opt1", "Renamed"}),
-                 0);
-        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(form()->alarmModel()->rowAt(10)->text[1]),
-                                  QString("Renamed"), 6000);  // the watch reports within about 1.5 s; room for a loaded machine
+        QCOMPARE(
+            runCtl({"--root", m_site->path(), "field", "set", QString::number(changedKey), "text_opt1", "Renamed"}), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromStdString(form()->alarmModel()->rowAt(10)->text[1]), QString("Renamed"),
+                                  6000);  // the watch reports within about 1.5 s; room for a loaded machine
         QCOMPARE(form()->selectedAlarmKeys(), selected);
         QCOMPARE(view->currentIndex().row(), 6);
         QCOMPARE(form()->alarmModel()->rowCount(), 300);
@@ -189,7 +189,8 @@ private slots:
         // A new alarm appears in its key order.
         QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", "400", "status", "91"}), 0);
         QCOMPARE(runCtl({"--root", m_site->path(), "field", "set", "400", "text_opt1", "Late"}), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowCount(), 301, 6000);  // the watch reports within about 1.5 s; room for a loaded machine
+        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowCount(), 301,
+                                  6000);  // the watch reports within about 1.5 s; room for a loaded machine
         QCOMPARE(form()->selectedAlarmKeys(), selected);
     }
 
@@ -219,7 +220,8 @@ private slots:
         QCOMPARE(keyAt(model, view->currentIndex().row()), current);
         QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
         trigger(cmd::AlarmSettings);
-        QCOMPARE(m_programs->waitForCalls(1), (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
+        QCOMPARE(m_programs->waitForCalls(1),
+                 (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
     }
 
     void switchingLists()
@@ -290,7 +292,8 @@ private slots:
         // Group 28 has no member table: its row "Not generated or empty" cannot be selected.
         chooseGroup(form()->groupSelector()->findText("28 ", Qt::MatchStartsWith));
         QTreeView* members = form()->memberView();
-        QTest::mouseClick(members->viewport(), Qt::LeftButton, {}, members->visualRect(members->model()->index(0, 0)).center());
+        QTest::mouseClick(members->viewport(), Qt::LeftButton, {},
+                          members->visualRect(members->model()->index(0, 0)).center());
         QVERIFY(members->selectionModel()->selectedRows().isEmpty());
     }
 
@@ -313,10 +316,10 @@ private slots:
         trigger(cmd::ReleaseCheck);
         trigger(cmd::SchedulePlanEditor);
         emit form()->commandRequested(cmd::DetailsButton);
-        const std::vector<std::string> expected = {
-            "kxaconf|10",    "kxaconf|4711", "kxaconf|4711", "kxlaunch|4711", "kxaview",     "kxasim",
-            "kxatest",       "kxinfo",       "kxsavebase",   "kxtpost",       "kxdial",      "kxtmon",
-            "kxrelease",     "kxsched",      "kxaconf|showconf"};
+        const std::vector<std::string> expected = {"kxaconf|10", "kxaconf|4711", "kxaconf|4711",    "kxlaunch|4711",
+                                                   "kxaview",    "kxasim",       "kxatest",         "kxinfo",
+                                                   "kxsavebase", "kxtpost",      "kxdial",          "kxtmon",
+                                                   "kxrelease",  "kxsched",      "kxaconf|showconf"};
         auto calls = m_programs->waitForCalls(expected.size());
         std::sort(calls.begin(), calls.end());
         auto sorted = expected;
@@ -397,7 +400,8 @@ private slots:
         QVERIFY(!m_frame->action(32866)->isChecked());
         m_frame->alarmMenu()->hide();
         // The list shows the deactivated image once the change is reported.
-        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowAt(row)->image[0], 30, 6000);  // the watch reports within about 1.5 s; room for a loaded machine
+        QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowAt(row)->image[0], 30,
+                                  6000);  // the watch reports within about 1.5 s; room for a loaded machine
         trigger(console::kActivateAlarmsCommand);
         QCOMPARE(field(4711, "T82"), std::string("2"));
     }
@@ -459,7 +463,7 @@ private slots:
         // Shift+F10 opens the menu of the list that has the focus; after the
         // menu (an entry was highlighted) closes, the status bar says "Ready".
         const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
-                                                        {form()->memberView(), m_frame->personsMenu()}};
+                                                       {form()->memberView(), m_frame->personsMenu()}};
         for (const auto& [list, menu] : lists) {
             QWidget* opened = nullptr;
             QTimer::singleShot(0, [&opened] {
@@ -523,8 +527,9 @@ private slots:
             for (QWidget* b : controls) {
                 const QRect ra = a->geometry(), rb = b->geometry();
                 if (a != b && a->isVisible() && b->isVisible())
-                    QVERIFY2(!ra.intersects(rb) || ra.contains(rb) || rb.contains(ra),
-                             qPrintable(QString("%1 %2").arg(a->metaObject()->className(), b->metaObject()->className())));
+                    QVERIFY2(
+                        !ra.intersects(rb) || ra.contains(rb) || rb.contains(ra),
+                        qPrintable(QString("%1 %2").arg(a->metaObject()->className(), b->metaObject()->className())));
             }
     }
 

@@ -2,9 +2,9 @@
 // lists with the stored keys selected, the check box's enabling, OK with a
 // list left without a selection, Cancel.
 
+#include "numbers/ui/DdiCliScannerDialog.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
-#include "numbers/ui/DdiCliScannerDialog.h"
 #include "tests/settings/ui/SettingsDialogFixture.h"
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 using namespace kx;
 
 class DdiCliScannerDialogTest : public QObject,
-                  protected test::SettingsDialogFixture<numbers::DdiCliScanner, ui::DdiCliScannerDialog> {
+                                protected test::SettingsDialogFixture<numbers::DdiCliScanner, ui::DdiCliScannerDialog> {
     Q_OBJECT
 
 private:
@@ -69,12 +69,12 @@ private slots:
     void checkBox_enablesTheKeysAndLists()
     {
         open("");
-        for (const char* name : {"FirstKey", "FirstKey_label", "LastKey", "UseDistAlarmInSettings",
-                                 "UseConfAlarmInSettings_label"})
+        for (const char* name :
+             {"FirstKey", "FirstKey_label", "LastKey", "UseDistAlarmInSettings", "UseConfAlarmInSettings_label"})
             QVERIFY2(!find<QWidget>(name)->isEnabled(), name);
         find<QCheckBox>("Active")->click();
-        for (const char* name : {"FirstKey", "FirstKey_label", "LastKey", "UseDistAlarmInSettings",
-                                 "UseConfAlarmInSettings_label"})
+        for (const char* name :
+             {"FirstKey", "FirstKey_label", "LastKey", "UseDistAlarmInSettings", "UseConfAlarmInSettings_label"})
             QVERIFY2(find<QWidget>(name)->isEnabled(), name);
     }
 

@@ -4,8 +4,8 @@
 // OK and Cancel.
 
 #include "numbers/ui/DdiConverterDialog.h"
-#include "tests/settings/ui/SettingsDialogFixture.h"
 #include "tests/numbers/StandInKxe.h"
+#include "tests/settings/ui/SettingsDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +20,7 @@
 using namespace kx;
 
 class DdiConverterDialogTest : public QObject,
-                  protected test::SettingsDialogFixture<numbers::DdiConverter, ui::DdiConverterDialog> {
+                               protected test::SettingsDialogFixture<numbers::DdiConverter, ui::DdiConverterDialog> {
     Q_OBJECT
 
 private slots:
@@ -54,13 +54,13 @@ private slots:
         for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "TestDDI", "test", "refresh",
                                  "ReplaceActive4", "AddOffset", "Result_label"})
             QVERIFY2(find<QWidget>(name)->isEnabled(), name);
-        for (const char* name : {"Replace4", "ReplaceWith4", "ReplaceWith4_label", "ReplaceAtPos4_label", "UseLastDigits",
-                                 "UseLastDigits_label", "SuppressDigits"})
+        for (const char* name : {"Replace4", "ReplaceWith4", "ReplaceWith4_label", "ReplaceAtPos4_label",
+                                 "UseLastDigits", "UseLastDigits_label", "SuppressDigits"})
             QVERIFY2(!find<QWidget>(name)->isEnabled(), name);
         find<QCheckBox>("ReplaceActive4")->click();
         find<QCheckBox>("LastDigits")->click();
-        for (const char* name : {"Replace4", "ReplaceWith4", "ReplaceWith4_label", "ReplaceAtPos4", "ReplaceAtPos4_label",
-                                 "UseLastDigits", "UseLastDigits_label"})
+        for (const char* name : {"Replace4", "ReplaceWith4", "ReplaceWith4_label", "ReplaceAtPos4",
+                                 "ReplaceAtPos4_label", "UseLastDigits", "UseLastDigits_label"})
             QVERIFY2(find<QWidget>(name)->isEnabled(), name);
         QVERIFY(!find<QWidget>("Replace5")->isEnabled());
     }

@@ -1,8 +1,8 @@
 // The language file and the single running console.
 
+#include "platform/ui/Language.h"
 #include "platform/MessageBoxes.h"
 #include "platform/StringTable.h"
-#include "platform/ui/Language.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/common/RecordingMessageBoxes.h"
 

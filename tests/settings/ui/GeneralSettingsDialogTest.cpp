@@ -22,8 +22,9 @@
 
 using namespace kx;
 
-class GeneralSettingsDialogTest : public QObject,
-                  protected test::SettingsDialogFixture<settings::GeneralSettings, ui::GeneralSettingsDialog> {
+class GeneralSettingsDialogTest
+    : public QObject,
+      protected test::SettingsDialogFixture<settings::GeneralSettings, ui::GeneralSettingsDialog> {
     Q_OBJECT
 
 private slots:
@@ -81,7 +82,8 @@ private slots:
         press(QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(dialog->isVisible());
-        QCOMPARE(boxes->texts(), std::vector<std::string>{"The first alarm number '5' should be between 10 and 9999 ! "});
+        QCOMPARE(boxes->texts(),
+                 std::vector<std::string>{"The first alarm number '5' should be between 10 and 9999 ! "});
         QCOMPARE(site->read("windows/kxalarm.ini"), std::string("[config]\r\nFirstAlarmKey=100\r\n"));
 
         // Text that is no number is refused before the checks, and the edit gets the focus.
