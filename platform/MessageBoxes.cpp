@@ -73,6 +73,32 @@ void InfoBox(int id, std::string_view arg1, std::string_view arg2)
     CurrentMessageBoxHandler().showInfo(LoadString(str::Information), text(id, arg1, arg2));
 }
 
+void ErrorBox(const Text& text, std::string_view arg1, std::string_view arg2)
+{
+    CurrentMessageBoxHandler().showError(LoadString(str::Error), Tr(text, Cp1252ToUtf8(arg1), Cp1252ToUtf8(arg2)));
+}
+
+void ErrorBoxNumber(const Text& text, long number)
+{
+    CurrentMessageBoxHandler().showError(LoadString(str::Error), TrNumber(text, number));
+}
+
+bool ConfirmBox(const Text& text, bool defaultNo, std::string_view arg1, std::string_view arg2)
+{
+    return CurrentMessageBoxHandler().askYesNo(LoadString(str::PleaseConfirm),
+                                               Tr(text, Cp1252ToUtf8(arg1), Cp1252ToUtf8(arg2)), defaultNo);
+}
+
+bool ConfirmBoxNumber(const Text& text, long number, bool defaultNo)
+{
+    return CurrentMessageBoxHandler().askYesNo(LoadString(str::PleaseConfirm), TrNumber(text, number), defaultNo);
+}
+
+void InfoBox(const Text& text, std::string_view arg1, std::string_view arg2)
+{
+    CurrentMessageBoxHandler().showInfo(LoadString(str::Information), Tr(text, Cp1252ToUtf8(arg1), Cp1252ToUtf8(arg2)));
+}
+
 void FixedErrorBox(std::string_view message)
 {
     CurrentMessageBoxHandler().showError("Error", std::string(message));

@@ -7,6 +7,8 @@
 // Captions and texts reach the handler as UTF-8. Arguments are data as the
 // tables and INI files hold them (Windows-1252) and are converted here.
 
+#include "platform/Text.h"
+
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,13 @@ bool ConfirmBox(int id, bool defaultNo, std::string_view arg1 = {}, std::string_
 bool ConfirmBoxNumber(int id, long number, bool defaultNo);
 // Caption 61511 "Information", information icon.
 void InfoBox(int id, std::string_view arg1 = {}, std::string_view arg2 = {});
+
+// The same with a Text declared beside its model.
+void ErrorBox(const Text& text, std::string_view arg1 = {}, std::string_view arg2 = {});
+void ErrorBoxNumber(const Text& text, long number);
+bool ConfirmBox(const Text& text, bool defaultNo, std::string_view arg1 = {}, std::string_view arg2 = {});
+bool ConfirmBoxNumber(const Text& text, long number, bool defaultNo);
+void InfoBox(const Text& text, std::string_view arg1 = {}, std::string_view arg2 = {});
 
 // An error whose caption and text are fixed, not taken from the string table
 // (the table class's reports "CDatabase::Go" and the like). Caption "Error".

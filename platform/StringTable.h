@@ -1,17 +1,15 @@
 #pragma once
-// The console's numbered texts: one table for every text it shows, so that a
-// language file can replace them all. Texts are UTF-8 (they are display
-// text, not data); a translator installed by the user interface may replace
-// each text by its translation.
+// The numbered texts: messages whose numbers the platform's other programs
+// share, and those used across subsystems. Every other text is declared
+// beside its own code (platform/Text.h). Each passes through the installed
+// translator like any Text.
 
-#include <functional>
+#include "platform/Text.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-// Marks a text for the translation tools without changing it.
-#define KX_TRANSLATE_NOOP(context, text) text
 
 namespace kx {
 
@@ -216,17 +214,7 @@ std::string FormatString(int id, std::string_view arg1 = {}, std::string_view ar
 // The text with its one printf-style number (%d, %ld, %u) filled.
 std::string FormatStringNumber(int id, long number);
 
-// Replaces %1 / %2 in any text ("%%" stays a per-cent sign only for
-// printf-style texts, so it is left alone here).
-std::string FillArguments(std::string_view text, std::string_view arg1, std::string_view arg2 = {});
-// Fills the first printf-style integer conversion of a text.
-std::string FillNumber(std::string_view text, long number);
-
-// Installs the language: a function from (number, English text) to the
-// text to show. Without one, the English texts are used.
-void SetStringTranslator(std::function<std::string(int id, std::string_view english)> translator);
-
 // Every entry of the table, for the translation tools and tests.
-const std::vector<std::pair<int, const char*>>& StringTableEntries();
+const std::vector<std::pair<int, Text>>& StringTableEntries();
 
 }  // namespace kx

@@ -31,9 +31,8 @@ bool LoadLanguage(const std::string& code)
         return false;
     }
     translator = std::move(candidate);
-    SetStringTranslator([](int, std::string_view english) {
-        const std::string source(english);
-        return QCoreApplication::translate("Strings", source.c_str()).toUtf8().toStdString();
+    SetTextTranslator([](const char* context, const char* source) {
+        return QCoreApplication::translate(context, source).toUtf8().toStdString();
     });
     return true;
 }

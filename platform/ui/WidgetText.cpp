@@ -25,4 +25,9 @@ QString text(int stringId)
     return fromUtf8(LoadString(stringId));
 }
 
+QString text(const Text& text)
+{
+    return fromUtf8(Tr(text));
+}
+
 }  // namespace kx::ui

@@ -3,6 +3,8 @@
 // widgets show QStrings. The console's own texts (string table, messages)
 // are UTF-8.
 
+#include "platform/Text.h"
+
 #include <QString>
 
 #include <optional>
@@ -29,8 +31,10 @@ inline std::string toUtf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-// A numbered text of the string table (QObject::tr would hide a function
-// named tr inside widgets, hence the name).
+// A numbered text of the string table, or a Text declared beside its code,
+// in the operator's language (QObject::tr would hide a function named tr
+// inside widgets, hence the name).
 QString text(int stringId);
+QString text(const Text& text);
 
 }  // namespace kx::ui

@@ -15,8 +15,8 @@ TEST(StringTable, NumbersAreUnique)
     std::set<int> seen;
     for (const auto& [id, text] : StringTableEntries()) {
         EXPECT_TRUE(seen.insert(id).second) << id;
-        EXPECT_NE(std::string(text), "") << id;
-        EXPECT_EQ(LoadString(id), text);
+        EXPECT_FALSE(text.empty()) << id;
+        EXPECT_EQ(LoadString(id), text.source);
     }
     EXPECT_EQ(LoadString(12345), "");
 }
@@ -35,12 +35,13 @@ TEST(StringTable, FillsArgumentsAndOneNumber)
 
 TEST(StringTable, TranslatorReplacesTexts)
 {
-    SetStringTranslator([](int id, std::string_view english) {
-        return id == str::Error ? std::string("Fehler") : std::string(english);
+    SetTextTranslator([](const char*, const char* source) {
+        return std::string(source) == "Error" ? std::string("Fehler") : std::string(source);
     });
     EXPECT_EQ(LoadString(str::Error), "Fehler");
     EXPECT_EQ(LoadString(str::Information), "Information");
-    SetStringTranslator(nullptr);
+    EXPECT_EQ(Tr(KX_TEXT("Test", "Error"), "x"), "Fehler");
+    SetTextTranslator(nullptr);
     EXPECT_EQ(LoadString(str::Error), "Error");
 }
 

@@ -497,11 +497,11 @@ private slots:
         if (!language.isEmpty() && !translator.load(language, QString(KX_BINARY_DIR) + "/app"))
             QSKIP("the Qt translation tools were not there at build time");
         QCoreApplication::installTranslator(&translator);
-        SetStringTranslator([](int, std::string_view english) {
-            return QCoreApplication::translate("Strings", std::string(english).c_str()).toStdString();
+        SetTextTranslator([](const char* context, const char* source) {
+            return QCoreApplication::translate(context, source).toStdString();
         });
         openWindow();
-        SetStringTranslator(nullptr);
+        SetTextTranslator(nullptr);
         QCoreApplication::removeTranslator(&translator);
         std::vector<QList<QAction*>> menus{m_frame->menuBar()->actions()};
         for (QMenu* menu : m_frame->findChildren<QMenu*>())
