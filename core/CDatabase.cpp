@@ -201,6 +201,11 @@ void CDatabase::SetFlush(int flag)
         m_table->setWriteThrough(flag != 0);
 }
 
+int CDatabase::Discard()
+{
+    return m_table && m_table->discard() ? 1 : 0;
+}
+
 void CDatabase::Flush()
 {
     if (!m_table)

@@ -65,6 +65,10 @@ public:
     int Read(const char* field, char* buffer, std::size_t size);
     int Read(const char* field, std::string& value);
     bool IsOpen() const { return m_table != nullptr; }
+    // With flushing off: drops the changes not yet written, so the record
+    // stays byte for byte as it is in the file. 1 when there were any (after
+    // Flush(): the flush failed), 0 when nothing was pending.
+    int Discard();
     // Why the last open or write of this thread failed (for messages).
     static std::string LastError();
 

@@ -14,10 +14,10 @@ namespace kx::numbers {
 
 class DdiCliScanner final : public settings::SettingsModel {
 public:
-    DdiCliScanner();
+    static constexpr const char* kName = "ddi-cli-scanner";
+    static constexpr Text kTitle = KX_TEXT("DdiCliScanner", "DDI - CLI Alarm scanner");
 
-protected:
-    void fill() override;
+    DdiCliScanner();
 };
 
 }  // namespace kx::numbers

@@ -17,6 +17,9 @@ namespace kx::numbers {
 
 class DdiConverter final : public settings::SettingsModel {
 public:
+    static constexpr const char* kName = "ddi-converter";
+    static constexpr Text kTitle = KX_TEXT("DdiConverter", "DDI Converter");
+
     DdiConverter();
 
     // The result keys, in the order of the steps.

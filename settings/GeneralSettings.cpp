@@ -1,13 +1,45 @@
 #include "settings/GeneralSettings.h"
 
+#include "console/CommandIds.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
 #include "platform/SitePaths.h"
-#include "platform/StringTable.h"
+#include "settings/SettingsRegistry.h"
 
 namespace kx::settings {
 
 namespace {
+
+const Registration<GeneralSettings> kRegistration(console::cmd::GeneralSettings);
+
+constexpr Text kFirstAlarm = KX_TEXT("GeneralSettings", "First alarm number:");
+constexpr Text kLastAlarm = KX_TEXT("GeneralSettings", "Last alarm number:");
+constexpr Text kFirstAlarmIn = KX_TEXT("GeneralSettings", "First alarm-in number:");
+constexpr Text kLastAlarmIn = KX_TEXT("GeneralSettings", "Last alarm-in number:");
+constexpr Text kFirstAlarmOutOfRange =
+    KX_TEXT("GeneralSettings", "The first alarm number '%1' should be between 10 and 9999 ! ");
+constexpr Text kLastAlarmOutOfRange =
+    KX_TEXT("GeneralSettings", "The last alarm number '%1' should be between 10 and 9999 ! ");
+constexpr Text kFirstAlarmInOutOfRange =
+    KX_TEXT("GeneralSettings", "The first alarm-in '%1' should be between 10 and 9999 ! ");
+constexpr Text kLastAlarmInOutOfRange =
+    KX_TEXT("GeneralSettings", "The last alarm-in '%1' should be between 10 and 9999 ! ");
+constexpr Text kAlarmRangeReversed =
+    KX_TEXT("GeneralSettings", "The last alarm number should be higher then the first alarm number !");
+constexpr Text kAlarmInRangeReversed =
+    KX_TEXT("GeneralSettings", "The last alarm-in should be higher then the first alarm-in !");
+constexpr Text kIsdn = KX_TEXT("GeneralSettings", "ISDN connection to the alarmserver");
+constexpr Text kQsigProtocol = KX_TEXT("GeneralSettings", "QSIG ISDN protocol");
+constexpr Text kNormalIsdnProtocol = KX_TEXT("GeneralSettings", "Normal ISDN protocol (CTR4 / EURO-ISDN)");
+constexpr Text kQsigPbx = KX_TEXT("GeneralSettings", "PABX QSIG protocol:");
+constexpr Text kIsdnPbx = KX_TEXT("GeneralSettings", "PABX ISDN protocol:");
+constexpr Text kPbxNone = KX_TEXT("GeneralSettings", "None");
+constexpr Text kSendMsgAsOwnPhone = KX_TEXT("GeneralSettings", "Send alarm message as own number (DDI).");
+constexpr Text kSendUui = KX_TEXT("GeneralSettings", "UUI alarm message sent as mini-message.");
+constexpr Text kSendDdi = KX_TEXT("GeneralSettings", "Send the alarm number as own number (DDI). ");
+constexpr Text kAddNumber = KX_TEXT("GeneralSettings", "Use calling party number for outgoing calls:");
+constexpr Text kNumberToAdd = KX_TEXT("GeneralSettings", "Calling party number");
+constexpr Text kExtDialPrefix = KX_TEXT("GeneralSettings", "Prefix for external calls (to get dial tone): ");
 
 constexpr const char* kAlarmIni = "kxalarm.ini";
 constexpr const char* kLineServerIni = "kxt.ini";
@@ -34,13 +66,21 @@ const std::vector<Condition> kNormalIsdn = {{"ISDN", {"1"}}, {"E1Protocol", {"CT
 std::vector<SettingRow> generalRows()
 {
     return {
-        IntSetting("FirstAlarmKey", kAlarmIni, "config", 7000).label(str::FirstAlarmLabel),
-        IntSetting("LastAlarmKey", kAlarmIni, "config", 9999).label(str::LastAlarmLabel),
-        IntSetting("FirstAlarmInKey", kAlarmIni, "config", 1000).label(str::FirstAlarmInLabel),
-        IntSetting("LastAlarmInKey", kAlarmIni, "config", 9999).label(str::LastAlarmInLabel),
+        IntSetting("FirstAlarmKey", kAlarmIni, "config", 7000)
+            .label(kFirstAlarm)
+            .range(kLowestKey, kHighestKey, kFirstAlarmOutOfRange),
+        IntSetting("LastAlarmKey", kAlarmIni, "config", 9999)
+            .label(kLastAlarm)
+            .range(kLowestKey, kHighestKey, kLastAlarmOutOfRange),
+        IntSetting("FirstAlarmInKey", kAlarmIni, "config", 1000)
+            .label(kFirstAlarmIn)
+            .range(kLowestKey, kHighestKey, kFirstAlarmInOutOfRange),
+        IntSetting("LastAlarmInKey", kAlarmIni, "config", 9999)
+            .label(kLastAlarmIn)
+            .range(kLowestKey, kHighestKey, kLastAlarmInOutOfRange),
 
         CheckSetting("ISDN", kAlarmIni, "config", true)
-            .label(str::IsdnConnectionLabel)
+            .label(kIsdn)
             .readBy([](const SettingRow&) { return std::string(storedIsdn() == "0" ? "0" : "1"); })
             .shownAs(
                 [](const SettingsModel& m) {
@@ -53,7 +93,7 @@ std::vector<SettingRow> generalRows()
                         return m.change("ISDN", "0");
                     const bool qsig = EqualsNoCase(text, "QSIG");
                     if (!qsig && text != "1") {
-                        ErrorBox(str::SettingNotAnItem, ValueCaption(*m.row("ISDN")), text);
+                        ErrorBox(kNotAnItem, ValueCaption(*m.row("ISDN")), text);
                         return Change::Refused;
                     }
                     m.change("ISDN", "1");
@@ -61,14 +101,14 @@ std::vector<SettingRow> generalRows()
                 }),
         // The radio group; E1Protocol itself is only written, never read.
         RadioSetting("E1Protocol", kLineServerIni, kIsdnBoard, "CTR4",
-                     {{"QSIG", str::QsigProtocolLabel, {}}, {"CTR4", str::NormalIsdnProtocolLabel, {}}})
+                     {{"QSIG", kQsigProtocol, {}}, {"CTR4", kNormalIsdnProtocol, {}}})
             .when("ISDN")
             .readBy(
                 [](const SettingRow&) { return std::string(EqualsNoCase(storedIsdn(), "QSIG") ? "QSIG" : "CTR4"); }),
         ListSetting("QsigPbx", kLineServerIni, kIsdnBoard, "NONE",
-                    {{"NONE", str::PbxNone, {}}, {"ABC", str::PbxAbc, {}}, {"Cornet", str::PbxCornet, {}}})
+                    {{"NONE", kPbxNone, {}}, {"ABC", {}, "ABC"}, {"Cornet", {}, "Cornet"}})
             .at(kLineServerIni, kIsdnBoard, "PBX_Protocol")
-            .label(str::PbxQsigLabel)
+            .label(kQsigPbx)
             .when("ISDN")
             .when("E1Protocol", {"QSIG"})
             .readBy([](const SettingRow&) {
@@ -77,10 +117,9 @@ std::vector<SettingRow> generalRows()
                     return std::string("ABC");
                 return std::string(EqualsNoCase(stored, "CORNET") ? "Cornet" : "NONE");
             }),
-        ListSetting("IsdnPbx", kLineServerIni, kIsdnBoard, "NONE",
-                    {{"NONE", str::PbxNone, {}}, {"ISVPN", str::PbxIsvpn, {}}})
+        ListSetting("IsdnPbx", kLineServerIni, kIsdnBoard, "NONE", {{"NONE", kPbxNone, {}}, {"ISVPN", {}, "ISVPN"}})
             .at(kLineServerIni, kIsdnBoard, "PBX_Protocol")
-            .label(str::PbxIsdnLabel)
+            .label(kIsdnPbx)
             .when("ISDN")
             .when("E1Protocol", {"CTR4"})
             .readBy([](const SettingRow&) {
@@ -103,37 +142,35 @@ std::vector<SettingRow> generalRows()
                     return m.change("QsigPbx", "ABC");
                 if (EqualsNoCase(text, "CORNET"))
                     return m.change("QsigPbx", "Cornet");
-                ErrorBox(str::SettingNotAnItem, "PBX_Protocol", text);
+                ErrorBox(kNotAnItem, "PBX_Protocol", text);
                 return Change::Refused;
             })
             .when("ISDN"),
 
         CheckSetting("SendMsgAsOwnPhone", kAlarmIni, "config", true)
-            .label(str::SendMsgAsOwnPhoneLabel)
+            .label(kSendMsgAsOwnPhone)
             .when("ISDN")
             .when("E1Protocol", {"QSIG"})
             .clearedIf(kNormalIsdn),
         CheckSetting("SendUUI", kAlarmIni, "config", false)
-            .label(str::SendUuiLabel)
+            .label(kSendUui)
             .when("ISDN")
             .when("E1Protocol", {"QSIG"})
             .clearedIf(kNormalIsdn),
         CheckSetting("SendDDI", kAlarmIni, "config", false)
-            .label(str::SendDdiLabel)
+            .label(kSendDdi)
             .when("ISDN")
             .when("E1Protocol", {"CTR4"})
             .clearedIf(kQsig),
-        CheckSetting("AddNumberAtBeginning", kAlarmIni, "kxaldmsg", false)
-            .label(str::AddNumberAtBeginningLabel)
-            .when("ISDN"),
-        TextSetting("NumberToAdd", kAlarmIni, "kxaldmsg").label(str::NumberToAddLabel).when("AddNumberAtBeginning"),
-        TextSetting("ExtDialPrefix", kAlarmIni, "config").label(str::ExtDialPrefixLabel),
+        CheckSetting("AddNumberAtBeginning", kAlarmIni, "kxaldmsg", false).label(kAddNumber).when("ISDN"),
+        TextSetting("NumberToAdd", kAlarmIni, "kxaldmsg").label(kNumberToAdd).when("AddNumberAtBeginning"),
+        TextSetting("ExtDialPrefix", kAlarmIni, "config").label(kExtDialPrefix),
     };
 }
 
 }  // namespace
 
-GeneralSettings::GeneralSettings() : SettingsModel("general", str::GeneralSettingsTitle, generalRows()) {}
+GeneralSettings::GeneralSettings() : SettingsModel(kName, kTitle, generalRows()) {}
 
 config::KeyRanges GeneralSettings::keyRanges() const
 {
@@ -147,29 +184,13 @@ config::KeyRanges GeneralSettings::keyRanges() const
 
 bool GeneralSettings::check()
 {
-    // In this order; the first failure is the one reported.
-    const struct {
-        const char* name;
-        int message;
-    } bounds[] = {
-        {"FirstAlarmKey", str::FirstAlarmOutOfRange},
-        {"LastAlarmKey", str::LastAlarmOutOfRange},
-        {"FirstAlarmInKey", str::FirstAlarmInOutOfRange},
-        {"LastAlarmInKey", str::LastAlarmInOutOfRange},
-    };
-    for (const auto& b : bounds) {
-        const long v = number(b.name);
-        if (v < kLowestKey || v > kHighestKey) {
-            ErrorBox(b.message, value(b.name));
-            return false;
-        }
-    }
+    // After each value's own range; equal first and last values pass.
     if (number("LastAlarmKey") < number("FirstAlarmKey")) {
-        ErrorBox(str::AlarmRangeReversed);
+        ErrorBox(kAlarmRangeReversed);
         return false;
     }
     if (number("LastAlarmInKey") < number("FirstAlarmInKey")) {
-        ErrorBox(str::AlarmInRangeReversed);
+        ErrorBox(kAlarmInRangeReversed);
         return false;
     }
     return true;

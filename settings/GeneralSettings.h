@@ -16,6 +16,9 @@ namespace kx::settings {
 
 class GeneralSettings final : public SettingsModel {
 public:
+    static constexpr const char* kName = "general";
+    static constexpr Text kTitle = KX_TEXT("GeneralSettings", "General settings");
+
     GeneralSettings();
 
     // The four key-range values the dialog holds (after Cancel: as loaded).

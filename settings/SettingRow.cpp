@@ -11,9 +11,9 @@ SettingRow& SettingRow::at(std::string iniFile, std::string iniSection, std::str
     return *this;
 }
 
-SettingRow& SettingRow::label(int stringId)
+SettingRow& SettingRow::label(Text text)
 {
-    labelId = stringId;
+    labelText = text;
     return *this;
 }
 
@@ -23,9 +23,21 @@ SettingRow& SettingRow::items(std::vector<Option> list)
     return *this;
 }
 
+SettingRow& SettingRow::itemsFrom(ItemSource source)
+{
+    itemSource = std::move(source);
+    return *this;
+}
+
 SettingRow& SettingRow::when(std::string valueName, std::vector<std::string> valueTokens)
 {
     enabledWhen.push_back({std::move(valueName), std::move(valueTokens)});
+    return *this;
+}
+
+SettingRow& SettingRow::shownWhen(std::string valueName, std::vector<std::string> valueTokens)
+{
+    visibleWhen.push_back({std::move(valueName), std::move(valueTokens)});
     return *this;
 }
 
@@ -33,6 +45,20 @@ SettingRow& SettingRow::clearedIf(std::vector<Condition> conditions, std::string
 {
     clearedWhen = std::move(conditions);
     clearValue = std::move(value);
+    return *this;
+}
+
+SettingRow& SettingRow::flags(std::string on, std::string off)
+{
+    flagOn = std::move(on);
+    flagOff = std::move(off);
+    exactFlags = true;
+    return *this;
+}
+
+SettingRow& SettingRow::range(long lowest, long highest, Text message)
+{
+    limits = ValueRange{lowest, highest, message};
     return *this;
 }
 
@@ -138,48 +164,90 @@ SettingRow RadioSetting(std::string name, std::string file, std::string section,
     return row;
 }
 
-SettingRow DisplayValue(std::string name, int labelId)
+SettingRow IntField(std::string name, std::string logicalName)
 {
-    SettingRow row = makeRow(std::move(name), Kind::Display, {}, {}, {});
+    SettingRow row = makeRow(std::move(name), Kind::Int, {}, {}, "0");
     row.key.clear();
-    row.labelId = labelId;
+    row.field = std::move(logicalName);
+    return row;
+}
+
+SettingRow CheckField(std::string name, std::string logicalName)
+{
+    SettingRow row = IntField(std::move(name), std::move(logicalName));
+    row.kind = Kind::Check;
+    row.exactFlags = true;
+    return row;
+}
+
+SettingRow TextField(std::string name, std::string logicalName)
+{
+    SettingRow row = IntField(std::move(name), std::move(logicalName));
+    row.kind = Kind::Text;
+    row.defaultValue.clear();
+    return row;
+}
+
+SettingRow KeyField(std::string name, std::string logicalName, ItemSource items)
+{
+    SettingRow row = IntField(std::move(name), std::move(logicalName));
+    row.kind = Kind::List;
+    row.itemSource = std::move(items);
+    return row;
+}
+
+namespace {
+
+SettingRow keylessRow(std::string name, Kind kind, Text label)
+{
+    SettingRow row = makeRow(std::move(name), kind, {}, {}, {});
+    row.key.clear();
+    row.labelText = label;
     row.writtenOnOk = false;
     return row;
+}
+
+}  // namespace
+
+SettingRow DisplayValue(std::string name, Text label)
+{
+    return keylessRow(std::move(name), Kind::Display, label);
 }
 
 SettingRow ViewValue(std::string name, std::function<std::string(const SettingsModel&)> shower,
                      std::function<Change(SettingsModel&, std::string_view)> assigner)
 {
-    SettingRow row = makeRow(std::move(name), Kind::View, {}, {}, {});
-    row.key.clear();
-    row.writtenOnOk = false;
+    SettingRow row = keylessRow(std::move(name), Kind::View, {});
     row.show = std::move(shower);
     row.assign = std::move(assigner);
     return row;
 }
 
-SettingRow ButtonRow(std::string name, int labelId)
+SettingRow VariantValue(std::string name)
 {
-    SettingRow row = makeRow(std::move(name), Kind::Button, {}, {}, {});
-    row.key.clear();
-    row.labelId = labelId;
-    row.writtenOnOk = false;
+    SettingRow row = keylessRow(std::move(name), Kind::View, {});
+    row.holdsVariant = true;
     return row;
+}
+
+SettingRow ButtonRow(std::string name, Text label)
+{
+    return keylessRow(std::move(name), Kind::Button, label);
 }
 
 std::vector<Option> DigitItems(int first, int last)
 {
     std::vector<Option> items;
     for (int d = first; d <= last; ++d)
-        items.push_back({std::to_string(d), 0, std::to_string(d)});
+        items.push_back({std::to_string(d), {}, std::to_string(d)});
     return items;
 }
 
-std::vector<Option> PositionItems(std::vector<int> textIds)
+std::vector<Option> PositionItems(std::vector<Text> texts)
 {
     std::vector<Option> items;
-    for (std::size_t i = 0; i < textIds.size(); ++i)
-        items.push_back({std::to_string(i), textIds[i], {}});
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        items.push_back({std::to_string(i), texts[i], {}});
     return items;
 }
 

@@ -1,8 +1,10 @@
 #include "settings/SettingsModel.h"
 
+#include "core/CDatabase.h"
+#include "core/Configuration.h"
+#include "core/MailboxLayout.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
 
 #include <cerrno>
@@ -12,6 +14,17 @@
 namespace kx::settings {
 
 namespace {
+
+constexpr Text kNotANumber = KX_TEXT("SettingsModel", "Please enter a whole number for \"%1\".");
+constexpr Text kTextTooLong = KX_TEXT("SettingsModel", "The text for \"%1\" may have at most %2 characters.");
+constexpr Text kNumberTooWide = KX_TEXT("SettingsModel", "The number for \"%1\" may have at most %2 digits.");
+constexpr Text kTextOneLine = KX_TEXT("SettingsModel", "The text for \"%1\" must stay on one line.");
+constexpr Text kNotWritten = KX_TEXT("SettingsModel", "The settings could not be written to %1 !\n%2");
+constexpr Text kRecordChanged =
+    KX_TEXT("SettingsModel", "Key %1 was changed by another program after it was loaded. Nothing was "
+                             "saved; please open it again.");
+constexpr Text kRecordNotWritten =
+    KX_TEXT("SettingsModel", "The settings of key %1 could not be written to the mailbox table !\n%2");
 
 // Condition chains are short; the limit only guards against a table whose
 // conditions refer to each other in a circle.
@@ -73,15 +86,34 @@ int ProfileNumber(std::string_view file, std::string_view section, std::string_v
 
 std::string ValueCaption(const SettingRow& row)
 {
-    std::string caption = row.labelId ? LoadString(row.labelId) : std::string();
+    std::string caption = Tr(row.labelText);
     while (!caption.empty() && (caption.back() == ' ' || caption.back() == ':'))
         caption.pop_back();
     return caption.empty() ? row.name : Utf8ToCp1252Lossy(caption);
 }
 
-SettingsModel::SettingsModel(std::string name, int titleId, std::vector<SettingRow> rows)
+namespace {
+
+// A stored check box value against its flag: as numbers when both are
+// numbers (a numeric field reads " -1"), else as texts.
+bool flagMatches(const std::string& stored, const std::string& flag)
+{
+    if (startsWithNumber(stored) && startsWithNumber(flag))
+        return std::strtol(stored.c_str(), nullptr, 10) == std::strtol(flag.c_str(), nullptr, 10);
+    return stored == flag;
+}
+
+std::string trimmedLeft(const std::string& text)
+{
+    const std::size_t begin = text.find_first_not_of(' ');
+    return begin == std::string::npos ? std::string() : text.substr(begin);
+}
+
+}  // namespace
+
+SettingsModel::SettingsModel(std::string name, Text title, std::vector<SettingRow> rows)
     : m_name(std::move(name)),
-      m_titleId(titleId),
+      m_title(title),
       m_rows(std::move(rows))
 {
     for (const SettingRow& row : m_rows)
@@ -89,7 +121,11 @@ SettingsModel::SettingsModel(std::string name, int titleId, std::vector<SettingR
     m_loaded = m_values;
 }
 
-SettingsModel::~SettingsModel() = default;
+SettingsModel::~SettingsModel()
+{
+    if (m_table)
+        m_table->Close();
+}
 
 const SettingRow* SettingsModel::row(std::string_view name) const
 {
@@ -104,29 +140,94 @@ SettingRow* SettingsModel::mutableRow(std::string_view name)
     return const_cast<SettingRow*>(std::as_const(*this).row(name));
 }
 
-std::string SettingsModel::readRow(const SettingRow& row)
+std::string SettingsModel::keyed(const std::string& name) const
 {
-    if (row.read)
-        return row.read(row);
-    if (!row.hasKey())
-        return row.defaultValue;
+    std::string result = name;
+    const std::size_t at = result.find("%d");
+    if (at != std::string::npos)
+        result.replace(at, 2, std::to_string(m_key));
+    return result;
+}
+
+std::string SettingsModel::readIni(const SettingRow& row) const
+{
+    if (row.read || !row.hasKey()) {
+        SettingRow located = row;
+        located.section = keyed(row.section);
+        located.key = keyed(row.key);
+        return row.read ? row.read(located) : row.defaultValue;
+    }
+    const std::string section = keyed(row.section), key = keyed(row.key);
+    if (row.kind == Kind::Check && row.exactFlags) {
+        const std::string stored = ProfileString(row.file, section, key, "", row.bufferSize);
+        return stored.empty() ? row.defaultValue : flagMatches(stored, row.flagOn) ? "1" : "0";
+    }
     if (!row.numeric)
-        return ProfileString(row.file, row.section, row.key, row.defaultValue, row.bufferSize);
+        return ProfileString(row.file, section, key, row.defaultValue, row.bufferSize);
     // Numbers, check boxes and list positions: a missing key or a text that
     // is not a number gives the default.
     const int def = static_cast<int>(std::strtol(row.defaultValue.c_str(), nullptr, 10));
-    const int value = ProfileNumber(row.file, row.section, row.key, def);
+    const int value = ProfileNumber(row.file, section, key, def);
     if (row.kind == Kind::Check)
         return value != 0 ? "1" : "0";
     return std::to_string(value);
 }
 
+std::string SettingsModel::readField(const SettingRow& row) const
+{
+    const int position = mailbox::PositionOfLogicalName(row.field);
+    if (!m_recordLoaded || position == 0)
+        return row.defaultValue;
+    m_table->Go(mailbox::RecordOfKey(m_key));
+    std::string text;
+    m_table->Read(mailbox::PhysicalName(position).c_str(), text);
+    // Numbers are right-justified, and a blank numeric field reads as 0
+    // (shown as a text, it is the digits without the blanks).
+    if (mailbox::IsNumericPosition(position))
+        text = row.kind == Kind::Text ? trimmedLeft(text) : std::to_string(std::strtol(text.c_str(), nullptr, 10));
+    if (row.kind == Kind::Check)
+        return flagMatches(text, row.flagOn) ? "1" : "0";
+    return text;
+}
+
 void SettingsModel::load()
 {
+    load(-1, 0);
+}
+
+void SettingsModel::load(long key, int variant)
+{
+    m_key = key;
+    m_variant = variant;
+    m_recordLoaded = false;
+    m_loadedStatus.clear();
+    bool needsTable = false;
+    for (const SettingRow& row : m_rows)
+        needsTable = needsTable || row.inRecord() || row.itemSource;
+    if (m_table)
+        m_table->Close();
+    m_table.reset();
+    if (needsTable) {
+        m_table = std::make_unique<CDatabase>();
+        if (!m_table->Open(config::MailboxTablePath().c_str()))
+            m_table.reset();
+    }
+    // The lists first: the key's record is then the last one visited, and a
+    // save reads it afresh.
+    for (SettingRow& row : m_rows)
+        if (row.itemSource)
+            row.options = row.itemSource(m_table.get());
+    if (m_table && key >= 0 && mailbox::RecordOfKey(key) <= m_table->RecCount()) {
+        m_table->Go(mailbox::RecordOfKey(key));
+        m_recordLoaded = m_table->Read(mailbox::field::Status, m_loadedStatus) == 1;
+    }
     for (const SettingRow& row : m_rows) {
-        if (row.kind == Kind::Button || row.kind == Kind::View)
-            continue;
-        m_values[row.name] = readRow(row);
+        if (row.holdsVariant)
+            m_values[row.name] = std::to_string(variant);
+        else if (row.inRecord())
+            m_values[row.name] = readField(row);
+        else if (row.kind != Kind::Button && row.kind != Kind::View)
+            m_values[row.name] = readIni(row);
     }
     fill();
     applyRules();
@@ -162,12 +263,17 @@ bool SettingsModel::conditionHolds(const Condition& condition, int depth) const
     return false;
 }
 
-bool SettingsModel::enabledAt(const SettingRow& row, int depth) const
+bool SettingsModel::conditionsHold(const std::vector<Condition>& conditions, int depth) const
 {
-    for (const Condition& c : row.enabledWhen)
+    for (const Condition& c : conditions)
         if (!conditionHolds(c, depth))
             return false;
     return true;
+}
+
+bool SettingsModel::enabledAt(const SettingRow& row, int depth) const
+{
+    return conditionsHold(row.visibleWhen, depth) && conditionsHold(row.enabledWhen, depth);
 }
 
 bool SettingsModel::isEnabled(std::string_view name) const
@@ -176,17 +282,29 @@ bool SettingsModel::isEnabled(std::string_view name) const
     return r && enabledAt(*r, 0);
 }
 
+bool SettingsModel::isShown(std::string_view name) const
+{
+    const SettingRow* r = row(name);
+    return r && conditionsHold(r->visibleWhen, 0);
+}
+
+bool SettingsModel::modified() const
+{
+    for (const SettingRow& r : m_rows) {
+        if ((r.hasKey() || r.inRecord()) && isShown(r.name)) {
+            auto loaded = m_loaded.find(r.name);
+            if (loaded == m_loaded.end() || loaded->second != value(r.name))
+                return true;
+        }
+    }
+    return false;
+}
+
 void SettingsModel::applyRules()
 {
-    for (const SettingRow& row : m_rows) {
-        if (row.clearedWhen.empty())
-            continue;
-        bool all = true;
-        for (const Condition& c : row.clearedWhen)
-            all = all && conditionHolds(c, 0);
-        if (all)
+    for (const SettingRow& row : m_rows)
+        if (!row.clearedWhen.empty() && conditionsHold(row.clearedWhen, 0))
             m_values[row.name] = row.clearValue;
-    }
 }
 
 bool SettingsModel::validate(const SettingRow& row, std::string_view input, std::string& token) const
@@ -195,30 +313,30 @@ bool SettingsModel::validate(const SettingRow& row, std::string_view input, std:
     switch (row.kind) {
     case Kind::Int:
         if (!parseWholeNumber(input, token)) {
-            ErrorBox(str::SettingNotANumber, caption);
+            ErrorBox(kNotANumber, caption);
             return false;
         }
-        return true;
+        return fitsField(row, token);
     case Kind::Text:
         for (char c : input) {
             if (c == '\r' || c == '\n' || c == '\0') {
-                ErrorBox(str::SettingTextOneLine, caption);
+                ErrorBox(kTextOneLine, caption);
                 return false;
             }
         }
         // What is longer than the buffer would come back cut when read.
-        if (row.bufferSize > 0 && input.size() > row.bufferSize - 1) {
-            ErrorBox(str::SettingTextTooLong, caption, std::to_string(row.bufferSize - 1));
+        if (!row.inRecord() && row.bufferSize > 0 && input.size() > row.bufferSize - 1) {
+            ErrorBox(kTextTooLong, caption, std::to_string(row.bufferSize - 1));
             return false;
         }
         token = std::string(input);
-        return true;
+        return fitsField(row, token);
     case Kind::Check:
     case Kind::List:
     case Kind::Radio: {
         const bool isItem = row.kind == Kind::Check ? (input == "0" || input == "1") : row.option(input) != nullptr;
         if (!isItem) {
-            ErrorBox(str::SettingNotAnItem, caption, input);
+            ErrorBox(kNotAnItem, caption, input);
             return false;
         }
         token = std::string(input);
@@ -227,6 +345,32 @@ bool SettingsModel::validate(const SettingRow& row, std::string_view input, std:
     default:
         return false;
     }
+}
+
+// The limits of the record field in the open table, by the rule of the
+// logical-name write: the table would cut a longer text and refuse a wider number.
+bool SettingsModel::fitsField(const SettingRow& row, const std::string& token) const
+{
+    const int position = mailbox::PositionOfLogicalName(row.field);
+    if (!row.inRecord() || !m_table || position == 0)
+        return true;
+    const mailbox::ValueCheck check = mailbox::CheckFieldValue(*m_table, position, token, true);
+    const std::string width = std::to_string(check.width);
+    switch (check.problem) {
+    case mailbox::ValueProblem::None:
+        return true;
+    case mailbox::ValueProblem::NumberOutOfRange:
+    case mailbox::ValueProblem::NumberTooWide:
+        ErrorBox(kNumberTooWide, ValueCaption(row), width);
+        return false;
+    case mailbox::ValueProblem::LineBreak:
+        ErrorBox(kTextOneLine, ValueCaption(row));
+        return false;
+    case mailbox::ValueProblem::TextTooLong:
+        ErrorBox(kTextTooLong, ValueCaption(row), width);
+        return false;
+    }
+    return false;
 }
 
 Change SettingsModel::change(std::string_view name, std::string_view input)
@@ -277,9 +421,64 @@ Change SettingsModel::press(std::string_view button)
 
 void SettingsModel::pressed(std::string_view) {}
 
+bool SettingsModel::checkRanges() const
+{
+    for (const SettingRow& row : m_rows) {
+        if (!row.limits || !isEnabled(row.name))
+            continue;
+        const long v = number(row.name);
+        if (v < row.limits->lowest || v > row.limits->highest) {
+            ErrorBox(row.limits->message, value(row.name));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SettingsModel::writeRecord()
+{
+    std::vector<const SettingRow*> fields;
+    for (const SettingRow& row : m_rows)
+        if (row.inRecord() && row.writtenOnOk && isShown(row.name))
+            fields.push_back(&row);
+    if (fields.empty())
+        return true;
+    const std::string key = std::to_string(m_key);
+    if (!m_recordLoaded) {
+        ErrorBox(kRecordNotWritten, key, CDatabase::LastError());
+        return false;
+    }
+    // Another program may have freed or reused the key meanwhile.
+    CDatabase& table = *m_table;
+    const unsigned long record = mailbox::RecordOfKey(m_key);
+    table.Go(record);
+    std::string status;
+    if (table.Read(mailbox::field::Status, status) != 1 || status != m_loadedStatus) {
+        ErrorBox(kRecordChanged, key);
+        return false;
+    }
+    // One unit: the fields wait, then go in one flush under one record lock.
+    // A failure drops what waits, so the record stays as it was.
+    table.SetFlush(0);
+    bool written = true;
+    for (const SettingRow* row : fields) {
+        written = mailbox::WriteField(table, record, static_cast<unsigned long>(m_key), row->field.c_str(),
+                                      stored(*row).c_str()) == 1;
+        if (!written)
+            break;
+    }
+    if (written)
+        table.Flush();
+    written = table.Discard() == 0 && written;
+    table.SetFlush(1);
+    if (!written)
+        ErrorBox(kRecordNotWritten, key, CDatabase::LastError());
+    return written;
+}
+
 bool SettingsModel::ok()
 {
-    if (!check())
+    if (!checkRanges() || !check() || !writeRecord())
         return false;
     IniWrites writes;
     collectWrites(writes);
@@ -306,22 +505,31 @@ void SettingsModel::setOptions(std::string_view name, std::vector<Option> items)
         r->options = std::move(items);
 }
 
+std::string SettingsModel::stored(const SettingRow& row) const
+{
+    const std::string& token = value(row.name);
+    if (row.kind == Kind::Check)
+        return token == "1" ? row.flagOn : row.flagOff;
+    return token;
+}
+
 void SettingsModel::collectWrites(IniWrites& writes) const
 {
     for (const SettingRow& row : m_rows)
-        if (row.writtenOnOk && row.hasKey())
+        if (row.writtenOnOk && row.hasKey() && isShown(row.name))
             addWrite(writes, row.name);
 }
 
 void SettingsModel::addWrite(IniWrites& writes, std::string_view name) const
 {
-    addWrite(writes, name, value(name));
+    if (const SettingRow* r = row(name))
+        addWrite(writes, name, stored(*r));
 }
 
 void SettingsModel::addWrite(IniWrites& writes, std::string_view name, std::string text) const
 {
     if (const SettingRow* r = row(name))
-        writes.push_back({r->file, r->section, r->key, std::move(text)});
+        writes.push_back({r->file, keyed(r->section), keyed(r->key), std::move(text)});
 }
 
 bool SettingsModel::writeAll(const IniWrites& writes)
@@ -342,7 +550,7 @@ bool SettingsModel::writeAll(const IniWrites& writes)
             if (w.file == file)
                 edits.push_back({w.section, w.key, w.value, false});
         if (!WritePrivateProfileEdits(edits, file.c_str())) {
-            ErrorBox(str::SettingsNotWritten, file, ProfileLastError());
+            ErrorBox(kNotWritten, file, ProfileLastError());
             return false;
         }
     }

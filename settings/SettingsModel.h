@@ -1,15 +1,23 @@
 #pragma once
-// The presenter of a settings dialog, without widgets: the Qt dialog binds
-// its controls to it, kxalarmctl drives it by value names, the tests call it
-// directly.
+// The presenter of a settings dialog or page, without widgets: the Qt dialog
+// binds its controls to it, kxalarmctl drives it by value names, the tests
+// call it directly.
 //
-//   load()   reads every row with its default, lets the dialog fill its lists,
-//            applies the enabling and clearing rules.
-//   change() is the operator's click, choice or typed text: bad input is
-//            refused with a message and changes nothing; the rules run again.
-//   ok()     runs the dialog's checks (the first failure shows its message and
-//            nothing is written), then writes every key, also when unchanged.
-//   cancel() writes nothing and returns the values to what was loaded.
+//   load()      reads every row with its default, fills the lists from their
+//               sources, lets the dialog derive its values, applies the
+//               enabling and clearing rules. load(key, variant) does the same
+//               for one key: rows of its mailbox record, "%d" in INI names.
+//   change()    is the operator's click, choice or typed text: bad input (also
+//               a text or number too long for its record field) is refused
+//               with a message and changes nothing; the rules run again.
+//   modified()  a value differs from what was loaded (or last written).
+//   ok()        checks the rows' ranges in table order, then the dialog's own
+//               checks (the first failure shows its message, nothing is
+//               written); then writes the record as one unit and every INI
+//               key, also when unchanged. Any failure: a message, false, and
+//               the values as loaded stay what Cancel returns to.
+//   cancel()    writes nothing and returns the values to what was loaded, or
+//               to what the last OK wrote.
 //
 // The model talks to the operator only through the message boxes of
 // platform/MessageBoxes.h. Values are Windows-1252 bytes.
@@ -17,11 +25,15 @@
 #include "settings/SettingRow.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kx::settings {
+
+// Refusals of the pattern that dialogs with rules of their own show too.
+constexpr Text kNotAnItem = KX_TEXT("SettingsModel", "\"%2\" is not a choice of \"%1\".");
 
 // One key that OK writes.
 struct IniWrite {
@@ -34,28 +46,34 @@ using IniWrites = std::vector<IniWrite>;
 
 class SettingsModel {
 public:
-    SettingsModel(std::string name, int titleId, std::vector<SettingRow> rows);
+    SettingsModel(std::string name, Text title, std::vector<SettingRow> rows);
     virtual ~SettingsModel();
     SettingsModel(const SettingsModel&) = delete;
     SettingsModel& operator=(const SettingsModel&) = delete;
 
     // The name kxalarmctl knows the dialog by, and its caption.
     const std::string& name() const { return m_name; }
-    int titleId() const { return m_titleId; }
+    const Text& title() const { return m_title; }
 
     const std::vector<SettingRow>& rows() const { return m_rows; }
     const SettingRow* row(std::string_view name) const;
 
     void load();
+    // A page of one key; `variant` tells a page that serves two functions which one.
+    void load(long key, int variant = 0);
+    long key() const { return m_key; }
+    int variant() const { return m_variant; }
 
     // The token of a value ("" for an unknown name).
     const std::string& value(std::string_view name) const;
     bool isOn(std::string_view name) const { return value(name) == "1"; }
     long number(std::string_view name) const;
-    // Whether the value's control (or the button) is enabled now.
+    // Whether the value's control (or the button) is shown and enabled now.
     bool isEnabled(std::string_view name) const;
-    // The items a list offers now (dynamic lists are filled by the dialog).
+    bool isShown(std::string_view name) const;
+    // The items a list offers now.
     const std::vector<Option>& options(std::string_view name) const;
+    bool modified() const;
 
     Change change(std::string_view name, std::string_view token);
 
@@ -79,34 +97,46 @@ public:
 protected:
     // After every row was read: fill dynamic lists, derive values.
     virtual void fill() {}
-    // OK's checks, in order; show the failure's message and return false.
+    // OK's own checks, after the ranges, in order; show the failure's message and return false.
     virtual bool check() { return true; }
-    // The keys OK writes, in order. Default: every row with a key that is
-    // written on OK, in table order, with its token.
+    // The INI keys OK writes, in order. Default: every shown row with a key
+    // that is written on OK, in table order, with its stored form.
     virtual void collectWrites(IniWrites& writes) const;
     // A button of the dialog was pressed (it is enabled).
     virtual void pressed(std::string_view button);
 
-    // The write of one row's key with its token.
+    // The write of one row's key with its stored form, or with `value`.
     void addWrite(IniWrites& writes, std::string_view name) const;
     void addWrite(IniWrites& writes, std::string_view name, std::string value) const;
     // Writes in order, one locked batch per file; on failure shows an error
     // naming the file and returns false.
     static bool writeAll(const IniWrites& writes);
-    // The value as the profile layer reads it for this row (default applied).
-    static std::string readRow(const SettingRow& row);
 
 private:
     SettingRow* mutableRow(std::string_view name);
+    bool conditionsHold(const std::vector<Condition>& conditions, int depth) const;
     bool conditionHolds(const Condition& condition, int depth) const;
     bool enabledAt(const SettingRow& row, int depth) const;
     bool validate(const SettingRow& row, std::string_view input, std::string& token) const;
+    bool fitsField(const SettingRow& row, const std::string& token) const;
+    std::string keyed(const std::string& name) const;
+    std::string stored(const SettingRow& row) const;
+    std::string readIni(const SettingRow& row) const;
+    std::string readField(const SettingRow& row) const;
+    bool checkRanges() const;
+    bool writeRecord();
 
     std::string m_name;
-    int m_titleId;
+    Text m_title;
     std::vector<SettingRow> m_rows;
     std::map<std::string, std::string, std::less<>> m_values;
     std::map<std::string, std::string, std::less<>> m_loaded;
+    long m_key = -1;
+    int m_variant = 0;
+    // The mailbox table while the dialog is open, for record rows and lists.
+    std::unique_ptr<CDatabase> m_table;
+    bool m_recordLoaded = false;  // the key's record was read
+    std::string m_loadedStatus;   // its status then; a save expects it unchanged
 };
 
 // A number as the settings dialogs read it: the integer profile call, but a

@@ -1,34 +1,52 @@
 #include "settings/SettingsRegistry.h"
 
-#include "settings/GeneralSettings.h"
+#include <algorithm>
 
 namespace kx::settings {
 
-void SettingsRegistry::add(SettingsDialogEntry entry)
+namespace {
+
+// Filled by the registrations while the program starts, in any order.
+std::vector<SettingsDialogEntry>& entries()
 {
-    for (SettingsDialogEntry& e : m_entries) {
-        if (e.name == entry.name) {
-            e = std::move(entry);
-            return;
-        }
-    }
-    m_entries.push_back(std::move(entry));
+    static std::vector<SettingsDialogEntry> list;
+    return list;
 }
 
-const SettingsDialogEntry* SettingsRegistry::find(const std::string& name) const
+}  // namespace
+
+void AddSettingsDialog(SettingsDialogEntry entry)
 {
-    for (const SettingsDialogEntry& e : m_entries)
+    auto& list = entries();
+    std::erase_if(list, [&entry](const SettingsDialogEntry& e) {
+        return e.name == entry.name || e.commandId == entry.commandId;
+    });
+    list.push_back(std::move(entry));
+}
+
+std::vector<const SettingsDialogEntry*> SettingsDialogs()
+{
+    std::vector<const SettingsDialogEntry*> sorted;
+    for (const SettingsDialogEntry& e : entries())
+        sorted.push_back(&e);
+    std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return a->name < b->name; });
+    return sorted;
+}
+
+const SettingsDialogEntry* FindSettingsDialog(std::string_view name)
+{
+    for (const SettingsDialogEntry& e : entries())
         if (e.name == name)
             return &e;
     return nullptr;
 }
 
-void RegisterSettingsDialogs(SettingsRegistry& registry)
+const SettingsDialogEntry* FindSettingsDialog(int commandId)
 {
-    registry.add({"general", "General settings: key ranges, ISDN connection, PBX protocol, dial prefix",
-                  "QsigPbx\tthe list \"PABX QSIG protocol:\" (NONE, ABC, Cornet)\n"
-                  "IsdnPbx\tthe list \"PABX ISDN protocol:\" (NONE, ISVPN)",
-                  [] { return std::make_unique<GeneralSettings>(); }});
+    for (const SettingsDialogEntry& e : entries())
+        if (e.commandId == commandId)
+            return &e;
+    return nullptr;
 }
 
 }  // namespace kx::settings

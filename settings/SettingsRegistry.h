@@ -1,39 +1,45 @@
 #pragma once
-// The settings dialogs by name, for kxalarmctl: each model library adds its
-// dialogs through its own registration function, which kxalarmctl calls
-// once (an explicit call, because the linker drops unreferenced objects of
-// a static library and with them any self-registration).
+// Every settings dialog, registered once: its menu command, its name for
+// kxalarmctl, its caption and how to make its model. The menu, kxalarmctl
+// and the tests all walk this one list. A model registers itself with one
+// line in its own .cpp:
+//
+//     const settings::Registration<GeneralSettings> kRegistration(console::cmd::GeneralSettings);
+//
+// Its name and caption are the model's kName and kTitle. The libraries that
+// hold registrations are linked whole (see their CMakeLists.txt), so that no
+// registering object is dropped.
 
 #include "settings/SettingsModel.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kx::settings {
 
 struct SettingsDialogEntry {
-    std::string name;     // "general", "ddi-converter" ...
-    std::string summary;  // one line for --help
-    // Short names of values that have no key of their own, with what they
-    // stand for ("QsigPbx\tthe PABX QSIG protocol list"), one per line.
-    std::string shortNames;
+    int commandId = 0;
+    std::string name;  // "general", "ddi-converter" ...
+    Text title;
     std::function<std::unique_ptr<SettingsModel>()> make;
 };
 
-class SettingsRegistry {
-public:
-    // A second entry of the same name replaces the first.
-    void add(SettingsDialogEntry entry);
-    const SettingsDialogEntry* find(const std::string& name) const;
-    const std::vector<SettingsDialogEntry>& entries() const { return m_entries; }
+// Adds a dialog; a second entry of the same name or command replaces the first.
+void AddSettingsDialog(SettingsDialogEntry entry);
+// Every registered dialog, by name.
+std::vector<const SettingsDialogEntry*> SettingsDialogs();
+const SettingsDialogEntry* FindSettingsDialog(std::string_view name);
+const SettingsDialogEntry* FindSettingsDialog(int commandId);
 
-private:
-    std::vector<SettingsDialogEntry> m_entries;
+template <typename Model>
+struct Registration {
+    explicit Registration(int commandId)
+    {
+        AddSettingsDialog({commandId, Model::kName, Model::kTitle, [] { return std::make_unique<Model>(); }});
+    }
 };
-
-// The dialogs of this library: "general".
-void RegisterSettingsDialogs(SettingsRegistry& registry);
 
 }  // namespace kx::settings

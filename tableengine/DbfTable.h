@@ -146,6 +146,9 @@ public:
     bool sync();    // flush(), then fdatasync: the changes survive a power loss
     bool lock();    // the whole-table lock (bounded wait); record writes then need no record lock
     void unlock();  // releases every lock this object holds; cheap when none is held
+    // Drops what is pending unwritten, so the record stays as the file holds
+    // it (and reads so again); true when there was anything to drop.
+    bool discard();
     // How long a lock request retries before the operation fails (default 2 s).
     void setLockTimeout(std::chrono::milliseconds timeout);
 

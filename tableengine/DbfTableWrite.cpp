@@ -579,6 +579,16 @@ bool Table::flush()
     return d->flushPending();
 }
 
+bool Table::discard()
+{
+    if (d->pendingRecord == 0)
+        return false;
+    d->pendingRecord = 0;
+    d->rec = nullptr;  // it shows the dropped bytes: read the file afresh
+    d->dropWindow();
+    return true;
+}
+
 bool Table::sync()
 {
     if (!flush())

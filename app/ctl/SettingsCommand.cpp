@@ -1,7 +1,6 @@
 // kxalarmctl settings: a settings dialog without a window, on the same model.
 
 #include "app/ctl/CtlCommand.h"
-#include "numbers/NumbersSettings.h"
 #include "platform/TextEncoding.h"
 #include "settings/SettingsRegistry.h"
 
@@ -11,53 +10,21 @@ namespace kx::ctl {
 
 namespace {
 
-// Every model library adds its dialogs here.
-const settings::SettingsRegistry& dialogs()
-{
-    static const settings::SettingsRegistry registry = [] {
-        settings::SettingsRegistry r;
-        settings::RegisterSettingsDialogs(r);
-        numbers::RegisterSettingsDialogs(r);
-        return r;
-    }();
-    return registry;
-}
-
-std::string buildHelp()
-{
-    std::string help = "Without options: prints the dialog as it would open, one line per value:\n"
-                       "name, value and enabled|disabled, tab-separated. Names are the INI key names and values are\n"
-                       "shown as they are stored (a list by the value its item stands for: UseLastDigits 1-9,\n"
-                       "ReplaceWith1 0-9 or E, ISDN 0, 1 or QSIG).\n"
-                       "  --set NAME=VALUE   changes a value as the operator would (refused when its control is\n"
-                       "                     disabled or the value is not accepted); the dialog's enabling and\n"
-                       "                     clearing rules run after each change, in the order given\n"
-                       "  --button NAME      presses a button of the dialog (after the changes before it)\n"
-                       "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
-                       "                     when one refuses, nothing written), then every key is written\n"
-                       "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
-                       "after the changes and buttons.\n"
-                       "\nDialogs:\n";
-    for (const settings::SettingsDialogEntry& e : dialogs().entries()) {
-        help += "  " + e.name + "\t" + e.summary + "\n";
-        std::size_t start = 0;
-        while (start < e.shortNames.size()) {
-            std::size_t end = e.shortNames.find('\n', start);
-            if (end == std::string::npos)
-                end = e.shortNames.size();
-            help += "      " + e.shortNames.substr(start, end - start) + "\n";
-            start = end + 1;
-        }
-    }
-    help += "Values without a key of their own have the short names listed under their dialog.";
-    return help;
-}
-
-const std::string& helpText()
-{
-    static const std::string text = buildHelp();
-    return text;
-}
+constexpr const char* kHelp =
+    "Without NAME: lists the settings dialogs, one per line: name and title, tab-separated.\n"
+    "With NAME: prints the dialog as it would open, one line per value: name, value and\n"
+    "enabled|disabled, tab-separated. Names are the INI key names, or short names for values\n"
+    "without a key of their own (a list that shares a key, a test field, a result); values are\n"
+    "shown as they are stored (a list by the value its item stands for: UseLastDigits 1-9,\n"
+    "ReplaceWith1 0-9 or E, ISDN 0, 1 or QSIG).\n"
+    "  --set NAME=VALUE   changes a value as the operator would (refused when its control is\n"
+    "                     disabled or the value is not accepted); the dialog's enabling and\n"
+    "                     clearing rules run after each change, in the order given\n"
+    "  --button NAME      presses a button of the dialog (after the changes before it)\n"
+    "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
+    "                     when one refuses, nothing written), then every key is written\n"
+    "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
+    "after the changes and buttons.";
 
 void printValues(const settings::SettingsModel& model)
 {
@@ -75,11 +42,11 @@ int RunSettings(const Arguments& args)
 {
     const Command& self = *FindCommand("settings");
     if (args.empty()) {
-        for (const settings::SettingsDialogEntry& e : dialogs().entries())
-            std::printf("%s\t%s\n", e.name.c_str(), e.summary.c_str());
+        for (const settings::SettingsDialogEntry* e : settings::SettingsDialogs())
+            std::printf("%s\t%s\n", e->name.c_str(), Tr(e->title).c_str());
         return kExitOk;
     }
-    const settings::SettingsDialogEntry* entry = dialogs().find(args[0]);
+    const settings::SettingsDialogEntry* entry = settings::FindSettingsDialog(args[0]);
     if (!entry)
         return UsageError(self, "unknown settings dialog " + args[0]);
 
@@ -147,7 +114,7 @@ int RunSettings(const Arguments& args)
 namespace {
 const CommandRegistration registration(60,
                                        {"settings", "settings [NAME [--set NAME=VALUE]... [--button NAME]... [--ok]]",
-                                        helpText().c_str(), RunSettings});
+                                        kHelp, RunSettings});
 }  // namespace
 
 }  // namespace kx::ctl

@@ -8,7 +8,6 @@
 #include "console/ConsoleSession.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/CMainFrame.h"
-#include "console/ui/SettingsCommands.h"
 #include "core/Configuration.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SitePaths.h"
@@ -53,7 +52,6 @@ int main(int argc, char** argv)
 
     kx::console::ConsoleSession session;
     kx::ui::CMainFrame frame(session);
-    kx::ui::RegisterSettingsDialogs(*frame.commands(), *frame.form());
     QObject::connect(&instance, &kx::ui::SingleInstance::bringForwardRequested, &frame,
                      &kx::ui::CMainFrame::bringForward);
     frame.form()->initialUpdate();

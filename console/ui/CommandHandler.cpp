@@ -8,6 +8,9 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/StringTable.h"
+#include "settings/GeneralSettings.h"
+#include "settings/SettingsRegistry.h"
+#include "settings/ui/SettingsDialog.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -18,155 +21,106 @@ namespace kx::ui {
 
 using namespace console;
 
-CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(window), m_form(form), m_window(window) {}
-
-void CommandHandler::registerDialog(int commandId, std::function<void()> open)
+CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(window), m_form(form), m_window(window)
 {
-    m_dialogs[commandId] = std::move(open);
+    const auto start = [](const CommandLine& line) { StartProgram(line); };
+    const auto persons = [this](PersonsEditor mode, const std::string& name = {}) {
+        StartProgram(PersonsEditorLine(m_form.session().personsDirectory(), mode, name));
+    };
+    const auto configurator = [this, start] { start(AlarmConfiguratorLine(m_form.selectedAlarmKeyOrFirst())); };
+    const auto planEditor = [this, start] { start(SchedulePlanEditorLine(m_form.selectedAlarmKey().value_or(-1))); };
+    const auto needsAlarm = [this] {
+        if (!m_form.selectedAlarmKey())
+            InfoBox(str::SelectAlarmFirst);
+    };
+    const auto editGroup = [this] {
+        if (auto group = m_form.selectedGroupNumber())
+            StartProgram(PersonsEditorLine(m_form.session().personsDirectory(), PersonsEditor::Group, *group));
+    };
+    const auto nothing = [] {};
+    m_own = {
+        {cmd::AlarmSettings, configurator},
+        {cmd::AlarmConfiguratorButton, configurator},
+        {cmd::AlarmList,  // double-click or Enter: only with a selection
+         [this, start] {
+             if (auto key = m_form.selectedAlarmKey())
+                 start(AlarmConfiguratorLine(*key));
+         }},
+        {cmd::LaunchAlarm, [this] { LaunchAlarm(m_form.selectedAlarm(), m_form.session().ranges().firstAlarmKey); }},
+        {cmd::LaunchAlarmButton, [this, start] { start(LaunchProgramLine(m_form.selectedAlarmKeyOrFirst())); }},
+        {cmd::SchedulePlanEditor, planEditor},
+        {cmd::SchedulePlanEditorButton, planEditor},
+        {cmd::CopyAlarm, needsAlarm},
+        {cmd::MoveAlarm, needsAlarm},
+        {cmd::AddPersons, [persons] { persons(PersonsEditor::NewPersons); }},
+        {cmd::ModifyPersons,
+         [this, persons] { persons(PersonsEditor::Person, m_form.selectedMemberName().value_or(std::string())); }},
+        {cmd::MemberList,
+         [this, persons] {
+             if (auto name = m_form.selectedMemberName())
+                 persons(PersonsEditor::Person, *name);
+         }},
+        {cmd::AddGroups, [persons] { persons(PersonsEditor::NewGroup); }},
+        {cmd::ModifyGroups, editGroup},
+        {cmd::EditGroupButton, editGroup},
+        {cmd::PersonsEditorButton, [persons] { persons(PersonsEditor::Plain); }},
+        {cmd::Refresh, [this] { m_form.refreshAll(); }},
+        {cmd::SwitchListsButton, [this] { m_form.switchLists(); }},
+        {cmd::About, [this] { AboutDialog(m_window).exec(); }},
+        {cmd::PrinterSetup,
+         [this] {
+             static QPrinter printer;
+             QPageSetupDialog(&printer, m_window).exec();
+         }},
+        {cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); }},
+        {cmd::ToolBar, [this] { emit toggleToolBar(); }},
+        {cmd::StatusBar, [this] { emit toggleStatusBar(); }},
+        {cmd::Exit, [this] { emit exitRequested(); }},
+        {cmd::AlarmInList, nothing},
+        {cmd::GroupSelector, nothing},
+        {cmd::UnusedPopup1, nothing},
+        {cmd::UnusedPopup2, nothing},
+        {cmd::UnusedPopup3, nothing},
+    };
 }
 
-bool CommandHandler::isEnabled(int commandId) const
+bool CommandHandler::isEnabled(int id) const
 {
-    if (m_dialogs.count(commandId))
-        return true;
-    if (FindDeactivationCommand(commandId))
+    if (FindDeactivationCommand(id))
         return DeactivationCommandsEnabled(m_form.session().enableAlarmDeactivation());
-    switch (commandId) {
-    // Dialogs of other parts of the console, until they register.
-    case cmd::Print:
-    case cmd::GeneralSettings:
-    case cmd::ParallelAlarmSettings:
-    case cmd::SequentAlarmSettings:
-    case cmd::ConfirmationSettings:
-    case cmd::ConferenceSettings:
-    case cmd::MessageSettings:
-    case cmd::EscalationSettings:
-    case cmd::EmailSettings:
-    case cmd::LoginLogoutSettings:
-    case cmd::DdiCallbackSettings:
-    case cmd::XmlSettings:
-    case cmd::ServerServiceWatchSettings:
-    case cmd::IncomingCallSettings:
-    case cmd::PersonnelEditorSettings:
-    case cmd::ResultViewerSettings:
-    case cmd::CallHandlingSettings:
-    case cmd::LineSupervision:
-    case cmd::WatchDogBoxSettings:
-    case cmd::MasterSlaveConfiguration:
-    case cmd::TtsSettings:
-    case cmd::HotelEvacuationSettings:
-    case cmd::ExtendedSettings:
-    case cmd::AddAlarm:
-    case cmd::DeleteAlarm:
-    case cmd::RecordAlarmMessage:
-    case cmd::NewAlarmIn:
-    case cmd::AlarmInSettings:
-    case cmd::DeleteAlarmIn:
-    case cmd::RecordAlarmInMessage:
-    case cmd::DdiConverter:
-    case cmd::DdiCliScanner:
-    case cmd::SupervisionOverview:
-        return false;
-    default:
-        return true;
-    }
+    return settings::FindSettingsDialog(id) || m_own.count(id) || AlarmTypeOfCommand(id) >= 0 ||
+           !FixedProgramLine(id).empty();
 }
 
 void CommandHandler::execute(int id)
 {
     if (!isEnabled(id))
         return;
-    if (auto dialog = m_dialogs.find(id); dialog != m_dialogs.end()) {
-        dialog->second();
-        return;
-    }
-    if (const DeactivationCommand* command = FindDeactivationCommand(id)) {
+    if (settings::FindSettingsDialog(id))
+        openSettingsDialog(id);
+    else if (const DeactivationCommand* command = FindDeactivationCommand(id))
         deactivate(command->minutes);
-        return;
-    }
-    if (AlarmTypeOfCommand(id) >= 0) {
+    else if (AlarmTypeOfCommand(id) >= 0)
         setAlarmType(id);
-        return;
-    }
-    if (const std::string line = FixedProgramLine(id); !line.empty()) {
+    else if (const std::string line = FixedProgramLine(id); !line.empty())
         StartProgram(line);
-        return;
-    }
-    const ConsoleSession& session = m_form.session();
-    switch (id) {
-    case cmd::AlarmSettings:
-    case cmd::AlarmConfiguratorButton:
-        StartProgram(AlarmConfiguratorLine(m_form.selectedAlarmKeyOrFirst()));
-        break;
-    case cmd::AlarmList:  // double-click or Enter: only with a selection
-        if (auto key = m_form.selectedAlarmKey())
-            StartProgram(AlarmConfiguratorLine(*key));
-        break;
-    case cmd::LaunchAlarm:
-        LaunchAlarm(m_form.selectedAlarm(), session.ranges().firstAlarmKey);
-        break;
-    case cmd::LaunchAlarmButton:
-        StartProgram(LaunchProgramLine(m_form.selectedAlarmKeyOrFirst()));
-        break;
-    case cmd::SchedulePlanEditor:
-    case cmd::SchedulePlanEditorButton:
-        StartProgram(SchedulePlanEditorLine(m_form.selectedAlarmKey().value_or(-1)));
-        break;
-    case cmd::CopyAlarm:
-    case cmd::MoveAlarm:
-        if (!m_form.selectedAlarmKey())
-            InfoBox(str::SelectAlarmFirst);
-        break;
-    case cmd::AddPersons:
-        StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::NewPersons));
-        break;
-    case cmd::ModifyPersons:
-        StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::Person,
-                                       m_form.selectedMemberName().value_or(std::string())));
-        break;
-    case cmd::MemberList:
-        if (auto name = m_form.selectedMemberName())
-            StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::Person, *name));
-        break;
-    case cmd::AddGroups:
-        StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::NewGroup));
-        break;
-    case cmd::ModifyGroups:
-    case cmd::EditGroupButton:
-        if (auto group = m_form.selectedGroupNumber())
-            StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::Group, *group));
-        break;
-    case cmd::PersonsEditorButton:
-        StartProgram(PersonsEditorLine(session.personsDirectory(), PersonsEditor::Plain));
-        break;
-    case cmd::Refresh:
-        m_form.refreshAll();
-        break;
-    case cmd::SwitchListsButton:
-        m_form.switchLists();
-        break;
-    case cmd::About:
-        AboutDialog(m_window).exec();
-        break;
-    case cmd::PrinterSetup: {
-        static QPrinter printer;
-        QPageSetupDialog(&printer, m_window).exec();
-        break;
-    }
-    case cmd::ContextHelp:
-        QWhatsThis::enterWhatsThisMode();
-        break;
-    case cmd::ToolBar:
-        emit toggleToolBar();
-        break;
-    case cmd::StatusBar:
-        emit toggleStatusBar();
-        break;
-    case cmd::Exit:
-        emit exitRequested();
-        break;
-    default:
-        break;  // 32799, 32801, 32802 and the alarm-in list's activation do nothing (yet)
+    else
+        m_own.at(id)();
+}
+
+void CommandHandler::openSettingsDialog(int commandId)
+{
+    std::unique_ptr<settings::SettingsModel> model = settings::FindSettingsDialog(commandId)->make();
+    model->load();
+    const bool accepted = RunSettingsDialog(*model, m_window);
+    // The general settings bound the lists: the view takes the ranges the
+    // dialog holds whichever way it closed, and refills after OK.
+    if (auto* general = dynamic_cast<settings::GeneralSettings*>(model.get())) {
+        m_form.setRanges(general->keyRanges());
+        if (accepted) {
+            m_form.fillAlarmList();
+            m_form.fillAlarmInList();
+        }
     }
 }
 

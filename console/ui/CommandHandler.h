@@ -1,8 +1,9 @@
 #pragma once
 // The main window's commands: what each menu entry, toolbar button, list
 // action and form button does, and the menu state (enabled entries and
-// check marks). Commands that open a dialog of another part of the console
-// are registered by that part; until then they are shown disabled.
+// check marks). A settings dialog's command opens the dialog registered for
+// it (settings/SettingsRegistry.h); a command that nothing runs yet (the
+// dialogs still to be built) is shown disabled.
 
 #include <QObject>
 
@@ -28,9 +29,6 @@ public:
     int checkedAlarmTypeCommand() const;
     int checkedDeactivationCommand() const;
 
-    // A command that opens a dialog; it is enabled from now on.
-    void registerDialog(int commandId, std::function<void()> open);
-
 signals:
     void toggleToolBar();
     void toggleStatusBar();
@@ -39,10 +37,12 @@ signals:
 private:
     void setAlarmType(int commandId);
     void deactivate(int minutes);
+    void openSettingsDialog(int commandId);
 
     CAlarmForm& m_form;
     QWidget* m_window;
-    std::map<int, std::function<void()>> m_dialogs;
+    // What the commands of the window itself do (some nothing yet).
+    std::map<int, std::function<void()>> m_own;
 };
 
 }  // namespace kx::ui

@@ -1,6 +1,5 @@
 #include "numbers/ui/DdiCliScannerDialog.h"
 
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 #include "settings/ui/SettingsWidgets.h"
 
@@ -13,13 +12,23 @@
 
 namespace kx::ui {
 
-DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget* parent) : SettingsDialog(model, parent)
+namespace {
+
+constexpr Text kExplanation =
+    KX_TEXT("DdiCliScannerDialog", "This function scans the alarmname for the DDI and CLI of the caller and starts "
+                                   "the alarm if it is found. The format for the alarmname is DDI.CLI");
+constexpr Text kExample = KX_TEXT("DdiCliScannerDialog", "Example: 2001.0891234567");
+
+}  // namespace
+
+DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget* parent)
+    : SettingsDialogFor(model, parent)
 {
     auto* content = new QVBoxLayout;
-    auto* explanation = new QLabel(ui::text(str::DdiCliExplanation), this);
+    auto* explanation = new QLabel(ui::text(kExplanation), this);
     explanation->setWordWrap(true);
     content->addWidget(explanation);
-    content->addWidget(new QLabel(ui::text(str::DdiCliExample), this));
+    content->addWidget(new QLabel(ui::text(kExample), this));
     content->addWidget(CheckBoxFor(model, "Active", this));
 
     auto* form = new QFormLayout;
@@ -30,11 +39,6 @@ DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget*
     content->addLayout(form);
 
     finishLayout(content);
-}
-
-bool RunDdiCliScannerDialog(QWidget* parent)
-{
-    return RunSettingsDialog<numbers::DdiCliScanner, DdiCliScannerDialog>(parent);
 }
 
 }  // namespace kx::ui

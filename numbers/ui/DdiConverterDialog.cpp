@@ -1,6 +1,5 @@
 #include "numbers/ui/DdiConverterDialog.h"
 
-#include "platform/StringTable.h"
 #include "settings/ui/SettingsWidgets.h"
 
 #include <QCheckBox>
@@ -12,7 +11,7 @@
 
 namespace kx::ui {
 
-DdiConverterDialog::DdiConverterDialog(numbers::DdiConverter& model, QWidget* parent) : SettingsDialog(model, parent)
+DdiConverterDialog::DdiConverterDialog(numbers::DdiConverter& model, QWidget* parent) : SettingsDialogFor(model, parent)
 {
     // Settings on the left, each step's result of the last test on the right.
     auto* grid = new QGridLayout;
@@ -33,8 +32,8 @@ DdiConverterDialog::DdiConverterDialog(numbers::DdiConverter& model, QWidget* pa
     grid->addWidget(EditFor(model, "AfterCutTrailing", this), line++, kResultColumn);
 
     grid->addWidget(CheckBoxFor(model, "LastDigits", this), line, 0, 1, 2);
-    grid->addWidget(ListFor(model, "UseLastDigits", this), line, 2);
-    grid->addWidget(LabelFor(model, "UseLastDigits", this), line, 3);
+    grid->addWidget(LabelFor(model, "UseLastDigits", this), line, 2);
+    grid->addWidget(ListFor(model, "UseLastDigits", this), line, 3);
     grid->addWidget(EditFor(model, "AfterUseLast", this), line++, kResultColumn);
 
     for (int n = 1; n <= 6; ++n) {
@@ -64,11 +63,6 @@ DdiConverterDialog::DdiConverterDialog(numbers::DdiConverter& model, QWidget* pa
         findChild<QLineEdit*>(QString::fromStdString(key))->setMinimumWidth(160);
     grid->setColumnStretch(kResultColumn, 1);
     finishLayout(grid);
-}
-
-bool RunDdiConverterDialog(QWidget* parent)
-{
-    return RunSettingsDialog<numbers::DdiConverter, DdiConverterDialog>(parent);
 }
 
 }  // namespace kx::ui

@@ -1,6 +1,5 @@
 #include "settings/ui/GeneralSettingsDialog.h"
 
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 #include "settings/ui/SettingsWidgets.h"
 
@@ -17,18 +16,32 @@
 
 namespace kx::ui {
 
+namespace {
+
+constexpr Text kKeyRanges = KX_TEXT("GeneralSettingsDialog", "Alarm and alarm-in numbers");
+constexpr Text kIsdnGroup = KX_TEXT("GeneralSettingsDialog", "ISDN connection");
+constexpr Text kSendMsgAsOwnPhoneHint =
+    KX_TEXT("GeneralSettingsDialog", "The alarm message to display will be sent directly to the phones.");
+constexpr Text kSendUuiHint =
+    KX_TEXT("GeneralSettingsDialog", "Mini-messages are stored in the phone and can be read after an alarm");
+constexpr Text kSendDdiHint =
+    KX_TEXT("GeneralSettingsDialog", "The alarm message on the display will be generated in the pbx (depending on "
+                                     "own phone)");
+
+}  // namespace
+
 GeneralSettingsDialog::GeneralSettingsDialog(settings::GeneralSettings& model, QWidget* parent)
-    : SettingsDialog(model, parent)
+    : SettingsDialogFor(model, parent)
 {
     auto* content = new QVBoxLayout;
 
-    auto* ranges = new QGroupBox(ui::text(str::KeyRangesGroup), this);
+    auto* ranges = new QGroupBox(ui::text(kKeyRanges), this);
     auto* rangeForm = new QFormLayout(ranges);
     for (const char* name : {"FirstAlarmKey", "LastAlarmKey", "FirstAlarmInKey", "LastAlarmInKey"})
         rangeForm->addRow(LabelFor(model, name, ranges), EditFor(model, name, ranges));
     content->addWidget(ranges);
 
-    auto* isdn = new QGroupBox(ui::text(str::IsdnGroup), this);
+    auto* isdn = new QGroupBox(ui::text(kIsdnGroup), this);
     auto* grid = new QGridLayout(isdn);
     int line = 0;
     grid->addWidget(CheckBoxFor(model, "ISDN", isdn), line++, 0, 1, 2);
@@ -40,11 +53,11 @@ GeneralSettingsDialog::GeneralSettingsDialog(settings::GeneralSettings& model, Q
     grid->addWidget(ListFor(model, "IsdnPbx", isdn), line++, 1);
     const struct {
         const char* name;
-        int hint;
+        Text hint;
     } options[] = {
-        {"SendMsgAsOwnPhone", str::SendMsgAsOwnPhoneHint},
-        {"SendUUI", str::SendUuiHint},
-        {"SendDDI", str::SendDdiHint},
+        {"SendMsgAsOwnPhone", kSendMsgAsOwnPhoneHint},
+        {"SendUUI", kSendUuiHint},
+        {"SendDDI", kSendDdiHint},
     };
     for (const auto& o : options) {
         grid->addWidget(CheckBoxFor(model, o.name, isdn), line++, 0, 1, 2);
@@ -63,16 +76,6 @@ GeneralSettingsDialog::GeneralSettingsDialog(settings::GeneralSettings& model, Q
     content->addLayout(prefix);
 
     finishLayout(content);
-}
-
-bool RunGeneralSettingsDialog(QWidget* parent, GeneralSettingsResult& result)
-{
-    settings::GeneralSettings model;
-    model.load();
-    GeneralSettingsDialog dialog(model, parent);
-    result.accepted = dialog.exec() == QDialog::Accepted;
-    result.ranges = model.keyRanges();
-    return result.accepted;
 }
 
 }  // namespace kx::ui

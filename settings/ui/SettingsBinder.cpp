@@ -1,17 +1,14 @@
 #include "settings/ui/SettingsBinder.h"
 
 #include "platform/MessageBoxes.h"
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QSpinBox>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QWidget>
 
 namespace kx::ui {
@@ -20,26 +17,41 @@ using settings::Kind;
 
 namespace {
 
-bool isNamedControl(QWidget* w)
+constexpr Text kNotCp1252 = KX_TEXT("SettingsBinder", "The text for \"%1\" holds characters that cannot be stored.");
+
+// The property that holds a control's value: its USER property, else its text.
+QMetaProperty valueProperty(const QWidget* w)
 {
-    const QString name = w->objectName();
-    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
-        return false;
-    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QGroupBox*>(w);
+    const QMetaObject* meta = w->metaObject();
+    const QMetaProperty user = meta->userProperty();
+    return user.isValid() ? user : meta->property(meta->indexOfProperty("text"));
 }
 
-QString optionText(const settings::Option& o)
+// A drop-down list: its items stand for tokens, so it selects by position
+// among the items the model offers, not by its text.
+QComboBox* dropDown(QWidget* w)
 {
-    return o.textId ? ui::text(o.textId) : fromBytes(o.text);
+    auto* combo = qobject_cast<QComboBox*>(w);
+    return combo && !combo->isEditable() ? combo : nullptr;
 }
+
+}  // namespace
+
+QString OptionText(const settings::Option& o)
+{
+    if (o.label.empty())
+        return fromBytes(o.text);
+    return o.text.empty() ? ui::text(o.label) : ui::text(o.label).replace(QLatin1String("%1"), fromBytes(o.text));
+}
+
+namespace {
 
 bool sameOptions(const std::vector<settings::Option>& a, const std::vector<settings::Option>& b)
 {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].token != b[i].token || a[i].textId != b[i].textId || a[i].text != b[i].text)
+        if (a[i].token != b[i].token || a[i].label.source != b[i].label.source || a[i].text != b[i].text)
             return false;
     return true;
 }
@@ -50,24 +62,6 @@ int indexOf(const std::vector<settings::Option>& options, const std::string& tok
         if (options[i].token == token)
             return static_cast<int>(i);
     return -1;
-}
-
-// The text an edit-like control holds.
-bool typedText(QWidget* w, QString& text)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        text = edit->text();
-        return true;
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable()) {
-        text = combo->currentText();
-        return true;
-    }
-    if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) {
-        text = spin->text();
-        return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -98,19 +92,25 @@ QStringList SettingsBinder::bind()
         }
         if (row.kind == Kind::Radio) {
             for (const settings::Option& o : row.options)
-                if (!m_root->findChild<QRadioButton*>(prefix + QString::fromStdString(o.token)))
+                if (!m_root->findChild<QWidget*>(prefix + QString::fromStdString(o.token)))
                     problems << QStringLiteral("%1: no radio button %2%3")
                                     .arg(name, prefix, QString::fromStdString(o.token));
         } else if (!bound.control) {
             problems << QStringLiteral("%1: no control").arg(name);
+        } else if (row.kind == Kind::List ? !dropDown(bound.control)
+                                          : row.kind != Kind::Button && !valueProperty(bound.control).isValid()) {
+            problems << QStringLiteral("%1: the control cannot hold the value").arg(name);
         }
+        for (const QPointer<QWidget>& f : bound.followers)
+            if (auto* label = qobject_cast<QLabel*>(f.data()); label && bound.control)
+                label->setBuddy(bound.control);
         m_bound.push_back(std::move(bound));
     }
     // A named control that belongs to no value would silently do nothing.
     for (QWidget* w : widgets) {
-        if (!isNamedControl(w))
-            continue;
         const std::string name = w->objectName().toStdString();
+        if (name.empty() || name.rfind("qt_", 0) == 0)
+            continue;
         bool known = false;
         for (const settings::SettingRow& row : m_model.rows())
             known = known || name == row.name || name.rfind(row.name + "_", 0) == 0;
@@ -126,24 +126,22 @@ void SettingsBinder::connectControl(Bound& bound)
 {
     const settings::SettingRow& row = *bound.row;
     const std::string name = row.name;
+    const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("userValueChanged()"));
+    QWidget* control = bound.control.data();
     switch (row.kind) {
     case Kind::Check:
-        if (auto* box = qobject_cast<QAbstractButton*>(bound.control.data())) {
-            box->setCheckable(true);
-            connect(box, &QAbstractButton::clicked, this, [this, name](bool on) { changed(name, on ? "1" : "0"); });
-        }
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setCheckable(true);
+        if (control && valueProperty(control).hasNotifySignal())
+            connect(control, valueProperty(control).notifySignal(), this, slot);
         break;
     case Kind::Radio:
-        for (const settings::Option& o : row.options) {
-            const QString buttonName = QString::fromStdString(row.name + "_" + o.token);
-            if (auto* radio = m_root->findChild<QRadioButton*>(buttonName)) {
-                const std::string token = o.token;
-                connect(radio, &QAbstractButton::clicked, this, [this, name, token] { changed(name, token); });
-            }
-        }
+        for (const QPointer<QWidget>& f : bound.followers)
+            if (f && valueProperty(f).hasNotifySignal())
+                connect(f.data(), valueProperty(f).notifySignal(), this, slot);
         break;
     case Kind::List:
-        if (auto* combo = qobject_cast<QComboBox*>(bound.control.data())) {
+        if (QComboBox* combo = dropDown(control)) {
             connect(combo, &QComboBox::activated, this, [this, name](int index) {
                 const auto& options = m_model.options(name);
                 if (index >= 0 && index < static_cast<int>(options.size()))
@@ -152,22 +150,42 @@ void SettingsBinder::connectControl(Bound& bound)
         }
         break;
     case Kind::Text:
-        if (auto* edit = qobject_cast<QLineEdit*>(bound.control.data()); edit && row.bufferSize > 1)
-            edit->setMaxLength(static_cast<int>(row.bufferSize - 1));
-        if (auto* combo = qobject_cast<QComboBox*>(bound.control.data());
-            combo && combo->lineEdit() && row.bufferSize > 1)
-            combo->lineEdit()->setMaxLength(static_cast<int>(row.bufferSize - 1));
+        if (row.inRecord() || row.bufferSize <= 1)
+            break;
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            control = combo->lineEdit();
+        if (control && control->metaObject()->indexOfProperty("maxLength") >= 0)
+            control->setProperty("maxLength", static_cast<int>(row.bufferSize - 1));
         break;
     case Kind::Display:
-        if (auto* edit = qobject_cast<QLineEdit*>(bound.control.data()))
-            edit->setReadOnly(true);
+        if (control && control->metaObject()->indexOfProperty("readOnly") >= 0)
+            control->setProperty("readOnly", true);
         break;
     case Kind::Button:
-        if (auto* button = qobject_cast<QAbstractButton*>(bound.control.data()))
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
             connect(button, &QAbstractButton::clicked, this, [this, name] { pressed(name); });
         break;
     default:
         break;
+    }
+}
+
+void SettingsBinder::userValueChanged()
+{
+    auto* w = qobject_cast<QWidget*>(sender());
+    if (m_updating || !w)
+        return;
+    const bool on = valueProperty(w).read(w).toBool();
+    for (const Bound& bound : m_bound) {
+        const std::string& name = bound.row->name;
+        if (bound.row->kind == Kind::Check && bound.control == w) {
+            changed(name, on ? "1" : "0");
+            return;
+        }
+        if (bound.row->kind == Kind::Radio && on && w->objectName().startsWith(QString::fromStdString(name + "_"))) {
+            changed(name, w->objectName().mid(static_cast<int>(name.size()) + 1).toStdString());
+            return;
+        }
     }
 }
 
@@ -180,7 +198,7 @@ void SettingsBinder::showOptions(Bound& bound)
     const QString typed = combo->isEditable() ? combo->currentText() : QString();
     combo->clear();
     for (const settings::Option& o : options)
-        combo->addItem(optionText(o));
+        combo->addItem(OptionText(o));
     if (combo->isEditable())
         combo->setEditText(typed);
     bound.shownOptions = options;
@@ -193,37 +211,32 @@ void SettingsBinder::showValue(Bound& bound)
     const std::string& value = m_model.value(row.name);
     if (bound.shownOnce && value == bound.shownValue)
         return;
-    QWidget* w = bound.control.data();
-    switch (row.kind) {
-    case Kind::Check:
-        if (auto* box = qobject_cast<QAbstractButton*>(w))
-            box->setChecked(value == "1");
-        break;
-    case Kind::Radio:
+    // A widget's value as its property holds it: a flag, a number or a text.
+    const auto write = [this, &row](QWidget* w, const std::string& token, bool on) {
+        const QMetaProperty property = valueProperty(w);
+        if (property.typeId() == QMetaType::Bool)
+            property.write(w, on);
+        else if (property.typeId() == QMetaType::Int)
+            property.write(w, static_cast<int>(m_model.number(row.name)));
+        else
+            property.write(w, fromBytes(token));
+    };
+    if (row.kind == Kind::Radio) {
         for (const settings::Option& o : row.options) {
-            auto* radio = m_root->findChild<QRadioButton*>(QString::fromStdString(row.name + "_" + o.token));
-            if (!radio)
-                continue;
+            auto* radio = m_root->findChild<QWidget*>(QString::fromStdString(row.name + "_" + o.token));
+            auto* button = qobject_cast<QAbstractButton*>(radio);
             // An exclusive group cannot show "none checked" otherwise.
-            radio->setAutoExclusive(false);
-            radio->setChecked(o.token == value);
-            radio->setAutoExclusive(true);
+            if (button)
+                button->setAutoExclusive(false);
+            if (radio)
+                write(radio, o.token, o.token == value);
+            if (button)
+                button->setAutoExclusive(true);
         }
-        break;
-    case Kind::List:
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            combo->setCurrentIndex(indexOf(m_model.options(row.name), value));
-        break;
-    default:
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setText(fromBytes(value));
-        else if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
-            combo->setEditText(fromBytes(value));
-        else if (auto* spin = qobject_cast<QSpinBox*>(w))
-            spin->setValue(static_cast<int>(m_model.number(row.name)));
-        else if (auto* label = qobject_cast<QLabel*>(w))
-            label->setText(fromBytes(value));
-        break;
+    } else if (QComboBox* combo = row.kind == Kind::List ? dropDown(bound.control) : nullptr) {
+        combo->setCurrentIndex(indexOf(m_model.options(row.name), value));
+    } else if (bound.control && row.kind != Kind::Button) {
+        write(bound.control, value, value == "1");
     }
     bound.shownValue = value;
     bound.shownOnce = true;
@@ -231,40 +244,52 @@ void SettingsBinder::showValue(Bound& bound)
 
 void SettingsBinder::updateWidgets()
 {
+    m_updating = true;
     for (Bound& bound : m_bound) {
         showOptions(bound);
         showValue(bound);
-        // Read-only results stay readable whatever the rules say; their
-        // labels follow the rules like every other label.
-        const bool enabled = m_model.isEnabled(bound.row->name);
-        if (bound.control)
+        // Read-only results stay readable whatever the rules say.
+        const std::string& name = bound.row->name;
+        const bool enabled = m_model.isEnabled(name);
+        const bool shown = bound.row->visibleWhen.empty() || m_model.isShown(name);
+        if (bound.control) {
             bound.control->setEnabled(enabled || bound.row->kind == Kind::Display);
-        for (const QPointer<QWidget>& f : bound.followers)
-            if (f)
+            if (!bound.row->visibleWhen.empty())
+                bound.control->setVisible(shown);
+        }
+        for (const QPointer<QWidget>& f : bound.followers) {
+            if (f && !bound.row->visibleWhen.empty())
+                f->setVisible(shown);
+            if (f && !qobject_cast<QLabel*>(f.data()))
                 f->setEnabled(enabled);
+        }
     }
+    // Labels follow their buddies.
+    for (QLabel* label : m_root->findChildren<QLabel*>())
+        if (label->buddy())
+            label->setEnabled(label->buddy()->isEnabled());
+    m_updating = false;
 }
 
 bool SettingsBinder::commit()
 {
     for (Bound& bound : m_bound) {
         const settings::SettingRow& row = *bound.row;
-        if ((row.kind != Kind::Int && row.kind != Kind::Text) || !bound.control || !bound.control->isEnabled())
+        QWidget* control = bound.control.data();
+        if ((row.kind != Kind::Int && row.kind != Kind::Text) || !control || !control->isEnabled())
             continue;
-        QString text;
-        if (!typedText(bound.control, text))
-            continue;
-        const std::optional<std::string> bytes = toBytes(text);
+        const QVariant typed = valueProperty(control).read(control);
+        const std::optional<std::string> bytes = toBytes(typed.toString());
         settings::Change result = settings::Change::Done;
         if (!bytes) {
-            ErrorBox(str::SettingNotCp1252, settings::ValueCaption(row));
+            ErrorBox(kNotCp1252, settings::ValueCaption(row));
             result = settings::Change::Refused;
         } else if (*bytes != m_model.value(row.name)) {
             result = m_model.change(row.name, *bytes);
         }
         if (result == settings::Change::Refused) {
-            bound.control->setFocus();
-            if (auto* edit = qobject_cast<QLineEdit*>(bound.control.data()))
+            control->setFocus();
+            if (auto* edit = qobject_cast<QLineEdit*>(control))
                 edit->selectAll();
             return false;
         }

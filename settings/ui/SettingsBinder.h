@@ -3,15 +3,19 @@
 // dialog's code is its layout and nothing else.
 //
 // For a value named "X":
-//   - the widget named "X" is its control: a check box (Check), a line edit,
-//     spin box or editable combo box (Int, Text), a combo box (List), a line
-//     edit or label (Display), a push button (Button);
+//   - the widget named "X" is its control. Its value is its USER property
+//     (checked, text, value, currentText ...; "text" for a widget without
+//     one, such as a label showing a result), and its change signal is that
+//     property's notify signal, so any widget kind binds without code here.
+//     A drop-down list (a combo box that is not editable) shows the items
+//     and selects by token; a push button is a button row;
 //   - a radio group's buttons are named "X_<token>" ("E1Protocol_QSIG");
 //   - every other widget named "X_<anything>" (its label, hint, unit) is
-//     enabled and disabled with it.
-// Clicks, radio buttons and list choices go to the model at once, so the
-// enabling and clearing rules run on every click; typed text goes to the
-// model when the dialog commits (OK, or a button that takes the values).
+//     enabled and shown with it; a label becomes the buddy of the control,
+//     and its enabling follows its buddy.
+// Check boxes, radio buttons and list choices go to the model at once, so
+// the enabling and clearing rules run on every click; typed text goes to
+// the model when the dialog commits (OK, or a button that takes the values).
 
 #include "settings/SettingsModel.h"
 
@@ -24,18 +28,22 @@ class QWidget;
 
 namespace kx::ui {
 
+// The text a list item or radio button shows.
+QString OptionText(const settings::Option& option);
+
 class SettingsBinder final : public QObject {
     Q_OBJECT
 public:
     SettingsBinder(settings::SettingsModel& model, QWidget* root);
 
     // Finds and connects the widgets. Returns what does not match: a value
-    // without a control, a named control without a value (empty when all is
-    // well; the tests insist on that).
+    // without a control, a named control without a value, a control without
+    // a property to hold the value (empty when all is well; the tests
+    // insist on that).
     QStringList bind();
 
     // Model to widgets: values that changed in the model, list items,
-    // enabling. The first call after bind() sets everything.
+    // enabling and showing. The first call after bind() sets everything.
     void updateWidgets();
 
     // Typed text of the enabled edits to the model. False when an entry was
@@ -43,6 +51,10 @@ public:
     bool commit();
 
     settings::SettingsModel& model() { return m_model; }
+
+private slots:
+    // The notify signal of a check box's or radio button's property.
+    void userValueChanged();
 
 private:
     struct Bound {
@@ -63,6 +75,7 @@ private:
     settings::SettingsModel& m_model;
     QWidget* m_root;
     std::vector<Bound> m_bound;
+    bool m_updating = false;  // the binder itself sets the widgets
 };
 
 }  // namespace kx::ui

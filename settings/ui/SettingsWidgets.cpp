@@ -1,6 +1,7 @@
 #include "settings/ui/SettingsWidgets.h"
 
 #include "platform/ui/WidgetText.h"
+#include "settings/ui/SettingsBinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +17,7 @@ namespace {
 QString labelText(const settings::SettingsModel& model, const std::string& name)
 {
     const settings::SettingRow* row = model.row(name);
-    return row && row->labelId ? ui::text(row->labelId) : QString();
+    return row ? ui::text(row->labelText) : QString();
 }
 
 template <typename W>
@@ -33,12 +34,9 @@ QCheckBox* CheckBoxFor(const settings::SettingsModel& model, const std::string& 
     return named(new QCheckBox(labelText(model, name), parent), name);
 }
 
-QLineEdit* EditFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent)
+QLineEdit* EditFor(const settings::SettingsModel&, const std::string& name, QWidget* parent)
 {
-    auto* edit = named(new QLineEdit(parent), name);
-    const settings::SettingRow* row = model.row(name);
-    edit->setReadOnly(row && row->kind == settings::Kind::Display);
-    return edit;
+    return named(new QLineEdit(parent), name);
 }
 
 QComboBox* ListFor(const settings::SettingsModel&, const std::string& name, QWidget* parent, bool editable)
@@ -56,7 +54,7 @@ QRadioButton* RadioFor(const settings::SettingsModel& model, const std::string& 
     QString text;
     if (const settings::SettingRow* row = model.row(name))
         if (const settings::Option* o = row->option(token))
-            text = o->textId ? ui::text(o->textId) : fromBytes(o->text);
+            text = OptionText(*o);
     return named(new QRadioButton(text, parent), name + "_" + token);
 }
 
@@ -68,10 +66,10 @@ QPushButton* ButtonFor(const settings::SettingsModel& model, const std::string& 
 }
 
 QLabel* LabelFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent,
-                 const std::string& part, int textId)
+                 const std::string& part, const Text& text)
 {
-    const QString text = textId ? ui::text(textId) : labelText(model, name);
-    return named(new QLabel(text, parent), name + "_" + part);
+    const QString shown = text.empty() ? labelText(model, name) : ui::text(text);
+    return named(new QLabel(shown, parent), name + "_" + part);
 }
 
 }  // namespace kx::ui

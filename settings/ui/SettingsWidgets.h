@@ -18,7 +18,7 @@ namespace kx::ui {
 
 // A check box with the row's label.
 QCheckBox* CheckBoxFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent);
-// A line edit (read-only for a Display row).
+// A line edit (the binder makes it read-only for a Display row).
 QLineEdit* EditFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent);
 // A drop-down list; `editable` for a text with a list of proposals.
 QComboBox* ListFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent,
@@ -27,9 +27,9 @@ QComboBox* ListFor(const settings::SettingsModel& model, const std::string& name
 QRadioButton* RadioFor(const settings::SettingsModel& model, const std::string& name, const std::string& token,
                        QWidget* parent);
 QPushButton* ButtonFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent);
-// A label that follows the value's enabling: "<name>_<part>" with a text
-// from the string table (0: the row's label).
+// A label of the value, "<name>_<part>" (the binder makes it the control's
+// buddy), with `text` or else the row's label.
 QLabel* LabelFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent,
-                 const std::string& part = "label", int textId = 0);
+                 const std::string& part = "label", const Text& text = {});
 
 }  // namespace kx::ui

@@ -125,10 +125,21 @@ TEST_F(CDatabaseTest, WritesReachOtherReadersAtOnceUnlessFlushIsOff)
     EXPECT_EQ(seen(), "now");
     db.Flush();
     EXPECT_EQ(seen(), "later");
+    EXPECT_EQ(db.Discard(), 0);  // nothing pending after the flush
+
+    // Two adjacent fields staged and dropped: neither reaches the file, also not at close.
+    db.Replace("NAME", "dropped");
+    db.Replace("NUM", 99);
+    EXPECT_EQ(db.Discard(), 1);
+    EXPECT_EQ(read("NAME"), "later");
+    EXPECT_EQ(read("NUM"), "  10");
 
     db.Replace("NAME", "atclose");
     db.Close();
     EXPECT_EQ(seen(), "atclose");
+    int num = 0;
+    reader.Read("NUM", num);
+    EXPECT_EQ(num, 10);
 }
 
 TEST_F(CDatabaseTest, CopyRecordCopiesEveryFieldAndStaysOnTheTarget)

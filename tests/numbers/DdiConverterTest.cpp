@@ -1,12 +1,13 @@
-// DDI converter: defaults and the order of OK's writes, the UseLastDigits
-// and ReplaceWith mappings, the enabling rules, the test history, a test run
-// through the stand-in script engine, and a run that cannot start.
+// DDI converter: OK's writes, the list mappings, the enabling rules, the test
+// history, a test run through the stand-in script engine, a run that cannot start.
 
 #include "numbers/DdiConverter.h"
 #include "tests/common/TempSite.h"
 #include "tests/numbers/StandInKxe.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace kx::numbers {
 namespace {
@@ -40,6 +41,23 @@ protected:
             s += std::to_string(n) + "=" + values[n] + "\r\n";
         return s;
     }
+    // The settings' keys in the order OK writes them, with their defaults
+    // unless `values` gives others.
+    static std::string settingKeys(std::map<std::string, std::string> values)
+    {
+        std::vector<std::pair<std::string, std::string>> keys = {
+            {"SuppressDigitsActive", "0"}, {"SuppressDigits", "0123456789"},
+            {"CutLeadingDigits", "0"},     {"CutTrailingDigits", "0"},
+            {"LastDigits", "0"},           {"UseLastDigits", "4"}};
+        for (const char* i : {"1", "2", "3", "4", "5", "6"})
+            for (const char* key : {"ReplaceActive", "Replace", "ReplaceWith", "ReplaceAtPos"})
+                keys.push_back({key + std::string(i), std::string(key) == "Replace" ? "" : "0"});
+        keys.push_back({"AddOffset", "0"});
+        std::string text;
+        for (const auto& [key, def] : keys)
+            text += key + "=" + (values.count(key) ? values[key] : def) + "\r\n";
+        return text;
+    }
 
     test::TempSite site;
     test::RecordingMessageBoxes boxes;
@@ -50,104 +68,63 @@ TEST_F(DdiConverterTest, Ok_WritesTheSectionInOrderWithItsDefaults)
 {
     model.load();
     ASSERT_TRUE(model.ok());
-    std::string expected =
-        "[kxaddiconv]\r\nDDIConversionActive=0\r\nSuppressDigitsActive=0\r\nSuppressDigits=0123456789\r\n"
-        "CutLeadingDigits=0\r\nCutTrailingDigits=0\r\nLastDigits=0\r\nUseLastDigits=4\r\n";
-    for (int n = 1; n <= 6; ++n) {
-        const std::string i = std::to_string(n);
-        expected +=
-            "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i + "=0\r\n";
-    }
-    expected += "AddOffset=0\r\n";
-    EXPECT_EQ(alarmIni(), expected);
+    EXPECT_EQ(alarmIni(), "[kxaddiconv]\r\nDDIConversionActive=0\r\n" + settingKeys({}));
     EXPECT_FALSE(site.exists("windows/kxaddiconv.ini"));
 }
 
-TEST_F(DdiConverterTest, UseLastDigits_ListPositionAndValue)
+TEST_F(DdiConverterTest, Lists_StoredValuesAsShownAndWritten)
 {
-    struct Case {
+    const struct {
+        const char* key;
         const char* stored;  // nullptr: missing
         const char* shown;
         const char* written;
     } cases[] = {
-        {nullptr, "4", "4"}, {"0", "1", "1"},    {"-3", "1", "1"}, {"9", "9", "9"},
-        {"abc", "4", "4"},   {"12", "12", "12"},  // no such item: no selection, written back as it was
+        {"UseLastDigits", nullptr, "4", "4"}, {"UseLastDigits", "0", "1", "1"},   {"UseLastDigits", "-3", "1", "1"},
+        {"UseLastDigits", "9", "9", "9"},     {"UseLastDigits", "abc", "4", "4"}, {"UseLastDigits", "12", "12", "12"},
+        {"ReplaceWith1", "E", "E", "E"},      {"ReplaceWith1", "", "0", "0"},     {"ReplaceWith1", "7", "7", "7"},
+        {"ReplaceWith1", "x", "0", "0"},      {"ReplaceWith1", "e", "0", "0"},    {"ReplaceWith1", nullptr, "0", "0"},
     };
-    for (const Case& c : cases) {
-        site.write("windows/kxalarm.ini",
-                   c.stored ? std::string("[kxaddiconv]\r\nUseLastDigits=") + c.stored + "\r\n" : std::string());
+    for (const auto& c : cases) {
+        const std::string line = std::string(c.key) + "=";
+        site.write("windows/kxalarm.ini", c.stored ? "[kxaddiconv]\r\n" + line + c.stored + "\r\n" : std::string());
         model.load();
-        EXPECT_EQ(model.value("UseLastDigits"), c.shown) << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(model.value(c.key), c.shown) << c.key << " " << (c.stored ? c.stored : "missing");
         ASSERT_TRUE(model.ok());
-        EXPECT_NE(alarmIni().find(std::string("UseLastDigits=") + c.written + "\r\n"), std::string::npos)
-            << (c.stored ? c.stored : "missing");
+        EXPECT_NE(alarmIni().find(line + c.written + "\r\n"), std::string::npos) << c.key << " " << c.written;
     }
-    // The list offers 1 to 9 only.
+    // The lists offer 1 to 9, and 0 to 9 and E.
     activate();
     set("LastDigits", "1");
+    set("ReplaceActive1", "1");
     EXPECT_EQ(model.change("UseLastDigits", "0"), Change::Refused);
     EXPECT_EQ(model.change("UseLastDigits", "10"), Change::Refused);
+    EXPECT_EQ(model.change("ReplaceWith1", "e"), Change::Refused);
     set("UseLastDigits", "1");
+    set("ReplaceWith1", "E");
 }
 
-TEST_F(DdiConverterTest, ReplaceWith_EmptyIsStoredAsE)
-{
-    site.write("windows/kxalarm.ini",
-               "[kxaddiconv]\r\nReplaceWith1=E\r\nReplaceWith2=\r\nReplaceWith3=7\r\nReplaceWith4=x\r\n"
-               "ReplaceWith5=e\r\n");
-    model.load();
-    EXPECT_EQ(model.value("ReplaceWith1"), "E");
-    EXPECT_EQ(model.value("ReplaceWith2"), "0");
-    EXPECT_EQ(model.value("ReplaceWith3"), "7");
-    EXPECT_EQ(model.value("ReplaceWith4"), "0");
-    EXPECT_EQ(model.value("ReplaceWith5"), "0");  // only a capital E means "empty"
-    EXPECT_EQ(model.value("ReplaceWith6"), "0");  // missing
-
-    set("DDIConversionActive", "1");
-    set("ReplaceActive6", "1");
-    set("ReplaceWith6", "E");
-    set("Replace6", "9");
-    set("ReplaceAtPos6", "3");
-    ASSERT_TRUE(model.ok());
-    EXPECT_NE(alarmIni().find("ReplaceActive6=1\r\nReplace6=9\r\nReplaceWith6=E\r\nReplaceAtPos6=3\r\n"),
-              std::string::npos);
-    model.load();
-    EXPECT_EQ(model.value("ReplaceWith6"), "E");
-    EXPECT_EQ(model.value("ReplaceWith1"), "E");
-}
-
-TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActive)
+TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActiveAndEachOptionsCheckBox)
 {
     model.load();
-    for (const settings::SettingRow& row : model.rows()) {
+    for (const settings::SettingRow& row : model.rows())
         EXPECT_EQ(model.isEnabled(row.name), row.name == "DDIConversionActive") << row.name;
-    }
     set("DDIConversionActive", "1");
+    const std::vector<const char*> inputs = {"SuppressDigits", "UseLastDigits", "Replace3", "ReplaceWith3",
+                                             "ReplaceAtPos3"};
     for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "CutTrailingDigits", "LastDigits",
                              "ReplaceActive1", "ReplaceActive6", "AddOffset", "TestDDI", "test", "refresh"})
         EXPECT_TRUE(model.isEnabled(name)) << name;
-    // Each option's own inputs follow the option's check box.
-    for (const char* name : {"SuppressDigits", "UseLastDigits", "Replace3", "ReplaceWith3", "ReplaceAtPos3"})
+    for (const char* name : inputs)
         EXPECT_FALSE(model.isEnabled(name)) << name;
-    set("SuppressDigitsActive", "1");
-    set("LastDigits", "1");
-    set("ReplaceActive3", "1");
-    for (const char* name : {"SuppressDigits", "UseLastDigits", "Replace3", "ReplaceWith3", "ReplaceAtPos3"})
+    for (const char* name : {"SuppressDigitsActive", "LastDigits", "ReplaceActive3"})
+        set(name, "1");
+    for (const char* name : inputs)
         EXPECT_TRUE(model.isEnabled(name)) << name;
     EXPECT_FALSE(model.isEnabled("Replace4"));
     set("DDIConversionActive", "0");
-    EXPECT_FALSE(model.isEnabled("Replace3"));
-    EXPECT_FALSE(model.isEnabled("SuppressDigits"));
-}
-
-TEST_F(DdiConverterTest, Test_EmptyDdiIsRefusedAndNothingRuns)
-{
-    test::StandInKxe kxe(site.path("bin"), site.windows());
-    activate();
-    EXPECT_EQ(model.press("test"), Change::Done);
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Please enter a DDI to test first!"});
-    EXPECT_FALSE(site.exists("windows/kxaddiconv.ini"));
-    EXPECT_FALSE(site.exists("windows/kxe.args"));
+    for (const char* name : inputs)
+        EXPECT_FALSE(model.isEnabled(name)) << name;
 }
 
 TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
@@ -155,6 +132,12 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
     test::StandInKxe kxe(site.path("bin"), site.windows());
     site.write("windows/kxalarm.ini", "[kxaddiconv]\r\nUseLastDigits=3\r\n");
     activate();
+    // Without a number: the message, nothing run; a number is at most 79 digits.
+    EXPECT_EQ(model.press("test"), Change::Done);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Please enter a DDI to test first!"});
+    EXPECT_FALSE(site.exists("windows/kxe.args"));
+    EXPECT_EQ(model.change("TestDDI", std::string(80, '1')), Change::Refused);
+    boxes.clear();
     set("LastDigits", "1");
     set("UseLastDigits", "7");  // not saved: the test takes what the dialog shows
     set("ReplaceActive1", "1");
@@ -164,15 +147,9 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
     EXPECT_TRUE(boxes.shown().empty()) << boxes.texts()[0];
 
     EXPECT_EQ(site.read("windows/kxe.args"), "kxaddiconv\n1\n-s1TestDDI\n");
-    std::string testData = "[TestData]\r\nInString=08912345\r\nSuppressDigitsActive=0\r\nSuppressDigits=0123456789\r\n"
-                           "CutLeadingDigits=0\r\nCutTrailingDigits=0\r\nLastDigits=1\r\nUseLastDigits=7\r\n"
-                           "ReplaceActive1=1\r\nReplace1=\r\nReplaceWith1=E\r\nReplaceAtPos1=0\r\n";
-    for (int n = 2; n <= 6; ++n) {
-        const std::string i = std::to_string(n);
-        testData +=
-            "ReplaceActive" + i + "=0\r\nReplace" + i + "=\r\nReplaceWith" + i + "=0\r\nReplaceAtPos" + i + "=0\r\n";
-    }
-    testData += "AddOffset=0\r\n";
+    const std::string testData =
+        "[TestData]\r\nInString=08912345\r\n" +
+        settingKeys({{"LastDigits", "1"}, {"UseLastDigits", "7"}, {"ReplaceActive1", "1"}, {"ReplaceWith1", "E"}});
     const std::string file = testIni();
     EXPECT_EQ(file.substr(0, file.find("[ResultData]")),
               historySection({"08912345", "", "", "", "", "", "", "", "", ""}) + testData);
@@ -189,6 +166,9 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
 TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
 {
     test::StandInKxe kxe(site.path("bin"), site.windows());
+    site.write("windows/kxaddiconv.ini", "[TestDdi]\r\n0=11\r\n2=33\r\n9=99\r\n");
+    model.load();
+    EXPECT_EQ(historyItems(), (std::vector<std::string>{"11", "33", "99"}));  // the gaps are no items
     std::vector<std::string> ten;
     for (int n = 0; n < 10; ++n)
         ten.push_back("10" + std::to_string(n));
@@ -211,13 +191,6 @@ TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(DdiConverterTest, Test_HistoryWithGapsListsOnlyTheNumbers)
-{
-    site.write("windows/kxaddiconv.ini", "[TestDdi]\r\n0=11\r\n2=33\r\n9=99\r\n");
-    model.load();
-    EXPECT_EQ(historyItems(), (std::vector<std::string>{"11", "33", "99"}));
-}
-
 TEST_F(DdiConverterTest, Test_ScriptEngineMissingIsReportedAndResultsStay)
 {
     site.write("windows/kxaddiconv.ini", "[ResultData]\r\nResult=old\r\n");
@@ -235,13 +208,6 @@ TEST_F(DdiConverterTest, Test_ScriptEngineMissingIsReportedAndResultsStay)
     EXPECT_EQ(model.press("refresh"), Change::Done);
     EXPECT_EQ(model.value("Result"), "old");
     EXPECT_EQ(model.value("AfterSuppress"), "");
-}
-
-TEST_F(DdiConverterTest, TestDdi_TooLongIsRefused)
-{
-    activate();
-    EXPECT_EQ(model.change("TestDDI", std::string(80, '1')), Change::Refused);
-    set("TestDDI", std::string(79, '1').c_str());
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-// The settings-dialog pattern on a small table of every kind of row:
-// reading with defaults, enabling chains, clearing rules, refused input,
-// OK's writes (every key, in order, exact bytes), checks, Cancel, buttons,
-// a failed write.
+// The settings-dialog pattern on two small models: an INI dialog with every
+// kind of row, and a page of one key with record fields beside keyed INI
+// keys (flags, field limits, lists by key, variants, a save as one unit).
 
 #include "settings/SettingsModel.h"
-#include "platform/MessageBoxes.h"
-#include "platform/StringTable.h"
-#include "tests/common/TempSite.h"
+#include "settings/ItemSources.h"
+#include "tests/core/MailboxFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -15,47 +13,88 @@
 namespace kx::settings {
 namespace {
 
-constexpr int kTooManyMessage = str::FirstAlarmOutOfRange;  // any numbered text with %1
+constexpr Text kTooMany = KX_TEXT("Test", "Too many: %1");
+constexpr Text kBadName = KX_TEXT("Test", "Bad name");
+constexpr Text kRings = KX_TEXT("Test", "Rings:");
 
 class PatternModel final : public SettingsModel {
 public:
     PatternModel()
         : SettingsModel(
-              "pattern", 0,
+              "pattern", {},
               {
                   CheckSetting("Enabled", "pattern.ini", "main", false),
-                  IntSetting("Count", "pattern.ini", "main", 5),
+                  IntSetting("Count", "pattern.ini", "main", 5).range(-1000, 100, kTooMany),
                   TextSetting("Name", "pattern.ini", "main", "abc", 8).when("Enabled"),
                   ListPositionSetting("Pos", "pattern.ini", "main", 1, DigitItems(0, 3)).when("Enabled"),
-                  RadioSetting("Mode", "pattern.ini", "main", "A", {{"A", 0, "A"}, {"B", 0, "B"}}),
+                  RadioSetting("Mode", "pattern.ini", "main", "A", {{"A", {}, "A"}, {"B", {}, "B"}}),
                   CheckSetting("OnlyA", "pattern.ini", "main", true).when("Mode", {"A"}).clearedIf({{"Mode", {"B"}}}),
                   TextSetting("Sub", "other.ini", "x").when("Pos", {"2"}),
                   TextSetting("Scratch", {}, {}).notWrittenOnOk(),
                   DisplayValue("Shown"),
-                  ButtonRow("go", 0).when("Enabled"),
+                  ButtonRow("go", {}).when("Enabled"),
               })
     {}
-    int presses = 0;
 
 protected:
     bool check() override
     {
-        if (number("Count") > 100) {
-            ErrorBox(kTooManyMessage, value("Count"));
-            return false;
-        }
-        return true;
+        if (value("Name") != "bad")
+            return true;
+        ErrorBox(kBadName);
+        return false;
     }
-    void pressed(std::string_view) override { ++presses; }
 };
 
-class SettingsModelTest : public ::testing::Test {
-protected:
-    std::string ini(const std::string& name) { return site.read("windows/" + name); }
+// A page of one alarm-in as the function pages have them.
+class PageModel final : public SettingsModel {
+public:
+    PageModel()
+        : SettingsModel("page", {},
+                        {
+                            VariantValue("Variant"),
+                            TextField("Label", "text_opt1"),                                       // T33, 65 characters
+                            IntField("Rings", "num2_1").label(kRings).range(1, 20, kTooMany),      // T79, 2 digits
+                            CheckField("Menu", "type_answr").flags("1", "-1"),                     // T26
+                            KeyField("Launch", "p_ogm3", AlarmItems(KeyFormat::TwoBlanks, true)),  // T28
+                            TextSetting("PlayFile", "kxalarm.ini", "special").at("kxalarm.ini", "special", "PlayFor%d"),
+                            CheckSetting("Pager", "kxalarm.ini", "conf", false).shownWhen("Variant", {"5"}),
+                            TextField("Broken", "no_such_name").shownWhen("Variant", {"9"}),
+                        })
+    {}
+};
 
-    test::TempSite site;
+class SettingsModelTest : public test::MailboxFixture {
+protected:
+    void SetUp() override
+    {
+        MailboxFixture::SetUp();
+        // The alarm-in range goes beyond the table's last key.
+        site.write("windows/kxalarm.ini", "[config]\r\nFirstAlarmKey=10\r\nLastAlarmKey=14\r\nFirstAlarmInKey=15\r\n"
+                                          "LastAlarmInKey=9999\r\n[special]\r\nPlayFor16=hello.wav\r\n");
+        CDatabase db;
+        ASSERT_EQ(db.Open(kTable), 1);
+        // Alarms 11 and 12, alarms-in 15 (a conference) and 16 (the page's key).
+        for (const auto& [key, status, name, function] : std::vector<std::tuple<long, int, const char*, int>>{
+                 {11, 91, "Fire", 0}, {12, 91, "G\xE4s", 0}, {15, 92, "Conf", 1}, {16, 92, "Door", 0}}) {
+            db.Go(mailbox::RecordOfKey(key));
+            db.Replace("T02", status);
+            db.Replace("T33", name);
+            db.Replace("T30", function);
+        }
+        db.Go(mailbox::RecordOfKey(16));
+        db.Replace("T26", -1);
+        db.Replace("T28", 1234);  // no alarm of the range
+        db.Replace("T79", 5);
+        db.Close();
+    }
+    std::string ini(const std::string& name) { return site.read("windows/" + name); }
+    std::string tableBytes() { return site.read("db1/vm001.dbf"); }
+    std::string lastMessage() { return boxes.texts().empty() ? std::string() : boxes.texts().back(); }
+
     test::RecordingMessageBoxes boxes;
     PatternModel model;
+    PageModel page;
 };
 
 TEST_F(SettingsModelTest, Load_MissingKeysAndNonNumbersGiveTheDefaults)
@@ -66,7 +105,6 @@ TEST_F(SettingsModelTest, Load_MissingKeysAndNonNumbersGiveTheDefaults)
     EXPECT_EQ(model.value("Count"), "5");       // not a number
     EXPECT_EQ(model.value("Name"), "abcdefg");  // cut to the buffer of 8
     EXPECT_EQ(model.value("Pos"), "1");         // empty
-    EXPECT_EQ(model.value("Mode"), "A");
     EXPECT_EQ(model.value("OnlyA"), "1");
 
     site.write("windows/pattern.ini", "[main]\r\nCount= -12x\r\nPos=0x2\r\n");
@@ -75,71 +113,74 @@ TEST_F(SettingsModelTest, Load_MissingKeysAndNonNumbersGiveTheDefaults)
     EXPECT_EQ(model.value("Pos"), "2");
 }
 
-TEST_F(SettingsModelTest, Enabling_FollowsTheChainOfControls)
+TEST_F(SettingsModelTest, EnablingAndClearing_FollowTheChainOfControls)
 {
-    site.write("windows/pattern.ini", "[main]\r\nEnabled=0\r\nPos=2\r\n");
+    site.write("windows/pattern.ini", "[main]\r\nEnabled=0\r\nPos=2\r\nMode=B\r\nOnlyA=1\r\n");
     model.load();
-    EXPECT_FALSE(model.isEnabled("Name"));
-    EXPECT_FALSE(model.isEnabled("Pos"));
     // Pos holds 2, but its own control is disabled, so Sub is too.
-    EXPECT_FALSE(model.isEnabled("Sub"));
-    EXPECT_FALSE(model.isEnabled("go"));
-
+    for (const char* name : {"Name", "Pos", "Sub", "go"})
+        EXPECT_FALSE(model.isEnabled(name)) << name;
+    EXPECT_EQ(model.value("OnlyA"), "0");  // cleared at opening
+    EXPECT_EQ(model.press("go"), Change::Disabled);
+    EXPECT_EQ(model.press("Count"), Change::UnknownName);
     EXPECT_EQ(model.change("Enabled", "1"), Change::Done);
     EXPECT_TRUE(model.isEnabled("Sub"));
-    EXPECT_TRUE(model.isEnabled("go"));
+    EXPECT_EQ(model.press("go"), Change::Done);
     EXPECT_EQ(model.change("Pos", "3"), Change::Done);
     EXPECT_FALSE(model.isEnabled("Sub"));
-}
 
-TEST_F(SettingsModelTest, Clearing_RunsAtOpeningAndOnEveryChange)
-{
-    site.write("windows/pattern.ini", "[main]\r\nMode=B\r\nOnlyA=1\r\n");
-    model.load();
-    EXPECT_EQ(model.value("OnlyA"), "0");
-
-    site.write("windows/pattern.ini", "[main]\r\nMode=A\r\nOnlyA=1\r\n");
-    model.load();
-    EXPECT_EQ(model.value("OnlyA"), "1");
+    // Back to A: the value stays cleared; the rule never sets anything.
+    EXPECT_EQ(model.change("Mode", "A"), Change::Done);
+    EXPECT_EQ(model.change("OnlyA", "1"), Change::Done);
     EXPECT_EQ(model.change("Mode", "B"), Change::Done);
     EXPECT_EQ(model.value("OnlyA"), "0");
-    // Back to A: the value stays cleared; the rule never sets anything.
     EXPECT_EQ(model.change("Mode", "A"), Change::Done);
     EXPECT_EQ(model.value("OnlyA"), "0");
 }
 
+// Refused input keeps the value and says why; the field limits of the open
+// table are those of the logical-name write.
 TEST_F(SettingsModelTest, Change_RefusesBadInputWithAMessageAndKeepsTheValue)
 {
     model.load();
+    page.load(16);
     ASSERT_EQ(model.change("Enabled", "1"), Change::Done);
-    struct Case {
+    const struct {
+        SettingsModel* model;
         const char* name;
-        const char* input;
+        std::string input;
+        const char* message;  // nullptr: any message
     } refused[] = {
-        {"Count", "12x"}, {"Count", ""},        {"Count", "99999999999"},
-        {"Count", "-"},   {"Name", "12345678"}, {"Name", "a\r\nb=c"},
-        {"Pos", "4"},     {"Mode", "C"},        {"Enabled", "yes"},
+        {&model, "Count", "12x", "Please enter a whole number for \"Count\"."},
+        {&model, "Count", "", nullptr},
+        {&model, "Count", "99999999999", nullptr},
+        {&model, "Count", "-", nullptr},
+        {&model, "Name", "12345678", "The text for \"Name\" may have at most 7 characters."},
+        {&model, "Name", "a\r\nb=c", nullptr},
+        {&model, "Pos", "4", nullptr},
+        {&model, "Mode", "C", nullptr},
+        {&model, "Enabled", "yes", nullptr},
+        {&page, "Label", std::string(66, 'x'), "The text for \"Label\" may have at most 65 characters."},
+        {&page, "Rings", "123", "The number for \"Rings\" may have at most 2 digits."},
+        {&page, "Rings", "-10", nullptr},
+        {&page, "Launch", "13", "\"13\" is not a choice of \"Launch\"."},
     };
-    for (const Case& c : refused) {
+    for (const auto& c : refused) {
         boxes.clear();
-        const std::string before = model.value(c.name);
-        EXPECT_EQ(model.change(c.name, c.input), Change::Refused) << c.name << "=" << c.input;
-        EXPECT_EQ(model.value(c.name), before) << c.name;
-        ASSERT_EQ(boxes.shown().size(), 1u) << c.name << "=" << c.input;
-        EXPECT_EQ(boxes.shown()[0].kind, 'E');
+        const std::string before = c.model->value(c.name);
+        EXPECT_EQ(c.model->change(c.name, c.input), Change::Refused) << c.name << "=" << c.input;
+        EXPECT_EQ(c.model->value(c.name), before) << c.name;
+        ASSERT_EQ(boxes.texts().size(), 1u) << c.name << "=" << c.input;
+        if (c.message) {
+            EXPECT_EQ(boxes.texts()[0], c.message);
+        }
     }
-    boxes.clear();
-    EXPECT_EQ(model.change("Count", "12x"), Change::Refused);
-    EXPECT_EQ(boxes.texts()[0], "Please enter a whole number for \"Count\".");
-    boxes.clear();
-    EXPECT_EQ(model.change("Name", "12345678"), Change::Refused);
-    EXPECT_EQ(boxes.texts()[0], "The text for \"Name\" may have at most 7 characters.");
-
-    // Accepted forms: blanks around a number and leading zeros go.
+    // Accepted forms: blanks around a number and leading zeros go; the limits themselves.
     EXPECT_EQ(model.change("Count", " 007 "), Change::Done);
     EXPECT_EQ(model.value("Count"), "7");
-    EXPECT_EQ(model.change("Count", "-3"), Change::Done);
     EXPECT_EQ(model.change("Name", "1234567"), Change::Done);
+    EXPECT_EQ(page.change("Label", std::string(65, 'x')), Change::Done);
+    EXPECT_EQ(page.change("Rings", "-9"), Change::Done);
 
     // What the operator cannot touch.
     EXPECT_EQ(model.change("Enabled", "0"), Change::Done);
@@ -148,77 +189,173 @@ TEST_F(SettingsModelTest, Change_RefusesBadInputWithAMessageAndKeepsTheValue)
     EXPECT_EQ(model.change("Shown", "x"), Change::ReadOnly);
     EXPECT_EQ(model.change("Nothing", "x"), Change::UnknownName);
     EXPECT_EQ(model.change("go", "1"), Change::UnknownName);
+    EXPECT_EQ(page.change("Pager", "1"), Change::Disabled);  // not shown in variant 0
     EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST_F(SettingsModelTest, Ok_WritesEveryKeyInTableOrderAlsoWhenUnchanged)
 {
-    site.write("windows/pattern.ini", "; kept\r\n[main]\r\nPos=2\r\nOther=1\r\n");
+    site.write("windows/pattern.ini", "; kept\r\n[main]\r\nPos=7\r\nOther=1\r\n");
     model.load();
+    EXPECT_EQ(model.value("Pos"), "7");  // no item: no selection, written back as it was
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(ini("pattern.ini"),
-              "; kept\r\n[main]\r\nPos=2\r\nOther=1\r\nEnabled=0\r\nCount=5\r\nName=abc\r\nMode=A\r\nOnlyA=1\r\n");
+              "; kept\r\n[main]\r\nPos=7\r\nOther=1\r\nEnabled=0\r\nCount=5\r\nName=abc\r\nMode=A\r\nOnlyA=1\r\n");
     EXPECT_EQ(ini("other.ini"), "[x]\r\nSub=\r\n");  // written although disabled and empty
     EXPECT_FALSE(site.exists("windows/.ini"));       // a value without a key writes nothing
-}
 
-TEST_F(SettingsModelTest, Ok_ListValueThatIsNoItemIsWrittenBackUnchanged)
-{
-    site.write("windows/pattern.ini", "[main]\r\nPos=7\r\n");
-    model.load();
-    EXPECT_EQ(model.value("Pos"), "7");
-    EXPECT_EQ(model.options("Pos").size(), 4u);
-    ASSERT_TRUE(model.ok());
-    EXPECT_NE(ini("pattern.ini").find("Pos=7\r\n"), std::string::npos);
-}
-
-TEST_F(SettingsModelTest, Ok_FailedCheckShowsItsMessageAndWritesNothing)
-{
-    model.load();
-    ASSERT_EQ(model.change("Count", "101"), Change::Done);
+    // A directory where an INI file should be: the write cannot succeed.
+    std::filesystem::remove(site.path("windows/other.ini"));
+    std::filesystem::create_directories(site.path("windows/other.ini"));
     EXPECT_FALSE(model.ok());
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"The first alarm number '101' should be between 10 and 9999 ! "});
-    EXPECT_FALSE(site.exists("windows/pattern.ini"));
-    EXPECT_FALSE(site.exists("windows/other.ini"));
-    // The values stay as entered, so the operator can correct them.
-    EXPECT_EQ(model.value("Count"), "101");
+    EXPECT_EQ(lastMessage().rfind("The settings could not be written to other.ini !", 0), 0u) << lastMessage();
+}
+
+// The ranges in table order, then the dialog's own check; a refusal writes
+// nothing and keeps the values so that the operator can correct them.
+TEST_F(SettingsModelTest, Ok_RangesThenChecksRefuseAndWriteNothing)
+{
+    model.load();
+    ASSERT_EQ(model.change("Enabled", "1"), Change::Done);
+    ASSERT_EQ(model.change("Count", "101"), Change::Done);
+    ASSERT_EQ(model.change("Name", "bad"), Change::Done);
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Too many: 101"});
     ASSERT_EQ(model.change("Count", "100"), Change::Done);
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(boxes.texts().back(), "Bad name");
+    EXPECT_FALSE(site.exists("windows/pattern.ini"));
+    EXPECT_EQ(model.value("Count"), "100");
+    ASSERT_EQ(model.change("Name", "good"), Change::Done);
     EXPECT_TRUE(model.ok());
 }
 
-TEST_F(SettingsModelTest, Cancel_WritesNothingAndReturnsToTheLoadedValues)
+TEST_F(SettingsModelTest, Cancel_ReturnsToWhatWasLoadedOrLastWritten)
 {
     site.write("windows/pattern.ini", "[main]\r\nCount=9\r\n");
     model.load();
+    EXPECT_FALSE(model.modified());
     ASSERT_EQ(model.change("Count", "11"), Change::Done);
     ASSERT_EQ(model.change("Mode", "B"), Change::Done);
+    EXPECT_TRUE(model.modified());
     model.cancel();
     EXPECT_EQ(model.value("Count"), "9");
-    EXPECT_EQ(model.value("Mode"), "A");
     EXPECT_EQ(model.value("OnlyA"), "1");
     EXPECT_EQ(ini("pattern.ini"), "[main]\r\nCount=9\r\n");
+
+    // OK, then a change, then Cancel: back to what OK wrote.
+    ASSERT_EQ(model.change("Count", "12"), Change::Done);
+    ASSERT_TRUE(model.ok());
+    EXPECT_FALSE(model.modified());
+    ASSERT_EQ(model.change("Count", "13"), Change::Done);
+    model.cancel();
+    EXPECT_EQ(model.value("Count"), "12");
+    EXPECT_FALSE(model.modified());
 }
 
-TEST_F(SettingsModelTest, Ok_UnwritableFileIsReportedAndTheModelStaysOpen)
+// Each row: what the record holds, the changes, and what OK leaves in the record.
+TEST_F(SettingsModelTest, Page_ReadsAndWritesTheRecordOfItsKey)
 {
-    // A directory where the INI file should be: the write cannot succeed.
-    std::filesystem::create_directories(site.path("windows/other.ini"));
-    model.load();
-    EXPECT_FALSE(model.ok());
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].kind, 'E');
-    EXPECT_EQ(boxes.texts()[0].rfind("The settings could not be written to other.ini !", 0), 0u) << boxes.texts()[0];
+    const struct {
+        std::vector<std::pair<const char*, const char*>> changes;
+        const char* label;   // T33 afterwards
+        const char* rings;   // T79
+        const char* menu;    // T26
+        const char* launch;  // T28
+    } cases[] = {
+        {{}, "Door", "5", "-1", "1234"},  // unchanged: the key not offered is written back
+        {{{"Label", "Side door"}, {"Rings", "3"}, {"Menu", "1"}, {"Launch", "12"}}, "Side door", "3", "1", "12"},
+        {{{"Menu", "0"}, {"Launch", "0"}}, "Side door", "3", "-1", "0"},
+    };
+    for (const auto& c : cases) {
+        page.load(16);
+        for (const auto& [name, input] : c.changes)
+            ASSERT_EQ(page.change(name, input), Change::Done) << name;
+        EXPECT_EQ(page.modified(), !c.changes.empty());
+        ASSERT_TRUE(page.ok()) << lastMessage();
+        EXPECT_EQ(field(16, "T33"), c.label);
+        EXPECT_EQ(field(16, "T79"), c.rings);
+        EXPECT_EQ(field(16, "T26"), c.menu);
+        EXPECT_EQ(field(16, "T28"), c.launch);
+    }
+    page.load(16);
+    EXPECT_EQ(page.value("Menu"), "0");
+    ASSERT_EQ(page.change("Rings", "0"), Change::Done);
+    EXPECT_FALSE(page.ok());
+    EXPECT_EQ(lastMessage(), "Too many: 0");
 }
 
-TEST_F(SettingsModelTest, Buttons_RunOnlyWhileEnabled)
+TEST_F(SettingsModelTest, Page_KeyedIniNamesAndVariants)
 {
-    model.load();
-    EXPECT_EQ(model.press("go"), Change::Disabled);
-    EXPECT_EQ(model.press("Count"), Change::UnknownName);
-    EXPECT_EQ(model.presses, 0);
-    ASSERT_EQ(model.change("Enabled", "1"), Change::Done);
-    EXPECT_EQ(model.press("go"), Change::Done);
-    EXPECT_EQ(model.presses, 1);
+    page.load(16, 5);
+    EXPECT_EQ(page.value("PlayFile"), "hello.wav");
+    EXPECT_TRUE(page.isShown("Pager"));
+    ASSERT_EQ(page.change("Rings", "4"), Change::Done);
+    ASSERT_EQ(page.change("Pager", "1"), Change::Done);
+    ASSERT_TRUE(page.ok());
+    EXPECT_NE(ini("kxalarm.ini").find("[special]\r\nPlayFor16=hello.wav\r\n[conf]\r\nPager=1\r\n"), std::string::npos);
+
+    // Variant 4 hides the pager option: it is neither written nor compared.
+    site.write("windows/kxalarm.ini", "");
+    page.load(16, 4);
+    EXPECT_FALSE(page.isShown("Pager"));
+    ASSERT_TRUE(page.ok());
+    EXPECT_EQ(ini("kxalarm.ini"), "[special]\r\nPlayFor16=\r\n");
+}
+
+// The record is written as one unit: a key changed behind the dialog, or a
+// field that cannot be written, leaves every byte of the table as it was.
+TEST_F(SettingsModelTest, Page_FailedSaveLeavesTheRecordAsItWas)
+{
+    page.load(16);
+    ASSERT_EQ(page.change("Label", "New"), Change::Done);
+    {
+        CDatabase other;
+        ASSERT_EQ(other.Open(kTable), 1);
+        other.Go(mailbox::RecordOfKey(16));
+        other.Replace("T02", 11);  // freed by another program
+        other.Close();
+    }
+    std::string before = tableBytes();
+    EXPECT_FALSE(page.ok());
+    EXPECT_EQ(lastMessage().rfind("Key 16 was changed by another program", 0), 0u) << lastMessage();
+    EXPECT_EQ(tableBytes(), before);
+    EXPECT_EQ(page.value("Label"), "New");
+
+    page.load(15, 9);  // the variant with a field the table does not know
+    ASSERT_EQ(page.change("Label", "New"), Change::Done);
+    ASSERT_EQ(page.change("Rings", "3"), Change::Done);
+    before = tableBytes();
+    EXPECT_FALSE(page.ok());
+    EXPECT_EQ(lastMessage().rfind("The settings of key 15 could not be written", 0), 0u) << lastMessage();
+    EXPECT_EQ(tableBytes(), before);
+}
+
+TEST_F(SettingsModelTest, ItemSources_OfferTheSitesKeysAndModules)
+{
+    for (const char* name : {"kxt/b.KXE", "kxt/A.kxe", "kxt/c.txt", "kxt/d.kxe/x"})
+        site.write(name, "");
+    CDatabase db;
+    ASSERT_EQ(db.Open(kTable), 1);
+    ScopedClose closer(db);
+    const struct {
+        ItemSource source;
+        std::vector<std::string> items;  // token|text
+    } cases[] = {
+        {AlarmItems(KeyFormat::TwoBlanks, true), {"0|", "11|11  Fire", "12|12  G\xE4s"}},
+        {AlarmItems(), {"11|11 Fire", "12|12 G\xE4s"}},
+        {AlarmInItems(), {"15|15 Conf", "16|16 Door"}},
+        {AlarmInItems(1), {"15|15 Conf"}},
+        {ModuleItems(), {"A.kxe|A.kxe", "b.KXE|b.KXE"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> items;
+        for (const Option& o : c.source(&db))
+            items.push_back(o.token + "|" + o.text);
+        EXPECT_EQ(items, c.items);
+    }
+    EXPECT_TRUE(boxes.shown().empty());  // keys beyond the table are not visited
+    EXPECT_EQ(Tr(AlarmItems(KeyFormat::OneBlank, true)(nullptr).at(0).label), "Do not launch an alarm");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "console/ListRow.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/CMainFrame.h"
-#include "console/ui/SettingsCommands.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
@@ -73,7 +72,6 @@ private:
     {
         m_session = std::make_unique<console::ConsoleSession>();
         m_frame = std::make_unique<ui::CMainFrame>(*m_session);
-        ui::RegisterSettingsDialogs(*m_frame->commands(), *form());
         form()->initialUpdate();
         m_frame->show();
     }

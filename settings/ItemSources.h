@@ -1,0 +1,31 @@
+#pragma once
+// The lists of the dialogs that offer what the site holds: alarms, alarms-in
+// and script-engine modules. An item's token is what is stored (the key, or
+// the module's file name), so a list selects by key, never by position; a
+// stored value that is not offered shows no selection and is written back
+// unchanged.
+
+#include "settings/SettingRow.h"
+
+namespace kx::settings {
+
+// The entry that stands for "no alarm" (stored as 0).
+constexpr Text kDoNotLaunchAlarm = KX_TEXT("SettingsModel", "Do not launch an alarm");
+
+// How a list shows a key and its name: "%d %s" or "%d  %s".
+enum class KeyFormat {
+    OneBlank,
+    TwoBlanks,
+};
+
+// The alarms (status "91") of the alarm range, with "Do not launch an alarm"
+// for 0 in front when `withNone`.
+ItemSource AlarmItems(KeyFormat format = KeyFormat::OneBlank, bool withNone = false);
+// The alarms-in (status "92") of the alarm-in range: all, or those of one
+// function (p_ogm4).
+ItemSource AlarmInItems(int function = -1, KeyFormat format = KeyFormat::OneBlank);
+// The files "*.kxe" (extension in any case) of the platform's directory
+// <root>/kxt, sorted without regard to case; token and text are the name.
+ItemSource ModuleItems();
+
+}  // namespace kx::settings
