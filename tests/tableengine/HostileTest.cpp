@@ -125,7 +125,7 @@ TEST(DbfHostile, NonRegularAndMissingFilesAreRefused)
     std::string error;
     EXPECT_FALSE(Table::open(dir.path("missing.dbf"), &error));
     EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
-    EXPECT_FALSE(Table::open(dir.dir(), &error));
+    EXPECT_FALSE(Table::open(dir.root(), &error));
     EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
     ASSERT_EQ(::mkfifo(dir.path("fifo.dbf").c_str(), 0600), 0);
     EXPECT_FALSE(Table::open(dir.path("fifo.dbf"), &error)) << "must not hang on a FIFO";

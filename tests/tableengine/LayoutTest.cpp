@@ -70,7 +70,7 @@ TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile)
     EXPECT_EQ(t->languageDriver(), 0x03);
     EXPECT_EQ(t->recordCount(), 0u);
     std::string out;
-    runCommand("ls -A " + dir.dir(), &out);
+    runCommand("ls -A " + dir.root(), &out);
     EXPECT_EQ(out, "t.dbf\n") << "no temporary file is left behind";
 }
 
