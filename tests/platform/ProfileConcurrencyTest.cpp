@@ -25,6 +25,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace kx {
@@ -228,18 +229,25 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
     std::string error;
     profile_file::FileState state;
 
-    // Another program rewrites the file in place after our read: longer, or
-    // of the same size within the same second (only the nanoseconds differ).
-    const auto rewrite = [&](const std::string& text, long nanoseconds) {
-        writeFile(path, text);
+    // Another program rewrites the file after our read: longer; of the same
+    // size within the same second (only the nanoseconds differ); or replaced
+    // by another file of the same size and time (only the inode differs).
+    const auto rewrite = [&](const std::string& text, long nanoseconds, bool replace) {
+        const std::string written = replace ? site.win("other.ini") : path;
+        writeFile(written, text);
         const timespec times[2] = {{1000000000, nanoseconds}, {1000000000, nanoseconds}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+        ASSERT_EQ(::utimensat(AT_FDCWD, written.c_str(), times, 0), 0);
+        if (replace)
+            std::filesystem::rename(written, path);
     };
-    for (const auto& [changed, nanoseconds] : {std::pair{"[S]\r\nk=2\r\n", 2L}, {"[S]\r\nk=2\r\nforeign=1\r\n", 1L}}) {
-        rewrite("[S]\r\nk=1\r\n", 1);
+    const std::tuple<const char*, long, bool> changes[] = {
+        {"[S]\r\nk=2\r\nforeign=1\r\n", 1, false}, {"[S]\r\nk=2\r\n", 2, false}, {"[S]\r\nk=2\r\n", 1, true}};
+    for (const auto& [changed, nanoseconds, replace] : changes) {
+        rewrite("[S]\r\nk=1\r\n", 1, false);
         ASSERT_EQ(profile_file::readFile(location.path, read, state, error), profile_file::Status::Ok);
-        rewrite(changed, nanoseconds);
-        EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
+        rewrite(changed, nanoseconds, replace);
+        EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed)
+            << changed << nanoseconds << replace;
         EXPECT_EQ(readFile(path), changed);
     }
 

@@ -132,6 +132,7 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {103, "[\x8A]\r\nk=v\r\n", "\x9A", "k", "d", 64, 1, "v\0"s},
         {104, "[\xD7]\r\nk=v\r\n", "\xF7", "k", "d", 64, 1, "d\0"s},
         {119, "[\xC0\xDE]\r\n\xE0\xFE=v\r\n", "\xE0\xFE", "\xC0\xDE", "d", 64, 1, "v\0"s},
+        {120, "[S]\r\nk=\x1Av\x0C\r\n", "S", "k", "d", 64, 1, "v\0"s},  // ^Z and FF are blanks too
         // NUL and high bytes in a value come back as they are.
         {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},
         // A value of exactly n-1 bytes fills the buffer like a cut one.

@@ -31,6 +31,7 @@ TEST_F(SitePathsTest, StoredWindowsPathsTranslateToTheSite)
         {"d:/db1/vm001.dbf", "db1/vm001.dbf"},
         {"\\db1\\.\\vm001.dbf", "db1/vm001.dbf"},
         {"\\db1.\\vm001.dbf", "db1/vm001.dbf"},
+        {"\\db1 \\vm001.dbf ", "db1/vm001.dbf"},
         {"\\db1\\sub\\..\\vm001.dbf", "db1/vm001.dbf"},
         {"\\..\\..\\db1\\vm001.dbf", "db1/vm001.dbf"},  // ".." never climbs above the drive root
         // Components match without case, the exact spelling first; cp1252 letters fold as well.
