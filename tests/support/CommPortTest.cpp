@@ -221,27 +221,6 @@ TEST_F(CommPortTest, ReadsEndOnCountIntervalOrTotal)
     EXPECT_EQ(port.SetTimeOut(-1), 0);
 }
 
-TEST_F(CommPortTest, EveryByteValuePassesBothWays)
-{
-    CCommPort port(m_path.c_str(), 9600, 'N', 8, 1);
-    EXPECT_EQ(port.WriteString("", 0), -1);  // closed
-    ASSERT_EQ(port.Open(0), 1);
-    EXPECT_EQ(port.WriteString("", 0), 0);
-    EXPECT_EQ(port.WriteString(nullptr, 0), -1);
-    EXPECT_EQ(port.WriteString("AT\r\n", 0), 4);
-    EXPECT_EQ(FromPort(4), "AT\r\n");
-    // XON and XOFF among them are data: they neither vanish nor stop output.
-    std::string all(256, '\0');
-    for (int i = 0; i < 256; ++i)
-        all[i] = static_cast<char>(i);
-    ToPort(all);
-    std::string got(all.size(), '\0');
-    ASSERT_EQ(port.Read(got.data(), 256, 0), 256);
-    EXPECT_EQ(got, all);
-    ASSERT_EQ(port.Write(all.data(), 256, 0), 256);
-    EXPECT_EQ(FromPort(256), all);
-}
-
 TEST_F(CommPortTest, WritesHeldBackByFlowControlTimeOut)
 {
     CCommPort port(m_path.c_str(), "baud=9600 xon=on");
@@ -259,14 +238,31 @@ TEST_F(CommPortTest, WritesHeldBackByFlowControlTimeOut)
     EXPECT_EQ(FromPort(2), "go");
 }
 
-TEST_F(CommPortTest, OneReaderAndOneWriterAtTheSameTime)
+TEST_F(CommPortTest, EveryByteValuePassesBothWaysAlsoInTwoThreads)
 {
     CCommPort port(m_path.c_str(), 115200, 'N', 8, 1);
+    EXPECT_EQ(port.WriteString("", 0), -1);  // closed
     ASSERT_EQ(port.Open(0), 1);
+    EXPECT_EQ(port.WriteString("", 0), 0);
+    EXPECT_EQ(port.WriteString(nullptr, 0), -1);
+    EXPECT_EQ(port.WriteString("AT\r\n", 0), 4);
+    EXPECT_EQ(FromPort(4), "AT\r\n");
+    // XON and XOFF among them are data: they neither vanish nor stop output.
+    std::string all(256, '\0');
+    for (int i = 0; i < 256; ++i)
+        all[i] = static_cast<char>(i);
+    ToPort(all);
+    std::string got(all.size(), '\0');
+    ASSERT_EQ(port.Read(got.data(), 256, 0), 256);
+    EXPECT_EQ(got, all);
+    ASSERT_EQ(port.Write(all.data(), 256, 0), 256);
+    EXPECT_EQ(FromPort(256), all);
+
+    // One thread reads while another writes.
     ASSERT_EQ(port.SetTimeOut(0), 1);  // reads wait for every byte
     const std::string in(2000, 'i');
     const std::string out(2000, 'o');
-    std::string got(in.size(), '\0');
+    got.assign(in.size(), '\0');
     std::atomic<int> readCount{-2};
     std::thread reader([&] { readCount = port.Read(got.data(), static_cast<int>(got.size()), 0); });
     std::thread device([&] {
