@@ -1,13 +1,11 @@
 #pragma once
 // Runs the kxalarmctl program of this build and captures what it prints.
 
+#include "tests/common/TempSite.h"
+
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,18 +29,11 @@ inline std::string shellQuoted(const std::string& arg)
     return q + "'";
 }
 
-inline std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // `input` is fed to standard input (empty: /dev/null).
 inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string& workDir = {},
                         const std::string& input = {})
 {
-    const std::string base =
-        (std::filesystem::temp_directory_path() / ("kxctl-" + std::to_string(::getpid()))).string();
+    const TempDir capture("kxctl");
     std::string command;
     if (!workDir.empty())
         command += "cd " + shellQuoted(workDir) + " && ";
@@ -50,20 +41,17 @@ inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string&
     for (const std::string& a : args)
         command += " " + shellQuoted(a);
     if (!input.empty()) {
-        std::ofstream(base + ".in", std::ios::binary) << input;
-        command += " < " + shellQuoted(base + ".in");
+        capture.write("in", input);
+        command += " < " + shellQuoted(capture.path("in"));
     } else {
         command += " < /dev/null";
     }
-    command += " > " + shellQuoted(base + ".out") + " 2> " + shellQuoted(base + ".err");
+    command += " > " + shellQuoted(capture.path("out")) + " 2> " + shellQuoted(capture.path("err"));
     const int status = std::system(command.c_str());
     CtlResult r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = slurp(base + ".out");
-    r.err = slurp(base + ".err");
-    std::filesystem::remove(base + ".out");
-    std::filesystem::remove(base + ".err");
-    std::filesystem::remove(base + ".in");
+    r.out = capture.read("out");
+    r.err = capture.read("err");
     return r;
 }
 

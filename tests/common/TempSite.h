@@ -1,6 +1,8 @@
 #pragma once
-// A temporary site for tests: a drive root with a Windows directory that
-// configures the site paths and is removed afterwards.
+// Temporary places for tests. TempDir: a private directory, removed with all
+// it holds afterwards; in RAM-backed /dev/shm when it is writable, since the
+// INI tests fsync a lot. TempSite: a TempDir configured as the site, a drive
+// root with a Windows directory; the previous site comes back afterwards.
 
 #include "platform/SitePaths.h"
 #include "tests/common/RecordingMessageBoxes.h"
@@ -10,60 +12,109 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <deque>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <string>
-#include <vector>
 
 namespace kx::test {
 
-class TempSite {
+inline void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Whether the name exists, a dangling symbolic link included.
+inline bool pathExists(const std::string& path)
+{
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Printable form of bytes for failure messages.
+inline std::string escaped(const std::string& s)
+{
+    std::string r;
+    for (unsigned char c : s) {
+        if (c == '\\' || c == '\r' || c == '\n' || c == '\t')
+            r += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\t";
+        else if (c < 0x20 || c >= 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", c);
+            r += buf;
+        } else
+            r += static_cast<char>(c);
+    }
+    return r;
+}
+
+class TempDir {
 public:
-    TempSite()
+    explicit TempDir(const std::string& prefix = "kxtest")
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kxsite-XXXXXX").string();
-        std::vector<char> buf(pattern.begin(), pattern.end());
-        buf.push_back('\0');
-        if (!::mkdtemp(buf.data()))
-            ADD_FAILURE() << "mkdtemp failed";
-        m_root = buf.data();
-        std::filesystem::create_directories(m_root + "/windows");
-        SitePaths::configure(m_root, {});
+        const std::string base = ::access("/dev/shm", W_OK | X_OK) == 0
+                                     ? std::string("/dev/shm")
+                                     : std::filesystem::temp_directory_path().string();
+        std::string pattern = base + "/" + prefix + "-XXXXXX";
+        if (!::mkdtemp(pattern.data()))
+            ADD_FAILURE() << "mkdtemp failed in " << base;
+        m_root = pattern;
+        ::chmod(m_root.c_str(), 0755);  // a test may drop its privileges and still need to get in
     }
-    ~TempSite()
+    ~TempDir()
     {
+        // Give back the permissions a test took away, then remove everything.
         std::error_code ec;
-        std::filesystem::permissions(m_root, std::filesystem::perms::owner_all, ec);
+        ::chmod(m_root.c_str(), 0755);
+        for (auto it = std::filesystem::recursive_directory_iterator(m_root, ec);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+            if (it->is_directory(ec) && !it->is_symlink(ec))
+                ::chmod(it->path().c_str(), 0755);
         std::filesystem::remove_all(m_root, ec);
-        SitePaths::configure("/", {});
     }
-    TempSite(const TempSite&) = delete;
-    TempSite& operator=(const TempSite&) = delete;
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
 
     const std::string& root() const { return m_root; }
-    std::string windows() const { return m_root + "/windows"; }
     std::string path(const std::string& relative) const { return m_root + "/" + relative; }
 
+    // Relative names; write() makes the directories on the way.
     void write(const std::string& relative, const std::string& bytes) const
     {
-        const std::filesystem::path p = path(relative);
-        std::filesystem::create_directories(p.parent_path());
-        std::ofstream out(p, std::ios::binary | std::ios::trunc);
-        out << bytes;
+        std::filesystem::create_directories(std::filesystem::path(path(relative)).parent_path());
+        writeFile(path(relative), bytes);
     }
-    std::string read(const std::string& relative) const
-    {
-        std::ifstream in(path(relative), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string read(const std::string& relative) const { return readFile(path(relative)); }
     bool exists(const std::string& relative) const { return std::filesystem::exists(path(relative)); }
 
 private:
     std::string m_root;
+};
+
+class TempSite : public TempDir {
+public:
+    TempSite() : TempDir("kxsite"), m_oldRoot(SitePaths::root()), m_oldWindows(SitePaths::windowsDirectory())
+    {
+        std::filesystem::create_directories(windows());
+        SitePaths::configure(root(), {});
+    }
+    ~TempSite() { SitePaths::configure(m_oldRoot, m_oldWindows); }
+
+    std::string windows() const { return root() + "/windows"; }
+    // A file of the Windows directory.
+    std::string win(const std::string& name) const { return windows() + "/" + name; }
+
+private:
+    std::string m_oldRoot;
+    std::string m_oldWindows;
 };
 
 }  // namespace kx::test

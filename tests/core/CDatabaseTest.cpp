@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 using kx::test::RecordingMessageBoxes;
@@ -27,10 +25,16 @@ protected:
     }
     void TearDown() override { db.Close(); }
 
-    std::string read(const char* field)
+    // NAME and NUM of a record as "name/num", or of the current one (0).
+    std::string record(unsigned long r = 0)
     {
-        std::string value;
-        return db.Read(field, value) ? value : "<failed>";
+        if (r)
+            db.Go(r);
+        std::string name;
+        int num = -1;
+        if (!db.Read("NAME", name) || !db.Read("NUM", num))
+            return "<failed>";
+        return name + "/" + std::to_string(num);
     }
 
     TempSite site;
@@ -38,20 +42,15 @@ protected:
     CDatabase db;
 };
 
-TEST_F(CDatabaseTest, ReadTrimsTrailingBlanksOnly)
+TEST_F(CDatabaseTest, ReadTrimsTrailingBlanksOnlyAndCutsToTheBuffer)
 {
     db.Go(2);
-    db.Replace("NAME", " abc\t  ");
     char buf[11];
-    ASSERT_EQ(db.Read("NAME", buf), 1);
-    EXPECT_STREQ(buf, " abc\t");
-    db.Replace("NAME", "");
-    ASSERT_EQ(db.Read("NAME", buf), 1);
-    EXPECT_STREQ(buf, "");
-    int num = -1;
-    ASSERT_EQ(db.Read("NUM", num), 1);
-    EXPECT_EQ(num, 20);
-    // The safe form cuts to the caller's buffer.
+    for (const auto& [stored, read] : {std::pair{" abc\t  ", " abc\t"}, {"", ""}}) {
+        db.Replace("NAME", stored);
+        ASSERT_EQ(db.Read("NAME", buf), 1);
+        EXPECT_STREQ(buf, read);
+    }
     db.Replace("NAME", "abcdefghij");
     char small[4];
     ASSERT_EQ(db.Read("NAME", small, sizeof small), 1);
@@ -68,41 +67,37 @@ TEST_F(CDatabaseTest, FindSearchesForwardFromTheCurrentRecord)
 {
     db.Top();
     EXPECT_EQ(db.Find("NAME", "r3"), 3);
-    EXPECT_EQ(db.RecNo(), 3);
     EXPECT_EQ(db.Find("NUM", 40), 4);
-    // Past the match: not found although the table holds it.
-    EXPECT_EQ(db.Find("NAME", "r2"), 0);
-    // Exact, case-sensitive comparison of the trimmed text.
+    EXPECT_EQ(db.Find("NAME", "r2"), 0);  // past the match: not found although the table holds it
     db.Top();
-    EXPECT_EQ(db.Find("NAME", "R3"), 0);
-    // From the last record: one Skip that cannot move, then 0.
+    EXPECT_EQ(db.Find("NAME", "R3"), 0);  // exact, case-sensitive comparison of the trimmed text
     db.Go(5);
-    EXPECT_EQ(db.Find("NAME", "zz"), 0);
+    EXPECT_EQ(db.Find("NAME", "zz"), 0);  // from the last record: one Skip that cannot move, then 0
     EXPECT_EQ(db.RecNo(), 5);
-    // An unknown field: 0 and the position stays.
     db.Go(2);
-    EXPECT_EQ(db.Find("NOPE", "r5"), 0);
+    EXPECT_EQ(db.Find("NOPE", "r5"), 0);  // an unknown field: 0 and the position stays
     EXPECT_EQ(db.RecNo(), 2);
 }
 
-TEST_F(CDatabaseTest, OpenOfAMissingFileFailsSilently)
+TEST_F(CDatabaseTest, OpenOfAMissingFileFailsSilentlyCreateReplacesAFile)
 {
     CDatabase other;
     EXPECT_EQ(other.Open("\\t\\missing.dbf"), 0);
     EXPECT_FALSE(other.IsOpen());
     EXPECT_FALSE(CDatabase::LastError().empty());
     EXPECT_TRUE(boxes.shown().empty());
-}
 
-TEST_F(CDatabaseTest, CreateReplacesAnExistingFile)
-{
-    db.Close();
-    site.write("t/small.dbf", "not a table at all");
-    ASSERT_EQ(db.Create("\\t\\small.dbf", {{"ONLY", 'C', 5, 0}}), 1);
-    EXPECT_TRUE(db.IsOpen());
-    EXPECT_EQ(db.RecCount(), 0u);
-    EXPECT_EQ(db.IsField("ONLY"), 1);
-    EXPECT_EQ(db.IsField("NAME"), 0);
+    site.write("t/other.dbf", "not a table at all");
+    ASSERT_EQ(other.Create("\\t\\other.dbf", {{"ONLY", 'C', 5, 0}}), 1);
+    EXPECT_EQ(other.RecCount(), 0u);
+    EXPECT_EQ(other.IsField("ONLY"), 1);
+    // An empty table has no first record; that is not an error.
+    other.Top();
+    other.Bottom();
+    EXPECT_EQ(other.RecNo(), 0);
+    EXPECT_EQ(other.Find("ONLY", ""), 0);
+    other.Close();
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST_F(CDatabaseTest, WritesReachOtherReadersAtOnceUnlessFlushIsOff)
@@ -119,21 +114,17 @@ TEST_F(CDatabaseTest, WritesReachOtherReadersAtOnceUnlessFlushIsOff)
     db.Go(1);
     db.Replace("NAME", "now");
     EXPECT_EQ(seen(), "now");
-
     db.SetFlush(0);
     db.Replace("NAME", "later");
     EXPECT_EQ(seen(), "now");
     db.Flush();
     EXPECT_EQ(seen(), "later");
     EXPECT_EQ(db.Discard(), 0);  // nothing pending after the flush
-
     // Two adjacent fields staged and dropped: neither reaches the file, also not at close.
     db.Replace("NAME", "dropped");
     db.Replace("NUM", 99);
     EXPECT_EQ(db.Discard(), 1);
-    EXPECT_EQ(read("NAME"), "later");
-    EXPECT_EQ(read("NUM"), "  10");
-
+    EXPECT_EQ(record(), "later/10");
     db.Replace("NAME", "atclose");
     db.Close();
     EXPECT_EQ(seen(), "atclose");
@@ -142,16 +133,30 @@ TEST_F(CDatabaseTest, WritesReachOtherReadersAtOnceUnlessFlushIsOff)
     EXPECT_EQ(num, 10);
 }
 
-TEST_F(CDatabaseTest, CopyRecordCopiesEveryFieldAndStaysOnTheTarget)
+TEST_F(CDatabaseTest, RecordOperations)
 {
-    db.CopyRecord(2, 4);
+    db.CopyRecord(2, 4);  // every field, and stays on the target
     EXPECT_EQ(db.RecNo(), 4);
-    EXPECT_EQ(read("NAME"), "r2");
-    int num = 0;
-    db.Read("NUM", num);
-    EXPECT_EQ(num, 20);
+    EXPECT_EQ(record(), "r2/20");
+    EXPECT_EQ(record(2), "r2/20");
     db.Go(2);
-    EXPECT_EQ(read("NAME"), "r2");
+    db.Blank();
+    EXPECT_EQ(record(), "/0");
+    db.Go(3);
+    db.Delete();
+    db.Go(4);
+    db.Delete();
+    db.Recall();
+    db.Pack();
+    EXPECT_EQ(db.RecCount(), 4u);
+    EXPECT_EQ(record(3), "r2/20");
+    EXPECT_TRUE(boxes.shown().empty());
+    // Shallow copies share the open table; only the original closes it.
+    CDatabase copy = db;
+    copy.Go(4);
+    EXPECT_EQ(db.RecNo(), 4);
+    copy.Replace("NAME", "shared");
+    EXPECT_EQ(record(), "shared/50");
 }
 
 TEST_F(CDatabaseTest, AfterAFailedGoNothingIsWrittenAnywhere)
@@ -162,22 +167,15 @@ TEST_F(CDatabaseTest, AfterAFailedGoNothingIsWrittenAnywhere)
     EXPECT_EQ(boxes.shown()[0].caption, "Error");
     EXPECT_NE(CDatabase::LastError().find("record 99 does not exist"), std::string::npos) << CDatabase::LastError();
     EXPECT_EQ(db.RecNo(), 0);
-
     EXPECT_EQ(db.Replace("NAME", "lost"), 0);
     EXPECT_EQ(db.Replace("NUM", 7), 0);
-    std::string value;
-    EXPECT_EQ(db.Read("NAME", value), 0);
+    EXPECT_EQ(record(), "<failed>");
     db.Blank();
     db.Delete();
     db.Recall();
     db.CopyRecord(1, 99);
-    db.Go(3);
-    EXPECT_EQ(read("NAME"), "r3");
-    int num = 0;
-    db.Read("NUM", num);
-    EXPECT_EQ(num, 30);
-    db.Go(1);
-    EXPECT_EQ(read("NAME"), "r1");
+    EXPECT_EQ(record(3), "r3/30");
+    EXPECT_EQ(record(1), "r1/10");
 }
 
 TEST_F(CDatabaseTest, ARefusedWriteIsReportedAndReturned)
@@ -185,52 +183,7 @@ TEST_F(CDatabaseTest, ARefusedWriteIsReportedAndReturned)
     db.Go(1);
     EXPECT_EQ(db.Replace("NUM", 123456), 0);  // does not fit in 4 digits
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{"CDatabase::Replace"});
-    int num = 0;
-    db.Read("NUM", num);
-    EXPECT_EQ(num, 10);
-}
-
-TEST_F(CDatabaseTest, BlankDeleteRecallAndPack)
-{
-    db.Go(2);
-    db.Blank();
-    EXPECT_EQ(read("NAME"), "");
-    int num = -1;
-    db.Read("NUM", num);
-    EXPECT_EQ(num, 0);
-    db.Go(3);
-    db.Delete();
-    db.Go(4);
-    db.Delete();
-    db.Recall();
-    db.Pack();
-    EXPECT_EQ(db.RecCount(), 4u);
-    db.Go(3);
-    EXPECT_EQ(read("NAME"), "r4");
-    EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(CDatabaseTest, EmptyTableTopIsNotAnError)
-{
-    CDatabase empty;
-    ASSERT_EQ(empty.Create("\\t\\empty.dbf", {{"NAME", 'C', 5, 0}}), 1);
-    empty.Top();
-    empty.Bottom();
-    EXPECT_EQ(empty.RecNo(), 0);
-    EXPECT_EQ(empty.RecCount(), 0u);
-    EXPECT_EQ(empty.Find("NAME", ""), 0);
-    empty.Close();
-    EXPECT_TRUE(boxes.shown().empty());
-}
-
-TEST_F(CDatabaseTest, ShallowCopiesShareTheOpenTable)
-{
-    CDatabase copy = db;
-    copy.Go(5);
-    EXPECT_EQ(db.RecNo(), 5);
-    copy.Replace("NAME", "shared");
-    EXPECT_EQ(read("NAME"), "shared");
-    // Only one of them closes it; the original does in TearDown.
+    EXPECT_EQ(record(), "r1/10");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ TEST(MailboxTablePath, LowerCaseAndAppendedFileName)
     EXPECT_EQ(config::MailboxTablePathFrom("D:\\DATA"), "d:\\data.\\vm001.dbf");
     EXPECT_EQ(config::MailboxTablePathFrom("D:\\DATA\\VM001.DBF"), "d:\\data\\vm001.dbf");
     EXPECT_EQ(config::MailboxTablePathFrom("\\D\xC4T\\"), "\\d\xE4t\\.\\vm001.dbf");
+    EXPECT_EQ(config::MailboxTablePathFrom("\\VM001\\"), "\\vm001\\.\\vm001.dbf");
 }
 
 TEST_F(ConfigurationTest, DefaultsWithoutIniFiles)

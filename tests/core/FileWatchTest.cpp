@@ -21,102 +21,86 @@ class FileWatchTest : public ::testing::Test {
 protected:
     FileWatchTest()
     {
-        site.write("db1/vm001.dbf", "a");
-        site.write("db1/kxgroups.dbf", "g");
-        site.write("db1/kxagrp12.dbf", "m");
+        for (const char* f : {"db1/vm001.dbf", "db1/kxgroups.dbf", "db1/kxagrp12.dbf", "windows/kxalogout.ini"})
+            touch(f, "a", 0);
         members.set("\\db1\\.\\kxagrp12.dbf");
+        watch.start();
     }
 
-    FileWatch watch()
-    {
-        FileWatch::Paths paths{"\\db1\\.\\vm001.dbf", "\\db1\\kxgroups.dbf", &members,
-                               SitePaths::windowsDirectory() + ".\\kxalogout.ini"};
-        return FileWatch(paths, &messenger, [this](int ms) { pauses.push_back(ms); });
-    }
-
-    // A change of content with the same size and (possibly) the same second.
-    void touch(const std::string& relative, const std::string& bytes)
+    // The file with these bytes and a modification time of second 1e9 plus
+    // `nanoseconds`: a change of the same size within one second.
+    void touch(const std::string& relative, const std::string& bytes, long nanoseconds)
     {
         site.write(relative, bytes);
-        struct timespec times[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
+        const timespec times[2] = {{1000000000, nanoseconds}, {1000000000, nanoseconds}};
         ::utimensat(AT_FDCWD, site.path(relative).c_str(), times, 0);
+    }
+    // The messages of one cycle, and its pauses.
+    std::vector<std::string> cycle()
+    {
+        messenger.log.clear();
+        pauses.clear();
+        watch.cycle();
+        return messenger.log;
     }
 
     test::TempSite site;
     WatchedMemberTable members;
     RecordingMessenger messenger;
     std::vector<int> pauses;
+    FileWatch watch{
+        {"\\db1\\.\\vm001.dbf", "\\db1\\kxgroups.dbf", &members, SitePaths::windowsDirectory() + ".\\kxalogout.ini"},
+        &messenger,
+        [this](int ms) { pauses.push_back(ms); }};
 };
 
-TEST_F(FileWatchTest, QuietFilesCostOneSecondPerCycleAndNoMessage)
-{
-    FileWatch w = watch();
-    w.start();
-    w.cycle();
-    w.cycle();
-    EXPECT_TRUE(messenger.log.empty());
-    EXPECT_EQ(pauses, (std::vector<int>{1000, 1000}));
-}
+using V = std::vector<std::string>;
 
 TEST_F(FileWatchTest, EachFileHasItsMessagesAndPauses)
 {
-    FileWatch w = watch();
-    w.start();
-    touch("db1/vm001.dbf", "b");  // same size: the time at full precision tells
-    w.cycle();
-    EXPECT_EQ(messenger.log, (std::vector<std::string>{"send 1025", "send 1026"}));
+    EXPECT_EQ(cycle(), V{});
+    EXPECT_EQ(pauses, std::vector<int>{1000});  // quiet files: one second a cycle
+
+    touch("db1/vm001.dbf", "b", 1);  // only the nanoseconds tell
+    EXPECT_EQ(cycle(), (V{"send 1025", "send 1026"}));
     EXPECT_EQ(pauses, std::vector<int>{500});
 
-    messenger.log.clear();
-    pauses.clear();
-    touch("db1/kxgroups.dbf", "gg");
-    w.cycle();
-    EXPECT_EQ(messenger.log, (std::vector<std::string>{"post 1027", "post 1028"}));
+    touch("db1/kxgroups.dbf", "gg", 0);
+    EXPECT_EQ(cycle(), (V{"post 1027", "post 1028"}));
     EXPECT_EQ(pauses, (std::vector<int>{1000, 1000}));
 
-    messenger.log.clear();
-    touch("db1/kxagrp12.dbf", "mm");
-    w.cycle();
-    EXPECT_EQ(messenger.log, std::vector<std::string>{"post 1027"});
-}
+    touch("db1/kxagrp12.dbf", "b", 1);
+    EXPECT_EQ(cycle(), V{"post 1027"});
+    EXPECT_EQ(cycle(), V{});
 
-TEST_F(FileWatchTest, AnotherSelectedGroupAndVanishingFiles)
-{
-    FileWatch w = watch();
-    w.start();
-    members.set("\\db1\\.\\kxagrp13.dbf");  // does not exist: time 0, size 0
-    w.cycle();
-    EXPECT_EQ(messenger.log, std::vector<std::string>{"post 1027"});
-    messenger.log.clear();
-    w.cycle();
-    EXPECT_TRUE(messenger.log.empty());
+    // Another selected group whose table does not exist: time 0, size 0.
+    members.set("\\db1\\.\\kxagrp13.dbf");
+    EXPECT_EQ(cycle(), V{"post 1027"});
+    EXPECT_EQ(cycle(), V{});
     std::filesystem::remove(site.path("db1/vm001.dbf"));
-    w.cycle();
-    EXPECT_EQ(messenger.log, (std::vector<std::string>{"send 1025", "send 1026"}));
+    EXPECT_EQ(cycle(), (V{"send 1025", "send 1026"}));
 }
 
 TEST_F(FileWatchTest, LogoutFileOnlyWhileCheckPersonIsOne)
 {
-    FileWatch w = watch();
-    w.start();
-    touch("windows/kxalogout.ini", "[LogedOut]\r\n1=1\r\n");
-    w.cycle();
-    EXPECT_TRUE(messenger.log.empty());
+    for (const char* checkPerson : {"0", "2"}) {
+        site.write("windows/kxalarm.ini", std::string("[kxachktn]\r\nCheckPerson=") + checkPerson + "\r\n");
+        touch("windows/kxalogout.ini", "[LogedOut]", 0);
+        EXPECT_EQ(cycle(), V{}) << checkPerson;
+    }
     // Switched on while running: taken at the next cycle.
     site.write("windows/kxalarm.ini", "[kxachktn]\r\nCheckPerson=1\r\n");
-    w.cycle();
-    EXPECT_EQ(messenger.log, std::vector<std::string>{"post 1027"});
-    messenger.log.clear();
-    w.cycle();
-    EXPECT_TRUE(messenger.log.empty());
+    EXPECT_EQ(cycle(), V{"post 1027"});
+    EXPECT_EQ(cycle(), V{});
+    touch("windows/kxalogout.ini", "[LogedOut]", 1);
+    EXPECT_EQ(cycle(), V{"post 1027"});
 }
 
-TEST_F(FileWatchTest, RunStopsWhenTheFlagIsCleared)
+TEST(FileWatch, RunStopsWhenTheFlagIsCleared)
 {
     std::atomic<bool> running{true};
     int cycles = 0;
-    FileWatch::Paths paths{"\\db1\\.\\vm001.dbf", "", nullptr, ""};
-    FileWatch w(paths, nullptr, [&](int) {
+    FileWatch w({"\\db1\\.\\vm001.dbf", "", nullptr, ""}, nullptr, [&](int) {
         if (++cycles == 3)
             running = false;
     });

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 namespace kx {
 namespace {
 
@@ -11,33 +13,35 @@ using namespace kx::mailbox;
 
 class MailboxLayoutTest : public test::MailboxFixture {
 protected:
-    int write(long key, const char* logical, const char* value)
+    int write(long key, const char* logical, const std::string& value)
     {
         CDatabase db;
         db.Open(kTable);
         ScopedClose closer(db);
-        return WriteField(db, RecordOfKey(key), static_cast<unsigned long>(key), logical, value);
+        return WriteField(db, RecordOfKey(key), static_cast<unsigned long>(key), logical, value.c_str());
+    }
+    // Each "T<nn>=text" of `fields` (blank-separated) holds its text in the record of `key`.
+    void expectFields(long key, const std::string& fields)
+    {
+        std::istringstream in(fields);
+        for (std::string one; in >> one;)
+            EXPECT_EQ(field(key, one.substr(0, 3).c_str()), one.substr(4)) << key << " " << one;
     }
 };
 
 TEST(MailboxNames, TheNinetyNineNamesMapBothWays)
 {
-    EXPECT_EQ(PositionOfLogicalName("index"), 1);
-    EXPECT_EQ(PositionOfLogicalName("p_ogm4"), 30);
-    EXPECT_EQ(PositionOfLogicalName("text_opt1"), 33);
-    EXPECT_EQ(PositionOfLogicalName("string22_5"), 58);
-    EXPECT_EQ(PositionOfLogicalName("num10_1"), 59);
-    EXPECT_EQ(PositionOfLogicalName("num2_4"), 82);
-    EXPECT_EQ(PositionOfLogicalName("num1_16"), 99);
-    EXPECT_EQ(PositionOfLogicalName("P_OGM4"), 0);  // case-sensitive
-    EXPECT_EQ(PositionOfLogicalName("T30"), 0);
+    const std::pair<const char*, int> positions[] = {
+        {"index", 1},    {"p_ogm4", 30}, {"text_opt1", 33}, {"string22_5", 58},
+        {"num10_1", 59}, {"num2_4", 82}, {"num1_16", 99},   {"P_OGM4", 0} /* case-sensitive */,
+        {"T30", 0}};
+    for (const auto& [name, position] : positions)
+        EXPECT_EQ(PositionOfLogicalName(name), position) << name;
     for (int p = 1; p <= kFieldCount; ++p)
         EXPECT_EQ(PositionOfLogicalName(LogicalName(p)), p);
     EXPECT_EQ(PhysicalName(7), "T07");
-    EXPECT_TRUE(IsNumericPosition(30));
-    EXPECT_FALSE(IsNumericPosition(31));
-    EXPECT_FALSE(IsNumericPosition(58));
-    EXPECT_TRUE(IsNumericPosition(59));
+    for (const auto& [position, numeric] : {std::pair{30, true}, {31, false}, {58, false}, {59, true}})
+        EXPECT_EQ(IsNumericPosition(position), numeric) << position;
 }
 
 TEST(MailboxCodes, TextsOfKindsTypesAndFunctions)
@@ -49,38 +53,45 @@ TEST(MailboxCodes, TextsOfKindsTypesAndFunctions)
     EXPECT_EQ(AlarmInFunctionName(21), "DDI callback");
     EXPECT_EQ(AlarmInFunctionName(22), "No type of alarm defined");
     EXPECT_EQ(AlarmInFunctionName(-3), "No type of alarm defined");
-    const AlarmTypeValue deactivated = DecodeAlarmType(53);
-    EXPECT_EQ(deactivated.type, 3);
-    EXPECT_TRUE(deactivated.deactivated);
-    EXPECT_FALSE(DecodeAlarmType(11).deactivated);
-    EXPECT_EQ(KindOfStatus("91"), KeyKind::Alarm);
-    EXPECT_EQ(KindOfStatus("92"), KeyKind::AlarmIn);
-    EXPECT_EQ(KindOfStatus("11"), KeyKind::Free);
-    EXPECT_EQ(KindOfStatus("21"), KeyKind::Mailbox);
+    // Deactivation adds 50 to the type: 50 is type 0, deactivated.
+    for (const auto& [stored, type, deactivated] :
+         {std::tuple{53, 3, true}, {50, 0, true}, {49, 49, false}, {11, 11, false}, {0, 0, false}}) {
+        EXPECT_EQ(DecodeAlarmType(stored).type, type) << stored;
+        EXPECT_EQ(DecodeAlarmType(stored).deactivated, deactivated) << stored;
+    }
+    for (const auto& [status, kind] :
+         {std::pair{"91", KeyKind::Alarm}, {"92", KeyKind::AlarmIn}, {"11", KeyKind::Free}, {"21", KeyKind::Mailbox}})
+        EXPECT_EQ(KindOfStatus(status), kind) << status;
 }
 
-TEST_F(MailboxLayoutTest, NumericFieldsTakeTheNumberCharacterFieldsTheText)
+TEST_F(MailboxLayoutTest, NumericFieldsTakeTheLeadingNumberCharacterFieldsTheText)
 {
-    EXPECT_EQ(write(5, "p_ogm4", "12"), 1);
-    EXPECT_EQ(field(5, "T30"), "12");
-    EXPECT_EQ(write(5, "text_opt1", "12"), 1);
-    EXPECT_EQ(field(5, "T33"), "12");
-    EXPECT_EQ(write(5, "p_ogm4", "abc"), 1);  // not a number: 0
-    EXPECT_EQ(field(5, "T30"), "0");
-    EXPECT_EQ(write(5, "p_ogm4", " -1x"), 1);  // the leading number
-    EXPECT_EQ(field(5, "T30"), "-1");
-    EXPECT_EQ(write(5, "text_opt1",
-                    "Brandmelder S\xFC"
-                    "d"),
-              1);
-    EXPECT_EQ(field(5, "T33"), "Brandmelder S\xFC"
-                               "d");
-}
-
-TEST_F(MailboxLayoutTest, ResultsForUnknownNamesAndClosedTables)
-{
-    EXPECT_EQ(write(5, "p_ogm5", "1"), -1);
-    EXPECT_EQ(field(5, "T30"), "");  // still blank
+    const struct {
+        const char* logical;
+        const char* value;
+        const char* physical;
+        const char* stored;
+    } cases[] = {
+        {"p_ogm4", "12", "T30", "12"},
+        {"text_opt1", "12", "T33", "12"},
+        {"p_ogm4", "abc", "T30", "0"},
+        {"p_ogm4", " -1x", "T30", "-1"},
+        {"text_opt1",
+         "Brandmelder S\xFC"
+         "d",
+         "T33",
+         "Brandmelder S\xFC"
+         "d"},
+        {"num10_1", "2147483647", "T59", "2147483647"},  // the widest int
+        {"num2_4", "-9", "T82", "-9"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(write(5, c.logical, c.value), 1) << c.logical << "=" << c.value;
+        EXPECT_EQ(field(5, c.physical), c.stored) << c.logical << "=" << c.value;
+    }
+    EXPECT_EQ(write(5, "phone", std::string(70, 'x')), 1);  // cut to its field
+    EXPECT_EQ(field(5, "T31"), std::string(65, 'x'));
+    EXPECT_EQ(write(5, "p_ogm5", "1"), -1);  // unknown name
     CDatabase closed;
     EXPECT_EQ(WriteField(closed, 6, 5, "p_ogm4", "1"), 0);
 }
@@ -91,23 +102,20 @@ TEST_F(MailboxLayoutTest, ARangeOfKeysIsWrittenInOneCall)
     ASSERT_TRUE(db.Open(kTable));
     EXPECT_EQ(WriteField(db, RecordOfKey(12), 14, "status", "91"), 1);
     db.Close();
-    EXPECT_EQ(field(11, "T02"), "11");
-    EXPECT_EQ(field(12, "T02"), "91");
-    EXPECT_EQ(field(14, "T02"), "91");
-    EXPECT_EQ(field(15, "T02"), "11");
+    for (long key = 11; key <= 15; ++key)
+        expectFields(key, key >= 12 && key <= 14 ? "T02=91" : "T02=11");
 }
 
 TEST_F(MailboxLayoutTest, RangesOutsideTheTableAndValuesThatDoNotFitWriteNothing)
 {
-    struct Refused {
+    const auto minus = [](long key) { return static_cast<unsigned long>(key); };
+    const struct {
         unsigned long firstRecord;
         unsigned long lastKey;
         const char* logicalName;
         std::string value;
         int result;
-    };
-    const auto minus = [](long key) { return static_cast<unsigned long>(key); };
-    const std::vector<Refused> cases = {
+    } cases[] = {
         {RecordOfKey(-2), minus(-2), "num2_4", "4", 0},  // would wrap round through every record
         {RecordOfKey(-1), minus(-1), "num2_4", "4", 0},
         {RecordOfKey(20), 20, "status", "91", 0},  // no record
@@ -125,20 +133,12 @@ TEST_F(MailboxLayoutTest, RangesOutsideTheTableAndValuesThatDoNotFitWriteNothing
     const std::string before = site.read("db1/vm001.dbf");
     CDatabase db;
     ASSERT_TRUE(db.Open(kTable));
-    for (const Refused& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(WriteField(db, c.firstRecord, c.lastKey, c.logicalName, c.value.c_str()), c.result)
             << c.firstRecord << " " << c.logicalName << "=" << c.value;
     db.Close();
     EXPECT_EQ(site.read("db1/vm001.dbf"), before);
     EXPECT_TRUE(boxes.shown().empty());
-
-    // What fits is written: the widest int, a text cut to its field.
-    EXPECT_EQ(write(5, "num10_1", "2147483647"), 1);
-    EXPECT_EQ(field(5, "T59"), "2147483647");
-    EXPECT_EQ(write(5, "num2_4", "-9"), 1);
-    EXPECT_EQ(field(5, "T82"), "-9");
-    EXPECT_EQ(write(5, "phone", std::string(70, 'x').c_str()), 1);
-    EXPECT_EQ(field(5, "T31"), std::string(65, 'x'));
 }
 
 TEST_F(MailboxLayoutTest, NewAlarmsInAndFreedRecords)
@@ -150,33 +150,20 @@ TEST_F(MailboxLayoutTest, NewAlarmsInAndFreedRecords)
     ASSERT_EQ(WriteFields(db, 17, NewRecordWrites(17, true)), 1);
     db.Close();
     EXPECT_EQ(NewRecordWrites(15, false).size(), 33u);
-    EXPECT_EQ(field(15, "T02"), "92");
-    EXPECT_EQ(field(16, "T01"), "16");
-    EXPECT_EQ(field(16, "T24"), "1");  // p_msg_f
-    EXPECT_EQ(field(16, "T14"), "0");  // p_mbx_r
-    EXPECT_EQ(field(16, "T21"), "0");  // type_msg
-    EXPECT_EQ(field(17, "T02"), "91");
-    EXPECT_EQ(field(17, "T14"), "1");
-    EXPECT_EQ(field(17, "T21"), "8");
-    EXPECT_EQ(field(17, "T24"), "0");
+    // p_mbx_r T14, type_msg T21, p_msg_f T24
+    expectFields(15, "T02=92");
+    expectFields(16, "T01=16 T24=1 T14=0 T21=0");
+    expectFields(17, "T02=91 T14=1 T21=8 T24=0");
 
     // Freeing keeps index and everything behind text_opt1.
+    for (const auto& [logical, value] :
+         {std::pair{"text_opt1", "Fire"}, {"string30_1", "kept"}, {"num2_4", "53"}, {"p_ogm4", "12"}})
+        ASSERT_EQ(write(17, logical, value), 1);
     ASSERT_TRUE(db.Open(kTable));
-    WriteField(db, RecordOfKey(17), 17, "text_opt1", "Fire");
-    WriteField(db, RecordOfKey(17), 17, "string30_1", "kept");
-    WriteField(db, RecordOfKey(17), 17, "num2_4", "53");
-    WriteField(db, RecordOfKey(17), 17, "p_ogm4", "12");
     ASSERT_EQ(WriteFields(db, 17, FreedRecordWrites()), 1);
     db.Close();
     EXPECT_EQ(FreedRecordWrites().size(), 32u);
-    EXPECT_EQ(field(17, "T02"), "11");
-    EXPECT_EQ(field(17, "T01"), "17");
-    EXPECT_EQ(field(17, "T33"), "");
-    EXPECT_EQ(field(17, "T30"), "0");
-    EXPECT_EQ(field(17, "T14"), "0");
-    EXPECT_EQ(field(17, "T21"), "0");
-    EXPECT_EQ(field(17, "T45"), "kept");
-    EXPECT_EQ(field(17, "T82"), "53");
+    expectFields(17, "T02=11 T01=17 T33= T30=0 T14=0 T21=0 T45=kept T82=53");
 }
 
 TEST_F(MailboxLayoutTest, StatusWithTrailingBlanksIsAnAlarm)

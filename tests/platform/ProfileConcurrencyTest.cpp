@@ -7,7 +7,7 @@
 #include "platform/Profile.h"
 #include "platform/ProfileFileLock.h"
 #include "tests/common/Soak.h"
-#include "tests/platform/ProfileTestSupport.h"
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +25,13 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace kx {
 namespace {
 
-using test::fileBytes;
-using test::ProfileSite;
-using test::putFile;
+using namespace test;
 
 constexpr char kFile[] = "kxconc.ini";
 constexpr char kSection[] = "Keys";
@@ -88,7 +87,7 @@ int checkReader(int writers, const Progress& progress, Done done)
 // Every key there once with its value, one header, nothing else.
 void expectComplete(const std::string& path, int writers, int count)
 {
-    const std::string text = *fileBytes(path);
+    const std::string text = readFile(path);
     std::istringstream lines(text);
     std::string line;
     std::set<std::string> keys;
@@ -114,34 +113,21 @@ void expectComplete(const std::string& path, int writers, int count)
             EXPECT_EQ(ProfileInt(kFile, kSection, keyName(w, n), -1), n);
 }
 
-void runThreads(int writers, int count)
+// Writers in threads or in processes (progress in shared memory), one reader.
+void run(bool processes, int writers, int count)
 {
-    ProfileSite site;
-    Progress progress{};
-    std::atomic<int> finished{0};
-    std::vector<std::thread> threads;
-    for (int w = 0; w < writers; ++w)
-        threads.emplace_back([&, w] {
-            writeKeys(w, count, progress);
-            finished.fetch_add(1);
-        });
-    const int reads = checkReader(writers, progress, [&] { return finished.load() == writers; });
-    for (std::thread& t : threads)
-        t.join();
-    EXPECT_EQ(progress.failed.load(), 0);
-    EXPECT_GT(reads, 0);
-    expectComplete(site.win(kFile), writers, count);
-}
-
-void runProcesses(int writers, int count)
-{
-    ProfileSite site;
+    TempSite site;
     void* shared = ::mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     ASSERT_NE(shared, MAP_FAILED);
     auto* progress = new (shared) Progress{};
     std::fflush(nullptr);
     std::vector<pid_t> children;
+    std::vector<std::thread> threads;
     for (int w = 0; w < writers; ++w) {
+        if (!processes) {
+            threads.emplace_back([=] { writeKeys(w, count, *progress); });
+            continue;
+        }
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
         if (pid == 0)
@@ -154,34 +140,33 @@ void runProcesses(int writers, int count)
             done += progress->written[w].load() == count;
         return done + progress->failed.load() == writers;
     });
+    for (std::thread& t : threads)
+        t.join();
     for (pid_t pid : children) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
+    EXPECT_EQ(progress->failed.load(), 0);
     EXPECT_GT(reads, 0);
     expectComplete(site.win(kFile), writers, count);
     ::munmap(shared, sizeof(Progress));
 }
 
-TEST(ProfileConcurrency, ThreadsWritingDistinctKeysLoseNothing)
+TEST(ProfileConcurrency, WritersInThreadsAndProcessesLoseNothing)
 {
-    runThreads(8, 200);
-}
-
-TEST(ProfileConcurrency, ProcessesWritingDistinctKeysLoseNothing)
-{
-    runProcesses(4, 200);
+    run(false, 8, 200);
+    run(true, 4, 200);
 }
 
 TEST(ProfileConcurrency, ThreadsAndProcessesSoak)
 {
     KX_SOAK_ONLY();
-    runThreads(8, 1500);
-    runProcesses(6, 800);
+    run(false, 8, 1500);
+    run(true, 6, 800);
 }
 
-profile_file::Location locateInWindows(const ProfileSite& site, const std::string& name)
+profile_file::Location locateInWindows(const TempSite& site, const std::string& name)
 {
     profile_file::Location location;
     std::string error;
@@ -205,8 +190,8 @@ bool lockedForOtherProcesses(const std::string& lockPath)
 
 TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
 {
-    ProfileSite site;
-    putFile(site.win(kFile), "[S]\r\nk=old\r\n");
+    TempSite site;
+    writeFile(site.win(kFile), "[S]\r\nk=old\r\n");
     const profile_file::Location location = locateInWindows(site, kFile);
     const std::string lockPath = profile_file::lockFilePath(location);
 
@@ -225,44 +210,60 @@ TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
     if (pid == 0)
         ::_exit(WriteProfileString(kFile, "S", "k", "new") ? 0 : 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(fileBytes(site.win(kFile)), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(readFile(site.win(kFile)), "[S]\r\nk=old\r\n");
     lock.release();
     int status = 0;
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(fileBytes(site.win(kFile)), "[S]\r\nk=new\r\n");
+    EXPECT_EQ(readFile(site.win(kFile)), "[S]\r\nk=new\r\n");
     EXPECT_FALSE(lockedForOtherProcesses(lockPath));
 }
 
 TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
 {
-    ProfileSite site;
+    TempSite site;
     const std::string path = site.win(kFile);
-    putFile(path, "[S]\r\nk=1\r\n");
+    writeFile(path, "[S]\r\nk=1\r\n");
     const profile_file::Location location = locateInWindows(site, kFile);
-    std::string bytes;
+    std::string read;
     std::string error;
     profile_file::FileState state;
-    ASSERT_EQ(profile_file::readFile(location.path, bytes, state, error), profile_file::Status::Ok);
 
-    // Another program rewrites the file in place after our read.
-    putFile(path, "[S]\r\nk=2\r\nforeign=1\r\n");
-    EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
-    EXPECT_EQ(fileBytes(path), "[S]\r\nk=2\r\nforeign=1\r\n");
+    // Another program rewrites the file after our read: longer; of the same
+    // size within the same second (only the nanoseconds differ); or replaced
+    // by another file of the same size and time (only the inode differs).
+    const auto rewrite = [&](const std::string& text, long nanoseconds, bool replace) {
+        const std::string written = replace ? site.win("other.ini") : path;
+        writeFile(written, text);
+        const timespec times[2] = {{1000000000, nanoseconds}, {1000000000, nanoseconds}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, written.c_str(), times, 0), 0);
+        if (replace)
+            std::filesystem::rename(written, path);
+    };
+    const std::tuple<const char*, long, bool> changes[] = {
+        {"[S]\r\nk=2\r\nforeign=1\r\n", 1, false}, {"[S]\r\nk=2\r\n", 2, false}, {"[S]\r\nk=2\r\n", 1, true}};
+    for (const auto& [changed, nanoseconds, replace] : changes) {
+        rewrite("[S]\r\nk=1\r\n", 1, false);
+        ASSERT_EQ(profile_file::readFile(location.path, read, state, error), profile_file::Status::Ok);
+        rewrite(changed, nanoseconds, replace);
+        EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed)
+            << changed << nanoseconds << replace;
+        EXPECT_EQ(readFile(path), changed);
+    }
 
     // A file created behind a writer that saw none is not overwritten either.
     ::unlink(path.c_str());
-    ASSERT_EQ(profile_file::readFile(location.path, bytes, state, error), profile_file::Status::Missing);
-    putFile(path, "[S]\r\nforeign=2\r\n");
+    ASSERT_EQ(profile_file::readFile(location.path, read, state, error), profile_file::Status::Missing);
+    writeFile(path, "[S]\r\nforeign=2\r\n");
     EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
-    EXPECT_EQ(fileBytes(path), "[S]\r\nforeign=2\r\n");
+    EXPECT_EQ(readFile(path), "[S]\r\nforeign=2\r\n");
 
     for (const auto& e : std::filesystem::directory_iterator(site.windows()))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 
     // The public call reads afresh under the lock and keeps the foreign key.
     EXPECT_TRUE(WriteProfileString(kFile, "S", "k", "4"));
-    EXPECT_EQ(fileBytes(path), "[S]\r\nforeign=2\r\nk=4\r\n");
+    EXPECT_EQ(readFile(path), "[S]\r\nforeign=2\r\nk=4\r\n");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 // delete brings back the default.
 
 #include "platform/Profile.h"
-#include "tests/platform/ProfileTestSupport.h"
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,7 @@
 namespace kx {
 namespace {
 
-using test::escaped;
-using test::fileBytes;
-using test::ProfileSite;
-using test::putFile;
+using namespace test;
 
 constexpr char kFile[] = "kxgen.ini";
 constexpr char kDefault[] = "\x01missing";
@@ -88,17 +85,7 @@ public:
         return r;
     }
 
-    std::string terminator()
-    {
-        switch (below(3)) {
-        case 0:
-            return "\r\n";
-        case 1:
-            return "\n";
-        default:
-            return "\r";
-        }
-    }
+    std::string terminator() { return below(3) == 0 ? "\r\n" : below(2) ? "\n" : "\r"; }
 
     std::string file()
     {
@@ -184,13 +171,13 @@ void expectOthersUnchanged(const std::vector<std::string>& before, const std::ve
 
 TEST(ProfileInvariants, HoldOnGeneratedFiles)
 {
-    ProfileSite site;
+    TempSite site;
     const std::string path = site.win(kFile);
     for (unsigned seed = 1; seed <= 300; ++seed) {
         Generator gen(seed);
         const std::string original = gen.file();
         SCOPED_TRACE("seed " + std::to_string(seed) + ": " + escaped(original));
-        putFile(path, original);
+        writeFile(path, original);
 
         const std::size_t si = static_cast<std::size_t>(gen.below(static_cast<int>(kSections.size())));
         const std::size_t ki = static_cast<std::size_t>(gen.below(static_cast<int>(kKeys.size())));
@@ -205,7 +192,7 @@ TEST(ProfileInvariants, HoldOnGeneratedFiles)
 
         // (2) only the edited line changed: the bytes taken out hold no line
         // break, so every other line is still there, byte for byte, in order.
-        const std::string written = *fileBytes(path);
+        const std::string written = readFile(path);
         const Difference diff = difference(original, written);
         EXPECT_FALSE(hasLineBreak(diff.before)) << "removed " << escaped(diff.before);
         expectOthersUnchanged(before, allValues(), si, ki);
@@ -218,14 +205,14 @@ TEST(ProfileInvariants, HoldOnGeneratedFiles)
         ASSERT_TRUE(WriteProfileString(kFile, kSections[si], kKeys[ki], value));
         struct stat st2;
         ASSERT_EQ(::stat(path.c_str(), &st2), 0);
-        EXPECT_EQ(*fileBytes(path), written);
+        EXPECT_EQ(readFile(path), written);
         EXPECT_EQ(st2.st_ino, st1.st_ino);
         EXPECT_EQ(st2.st_mtim.tv_sec, 1000000000);
 
         // (4) delete: whole lines go and nothing comes in; once every copy
         // of the key in the section is gone, the default is back.
         ASSERT_TRUE(DeleteProfileKey(kFile, section, key));
-        const Difference removed = difference(written, *fileBytes(path));
+        const Difference removed = difference(written, readFile(path));
         EXPECT_TRUE(removed.after.empty()) << "added " << escaped(removed.after);
         for (int i = 0; i < 40 && ProfileString(kFile, section, key, kDefault) != kDefault; ++i)
             ASSERT_TRUE(DeleteProfileKey(kFile, section, key));

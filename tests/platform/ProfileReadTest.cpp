@@ -3,7 +3,7 @@
 // cannot be read.
 
 #include "platform/Profile.h"
-#include "tests/platform/ProfileTestSupport.h"
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,7 @@ using namespace std::string_literals;
 namespace kx {
 namespace {
 
-using test::escaped;
-using test::ProfileSite;
-using test::putFile;
+using namespace test;
 
 constexpr char kFile[] = "kxread.ini";
 constexpr unsigned char kFill = 0xCC;
@@ -52,9 +50,9 @@ protected:
     {
         ::unlink(site.win(kFile).c_str());
         if (bytes)
-            putFile(site.win(kFile), *bytes);
+            writeFile(site.win(kFile), *bytes);
     }
-    ProfileSite site;
+    TempSite site;
 };
 
 struct StringCase {
@@ -133,6 +131,8 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {102, "[\xDF]\r\nk=v\r\n", "\xFF", "k", "d", 64, 1, "d\0"s},
         {103, "[\x8A]\r\nk=v\r\n", "\x9A", "k", "d", 64, 1, "v\0"s},
         {104, "[\xD7]\r\nk=v\r\n", "\xF7", "k", "d", 64, 1, "d\0"s},
+        {119, "[\xC0\xDE]\r\n\xE0\xFE=v\r\n", "\xE0\xFE", "\xC0\xDE", "d", 64, 1, "v\0"s},
+        {120, "[S]\r\nk=\x1Av\x0C\r\n", "S", "k", "d", 64, 1, "v\0"s},  // ^Z and FF are blanks too
         // NUL and high bytes in a value come back as they are.
         {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},
         // A value of exactly n-1 bytes fills the buffer like a cut one.
@@ -220,6 +220,7 @@ TEST_F(ProfileRead, GetIntReadsTheLeadingNumberModulo2To32)
         {59, "\"42\"", 0, 42u},
         {60, "-0x10", 0, 4294967280u},
         {61, "\"  7\"", 0, 7u},
+        {62, "\"\t7\"", 0, 7u},  // blanks inside the quotes: every control byte
         {100, "+1", 9, 1u},
         {101, "4294967296", 9, 0u},
         {102, "1 000", 9, 1u},
@@ -302,10 +303,10 @@ TEST_F(ProfileRead, FileNamesResolveLikeWindows)
 {
     // A bare name is found in the Windows directory whatever its case, never
     // in the working directory; other names are translated paths.
-    putFile(site.win("KXCASE.INI"), "[S]\r\nk=win\r\n");
+    writeFile(site.win("KXCASE.INI"), "[S]\r\nk=win\r\n");
     std::filesystem::create_directories(site.root() + "/db1");
-    putFile(site.root() + "/db1/Other.ini", "[S]\r\nk=db1\r\n");
-    putFile(site.win("win.ini"), "[S]\r\nk=winini\r\n");
+    writeFile(site.root() + "/db1/Other.ini", "[S]\r\nk=db1\r\n");
+    writeFile(site.win("win.ini"), "[S]\r\nk=winini\r\n");
     EXPECT_EQ(ProfileString("kxcase.ini", "S", "k"), "win");
     EXPECT_EQ(ProfileString("\\DB1\\other.INI", "S", "k"), "db1");
     EXPECT_EQ(ProfileString("C:\\db1\\.\\other.ini", "S", "k"), "db1");

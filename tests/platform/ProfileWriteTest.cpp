@@ -2,7 +2,7 @@
 // edits, and the failure paths that must leave the file as it was.
 
 #include "platform/Profile.h"
-#include "tests/platform/ProfileTestSupport.h"
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +24,7 @@ using namespace std::string_literals;
 namespace kx {
 namespace {
 
-using test::escaped;
-using test::fileBytes;
-using test::pathExists;
-using test::ProfileSite;
-using test::putFile;
+using namespace test;
 
 constexpr char kFile[] = "kxwrite.ini";
 
@@ -38,7 +34,7 @@ protected:
     {
         ::unlink(path().c_str());
         if (bytes)
-            putFile(path(), *bytes);
+            writeFile(path(), *bytes);
     }
     std::string path() const { return site.win(kFile); }
 
@@ -58,7 +54,7 @@ protected:
         return stray;
     }
 
-    ProfileSite site;
+    TempSite site;
 };
 
 struct Call {
@@ -137,11 +133,8 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         for (const Call& call : c.calls)
             EXPECT_EQ(WritePrivateProfileString(call.app, call.key, call.value, kFile), call.result)
                 << (call.key ? call.key : "(null)") << ": " << ProfileLastError();
-        const std::optional<std::string> after = fileBytes(path());
-        ASSERT_EQ(after.has_value(), c.after.has_value());
-        if (after) {
-            EXPECT_EQ(escaped(*after), escaped(*c.after));
-        }
+        ASSERT_EQ(pathExists(path()), c.after.has_value());
+        EXPECT_EQ(escaped(readFile(path())), escaped(c.after.value_or("")));
         EXPECT_TRUE(strayFiles().empty());
     }
 }
@@ -163,13 +156,13 @@ TEST_F(ProfileWrite, RefusesArgumentsThatWouldBreakTheFile)
         useFile(original);
         EXPECT_FALSE(WritePrivateProfileString(c.app, c.key, c.value, kFile));
         EXPECT_FALSE(ProfileLastError().empty());
-        EXPECT_EQ(fileBytes(path()), original);
+        EXPECT_EQ(readFile(path()), original);
     }
     useFile(original);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "a\0b"s));
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k\0"s, "x"));
     EXPECT_NE(ProfileLastError().find("NUL"), std::string::npos);
-    EXPECT_EQ(fileBytes(path()), original);
+    EXPECT_EQ(readFile(path()), original);
     // Deleting a name that cannot exist is no error.
     EXPECT_TRUE(DeleteProfileKey(kFile, "S", ";k"));
     EXPECT_TRUE(ProfileLastError().empty());
@@ -182,14 +175,14 @@ TEST_F(ProfileWrite, BatchAppliesEverythingOrNothing)
         {"S", "a", "1"}, {"S", "b", "2"}, {"S", "k", "", true}, {"T", "x", "y"}, {"U", "", "", true}, {"S", "a", "3"},
     };
     EXPECT_TRUE(WritePrivateProfileEdits(edits, kFile)) << ProfileLastError();
-    EXPECT_EQ(escaped(*fileBytes(path())), escaped("[S]\r\na=3\r\nb=2\r\n[T]\r\nx=y\r\n"));
+    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\na=3\r\nb=2\r\n[T]\r\nx=y\r\n"));
 
     // One bad edit anywhere: nothing written.
-    const std::string before = *fileBytes(path());
+    const std::string before = readFile(path());
     edits = {{"S", "a", "4"}, {"S", "bad=key", "5"}, {"S", "c", "6"}};
     EXPECT_FALSE(WritePrivateProfileEdits(edits, kFile));
     EXPECT_NE(ProfileLastError().find("bad=key"), std::string::npos);
-    EXPECT_EQ(*fileBytes(path()), before);
+    EXPECT_EQ(readFile(path()), before);
 
     // Edits that cancel out write nothing.
     struct stat st1;
@@ -213,11 +206,11 @@ TEST_F(ProfileWrite, ConvenienceFormsWriteDecimalTextAndDelete)
     EXPECT_TRUE(WriteProfileInt(kFile, "S", "n", -42));
     EXPECT_TRUE(WriteProfileString(kFile, "S", "t", "text"));
     EXPECT_TRUE(WriteProfileInt(kFile, "T", "n", 7));
-    EXPECT_EQ(escaped(*fileBytes(path())), escaped("[S]\r\nn=-42\r\nt=text\r\n[T]\r\nn=7\r\n"));
+    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\nn=-42\r\nt=text\r\n[T]\r\nn=7\r\n"));
     EXPECT_EQ(ProfileInt(kFile, "S", "n", 0), -42);
     EXPECT_TRUE(DeleteProfileKey(kFile, "S", "N"));
     EXPECT_TRUE(DeleteProfileSection(kFile, "t"));
-    EXPECT_EQ(escaped(*fileBytes(path())), escaped("[S]\r\nt=text\r\n"));
+    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\nt=text\r\n"));
 }
 
 // Runs `body` as an ordinary user when the test runs as root (root ignores
@@ -264,7 +257,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "new"));
     EXPECT_NE(ProfileLastError().find("read-only"), std::string::npos) << ProfileLastError();
-    EXPECT_EQ(fileBytes(path()), original);
+    EXPECT_EQ(readFile(path()), original);
     EXPECT_EQ(ProfileString(kFile, "S", "k"), "v");
     ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
 
@@ -273,9 +266,9 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     useFile(utf16);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "v"));
     EXPECT_NE(ProfileLastError().find("UTF-16"), std::string::npos);
-    EXPECT_EQ(fileBytes(path()), utf16);
+    EXPECT_EQ(readFile(path()), utf16);
     EXPECT_FALSE(DeleteProfileSection(kFile, "S"));
-    EXPECT_EQ(fileBytes(path()), utf16);
+    EXPECT_EQ(readFile(path()), utf16);
 
     // A directory we may not write in, though the file itself is writable:
     // the lock file exists from an earlier write (read-only for this writer,
@@ -287,10 +280,10 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     EXPECT_TRUE(asUnprivilegedUser([&] {
         const bool wrote = WriteProfileString(kFile, "S", "k", "new");
         const bool explained = ProfileLastError().find("cannot create") != std::string::npos;
-        return !wrote && explained && fileBytes(path()) == original;
+        return !wrote && explained && readFile(path()) == original;
     }));
     ASSERT_EQ(::chmod(site.windows().c_str(), 0755), 0);
-    EXPECT_EQ(fileBytes(path()), original);
+    EXPECT_EQ(readFile(path()), original);
 
     EXPECT_TRUE(strayFiles().empty());
 }
@@ -303,7 +296,7 @@ TEST_F(ProfileWrite, TheNextWriterRemovesTemporaryFilesAKilledWriterLeft)
                                              ".kxwrite.ini.1.2.3.4.tmp", ".kxother.ini.1.2.3.tmp"};
     for (const auto& names : {stale, others})
         for (const std::string& name : names)
-            putFile(site.win(name), "[S]\r\nk=old\r\n");
+            writeFile(site.win(name), "[S]\r\nk=old\r\n");
     ASSERT_TRUE(WriteProfileString(kFile, "S", "k", "new"));
     for (const std::string& name : stale)
         EXPECT_FALSE(pathExists(site.win(name))) << name;
@@ -337,12 +330,12 @@ TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
 
     // A symbolic link stays a link; its target is replaced and locked.
     std::filesystem::create_directory(site.root() + "/data");
-    putFile(site.root() + "/data/real.ini", "[S]\r\nk=v\r\n");
+    writeFile(site.root() + "/data/real.ini", "[S]\r\nk=v\r\n");
     std::filesystem::create_symlink("../data/real.ini", site.win("link.ini"));
     ASSERT_TRUE(WriteProfileString("LINK.INI", "S", "k", "through link")) << ProfileLastError();
     EXPECT_TRUE(std::filesystem::is_symlink(site.win("link.ini")));
     EXPECT_EQ(std::filesystem::read_symlink(site.win("link.ini")), "../data/real.ini");
-    EXPECT_EQ(fileBytes(site.root() + "/data/real.ini"), "[S]\r\nk=through link\r\n");
+    EXPECT_EQ(readFile(site.root() + "/data/real.ini"), "[S]\r\nk=through link\r\n");
     EXPECT_TRUE(pathExists(site.root() + "/data/.real.ini.lock"));
     EXPECT_FALSE(pathExists(site.win(".link.ini.lock")));
     EXPECT_EQ(ProfileString("link.ini", "S", "k"), "through link");
@@ -351,7 +344,7 @@ TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
     std::filesystem::create_symlink("../data/new.ini", site.win("dangling.ini"));
     ASSERT_TRUE(WriteProfileString("dangling.ini", "S", "k", "v"));
     EXPECT_TRUE(std::filesystem::is_symlink(site.win("dangling.ini")));
-    EXPECT_EQ(fileBytes(site.root() + "/data/new.ini"), "[S]\r\nk=v\r\n");
+    EXPECT_EQ(readFile(site.root() + "/data/new.ini"), "[S]\r\nk=v\r\n");
 }
 
 }  // namespace

@@ -52,8 +52,6 @@ struct Board {
     std::atomic<bool> release{false};
     std::atomic<int> calls{0};
     std::atomic<int> readResult{-1};
-    std::atomic<int64_t> waitDisconnMs{-1};
-    std::atomic<bool> outsideIdOk{false};
 };
 Board* g_board = nullptr;
 
@@ -94,9 +92,7 @@ void BlockedReadHandler(CPipeService* service)
 {
     if (!service->WaitForConn())
         return;
-    auto start = Clock::now();
-    service->WaitForDisconn(50);
-    g_board->waitDisconnMs = MsSince(start);
+    ++g_board->calls;
     std::string text;
     g_board->readResult = service->Pipe()->ReadString(text, 1);
     service->Pipe()->Disconnect();
@@ -159,9 +155,7 @@ TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
     EXPECT_EQ(workersSeen.size(), 3u);
     EXPECT_EQ(m_board.ids, (std::set<int>{0, 1, 2}));
 
-    auto start = Clock::now();
     EXPECT_EQ(service.Stop(2000, 0), 1);
-    EXPECT_LT(MsSince(start), 1000);
     EXPECT_EQ(service.GetEndedCount(), 3);
     EXPECT_EQ(service.Lines("boot..."), 3);
     EXPECT_EQ(service.Lines("InitServer OK."), 3);
@@ -173,16 +167,18 @@ TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
     EXPECT_EQ(client.Connect(3, 1), 0);
 }
 
-TEST_F(PipeServiceTest, StopWithoutKillGivesUpOnAHandlerThatNeverReturns)
+TEST_F(PipeServiceTest, StopGivesUpOnAHandlerThatNeverReturns)
 {
     CPipeService service(kName, 1, StuckHandler, 1);
     ASSERT_EQ(service.Start(), 1);
     ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));
     auto start = Clock::now();
     EXPECT_EQ(service.Stop(1000, 0), 0);
-    const int64_t took = MsSince(start);
-    EXPECT_GE(took, 950);
-    EXPECT_LT(took, 1800);
+    EXPECT_GE(MsSince(start), 950);
+    // Kill cannot end a handler busy in its own code either: reported as not ended.
+    start = Clock::now();
+    EXPECT_EQ(service.Stop(100, 1), 0);
+    EXPECT_GE(MsSince(start), 100 + CPipeService::kKillGraceMs - 50);
     EXPECT_EQ(service.GetEndedCount(), 0);
 
     m_board.release = true;
@@ -198,39 +194,23 @@ TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
     CNamedPipe client;  // connects and then says nothing
     ASSERT_EQ(client.InitClient(nullptr, kName), 1);
     ASSERT_TRUE(Eventually([&] { return client.Connect(2, 0) == 1; }));
-    ASSERT_TRUE(Eventually([&] { return m_board.waitDisconnMs >= 0; }));
-    EXPECT_LT(m_board.waitDisconnMs.load(), 45);  // below 100 ms: returns at once
-
-    auto start = Clock::now();
+    ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));  // the handler reads
     EXPECT_EQ(service.Stop(200, 1), 1);
-    EXPECT_LT(MsSince(start), 1000);
     EXPECT_EQ(m_board.readResult.load(), 0);
     EXPECT_EQ(service.GetEndedCount(), 2);
-}
-
-TEST_F(PipeServiceTest, KillReportsAHandlerBusyInItsOwnCodeAsNotEnded)
-{
-    CPipeService service(kName, 1, StuckHandler, 1);
-    ASSERT_EQ(service.Start(), 1);
-    ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));
-    auto start = Clock::now();
-    EXPECT_EQ(service.Stop(100, 1), 0);
-    EXPECT_GE(MsSince(start), 100 + CPipeService::kKillGraceMs - 50);
-    m_board.release = true;  // the destructor waits for the worker
 }
 
 TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
 {
     static std::atomic<int> result{-2};
-    static std::atomic<int64_t> took{-1};
-    result = -2;
-    took = -1;
+    static std::atomic<int> below100{-2};
+    result = below100 = -2;
     auto handler = [](CPipeService* service) {
         if (!service->WaitForConn())
             return;
-        auto start = Clock::now();
-        result = service->WaitForDisconn(3000);
-        took = MsSince(start);
+        // Returns when the client goes: a wait to its end would outlast the test's time limit.
+        result = service->WaitForDisconn(3600 * 1000);
+        below100 = service->WaitForDisconn(50);  // below 100 ms it does not look: 0 although gone
         service->Pipe()->Disconnect();
     };
     CPipeService service(kName, 1, handler, 1);
@@ -241,26 +221,21 @@ TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
         ASSERT_TRUE(Eventually([&] { return client.Connect(1, 0) == 1; }));
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
-    ASSERT_TRUE(Eventually([&] { return took >= 0; }));
+    ASSERT_TRUE(Eventually([&] { return below100 >= 0; }));
     EXPECT_EQ(result.load(), 1);
-    EXPECT_LT(took.load(), 1000);
+    EXPECT_EQ(below100.load(), 0);
     EXPECT_EQ(service.Stop(1000, 0), 1);
 }
 
 TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
 {
-    static std::atomic<int64_t> took{-1};
-    took = -1;
     auto handler = [](CPipeService* service) {
-        auto start = Clock::now();
         EXPECT_EQ(service->Start(), 0);
-        EXPECT_EQ(service->Stop(5000, 0), 0);  // cannot wait for itself
-        took = MsSince(start);
+        EXPECT_EQ(service->Stop(3600 * 1000, 0), 0);  // cannot wait for itself, so does not wait
     };
     CPipeService service(kName, 2, handler, 2);
     ASSERT_EQ(service.Start(), 1);
     ASSERT_TRUE(Eventually([&] { return service.GetEndedCount() == 2; }));
-    EXPECT_LT(took.load(), 1000);
     EXPECT_EQ(service.Stop(0, 0), 1);
 }
 
@@ -307,13 +282,11 @@ TEST_F(PipeServiceTest, CopiesShareTheWorkersAndSlots)
 
 TEST_F(PipeServiceTest, DestroyingARunningServiceStopsItsWorkers)
 {
-    auto start = Clock::now();
     {
         CPipeService service(kName, 3, BlockedReadHandler, 3);
         ASSERT_EQ(service.Start(), 1);
         CNamedPipe client;
         ASSERT_EQ(client.InitClient(nullptr, kName), 1);
         ASSERT_TRUE(Eventually([&] { return client.Connect(3, 0) == 1; }));
-    }
-    EXPECT_LT(MsSince(start), 2000);
+    }  // returns: the workers have stopped
 }

@@ -1,56 +1,37 @@
-// Helpers for the support library's tests: temporary directories, a private
-// pipe directory per test, and time measurement.
+// Helpers for the support library's tests: a private pipe directory per test,
+// time measurement and waiting for a condition.
 #pragma once
+
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
-#include <filesystem>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
 
 namespace kxtest {
 
+using kx::test::TempDir;
+
 // Input and output speed of a terminal device in bits per second (termios2),
 // {0, 0} when it cannot be read.
 std::pair<unsigned, unsigned> LineSpeeds(int fd);
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kxsupport-XXXXXX").string();
-        char* made = ::mkdtemp(pattern.data());
-        EXPECT_NE(made, nullptr);
-        m_path = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-    std::string m_path;
-};
 
 // Points KX_PIPEDIR at a fresh directory for the duration of a test, so that
 // tests running in parallel never meet each other's pipes.
 class PipeDirTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::setenv("KX_PIPEDIR", m_dir.Path().c_str(), 1); }
+    void SetUp() override { ::setenv("KX_PIPEDIR", m_dir.root().c_str(), 1); }
     void TearDown() override { ::unsetenv("KX_PIPEDIR"); }
 
-    const std::string& PipeDir() const { return m_dir.Path(); }
+    const std::string& PipeDir() const { return m_dir.root(); }
 
-    TempDir m_dir;
+    TempDir m_dir{"kxpipe"};
 };
 
 inline int64_t MsSince(std::chrono::steady_clock::time_point start)
@@ -69,6 +50,30 @@ bool Eventually(F attempt, int timeoutMs = 3000)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
+}
+
+// Runs `call` beside a watchdog: when `call` has not returned after `graceMs`,
+// the watchdog runs `late`, which gives a call that waits (wrongly) another
+// result. So what `call` returns tells whether it waited, without a clock.
+template <class Call, class Late>
+auto WithoutWaiting(Call call, Late late, int graceMs = 2000)
+{
+    std::mutex mutex;
+    std::condition_variable returned;
+    bool done = false;
+    std::thread watchdog([&] {
+        std::unique_lock lock(mutex);
+        if (!returned.wait_for(lock, std::chrono::milliseconds(graceMs), [&] { return done; }))
+            late();
+    });
+    auto result = call();
+    {
+        std::lock_guard lock(mutex);
+        done = true;
+    }
+    returned.notify_all();
+    watchdog.join();
+    return result;
 }
 
 }  // namespace kxtest

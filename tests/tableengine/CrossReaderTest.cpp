@@ -172,7 +172,7 @@ int main(int, char** argv) {
 }
 )cpp");
     std::string out;
-    ASSERT_EQ(runCommand("cd " + dir.dir() + " && c++ -o mkindex mkindex.cpp -lxbase64 2>&1 && " +
+    ASSERT_EQ(runCommand("cd " + dir.root() + " && c++ -o mkindex mkindex.cpp -lxbase64 2>&1 && " +
                              "./mkindex vm001.dbf vm001.ndx vm001.ntx 2>&1",
                          &out),
               0)

@@ -1,22 +1,19 @@
 #pragma once
-// Helpers for the table engine tests: a private directory per test, raw file
-// bytes, hand-built tables and running the system python.
+// Helpers for the table engine tests: hand-built tables and index files, and
+// running commands and children.
 
 #include "tableengine/DbfTable.h"
+#include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,41 +21,9 @@ namespace kxtest {
 
 using kx::dbf::FieldInfo;
 using kx::dbf::Table;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        const char* tmp = std::getenv("TMPDIR");
-        dir_ = std::string(tmp && *tmp ? tmp : "/tmp") + "/kx_tableengine_test.XXXXXX";
-        if (!::mkdtemp(dir_.data()))
-            ADD_FAILURE() << "mkdtemp failed";
-    }
-    ~TempDir()
-    {
-        ::nftw(
-            dir_.c_str(), [](const char* p, const struct stat*, int, struct FTW*) { return ::remove(p); }, 16,
-            FTW_DEPTH | FTW_PHYS);
-    }
-    std::string path(const std::string& name) const { return dir_ + "/" + name; }
-    const std::string& dir() const { return dir_; }
-
-private:
-    std::string dir_;
-};
-
-inline std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
-}
+using kx::test::readFile;
+using kx::test::TempDir;
+using kx::test::writeFile;
 
 inline std::string le(std::uint32_t v, int bytes)
 {

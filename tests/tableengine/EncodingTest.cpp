@@ -67,18 +67,50 @@ TEST_F(DbfEncoding, NumbersAreRightJustifiedAndOverflowIsRefused)
     EXPECT_EQ(bytesOf(*again, 1), "  -42.13");
 }
 
-TEST_F(DbfEncoding, TextIntoNumericFieldsIsTrimmedJustifiedOrRefused)
+// Text into numeric (N5), logical and date fields: stored as shown, or
+// refused (nullptr) with the field unchanged.
+TEST_F(DbfEncoding, TextIsTrimmedJustifiedOrRefused)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {" 42 ", "   42"},   {"-7", "   -7"},  {"", "     "},    {"   ", "     "}, {"1.5", "  1.5"}, {"+3", "   +3"},
-        {"123456", nullptr}, {"12a", nullptr}, {"1 2", nullptr}, {"-", nullptr},   {"1e5", nullptr}, {"12,5", nullptr},
+    const struct {
+        int field;
+        const char* text;
+        const char* stored;
+    } cases[] = {
+        {2, " 42 ", "   42"},
+        {2, "-7", "   -7"},
+        {2, "", "     "},
+        {2, "   ", "     "},
+        {2, "1.5", "  1.5"},
+        {2, "+3", "   +3"},
+        {2, "12345", "12345"},
+        {2, "123456", nullptr},
+        {2, "12a", nullptr},
+        {2, "1 2", nullptr},
+        {2, "-", nullptr},
+        {2, "1e5", nullptr},
+        {2, "12,5", nullptr},
+        {6, "t", "T"},
+        {6, "Y", "T"},
+        {6, "n", "F"},
+        {6, "F", "F"},
+        {6, "?", "?"},
+        {6, "", " "},
+        {6, "yes", nullptr},
+        {6, "1", nullptr},
+        {7, "20240229", "20240229"},
+        {7, "2024-02-29", nullptr},
+        {7, "20241301", nullptr},
+        {7, "20240132", nullptr},
+        {7, "20240100", nullptr},
+        {7, "", "        "},
     };
     ASSERT_TRUE(t->assignText(2, "99"));
-    for (const auto& [text, stored] : cases) {
-        const std::string before = bytesOf(*t, 2);
-        EXPECT_EQ(t->assignText(2, text), stored != nullptr) << text;
-        EXPECT_EQ(bytesOf(*t, 2), stored ? std::string(stored) : before) << text;
+    for (const auto& c : cases) {
+        const std::string before = bytesOf(*t, c.field);
+        EXPECT_EQ(t->assignText(c.field, c.text), c.stored != nullptr) << c.field << ": " << c.text;
+        EXPECT_EQ(bytesOf(*t, c.field), c.stored ? std::string(c.stored) : before) << c.field << ": " << c.text;
     }
+    EXPECT_FALSE(t->assignDouble(6, 1));
 }
 
 TEST_F(DbfEncoding, IntegerReadsTruncateAndTreatGarbageAsZero)
@@ -128,24 +160,6 @@ TEST_F(DbfEncoding, CharacterFieldsCutPadAndKeepEightBitBytes)
     EXPECT_EQ(bytesOf(*t, 4), "12" + std::string(18, ' '));
 }
 
-TEST_F(DbfEncoding, LogicalAndDateFields)
-{
-    const std::pair<const char*, const char*> logical[] = {{"t", "T"}, {"Y", "T"}, {"n", "F"},       {"F", "F"},
-                                                           {"?", "?"}, {"", " "},  {"yes", nullptr}, {"1", nullptr}};
-    for (const auto& [text, stored] : logical) {
-        const std::string before = bytesOf(*t, 6);
-        EXPECT_EQ(t->assignText(6, text), stored != nullptr) << text;
-        EXPECT_EQ(bytesOf(*t, 6), stored ? std::string(stored) : before) << text;
-    }
-    EXPECT_FALSE(t->assignDouble(6, 1));
-    EXPECT_TRUE(t->assignText(7, "20240229"));
-    EXPECT_FALSE(t->assignText(7, "2024-02-29"));
-    EXPECT_FALSE(t->assignText(7, "20241301"));
-    EXPECT_EQ(bytesOf(*t, 7), "20240229");
-    EXPECT_TRUE(t->assignText(7, ""));
-    EXPECT_EQ(bytesOf(*t, 7), "        ");
-}
-
 namespace {
 struct CommaPoint : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
@@ -168,7 +182,7 @@ TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale)
     if (!std::setlocale(LC_NUMERIC, wanted)) {
         std::string out;
         if (runCommand("localedef -i de_DE -f UTF-8 " + locales.path(wanted) + " 2>&1", &out) == 0) {
-            ::setenv("LOCPATH", locales.dir().c_str(), 1);
+            ::setenv("LOCPATH", locales.root().c_str(), 1);
             std::setlocale(LC_NUMERIC, wanted);
             ::unsetenv("LOCPATH");
         }

@@ -172,7 +172,7 @@ TEST(DbfIndexGuard, UnwritableFileOpensReadOnly)
         return;
     }
     // Permissions do not stop root: look as an unprivileged user instead.
-    ASSERT_EQ(::chmod(dir.dir().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(dir.root().c_str(), 0755), 0);
     EXPECT_TRUE(inChild([&] {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             return false;

@@ -13,16 +13,23 @@ namespace {
 
 constexpr off_t kBase = 1'000'000'000;
 
+// A write lock request on [start, start+length).
+struct flock writeLock(off_t start, off_t length)
+{
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = start;
+    fl.l_len = length;
+    return fl;
+}
+
 // Another program's lock on one range, through its own open file description.
 class ForeignLock {
 public:
     ForeignLock(const std::string& path, off_t start, off_t length) : fd_(::open(path.c_str(), O_RDWR))
     {
-        struct flock fl {};
-        fl.l_type = F_WRLCK;
-        fl.l_whence = SEEK_SET;
-        fl.l_start = start;
-        fl.l_len = length;
+        struct flock fl = writeLock(start, length);
         held_ = ::fcntl(fd_, F_OFD_SETLK, &fl) == 0;
     }
     ~ForeignLock() { ::close(fd_); }
@@ -37,11 +44,7 @@ private:
 bool lockedByOther(const std::string& path, off_t start, off_t length)
 {
     const int fd = ::open(path.c_str(), O_RDONLY);
-    struct flock fl {};
-    fl.l_type = F_RDLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = start;
-    fl.l_len = length;
+    struct flock fl = writeLock(start, length);
     ::fcntl(fd, F_OFD_GETLK, &fl);
     ::close(fd);
     return fl.l_type == F_WRLCK;
@@ -60,7 +63,7 @@ std::unique_ptr<Table> makeTable(const TempDir& dir, int records)
 
 }  // namespace
 
-TEST(DbfLocks, RecordLockBlocksOnlyThatRecord)
+TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
 {
     TempDir dir;
     auto t = makeTable(dir, 3);
@@ -77,18 +80,13 @@ TEST(DbfLocks, RecordLockBlocksOnlyThatRecord)
     EXPECT_TRUE(t->go(1) && t->assignText(1, "x"));
     EXPECT_TRUE(t->go(3) && t->assignText(1, "x"));
     EXPECT_TRUE(t->appendBlank()) << "append takes the header and record 4";
-}
 
-TEST(DbfLocks, HeaderLockBlocksAppendOnly)
-{
-    TempDir dir;
-    auto t = makeTable(dir, 1);
-    ASSERT_TRUE(t);
+    // The header byte blocks appending only.
     ForeignLock header(t->path(), kBase, 1);
     ASSERT_TRUE(header.held());
     EXPECT_FALSE(t->appendBlank());
-    EXPECT_EQ(t->recordCount(), 1u);
-    EXPECT_TRUE(t->go(1) && t->assignText(1, "x"));
+    EXPECT_EQ(t->recordCount(), 4u);
+    EXPECT_TRUE(t->go(1) && t->assignText(1, "y"));
 }
 
 TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
@@ -146,11 +144,7 @@ TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord)
     const pid_t pid = ::fork();
     if (pid == 0) {  // a program using traditional process-owned locks
         const int fd = ::open(t->path().c_str(), O_RDWR);
-        struct flock fl {};
-        fl.l_type = F_WRLCK;
-        fl.l_whence = SEEK_SET;
-        fl.l_start = kBase + 3;
-        fl.l_len = 1;
+        struct flock fl = writeLock(kBase + 3, 1);
         const char ok = ::fcntl(fd, F_SETLK, &fl) == 0 ? 'y' : 'n';
         (void)!::write(ready[1], &ok, 1);
         ::pause();
