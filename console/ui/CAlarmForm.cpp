@@ -226,16 +226,16 @@ void CAlarmForm::stopThreads()
 void CAlarmForm::handleViewMessage(ViewMessage message)
 {
     switch (message) {
-    case WM_ALARMS_CHANGED:
+    case ViewMessage::AlarmsChanged:
         fillAlarmList();
         break;
-    case WM_ALARMS_IN_CHANGED:
+    case ViewMessage::AlarmsInChanged:
         fillAlarmInList();
         break;
-    case WM_MEMBERS_CHANGED:
+    case ViewMessage::MembersChanged:
         fillMemberList();
         break;
-    case WM_GROUPS_CHANGED:
+    case ViewMessage::GroupsChanged:
         loadGroups();
         break;
     }
