@@ -1,6 +1,7 @@
 #include "console/Deactivation.h"
 
 #include "console/AlarmKeys.h"
+#include "console/CommandIds.h"
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
@@ -21,42 +22,20 @@ namespace kx::console {
 namespace {
 
 constexpr std::array<DeactivationCommand, 14> kCommands = {{
-    {kActivateAlarmsCommand, 0, str::DeactivationMenuFirst + 0},
-    {32865, 10, str::DeactivationMenuFirst + 1},
-    {32866, 20, str::DeactivationMenuFirst + 2},
-    {32867, 30, str::DeactivationMenuFirst + 3},
-    {32868, 60, str::DeactivationMenuFirst + 4},
-    {32870, 120, str::DeactivationMenuFirst + 5},
-    {32871, 180, str::DeactivationMenuFirst + 6},
-    {32872, 240, str::DeactivationMenuFirst + 7},
-    {32873, 300, str::DeactivationMenuFirst + 8},
-    {32874, 360, str::DeactivationMenuFirst + 9},
-    {32875, 480, str::DeactivationMenuFirst + 10},
-    {32876, 720, str::DeactivationMenuFirst + 11},
-    {32877, 1080, str::DeactivationMenuFirst + 12},
-    {32878, 1440, str::DeactivationMenuFirst + 13},
-}};
-
-// The check mark: the first duration command whose limit the remaining
-// seconds do not exceed. Each limit is the command's own duration.
-struct CheckLimit {
-    long seconds;
-    int command;
-};
-constexpr std::array<CheckLimit, 13> kCheckLimits = {{
-    {600, 32865},
-    {1200, 32866},
-    {1800, 32867},
-    {3600, 32868},
-    {7200, 32870},
-    {10800, 32871},
-    {14400, 32872},
-    {18000, 32873},
-    {21600, 32874},
-    {28800, 32875},
-    {43200, 32876},
-    {64800, 32877},
-    {86400, 32878},
+    {cmd::ActivateAlarms, 0, str::DeactivationMenuFirst + 0},
+    {cmd::DeactivateFor10Minutes, 10, str::DeactivationMenuFirst + 1},
+    {cmd::DeactivateFor20Minutes, 20, str::DeactivationMenuFirst + 2},
+    {cmd::DeactivateFor30Minutes, 30, str::DeactivationMenuFirst + 3},
+    {cmd::DeactivateFor1Hour, 60, str::DeactivationMenuFirst + 4},
+    {cmd::DeactivateFor2Hours, 120, str::DeactivationMenuFirst + 5},
+    {cmd::DeactivateFor3Hours, 180, str::DeactivationMenuFirst + 6},
+    {cmd::DeactivateFor4Hours, 240, str::DeactivationMenuFirst + 7},
+    {cmd::DeactivateFor5Hours, 300, str::DeactivationMenuFirst + 8},
+    {cmd::DeactivateFor6Hours, 360, str::DeactivationMenuFirst + 9},
+    {cmd::DeactivateFor8Hours, 480, str::DeactivationMenuFirst + 10},
+    {cmd::DeactivateFor12Hours, 720, str::DeactivationMenuFirst + 11},
+    {cmd::DeactivateFor18Hours, 1080, str::DeactivationMenuFirst + 12},
+    {cmd::DeactivateFor24Hours, 1440, str::DeactivationMenuFirst + 13},
 }};
 
 std::string keyName(long key)
@@ -390,9 +369,10 @@ int CheckedDeactivationCommandFor(long key, std::string_view value, std::time_t 
     const long long remaining = static_cast<long long>(end) - static_cast<long long>(now);
     if (remaining <= 0)
         return 0;
-    for (const CheckLimit& limit : kCheckLimits)
-        if (remaining <= limit.seconds)
-            return limit.command;
+    // The first duration whose length the remaining seconds do not exceed.
+    for (const DeactivationCommand& command : kCommands)
+        if (command.minutes > 0 && remaining <= command.minutes * 60L)
+            return command.id;
     return 0;
 }
 

@@ -166,7 +166,7 @@ void CommandHandler::execute(int id)
         emit exitRequested();
         break;
     default:
-        break;  // 32799, 32801, 32802 and the alarm-in list's activation do nothing (yet)
+        break;  // the unused popup entries and the alarm-in list's activation do nothing (yet)
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "console/Deactivation.h"
 
+#include "console/CommandIds.h"
+
 #include "core/MailboxLayout.h"
 #include "platform/Profile.h"
 #include "platform/StringTable.h"
@@ -17,6 +19,7 @@
 namespace kx {
 namespace {
 
+namespace cmd = console::cmd;
 using console::CommandTime;
 using console::DeactivationOutcome;
 using console::DeactivationTimer;
@@ -80,11 +83,13 @@ TEST(Deactivation, CommandTableAndFormats)
 {
     const auto commands = console::DeactivationCommands();
     const std::vector<std::tuple<int, int, std::string>> expected = {
-        {32863, 0, "Activate alarms"}, {32865, 10, "for 10 minutes"}, {32866, 20, "for 20 minutes"},
-        {32867, 30, "for 30 minutes"}, {32868, 60, "for 1 hour"},     {32870, 120, "for 2 hours"},
-        {32871, 180, "for 3 hours"},   {32872, 240, "for 4 hours"},   {32873, 300, "for 5 hours"},
-        {32874, 360, "for 6 hours"},   {32875, 480, "for 8 hours"},   {32876, 720, "for 12 hours"},
-        {32877, 1080, "for 18 hours"}, {32878, 1440, "for 24 hours"}};
+        {cmd::ActivateAlarms, 0, "Activate alarms"},         {cmd::DeactivateFor10Minutes, 10, "for 10 minutes"},
+        {cmd::DeactivateFor20Minutes, 20, "for 20 minutes"}, {cmd::DeactivateFor30Minutes, 30, "for 30 minutes"},
+        {cmd::DeactivateFor1Hour, 60, "for 1 hour"},         {cmd::DeactivateFor2Hours, 120, "for 2 hours"},
+        {cmd::DeactivateFor3Hours, 180, "for 3 hours"},      {cmd::DeactivateFor4Hours, 240, "for 4 hours"},
+        {cmd::DeactivateFor5Hours, 300, "for 5 hours"},      {cmd::DeactivateFor6Hours, 360, "for 6 hours"},
+        {cmd::DeactivateFor8Hours, 480, "for 8 hours"},      {cmd::DeactivateFor12Hours, 720, "for 12 hours"},
+        {cmd::DeactivateFor18Hours, 1080, "for 18 hours"},   {cmd::DeactivateFor24Hours, 1440, "for 24 hours"}};
     ASSERT_EQ(commands.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(commands[i].id, std::get<0>(expected[i]));
@@ -92,7 +97,7 @@ TEST(Deactivation, CommandTableAndFormats)
         EXPECT_EQ(LoadString(commands[i].textId), std::get<2>(expected[i]));
         EXPECT_EQ(console::FindDeactivationCommand(commands[i].id), &commands[i]);
     }
-    EXPECT_EQ(console::FindDeactivationCommand(32869), nullptr);
+    EXPECT_EQ(console::FindDeactivationCommand(cmd::DeactivateFor1Hour + 1), nullptr);
 
     EXPECT_EQ(console::DeactivationEndTime(0x6B150FD5 - 600, 10), "6B150FD5");
     EXPECT_EQ(console::DeactivationEndTime(5, 0), "00000005");
@@ -278,24 +283,39 @@ TEST_F(DeactivationTest, MenuStateAndCheckMark)
     EXPECT_EQ(console::EnabledDeactivationCommands(2).size(), 14u);
 
     const std::time_t now = 0x60000000;
-    const std::vector<std::pair<long, int>> limits = {
-        {0, 0},         {-30, 0},       {1, 32865},     {600, 32865},   {601, 32866},   {1800, 32867},  {1801, 32868},
-        {3600, 32868},  {3601, 32870},  {10800, 32871}, {14400, 32872}, {18000, 32873}, {21600, 32874}, {28800, 32875},
-        {43200, 32876}, {64800, 32877}, {64801, 32878}, {86400, 32878}, {86401, 0}};
+    const std::vector<std::pair<long, int>> limits = {{0, 0},
+                                                      {-30, 0},
+                                                      {1, cmd::DeactivateFor10Minutes},
+                                                      {600, cmd::DeactivateFor10Minutes},
+                                                      {601, cmd::DeactivateFor20Minutes},
+                                                      {1800, cmd::DeactivateFor30Minutes},
+                                                      {1801, cmd::DeactivateFor1Hour},
+                                                      {3600, cmd::DeactivateFor1Hour},
+                                                      {3601, cmd::DeactivateFor2Hours},
+                                                      {10800, cmd::DeactivateFor3Hours},
+                                                      {14400, cmd::DeactivateFor4Hours},
+                                                      {18000, cmd::DeactivateFor5Hours},
+                                                      {21600, cmd::DeactivateFor6Hours},
+                                                      {28800, cmd::DeactivateFor8Hours},
+                                                      {43200, cmd::DeactivateFor12Hours},
+                                                      {64800, cmd::DeactivateFor18Hours},
+                                                      {64801, cmd::DeactivateFor24Hours},
+                                                      {86400, cmd::DeactivateFor24Hours},
+                                                      {86401, 0}};
     for (const auto& [remaining, command] : limits)
         EXPECT_EQ(console::CheckedDeactivationCommandFor(12, console::DeactivationEndTime(now + remaining, 0), now),
                   command)
             << remaining;
     const std::string soon = console::DeactivationEndTime(now + 300, 0);
-    EXPECT_EQ(console::CheckedDeactivationCommandFor(10, soon, now), 32865);
+    EXPECT_EQ(console::CheckedDeactivationCommandFor(10, soon, now), cmd::DeactivateFor10Minutes);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(9, soon, now), 0);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(12, soon.substr(1), now), 0);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(12, "0" + soon, now), 0);
 
     // From the file, for the first selected alarm only.
     run(30, {13});
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13, 12}, at.now), 32867);
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13}, at.now + 1200), 32865);
+    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13, 12}, at.now), cmd::DeactivateFor30Minutes);
+    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13}, at.now + 1200), cmd::DeactivateFor10Minutes);
     EXPECT_EQ(console::CheckedDeactivationCommand(Keys{12, 13}, at.now), 0);
     EXPECT_EQ(console::CheckedDeactivationCommand(Keys{}, at.now), 0);
     // A value shorter than eight characters gets no check mark, but the timer honours it.

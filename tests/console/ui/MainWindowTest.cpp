@@ -392,17 +392,17 @@ private slots:
         const int row = rowOfKey(form()->alarmModel(), 4711);
         selectRows(form()->alarmView(), {row});
         m_boxes->answer(true);
-        trigger(32865);  // for 10 minutes
+        trigger(cmd::DeactivateFor10Minutes);
         QCOMPARE(field(4711, "T82"), std::string("52"));
         m_frame->alarmMenu()->popup(QPoint(0, 0));
-        QVERIFY(m_frame->action(32865)->isEnabled());
-        QVERIFY(m_frame->action(32865)->isChecked());
-        QVERIFY(!m_frame->action(32866)->isChecked());
+        QVERIFY(m_frame->action(cmd::DeactivateFor10Minutes)->isEnabled());
+        QVERIFY(m_frame->action(cmd::DeactivateFor10Minutes)->isChecked());
+        QVERIFY(!m_frame->action(cmd::DeactivateFor20Minutes)->isChecked());
         m_frame->alarmMenu()->hide();
         // The list shows the deactivated image once the change is reported.
         QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowAt(row)->image[0], 30,
                                   6000);  // the watch reports within about 1.5 s; room for a loaded machine
-        trigger(console::kActivateAlarmsCommand);
+        trigger(cmd::ActivateAlarms);
         QCOMPARE(field(4711, "T82"), std::string("2"));
     }
 
