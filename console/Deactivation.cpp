@@ -21,21 +21,25 @@ namespace kx::console {
 
 namespace {
 
+constexpr Text kDeactivationIncomplete =
+    KX_TEXT("Deactivation", "%d of the selected alarms could not be changed: the alarm table or the file kxadeact.ini "
+                            "could not be written.");
+
 constexpr std::array<DeactivationCommand, 14> kCommands = {{
-    {cmd::ActivateAlarms, 0, str::DeactivationMenuFirst + 0},
-    {cmd::DeactivateFor10Minutes, 10, str::DeactivationMenuFirst + 1},
-    {cmd::DeactivateFor20Minutes, 20, str::DeactivationMenuFirst + 2},
-    {cmd::DeactivateFor30Minutes, 30, str::DeactivationMenuFirst + 3},
-    {cmd::DeactivateFor1Hour, 60, str::DeactivationMenuFirst + 4},
-    {cmd::DeactivateFor2Hours, 120, str::DeactivationMenuFirst + 5},
-    {cmd::DeactivateFor3Hours, 180, str::DeactivationMenuFirst + 6},
-    {cmd::DeactivateFor4Hours, 240, str::DeactivationMenuFirst + 7},
-    {cmd::DeactivateFor5Hours, 300, str::DeactivationMenuFirst + 8},
-    {cmd::DeactivateFor6Hours, 360, str::DeactivationMenuFirst + 9},
-    {cmd::DeactivateFor8Hours, 480, str::DeactivationMenuFirst + 10},
-    {cmd::DeactivateFor12Hours, 720, str::DeactivationMenuFirst + 11},
-    {cmd::DeactivateFor18Hours, 1080, str::DeactivationMenuFirst + 12},
-    {cmd::DeactivateFor24Hours, 1440, str::DeactivationMenuFirst + 13},
+    {cmd::ActivateAlarms, 0, KX_TEXT("Deactivation", "&Activate alarms")},
+    {cmd::DeactivateFor10Minutes, 10, KX_TEXT("Deactivation", "for 1&0 minutes")},
+    {cmd::DeactivateFor20Minutes, 20, KX_TEXT("Deactivation", "for 20 &minutes")},
+    {cmd::DeactivateFor30Minutes, 30, KX_TEXT("Deactivation", "for 30 m&inutes")},
+    {cmd::DeactivateFor1Hour, 60, KX_TEXT("Deactivation", "for &1 hour")},
+    {cmd::DeactivateFor2Hours, 120, KX_TEXT("Deactivation", "for &2 hours")},
+    {cmd::DeactivateFor3Hours, 180, KX_TEXT("Deactivation", "for &3 hours")},
+    {cmd::DeactivateFor4Hours, 240, KX_TEXT("Deactivation", "for &4 hours")},
+    {cmd::DeactivateFor5Hours, 300, KX_TEXT("Deactivation", "for &5 hours")},
+    {cmd::DeactivateFor6Hours, 360, KX_TEXT("Deactivation", "for &6 hours")},
+    {cmd::DeactivateFor8Hours, 480, KX_TEXT("Deactivation", "for &8 hours")},
+    {cmd::DeactivateFor12Hours, 720, KX_TEXT("Deactivation", "for 12 &hours")},
+    {cmd::DeactivateFor18Hours, 1080, KX_TEXT("Deactivation", "for 18 h&ours")},
+    {cmd::DeactivateFor24Hours, 1440, KX_TEXT("Deactivation", "for 24 ho&urs")},
 }};
 
 std::string keyName(long key)
@@ -339,7 +343,7 @@ DeactivationResult Deactivate(int minutes, std::span<const long> keys, const Com
     }
 
     if (!result.failed.empty()) {
-        ErrorBoxNumber(str::DeactivationIncomplete, static_cast<long>(result.failed.size()));
+        ErrorBoxNumber(kDeactivationIncomplete, static_cast<long>(result.failed.size()));
         result.outcome = DeactivationOutcome::Incomplete;
     }
     return result;

@@ -16,6 +16,8 @@
 // The clock is always passed in (CommandTime, or `now` for the timer), so
 // that nothing here depends on when it runs.
 
+#include "platform/Text.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -39,8 +41,10 @@ constexpr std::size_t kDeactivationValueBufferSize = 40;
 struct DeactivationCommand {
     int id;       // menu command id
     int minutes;  // 0: activate
-    int textId;   // the menu text in the string table
+    Text text;    // the menu text
 };
+// The submenu that holds the durations.
+constexpr Text kDeactivateAlarmsMenu = KX_TEXT("Deactivation", "D&eactivate alarms");
 
 // The fourteen commands in menu order: "Activate alarms"
 // (cmd::ActivateAlarms), then the durations "for 10 minutes" to "for 24

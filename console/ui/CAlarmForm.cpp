@@ -5,7 +5,6 @@
 #include "console/ListRow.h"
 #include "console/ui/ConsoleIcons.h"
 #include "core/MailboxLayout.h"
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 
 #include <QComboBox>
@@ -26,6 +25,32 @@
 namespace kx::ui {
 
 namespace {
+
+// Column titles of the three lists.
+constexpr Text kColumnAlarmNumber = KX_TEXT("CAlarmForm", "Alarmnumber");
+constexpr Text kColumnAlarmName = KX_TEXT("CAlarmForm", "Alarmname");
+constexpr Text kColumnGroup = KX_TEXT("CAlarmForm", "Group");
+constexpr Text kColumnType = KX_TEXT("CAlarmForm", "Type");
+constexpr Text kColumnAlarmIn = KX_TEXT("CAlarmForm", "Alarm-in");
+constexpr Text kColumnLaunchAlarm = KX_TEXT("CAlarmForm", "Launch alarm");
+constexpr Text kColumnName = KX_TEXT("CAlarmForm", "Name");
+constexpr Text kColumnPhoneNumber = KX_TEXT("CAlarmForm", "Phone number");
+// The controls. The switch button names the list it switches to; the
+// frame and the range labels name the list shown.
+constexpr Text kButtonEdit = KX_TEXT("CAlarmForm", "Edit");
+constexpr Text kButtonDetails = KX_TEXT("CAlarmForm", "Details");
+constexpr Text kButtonAlarms = KX_TEXT("CAlarmForm", "Alarms");
+constexpr Text kButtonAlarmsIn = KX_TEXT("CAlarmForm", "alarms-in");
+constexpr Text kFrameAlarmSettings = KX_TEXT("CAlarmForm", "Alarm settings");
+constexpr Text kFrameAlarmInSettings = KX_TEXT("CAlarmForm", "Settings of alarms-in");
+constexpr Text kLabelFirstAlarmNumber = KX_TEXT("CAlarmForm", "First alarm number:");
+constexpr Text kLabelLastAlarmNumber = KX_TEXT("CAlarmForm", "Last alarm number:");
+constexpr Text kLabelFirstAlarmIn = KX_TEXT("CAlarmForm", "First alarm-in:");
+constexpr Text kLabelLastAlarmIn = KX_TEXT("CAlarmForm", "Last alarm-in:");
+constexpr Text kLabelGroup = KX_TEXT("CAlarmForm", "Group:");
+constexpr Text kLabelIncludedPersons = KX_TEXT("CAlarmForm", "Including the following persons:");
+constexpr Text kFrameGroupsAndPersons = KX_TEXT("CAlarmForm", "Data of groups and persons");
+constexpr Text kLabelChangeTo = KX_TEXT("CAlarmForm", "Change to:");
 
 // The form's placement: the lists and frames take shares of the width, the
 // controls above the lists stand at fixed offsets.
@@ -115,7 +140,7 @@ CAlarmForm::~CAlarmForm()
 void CAlarmForm::createControls()
 {
     m_leftFrame = new QGroupBox(this);
-    m_rightFrame = new QGroupBox(text(str::FrameGroupsAndPersons), this);
+    m_rightFrame = new QGroupBox(text(kFrameGroupsAndPersons), this);
     m_firstLabel = new QLabel(this);
     m_lastLabel = new QLabel(this);
     m_firstField = new QLineEdit(this);
@@ -124,22 +149,22 @@ void CAlarmForm::createControls()
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignRight);
     }
-    m_changeToLabel = new QLabel(text(str::LabelChangeTo), this);
+    m_changeToLabel = new QLabel(text(kLabelChangeTo), this);
     m_switchButton = new QPushButton(this);
-    m_detailsButton = new QPushButton(text(str::ButtonDetails), this);
-    m_groupLabel = new QLabel(text(str::LabelGroup), this);
+    m_detailsButton = new QPushButton(text(kButtonDetails), this);
+    m_groupLabel = new QLabel(text(kLabelGroup), this);
     m_groupSelector = new QComboBox(this);
-    m_editButton = new QPushButton(text(str::ButtonEdit), this);
-    m_membersLabel = new QLabel(text(str::LabelIncludedPersons), this);
+    m_editButton = new QPushButton(text(kButtonEdit), this);
+    m_membersLabel = new QLabel(text(kLabelIncludedPersons), this);
 
     m_alarmModel = new ListTableModel(
-        {text(str::ColumnAlarmNumber), text(str::ColumnAlarmName), text(str::ColumnGroup), text(str::ColumnType)},
+        {text(kColumnAlarmNumber), text(kColumnAlarmName), text(kColumnGroup), text(kColumnType)},
         [](int i) -> const QPixmap& { return alarmImage(i); }, this);
     m_alarmInModel = new ListTableModel(
-        {text(str::ColumnAlarmIn), text(str::ColumnAlarmName), text(str::ColumnType), text(str::ColumnLaunchAlarm)},
+        {text(kColumnAlarmIn), text(kColumnAlarmName), text(kColumnType), text(kColumnLaunchAlarm)},
         [](int i) -> const QPixmap& { return alarmInImage(i); }, this);
     m_memberModel = new ListTableModel(
-        {text(str::ColumnName), text(str::ColumnPhoneNumber), text(str::ColumnType)},
+        {text(kColumnName), text(kColumnPhoneNumber), text(kColumnType)},
         [](int i) -> const QPixmap& { return memberImage(i); }, this);
 
     m_alarmView = makeListView(this, m_alarmModel, kAlarmImageSize, true);
@@ -353,10 +378,10 @@ void CAlarmForm::switchLists()
 
 void CAlarmForm::applyListCaptions()
 {
-    m_switchButton->setText(text(m_showsAlarmIns ? str::ButtonAlarms : str::ButtonAlarmsIn));
-    m_leftFrame->setTitle(text(m_showsAlarmIns ? str::FrameAlarmInSettings : str::FrameAlarmSettings));
-    m_firstLabel->setText(text(m_showsAlarmIns ? str::LabelFirstAlarmIn : str::LabelFirstAlarmNumber));
-    m_lastLabel->setText(text(m_showsAlarmIns ? str::LabelLastAlarmIn : str::LabelLastAlarmNumber));
+    m_switchButton->setText(text(m_showsAlarmIns ? kButtonAlarms : kButtonAlarmsIn));
+    m_leftFrame->setTitle(text(m_showsAlarmIns ? kFrameAlarmInSettings : kFrameAlarmSettings));
+    m_firstLabel->setText(text(m_showsAlarmIns ? kLabelFirstAlarmIn : kLabelFirstAlarmNumber));
+    m_lastLabel->setText(text(m_showsAlarmIns ? kLabelLastAlarmIn : kLabelLastAlarmNumber));
 }
 
 void CAlarmForm::setRanges(const config::KeyRanges& ranges)

@@ -83,18 +83,18 @@ TEST(Deactivation, CommandTableAndFormats)
 {
     const auto commands = console::DeactivationCommands();
     const std::vector<std::tuple<int, int, std::string>> expected = {
-        {cmd::ActivateAlarms, 0, "Activate alarms"},         {cmd::DeactivateFor10Minutes, 10, "for 10 minutes"},
-        {cmd::DeactivateFor20Minutes, 20, "for 20 minutes"}, {cmd::DeactivateFor30Minutes, 30, "for 30 minutes"},
-        {cmd::DeactivateFor1Hour, 60, "for 1 hour"},         {cmd::DeactivateFor2Hours, 120, "for 2 hours"},
-        {cmd::DeactivateFor3Hours, 180, "for 3 hours"},      {cmd::DeactivateFor4Hours, 240, "for 4 hours"},
-        {cmd::DeactivateFor5Hours, 300, "for 5 hours"},      {cmd::DeactivateFor6Hours, 360, "for 6 hours"},
-        {cmd::DeactivateFor8Hours, 480, "for 8 hours"},      {cmd::DeactivateFor12Hours, 720, "for 12 hours"},
-        {cmd::DeactivateFor18Hours, 1080, "for 18 hours"},   {cmd::DeactivateFor24Hours, 1440, "for 24 hours"}};
+        {cmd::ActivateAlarms, 0, "&Activate alarms"},         {cmd::DeactivateFor10Minutes, 10, "for 1&0 minutes"},
+        {cmd::DeactivateFor20Minutes, 20, "for 20 &minutes"}, {cmd::DeactivateFor30Minutes, 30, "for 30 m&inutes"},
+        {cmd::DeactivateFor1Hour, 60, "for &1 hour"},         {cmd::DeactivateFor2Hours, 120, "for &2 hours"},
+        {cmd::DeactivateFor3Hours, 180, "for &3 hours"},      {cmd::DeactivateFor4Hours, 240, "for &4 hours"},
+        {cmd::DeactivateFor5Hours, 300, "for &5 hours"},      {cmd::DeactivateFor6Hours, 360, "for &6 hours"},
+        {cmd::DeactivateFor8Hours, 480, "for &8 hours"},      {cmd::DeactivateFor12Hours, 720, "for 12 &hours"},
+        {cmd::DeactivateFor18Hours, 1080, "for 18 h&ours"},   {cmd::DeactivateFor24Hours, 1440, "for 24 ho&urs"}};
     ASSERT_EQ(commands.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(commands[i].id, std::get<0>(expected[i]));
         EXPECT_EQ(commands[i].minutes, std::get<1>(expected[i]));
-        EXPECT_EQ(LoadString(commands[i].textId), std::get<2>(expected[i]));
+        EXPECT_EQ(Tr(commands[i].text), std::get<2>(expected[i]));
         EXPECT_EQ(console::FindDeactivationCommand(commands[i].id), &commands[i]);
     }
     EXPECT_EQ(console::FindDeactivationCommand(cmd::DeactivateFor1Hour + 1), nullptr);
@@ -227,7 +227,8 @@ TEST_F(DeactivationTest, FailuresLeaveTheAlarmConsistentAndAreReported)
     auto result = run(10, {25, 12});
     EXPECT_EQ(std::tie(result.outcome, result.refused, result.changed),
               std::make_tuple(DeactivationOutcome::NotAlarms, Keys{25}, Keys{}));
-    EXPECT_EQ(boxes.shown().back().text, FormatString(str::KeysAreNotAlarms, "25", "10 - 19"));
+    EXPECT_EQ(boxes.shown().back().text,
+              "Only alarms of the alarm range 10 - 19 can be changed; these keys are not: 25. Nothing was changed.");
     EXPECT_EQ(type(12), "4");
     EXPECT_FALSE(site.exists("windows/kxadeact.ini"));
     boxes.clear();
@@ -273,7 +274,8 @@ TEST_F(DeactivationTest, FailedTypeWriteIsNotDoneAndTheOldEndTimeIsPutBack)
     EXPECT_EQ(iniValue(12), "00001000");
     EXPECT_EQ(iniValue(13), "");
     EXPECT_EQ(log(), "");
-    EXPECT_EQ(boxes.shown().back().text, FormatStringNumber(str::DeactivationIncomplete, 2));
+    EXPECT_EQ(boxes.shown().back().text, "2 of the selected alarms could not be changed: the alarm table or the file "
+                                         "kxadeact.ini could not be written.");
 }
 
 TEST_F(DeactivationTest, MenuStateAndCheckMark)
