@@ -22,9 +22,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocalSocket>
 #include <QMenu>
@@ -483,14 +485,14 @@ private slots:
         }
     }
 
-    void everyMenuEntryHasAMnemonicOfItsOwn_data()
+    void textsFitAndMenuEntriesHaveMnemonicsOfTheirOwn_data()
     {
         QTest::addColumn<QString>("language");
         QTest::newRow("English") << QString();
         QTest::newRow("German") << QString("kxalarm_de.qm");
     }
 
-    void everyMenuEntryHasAMnemonicOfItsOwn()
+    void textsFitAndMenuEntriesHaveMnemonicsOfTheirOwn()
     {
         QFETCH(QString, language);
         QTranslator translator;
@@ -501,6 +503,15 @@ private slots:
             return QCoreApplication::translate(context, source).toStdString();
         });
         openWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        // At the default size no label or button of the form cuts its text, with either list shown.
+        for (int list = 0; list < 2; ++list, form()->switchLists()) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (QWidget* control : form()->findChildren<QWidget*>())
+                if ((qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) && control->isVisible())
+                    QVERIFY2(control->width() >= control->sizeHint().width(),
+                             qPrintable(control->property("text").toString()));
+        }
         SetTextTranslator(nullptr);
         QCoreApplication::removeTranslator(&translator);
         std::vector<QList<QAction*>> menus{m_frame->menuBar()->actions()};
@@ -514,23 +525,41 @@ private slots:
                 const QString text = entry->text(), mnemonic = QKeySequence::mnemonic(text).toString();
                 QVERIFY2(text.count('&') - 2 * text.count("&&") == 1 && !taken.contains(mnemonic), qPrintable(text));
                 taken.insert(mnemonic);
+                // The English texts need no help from the runtime pass.
+                const Text source = ui::CMainFrame::commandText(entry->data().toInt());
+                if (language.isEmpty() && !source.empty())
+                    QCOMPARE(text, QString(source.source));
             }
         }
     }
 
-    void controlsDoNotOverlapAtTheSmallestSize()
+    void theListsTakeTheRoomAndNothingOverlapsAtTheSmallestSize()
     {
         openWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        const QSize alarms = form()->alarmView()->size(), members = form()->memberView()->size();
+        const QRect details = form()->findChild<QPushButton*>("details")->geometry();
+        m_frame->resize(m_frame->width() + 300, m_frame->height() + 200);
+        form()->layout()->activate();
+        QCOMPARE(form()->alarmView()->height(), alarms.height() + 200);
+        QCOMPARE(form()->memberView()->height(), members.height() + 200);
+        QVERIFY(form()->alarmView()->width() > alarms.width() && form()->memberView()->width() > members.width());
+        QCOMPARE(form()->findChild<QPushButton*>("details")->geometry().size(), details.size());
+
         m_frame->resize(400, 200);  // smaller than the form allows
-        const auto controls = form()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        for (QWidget* a : controls)
-            for (QWidget* b : controls) {
-                const QRect ra = a->geometry(), rb = b->geometry();
-                if (a != b && a->isVisible() && b->isVisible())
-                    QVERIFY2(
-                        !ra.intersects(rb) || ra.contains(rb) || rb.contains(ra),
-                        qPrintable(QString("%1 %2").arg(a->metaObject()->className(), b->metaObject()->className())));
-            }
+        form()->layout()->activate();
+        QVERIFY(form()->width() >= form()->minimumSizeHint().width());
+        for (QWidget* parent : {static_cast<QWidget*>(form()), form()->findChild<QWidget*>("listFrame"),
+                                form()->findChild<QWidget*>("groupFrame")}) {
+            const auto controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* a : controls)
+                for (QWidget* b : controls) {
+                    const QRect ra = a->geometry(), rb = b->geometry();
+                    if (a != b && a->isVisible() && b->isVisible())
+                        QVERIFY2(!ra.intersects(rb),
+                                 qPrintable(QString("%1 %2").arg(a->objectName(), b->objectName())));
+                }
+        }
     }
 
     void aSecondStartHandsOverToTheRunningConsole()
