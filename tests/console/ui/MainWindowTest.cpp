@@ -18,6 +18,7 @@
 #include "tests/common/RecordingMessageBoxes.h"
 #include "tests/common/StandInPrograms.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -43,6 +44,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <random>
 
 using namespace kx;
 using kx::console::ListRow;
@@ -224,6 +226,32 @@ private slots:
         trigger(cmd::AlarmSettings);
         QCOMPARE(m_programs->waitForCalls(1),
                  (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
+    }
+
+    void theListModelKeepsTheItemModelProtocol()
+    {
+        // Refills by key and by position, of sorted lists too, under Qt's model tester.
+        ui::ListTableModel model({"key", "name"}, {});
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        std::mt19937 random(4711);
+        for (int round = 0; round < 200 && !QTest::currentTestFailed(); ++round) {
+            std::vector<ListRow> fresh;
+            for (long key = 0; key < 30; ++key) {
+                if (random() % 3 == 0) {
+                    fresh.emplace_back().key = key;
+                    fresh.back().text = {std::to_string(key), std::to_string(random() % 3)};
+                }
+            }
+            const QPersistentModelIndex kept = model.index(model.rowCount() / 2, 0);  // stays with its key
+            const long keptKey = kept.isValid() ? keyAt(&model, kept.row()) : -1;
+            auto keptFollows = [&] { return !kept.isValid() || keyAt(&model, kept.row()) == keptKey; };
+            if (round % 3 == 2)
+                model.sortRows(1, round % 2);
+            QVERIFY(keptFollows());
+            round % 4 == 3 ? model.mergeByPosition(fresh) : model.mergeByKey(fresh);
+            QVERIFY(model.rows() == fresh);
+            QVERIFY(round % 4 == 3 || keptFollows());
+        }
     }
 
     void switchingLists()
