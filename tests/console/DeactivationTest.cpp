@@ -350,12 +350,15 @@ TEST_F(DeactivationTest, TimerFindsExactlyWhatAReadPerKeyWouldFind)
 {
     for (long key = 10; key < 20; ++key)
         setType(key, 53);
+    std::string beyondTheFirstRead;  // 11000 emptied keys outside the range: a dump of over 64 KiB
+    for (int key = 20000; key < 31000; ++key)
+        beyondTheFirstRead += std::to_string(key) + "=\r\n";
     site.write("windows/kxadeact.ini",
                "[other]\r\n11=00000001\r\n[DeactivatedAlarms]\r\n5=00000001\r\n0012=00000001\r\n+13=00000001\r\n"
                " 14 = 00000001 \r\n15=\r\n15=00000001\r\n16=\"00000001\"\r\n17=zz\r\n"
                "18=" +
-                   std::string(32, '0') +
-                   "FFFFFFFFFF\r\n"  // cut to 39 characters: 0FFFFFFF
+                   std::string(32, '0') + "FFFFFFFFFF\r\n" +  // cut to 39 characters: 0FFFFFFF
+                   beyondTheFirstRead +
                    "19=00000001\r\n11=FFFFFFFF\r\n; 10=00000001\r\n10\r\n[DeactivatedAlarms]\r\n10=00000001\r\n");
     const std::time_t now = 0x10000000;
     auto keyByKey = [&] {

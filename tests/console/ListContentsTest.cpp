@@ -37,12 +37,13 @@ TEST_F(ListContentsTest, AlarmColumnsAndImages)
     alarm(12, {{"p_ogm4", "77"}, {"n_mbx", "150"}, {"type_alt", "9"}});  // missing group wins over the plan
     alarm(13, {{"p_ogm4", "11"}, {"n_mbx", "150"}, {"p_ogm3", "1"}, {"num2_4", "4"}});
     alarm(14, {{"p_ogm4", "9"}, {"num4_9", "12"}, {"p_ogm3", "1"}, {"num2_4", "11"}});
-    alarm(15, {{"p_ogm4", "7"}});  // 7 is in the table but not a real group
-    record(16, "21", {});          // an ordinary mailbox: not listed
-    alarm(25, {});                 // outside the alarm range
+    alarm(15, {{"p_ogm4", "7"}});                    // 7 is in the table but not a real group
+    alarm(17, {{"p_ogm3", "1"}, {"num2_4", "10"}});  // the last type with an alternate image
+    record(16, "21", {});                            // an ordinary mailbox: not listed
+    alarm(25, {});                                   // outside the alarm range
 
     const auto rows = alarms();
-    ASSERT_EQ(rows.size(), 6u);
+    ASSERT_EQ(rows.size(), 7u);
     const ListRow& boiler = row(rows, 10);
     EXPECT_EQ(boiler.text, (std::array<std::string, 4>{"10", "Boiler", "10 Fire brigade", "Sequent"}));
     EXPECT_EQ(boiler.image, (std::array<int, 4>{2, -1, -1, -1}));
@@ -65,6 +66,7 @@ TEST_F(ListContentsTest, AlarmColumnsAndImages)
     EXPECT_EQ(row(rows, 14).image[2], alarm_image::kSecondPlan);
 
     EXPECT_EQ(row(rows, 15).text[2], "NO GROUP SPECIFIED");
+    EXPECT_EQ(row(rows, 17).image[0], alarm_image::kAlternateBase + 10);
 }
 
 TEST_F(ListContentsTest, ServerImagesInMasterSlaveOperation)
