@@ -1,6 +1,5 @@
 #include "console/ListContents.h"
 
-#include "console/ConsoleSession.h"
 #include "console/ListImages.h"
 #include "platform/SystemInfo.h"
 #include "tests/console/ConsoleFixture.h"
@@ -204,24 +203,6 @@ TEST_F(ListContentsTest, MembersWithTheirImages)
         EXPECT_EQ(MemberImageForPhoneType(code), image) << code;
     EXPECT_TRUE(SelectorHasNoMembers("Man-down supervision") && SelectorHasNoMembers(""));
     EXPECT_FALSE(SelectorHasNoMembers("12 Fire"));
-}
-
-TEST_F(ListContentsTest, SessionStartAndItsFailure)
-{
-    test::RecordingMessageBoxes boxes;
-    ConsoleSession session;
-    ASSERT_TRUE(session.start());
-    EXPECT_EQ(session.ranges().lastAlarmKey, 19);
-    EXPECT_EQ(session.mailboxPath(), "\\db1\\.\\vm001.dbf");
-    EXPECT_EQ(session.enableAlarmDeactivation(), 1);
-    EXPECT_EQ(site.read("windows/kxpers.ini"), "[DBInfo]\r\nPath=\\db1\\\r\n3DigitGroupNumbers=0\r\n");
-    EXPECT_TRUE(boxes.shown().empty());
-
-    site.write("windows/kxaconf.ini", "[Config]\r\nVm001Path=D:\\DATA\\\r\n");
-    ConsoleSession broken;
-    EXPECT_FALSE(broken.start());
-    EXPECT_EQ(boxes.texts(),
-              std::vector<std::string>{"Error, impossible to open alarm-database d:\\data\\.\\vm001.dbf !"});
 }
 
 }  // namespace
