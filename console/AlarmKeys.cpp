@@ -4,13 +4,15 @@
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
 #include "platform/MessageBoxes.h"
-#include "platform/StringTable.h"
 
 #include <string>
 
 namespace kx::console {
 
 namespace {
+
+constexpr Text kKeysAreNotAlarms = KX_TEXT(
+    "AlarmKeys", "Only alarms of the alarm range %2 can be changed; these keys are not: %1. Nothing was changed.");
 
 bool isAlarm(CDatabase& table, long key, const config::KeyRanges& ranges)
 {
@@ -35,7 +37,7 @@ std::vector<long> RefuseKeysThatAreNotAlarms(CDatabase& openTable, std::span<con
         names += (names.empty() ? "" : ", ") + std::to_string(key);
     }
     if (!refused.empty())
-        ErrorBox(str::KeysAreNotAlarms, names,
+        ErrorBox(kKeysAreNotAlarms, names,
                  std::to_string(ranges.firstAlarmKey) + " - " + std::to_string(ranges.lastAlarmKey));
     return refused;
 }

@@ -48,6 +48,22 @@ enum : int {
     RecordAlarmMessage = 32823,
     CopyAlarm = 32848,
     MoveAlarm = 32849,
+    // Timed deactivation: "Activate alarms" and the durations of "Deactivate
+    // alarms" (there is no 32869)
+    ActivateAlarms = 32863,
+    DeactivateFor10Minutes = 32865,
+    DeactivateFor20Minutes = 32866,
+    DeactivateFor30Minutes = 32867,
+    DeactivateFor1Hour = 32868,
+    DeactivateFor2Hours = 32870,
+    DeactivateFor3Hours = 32871,
+    DeactivateFor4Hours = 32872,
+    DeactivateFor5Hours = 32873,
+    DeactivateFor6Hours = 32874,
+    DeactivateFor8Hours = 32875,
+    DeactivateFor12Hours = 32876,
+    DeactivateFor18Hours = 32877,
+    DeactivateFor24Hours = 32878,
     // Alarm types ("Select alarm type")
     TypeNotSpecified = 32833,
     TypeContact = 32834,

@@ -19,7 +19,7 @@ class CDatabase;
 namespace kx::console {
 
 // The command line of a command that only starts a program ("kxaview.exe"
-// for 32774 and 32787 ...); empty for other commands.
+// for cmd::ViewAlarmResults and its button ...); empty for other commands.
 std::string FixedProgramLine(int commandId);
 
 CommandLine AlarmConfiguratorLine(long key);                                  // "kxaconf.exe %d"

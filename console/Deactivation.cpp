@@ -1,6 +1,7 @@
 #include "console/Deactivation.h"
 
 #include "console/AlarmKeys.h"
+#include "console/CommandIds.h"
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
@@ -20,43 +21,25 @@ namespace kx::console {
 
 namespace {
 
-constexpr std::array<DeactivationCommand, 14> kCommands = {{
-    {kActivateAlarmsCommand, 0, str::DeactivationMenuFirst + 0},
-    {32865, 10, str::DeactivationMenuFirst + 1},
-    {32866, 20, str::DeactivationMenuFirst + 2},
-    {32867, 30, str::DeactivationMenuFirst + 3},
-    {32868, 60, str::DeactivationMenuFirst + 4},
-    {32870, 120, str::DeactivationMenuFirst + 5},
-    {32871, 180, str::DeactivationMenuFirst + 6},
-    {32872, 240, str::DeactivationMenuFirst + 7},
-    {32873, 300, str::DeactivationMenuFirst + 8},
-    {32874, 360, str::DeactivationMenuFirst + 9},
-    {32875, 480, str::DeactivationMenuFirst + 10},
-    {32876, 720, str::DeactivationMenuFirst + 11},
-    {32877, 1080, str::DeactivationMenuFirst + 12},
-    {32878, 1440, str::DeactivationMenuFirst + 13},
-}};
+constexpr Text kDeactivationIncomplete =
+    KX_TEXT("Deactivation", "%d of the selected alarms could not be changed: the alarm table or the file kxadeact.ini "
+                            "could not be written.");
 
-// The check mark: the first duration command whose limit the remaining
-// seconds do not exceed. Each limit is the command's own duration.
-struct CheckLimit {
-    long seconds;
-    int command;
-};
-constexpr std::array<CheckLimit, 13> kCheckLimits = {{
-    {600, 32865},
-    {1200, 32866},
-    {1800, 32867},
-    {3600, 32868},
-    {7200, 32870},
-    {10800, 32871},
-    {14400, 32872},
-    {18000, 32873},
-    {21600, 32874},
-    {28800, 32875},
-    {43200, 32876},
-    {64800, 32877},
-    {86400, 32878},
+constexpr std::array<DeactivationCommand, 14> kCommands = {{
+    {cmd::ActivateAlarms, 0, KX_TEXT("Deactivation", "&Activate alarms")},
+    {cmd::DeactivateFor10Minutes, 10, KX_TEXT("Deactivation", "for 1&0 minutes")},
+    {cmd::DeactivateFor20Minutes, 20, KX_TEXT("Deactivation", "for 20 &minutes")},
+    {cmd::DeactivateFor30Minutes, 30, KX_TEXT("Deactivation", "for 30 m&inutes")},
+    {cmd::DeactivateFor1Hour, 60, KX_TEXT("Deactivation", "for &1 hour")},
+    {cmd::DeactivateFor2Hours, 120, KX_TEXT("Deactivation", "for &2 hours")},
+    {cmd::DeactivateFor3Hours, 180, KX_TEXT("Deactivation", "for &3 hours")},
+    {cmd::DeactivateFor4Hours, 240, KX_TEXT("Deactivation", "for &4 hours")},
+    {cmd::DeactivateFor5Hours, 300, KX_TEXT("Deactivation", "for &5 hours")},
+    {cmd::DeactivateFor6Hours, 360, KX_TEXT("Deactivation", "for &6 hours")},
+    {cmd::DeactivateFor8Hours, 480, KX_TEXT("Deactivation", "for &8 hours")},
+    {cmd::DeactivateFor12Hours, 720, KX_TEXT("Deactivation", "for 12 &hours")},
+    {cmd::DeactivateFor18Hours, 1080, KX_TEXT("Deactivation", "for 18 h&ours")},
+    {cmd::DeactivateFor24Hours, 1440, KX_TEXT("Deactivation", "for 24 ho&urs")},
 }};
 
 std::string keyName(long key)
@@ -360,7 +343,7 @@ DeactivationResult Deactivate(int minutes, std::span<const long> keys, const Com
     }
 
     if (!result.failed.empty()) {
-        ErrorBoxNumber(str::DeactivationIncomplete, static_cast<long>(result.failed.size()));
+        ErrorBoxNumber(kDeactivationIncomplete, static_cast<long>(result.failed.size()));
         result.outcome = DeactivationOutcome::Incomplete;
     }
     return result;
@@ -390,9 +373,10 @@ int CheckedDeactivationCommandFor(long key, std::string_view value, std::time_t 
     const long long remaining = static_cast<long long>(end) - static_cast<long long>(now);
     if (remaining <= 0)
         return 0;
-    for (const CheckLimit& limit : kCheckLimits)
-        if (remaining <= limit.seconds)
-            return limit.command;
+    // The first duration whose length the remaining seconds do not exceed.
+    for (const DeactivationCommand& command : kCommands)
+        if (command.minutes > 0 && remaining <= command.minutes * 60L)
+            return command.id;
     return 0;
 }
 

@@ -16,6 +16,8 @@
 // The clock is always passed in (CommandTime, or `now` for the timer), so
 // that nothing here depends on when it runs.
 
+#include "platform/Text.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -36,17 +38,17 @@ constexpr std::size_t kDeactivationValueBufferSize = 40;
 
 // --- The commands -------------------------------------------------------
 
-constexpr int kActivateAlarmsCommand = 32863;
-
 struct DeactivationCommand {
     int id;       // menu command id
     int minutes;  // 0: activate
-    int textId;   // the menu text in the string table
+    Text text;    // the menu text
 };
+// The submenu that holds the durations.
+constexpr Text kDeactivateAlarmsMenu = KX_TEXT("Deactivation", "D&eactivate alarms");
 
-// The fourteen commands in menu order: "Activate alarms" (32863), then the
-// durations "for 10 minutes" (32865) to "for 24 hours" (32878). There is no
-// command 32869.
+// The fourteen commands in menu order: "Activate alarms"
+// (cmd::ActivateAlarms), then the durations "for 10 minutes" to "for 24
+// hours" (cmd::DeactivateFor10Minutes .. cmd::DeactivateFor24Hours).
 std::span<const DeactivationCommand> DeactivationCommands();
 // The command of a menu id; nullptr for any other id.
 const DeactivationCommand* FindDeactivationCommand(int id);

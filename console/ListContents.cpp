@@ -21,10 +21,22 @@ namespace {
 
 namespace field = mailbox::field;
 
-// The string table's texts are UTF-8; list texts are data bytes.
-std::string text(int id)
+// What the lists show where a table has nothing to show.
+constexpr Text kNoDefinition = KX_TEXT("ListContents", "[No definition]");
+constexpr Text kEmptyGroup = KX_TEXT("ListContents", "Empty group");
+constexpr Text kManDownSupervision = KX_TEXT("ListContents", "Man-down supervision");
+constexpr Text kNoName = KX_TEXT("ListContents", "No name");
+constexpr Text kNoGroupSpecified = KX_TEXT("ListContents", "NO GROUP SPECIFIED");
+constexpr Text kNoGroupCreated = KX_TEXT("ListContents", "No group created");
+constexpr Text kLoginOnly = KX_TEXT("ListContents", "Login of persons only");
+constexpr Text kLogoutOnly = KX_TEXT("ListContents", "Logout of persons only");
+constexpr Text kDoNotLaunchAlarm = KX_TEXT("ListContents", "Do not launch an alarm");
+constexpr Text kNotGeneratedOrEmpty = KX_TEXT("ListContents", "Not generated or empty");
+
+// Texts are UTF-8; list texts are data bytes.
+std::string text(const Text& text)
 {
-    return Utf8ToCp1252Lossy(LoadString(id));
+    return Utf8ToCp1252Lossy(Tr(text));
 }
 
 int readInt(CDatabase& table, const char* name)
@@ -60,15 +72,15 @@ std::string groupText(int group, const GroupList& groups, bool& found)
 {
     found = true;
     if (group == 8)
-        return text(str::EmptyGroup);
+        return text(kEmptyGroup);
     if (group == 9)
-        return text(str::ManDownSupervision);
+        return text(kManDownSupervision);
     if (group > 9) {
         if (const GroupEntry* entry = groups.find(group))
-            return numbered(group, entry->name[0] ? std::string(entry->name) : text(str::NoName));
+            return numbered(group, entry->name[0] ? std::string(entry->name) : text(kNoName));
     }
     found = false;
-    return text(str::NoGroupSpecified);
+    return text(kNoGroupSpecified);
 }
 
 bool launchesAnAlarm(int function, int msgChF)
@@ -151,7 +163,7 @@ std::optional<std::vector<ListRow>> AlarmRows(const std::string& mailboxPath, in
 
         row.text[alarm_column::Name] = readText(table, field::Comment);
         if (row.text[alarm_column::Name].empty())
-            row.text[alarm_column::Name] = text(str::NoDefinition);
+            row.text[alarm_column::Name] = text(kNoDefinition);
 
         const int group = readInt(table, field::GroupOrFunction);
         bool found = false;
@@ -201,16 +213,16 @@ std::optional<std::vector<ListRow>> AlarmInRows(const std::string& mailboxPath, 
 
         row.text[alarm_in_column::Name] = readText(table, field::Comment);
         if (row.text[alarm_in_column::Name].empty())
-            row.text[alarm_in_column::Name] = text(str::NoDefinition);
+            row.text[alarm_in_column::Name] = text(kNoDefinition);
 
         const int function = readInt(table, field::GroupOrFunction);
         row.text[alarm_in_column::Function] = Utf8ToCp1252Lossy(mailbox::AlarmInFunctionName(function));
         if (function == 3) {
             const int variant = readInt(table, "T11");  // mbx_ch_f
             if (variant == 1)
-                row.text[alarm_in_column::Function] = text(str::LoginOnly);
+                row.text[alarm_in_column::Function] = text(kLoginOnly);
             else if (variant == 2)
-                row.text[alarm_in_column::Function] = text(str::LogoutOnly);
+                row.text[alarm_in_column::Function] = text(kLogoutOnly);
         }
 
         if (launchesAnAlarm(function, readInt(table, "T22"))) {  // msg_ch_f
@@ -221,9 +233,9 @@ std::optional<std::vector<ListRow>> AlarmInRows(const std::string& mailboxPath, 
                     table.Go(mailbox::RecordOfKey(launched));
                     name = readText(table, field::Comment);
                 }
-                row.text[alarm_in_column::Launch] = numbered(launched, name.empty() ? text(str::NoDefinition) : name);
+                row.text[alarm_in_column::Launch] = numbered(launched, name.empty() ? text(kNoDefinition) : name);
             } else {
-                row.text[alarm_in_column::Launch] = text(str::DoNotLaunchAlarm);
+                row.text[alarm_in_column::Launch] = text(kDoNotLaunchAlarm);
             }
         }
         rows.push_back(std::move(row));
@@ -241,22 +253,22 @@ std::optional<GroupSelector> LoadGroups(const std::string& groupTablePath, int t
     GroupSelector selector;
     selector.threeDigitNumbers = groups.indexAllowsThreeDigits() && threeDigitGroupNumbers == 1;
     if (groups.recordCount() == 0) {
-        selector.noGroupText = text(str::NoGroupCreated);
+        selector.noGroupText = text(kNoGroupCreated);
         return selector;
     }
     for (const GroupEntry& entry : groups.entries()) {
         if (entry.number <= 9)
             continue;
-        selector.entries.push_back(numbered(entry.number, entry.name[0] ? std::string(entry.name) : text(str::NoName),
+        selector.entries.push_back(numbered(entry.number, entry.name[0] ? std::string(entry.name) : text(kNoName),
                                             selector.threeDigitNumbers));
     }
-    selector.entries.push_back(text(str::NoGroupSpecified));
+    selector.entries.push_back(text(kNoGroupSpecified));
     return selector;
 }
 
 std::string SelectorTextForGroup(const std::string& groupText, bool threeDigitNumbers)
 {
-    if (groupText == text(str::ManDownSupervision) || groupText == text(str::EmptyGroup) || !threeDigitNumbers)
+    if (groupText == text(kManDownSupervision) || groupText == text(kEmptyGroup) || !threeDigitNumbers)
         return groupText;
     char* end = nullptr;
     const long number = std::strtol(groupText.c_str(), &end, 10);
@@ -275,8 +287,7 @@ int FindSelectorEntry(const std::vector<std::string>& entries, const std::string
 
 bool SelectorHasNoMembers(const std::string& selectorText)
 {
-    return selectorText.empty() || selectorText == text(str::ManDownSupervision) ||
-           selectorText == text(str::EmptyGroup);
+    return selectorText.empty() || selectorText == text(kManDownSupervision) || selectorText == text(kEmptyGroup);
 }
 
 std::string MemberTableOfSelector(const std::string& selectorText, const std::string& personsBaseDirectory)
@@ -303,7 +314,7 @@ std::vector<ListRow> MemberRows(const std::string& memberTablePath, int checkPer
     }
     if (rows.empty()) {
         ListRow row;
-        row.text[member_column::Name] = text(str::NotGeneratedOrEmpty);
+        row.text[member_column::Name] = text(kNotGeneratedOrEmpty);
         row.selectable = false;
         rows.push_back(std::move(row));
     }

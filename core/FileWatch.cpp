@@ -82,8 +82,8 @@ void FileWatch::cycle()
     if (mailbox != m_mailbox) {
         m_mailbox = mailbox;
         m_sleep(500);  // let the other program finish writing
-        deliver(WM_ALARMS_CHANGED, true);
-        deliver(WM_ALARMS_IN_CHANGED, true);
+        deliver(ViewMessage::AlarmsChanged, true);
+        deliver(ViewMessage::AlarmsInChanged, true);
     } else {
         m_sleep(1000);
     }
@@ -92,8 +92,8 @@ void FileWatch::cycle()
     if (groups != m_groups) {
         m_groups = groups;
         m_sleep(1000);
-        deliver(WM_MEMBERS_CHANGED, false);
-        deliver(WM_GROUPS_CHANGED, false);
+        deliver(ViewMessage::MembersChanged, false);
+        deliver(ViewMessage::GroupsChanged, false);
     }
 
     // After another group was selected, its table is compared with the
@@ -101,14 +101,14 @@ void FileWatch::cycle()
     const FileStamp members = StampOf(m_paths.memberTable ? m_paths.memberTable->get() : std::string());
     if (members != m_members) {
         m_members = members;
-        deliver(WM_MEMBERS_CHANGED, false);
+        deliver(ViewMessage::MembersChanged, false);
     }
 
     if (config::CheckPerson() == 1) {
         const FileStamp logout = StampOf(m_paths.logoutStateFile);
         if (logout != m_logout) {
             m_logout = logout;
-            deliver(WM_MEMBERS_CHANGED, false);
+            deliver(ViewMessage::MembersChanged, false);
         }
     }
 }

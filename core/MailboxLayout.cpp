@@ -1,7 +1,7 @@
 #include "core/MailboxLayout.h"
 
 #include "core/CDatabase.h"
-#include "platform/StringTable.h"
+#include "platform/Text.h"
 
 #include <array>
 #include <cerrno>
@@ -29,6 +29,56 @@ constexpr std::array<const char*, kFieldCount> kLogicalNames = {
     "num1_6",      "num1_7",      "num1_8",      "num1_9",      "num1_10",    "num1_11",    "num1_12",    "num1_13",
     "num1_14",     "num1_15",     "num1_16",
 };
+
+// The code tables of the alarm attributes: an alarm's kind (type_alt), its
+// type (num2_4, the "Select alarm type" menu) and an alarm-in's function (p_ogm4).
+constexpr std::array<Text, kAlarmKindCount> kAlarmKinds = {
+    KX_TEXT("MailboxLayout", "Parallel"),
+    KX_TEXT("MailboxLayout", "Sequent"),
+    KX_TEXT("MailboxLayout", "Copy into MBX"),
+    KX_TEXT("MailboxLayout", "Conference/Parallel"),
+    KX_TEXT("MailboxLayout", "2-party conference with the first"),
+    KX_TEXT("MailboxLayout", "Skill alarm"),
+};
+constexpr std::array<Text, kAlarmTypeCount> kAlarmTypes = {
+    KX_TEXT("MailboxLayout", "Not specified"),
+    KX_TEXT("MailboxLayout", "Contact"),
+    KX_TEXT("MailboxLayout", "Firealarm"),
+    KX_TEXT("MailboxLayout", "Housemanagement"),
+    KX_TEXT("MailboxLayout", "Phone"),
+    KX_TEXT("MailboxLayout", "Technical alarm"),
+    KX_TEXT("MailboxLayout", "Firstaid / nurse call"),
+    KX_TEXT("MailboxLayout", "Day / Night contact"),
+    KX_TEXT("MailboxLayout", "WatchDog alarm"),
+    KX_TEXT("MailboxLayout", "Man-down function"),
+    KX_TEXT("MailboxLayout", "Server / Network watch (ping)"),
+    KX_TEXT("MailboxLayout", "Service / Process watch"),
+};
+constexpr std::array<Text, kAlarmInFunctionCount> kAlarmInFunctions = {
+    KX_TEXT("MailboxLayout", "Broadcast / Launch an alarm"),
+    KX_TEXT("MailboxLayout", "Launch a conference"),
+    KX_TEXT("MailboxLayout", "Record an alarm message"),
+    KX_TEXT("MailboxLayout", "Login and logout of persons"),
+    KX_TEXT("MailboxLayout", "Confirmation call back"),
+    KX_TEXT("MailboxLayout", "Confirmation call back for pager"),
+    KX_TEXT("MailboxLayout", "Line supervision call back"),
+    KX_TEXT("MailboxLayout", "Record a fax message"),
+    KX_TEXT("MailboxLayout", "Play active alarms"),
+    KX_TEXT("MailboxLayout", "Play the alarm message of an alarm"),
+    KX_TEXT("MailboxLayout", "Play the last alarm message of the caller"),
+    KX_TEXT("MailboxLayout", "Play recorded conferences"),
+    KX_TEXT("MailboxLayout", "Special functions"),
+    KX_TEXT("MailboxLayout", "Activate and deactivate man-down supervision"),
+    KX_TEXT("MailboxLayout", "Fax broadcast / Alarm launch"),
+    KX_TEXT("MailboxLayout", "Room surveillance (baby call)"),
+    KX_TEXT("MailboxLayout", "Start evacuation alarm"),
+    KX_TEXT("MailboxLayout", "Add to conference pool"),
+    KX_TEXT("MailboxLayout", "DECT Alarm call"),
+    KX_TEXT("MailboxLayout", "IVR application"),
+    KX_TEXT("MailboxLayout", "Call transfer"),
+    KX_TEXT("MailboxLayout", "DDI callback"),
+};
+constexpr Text kNoAlarmInFunction = KX_TEXT("MailboxLayout", "No type of alarm defined");
 
 const std::unordered_map<std::string_view, int>& positionsByName()
 {
@@ -164,12 +214,12 @@ KeyKind KindOfStatus(std::string_view status)
 
 std::string AlarmKindText(int kind)
 {
-    return kind >= 0 && kind < kAlarmKindCount ? LoadString(str::AlarmKindFirst + kind) : std::string();
+    return kind >= 0 && kind < kAlarmKindCount ? Tr(kAlarmKinds[kind]) : std::string();
 }
 
 std::string AlarmTypeText(int type)
 {
-    return type >= 0 && type < kAlarmTypeCount ? LoadString(str::AlarmTypeFirst + type) : std::string();
+    return type >= 0 && type < kAlarmTypeCount ? Tr(kAlarmTypes[type]) : std::string();
 }
 
 AlarmTypeValue DecodeAlarmType(int storedValue)
@@ -181,8 +231,7 @@ AlarmTypeValue DecodeAlarmType(int storedValue)
 
 std::string AlarmInFunctionName(int code)
 {
-    return LoadString(code >= 0 && code < kAlarmInFunctionCount ? str::AlarmInFunctionFirst + code
-                                                                : str::NoAlarmInFunction);
+    return Tr(code >= 0 && code < kAlarmInFunctionCount ? kAlarmInFunctions[code] : kNoAlarmInFunction);
 }
 
 std::vector<FieldWrite> NewRecordWrites(long key, bool alarm)

@@ -69,12 +69,13 @@ enum class KeyKind {
 // What a status text (trailing blanks already removed) makes of a key.
 KeyKind KindOfStatus(std::string_view status);
 
-// The list text of an alarm's kind (type_alt); "" for other values.
+// The list text of an alarm's kind (type_alt) in the operator's language
+// (UTF-8); "" for other values.
 std::string AlarmKindText(int kind);
 
 constexpr int kAlarmKindCount = 6;
 constexpr int kAlarmTypeCount = 12;
-// The menu text of an alarm type 0..11; "" outside.
+// The name of an alarm type 0..11 (UTF-8); "" outside.
 std::string AlarmTypeText(int type);
 // An alarm's type and whether it is deactivated, from num2_4.
 struct AlarmTypeValue {
@@ -84,7 +85,7 @@ struct AlarmTypeValue {
 AlarmTypeValue DecodeAlarmType(int storedValue);
 
 constexpr int kAlarmInFunctionCount = 22;
-// The name of an alarm-in function 0..21; "No type of alarm defined" else.
+// The name of an alarm-in function 0..21 (UTF-8); "No type of alarm defined" else.
 std::string AlarmInFunctionName(int code);
 
 // Field descriptors of a mailbox table as this system creates one (demo

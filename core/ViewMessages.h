@@ -6,11 +6,12 @@
 
 namespace kx {
 
-enum ViewMessage : int {
-    WM_ALARMS_CHANGED = 1025,     // refill the alarm list
-    WM_ALARMS_IN_CHANGED = 1026,  // refill the alarm-in list
-    WM_MEMBERS_CHANGED = 1027,    // refill the member list of the selected group
-    WM_GROUPS_CHANGED = 1028,     // reload the group table into the group selector
+// The values are the window message numbers the platform's programs know.
+enum class ViewMessage : int {
+    AlarmsChanged = 1025,    // refill the alarm list
+    AlarmsInChanged = 1026,  // refill the alarm-in list
+    MembersChanged = 1027,   // refill the member list of the selected group
+    GroupsChanged = 1028,    // reload the group table into the group selector
 };
 
 class ViewMessenger {

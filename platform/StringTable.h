@@ -15,7 +15,6 @@ namespace kx {
 
 namespace str {
 enum : int {
-    AppTitle = 128,  // "Alarm Control Center Tellmark"
     Error = 61461,
     PleaseConfirm = 61462,
     GroupDatabaseNotOpened = 61498,
@@ -60,80 +59,6 @@ enum : int {
     SavePingWatch = 61713,
     WatchdogTitle = 61721,
     InvalidWatchdogInterval = 61722,
-
-    // Texts of our own numbering: 62000..62999 core and the main window,
-    // 63000..63999 the settings dialogs and number handling; later
-    // subsystems take the next thousands.
-    OwnTextsBegin = 62000,
-    AlarmKindFirst = 62000,        // 62000..62005: the alarm kinds 0..5
-    AlarmTypeFirst = 62010,        // 62010..62021: the alarm types 0..11
-    AlarmInFunctionFirst = 62030,  // 62030..62051: the alarm-in functions 0..21
-    NoAlarmInFunction = 62052,     // "No type of alarm defined"
-
-    // The lists of the main window.
-    NoDefinition = 62100,  // "[No definition]"
-    EmptyGroup = 62101,
-    ManDownSupervision = 62102,
-    NoName = 62103,
-    NoGroupSpecified = 62104,
-    NoGroupCreated = 62105,
-    LoginOnly = 62106,
-    LogoutOnly = 62107,
-    DoNotLaunchAlarm = 62108,
-    NotGeneratedOrEmpty = 62109,
-    KeysAreNotAlarms = 62110,  // "... %1 ... %2": the refused keys, the alarm range
-
-    // The main window: menus, form, about box, status bar (62200..62299).
-    // The texts of the commands themselves are kept under the command's own
-    // number (32771 "Add &new alarm", 57664 "&About kxalarm..." ...).
-    MenuFile = 62200,
-    MenuSettings = 62201,
-    MenuAlarm = 62202,
-    MenuAlarmIn = 62203,
-    MenuPersonsGroups = 62204,
-    MenuTools = 62205,
-    MenuView = 62206,
-    MenuHelp = 62207,
-    MenuSelectAlarmType = 62208,
-    ColumnAlarmNumber = 62220,
-    ColumnAlarmName = 62221,
-    ColumnGroup = 62222,
-    ColumnType = 62223,
-    ColumnAlarmIn = 62224,
-    ColumnLaunchAlarm = 62225,
-    ColumnName = 62226,
-    ColumnPhoneNumber = 62227,
-    ButtonEdit = 62230,
-    ButtonDetails = 62231,
-    ButtonAlarms = 62232,    // the switch button while the alarm-in list is shown
-    ButtonAlarmsIn = 62233,  // ... while the alarm list is shown
-    FrameAlarmSettings = 62234,
-    FrameAlarmInSettings = 62235,
-    LabelFirstAlarmNumber = 62236,
-    LabelLastAlarmNumber = 62237,
-    LabelFirstAlarmIn = 62238,
-    LabelLastAlarmIn = 62239,
-    LabelGroup = 62240,
-    LabelIncludedPersons = 62241,
-    FrameGroupsAndPersons = 62242,
-    LabelChangeTo = 62243,
-    AboutTitle = 62250,    // "Info about kxalarm"
-    AboutVersion = 62251,  // "Kxalarm, Version 4.8"
-    AboutContact1 = 62252,
-    AboutContact2 = 62253,
-    AboutContact3 = 62254,
-    ButtonOk = 62255,
-    DocumentTitle = 62256,  // "Quillon"
-    StatusReady = 62260,
-    StatusCapsLock = 62261,
-    StatusNumLock = 62262,
-    StatusScrollLock = 62263,
-    ContextHelpTip = 62264,
-
-    // Timed deactivation of alarms: 62800..62849.
-    DeactivationMenuFirst = 62800,   // 62800..62813: "Activate alarms", "for 10 minutes" .. "for 24 hours"
-    DeactivateAlarmsMenu = 62814,    // the submenu "Deactivate alarms"
-    DeactivationIncomplete = 62815,  // "%d of the selected alarms could not be changed ..."
 };
 }  // namespace str
 

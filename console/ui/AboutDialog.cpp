@@ -1,7 +1,6 @@
 #include "console/ui/AboutDialog.h"
 
 #include "console/ui/ConsoleIcons.h"
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 
 #include <QDialogButtonBox>
@@ -11,21 +10,37 @@
 
 namespace kx::ui {
 
+namespace {
+
+constexpr Text kTitle = KX_TEXT("AboutDialog", "Info about kxalarm");
+constexpr Text kVersion = KX_TEXT("AboutDialog", "Kxalarm, Version 4.8");
+constexpr Text kContact[] = {
+    KX_TEXT("AboutDialog", "Quillon alarm notification systems"),
+    KX_TEXT("AboutDialog", "Support: support@quillon.example"),
+    KX_TEXT("AboutDialog", "Configuration console of the alarm server"),
+};
+constexpr Text kOk = KX_TEXT("AboutDialog", "OK");
+
+}  // namespace
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(text(str::AboutTitle));
+    setWindowTitle(text(kTitle));
     auto* icon = new QLabel(this);
     icon->setPixmap(programIcon().pixmap(48, 48));
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    int row = 0;
-    for (int id : {str::AboutVersion, str::AboutContact1, str::AboutContact2, str::AboutContact3}) {
-        auto* line = new QLabel(text(id), this);
-        line->setObjectName(id == str::AboutVersion ? "version" : "contact");
+    auto* version = new QLabel(text(kVersion), this);
+    version->setObjectName("version");
+    layout->addWidget(version, 0, 1);
+    int row = 1;
+    for (const Text& contact : kContact) {
+        auto* line = new QLabel(text(contact), this);
+        line->setObjectName("contact");
         layout->addWidget(line, row++, 1);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(text(str::ButtonOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(text(kOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, row, 0, 1, 2);

@@ -5,13 +5,14 @@
 #include "console/ListRow.h"
 #include "console/ui/ConsoleIcons.h"
 #include "core/MailboxLayout.h"
-#include "platform/StringTable.h"
 #include "platform/ui/WidgetText.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,36 +20,45 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
+#include <span>
 
 namespace kx::ui {
 
 namespace {
 
-// The form's placement: the lists and frames take shares of the width, the
-// controls above the lists stand at fixed offsets.
-constexpr int kListTop = 100;
-constexpr int kListBottomMargin = 24;
-constexpr int kMinListHeight = 40;
-constexpr int kLeftFrameX = 10;
-constexpr double kLeftFrameShare = 0.595;
-constexpr int kFixedControlsRight = 430;  // the right edge of the switch and details buttons
-constexpr int kFrameMargin = 14;          // from a frame's border to the controls in it
-constexpr int kGroupLabelColumn = 52;     // "Group:" and the gap after it
-constexpr int kMinSelectorWidth = 60, kEditGap = 6, kEditWidth = 60;
+// Column titles of the three lists.
+constexpr Text kColumnAlarmNumber = KX_TEXT("CAlarmForm", "Alarmnumber");
+constexpr Text kColumnAlarmName = KX_TEXT("CAlarmForm", "Alarmname");
+constexpr Text kColumnGroup = KX_TEXT("CAlarmForm", "Group");
+constexpr Text kColumnType = KX_TEXT("CAlarmForm", "Type");
+constexpr Text kColumnAlarmIn = KX_TEXT("CAlarmForm", "Alarm-in");
+constexpr Text kColumnLaunchAlarm = KX_TEXT("CAlarmForm", "Launch alarm");
+constexpr Text kColumnName = KX_TEXT("CAlarmForm", "Name");
+constexpr Text kColumnPhoneNumber = KX_TEXT("CAlarmForm", "Phone number");
+// The controls. The switch button names the list it switches to; the
+// frame and the range labels name the list shown.
+constexpr Text kButtonEdit = KX_TEXT("CAlarmForm", "Edit");
+constexpr Text kButtonDetails = KX_TEXT("CAlarmForm", "Details");
+constexpr Text kButtonAlarms = KX_TEXT("CAlarmForm", "Alarms");
+constexpr Text kButtonAlarmsIn = KX_TEXT("CAlarmForm", "alarms-in");
+constexpr Text kFrameAlarmSettings = KX_TEXT("CAlarmForm", "Alarm settings");
+constexpr Text kFrameAlarmInSettings = KX_TEXT("CAlarmForm", "Settings of alarms-in");
+constexpr Text kLabelFirstAlarmNumber = KX_TEXT("CAlarmForm", "First alarm number:");
+constexpr Text kLabelLastAlarmNumber = KX_TEXT("CAlarmForm", "Last alarm number:");
+constexpr Text kLabelFirstAlarmIn = KX_TEXT("CAlarmForm", "First alarm-in:");
+constexpr Text kLabelLastAlarmIn = KX_TEXT("CAlarmForm", "Last alarm-in:");
+constexpr Text kLabelGroup = KX_TEXT("CAlarmForm", "Group:");
+constexpr Text kLabelIncludedPersons = KX_TEXT("CAlarmForm", "Including the following persons:");
+constexpr Text kFrameGroupsAndPersons = KX_TEXT("CAlarmForm", "Data of groups and persons");
+constexpr Text kLabelChangeTo = KX_TEXT("CAlarmForm", "Change to:");
 
-// The smallest size at which no control overlaps another or crosses a
-// frame's border: the left frame holds the fixed controls, the member
-// width (a third) holds the group row, and the lists keep their least height.
-QSize minimumFormSize()
-{
-    const int forFixedControls =
-        static_cast<int>(std::ceil((kFixedControlsRight + kFrameMargin - kLeftFrameX) / kLeftFrameShare));
-    const int forGroupRow = 3 * (kGroupLabelColumn + kMinSelectorWidth + kEditGap + kEditWidth);
-    return {std::max(forFixedControls, forGroupRow), kListTop + kMinListHeight + kListBottomMargin};
-}
+// The shares of a list's width its columns take (the last column takes the
+// rest); 0 keeps the column's width.
+constexpr double kLeftColumnShares[] = {0, 0.345, 0.263, 0.217};
+constexpr double kMemberColumnShares[] = {0.444, 0.357};
 
 QTreeView* makeListView(QWidget* parent, ListTableModel* model, QSize iconSize, bool multipleSelection)
 {
@@ -102,8 +112,8 @@ void refillByKey(QTreeView* view, ListTableModel* model, const std::vector<conso
 CAlarmForm::CAlarmForm(console::ConsoleSession& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
     createControls();
+    layOutControls();
     applyListCaptions();
-    setMinimumSize(minimumFormSize());
     m_bridge = std::make_unique<ViewMessageBridge>(this, [this](ViewMessage m) { handleViewMessage(m); });
 }
 
@@ -115,42 +125,52 @@ CAlarmForm::~CAlarmForm()
 void CAlarmForm::createControls()
 {
     m_leftFrame = new QGroupBox(this);
-    m_rightFrame = new QGroupBox(text(str::FrameGroupsAndPersons), this);
-    m_firstLabel = new QLabel(this);
-    m_lastLabel = new QLabel(this);
-    m_firstField = new QLineEdit(this);
-    m_lastField = new QLineEdit(this);
+    m_rightFrame = new QGroupBox(text(kFrameGroupsAndPersons), this);
+    m_firstLabel = new QLabel(m_leftFrame);
+    m_lastLabel = new QLabel(m_leftFrame);
+    m_firstField = new QLineEdit(m_leftFrame);
+    m_lastField = new QLineEdit(m_leftFrame);
     for (QLineEdit* field : {m_firstField, m_lastField}) {
         field->setReadOnly(true);
         field->setAlignment(Qt::AlignRight);
+        field->setFixedWidth(60);
     }
-    m_changeToLabel = new QLabel(text(str::LabelChangeTo), this);
-    m_switchButton = new QPushButton(this);
-    m_detailsButton = new QPushButton(text(str::ButtonDetails), this);
-    m_groupLabel = new QLabel(text(str::LabelGroup), this);
-    m_groupSelector = new QComboBox(this);
-    m_editButton = new QPushButton(text(str::ButtonEdit), this);
-    m_membersLabel = new QLabel(text(str::LabelIncludedPersons), this);
+    m_changeToLabel = new QLabel(text(kLabelChangeTo), m_leftFrame);
+    m_switchButton = new QPushButton(m_leftFrame);
+    m_detailsButton = new QPushButton(text(kButtonDetails), m_leftFrame);
+    for (QPushButton* button : {m_switchButton, m_detailsButton})
+        button->setMinimumWidth(100);
+    m_groupLabel = new QLabel(text(kLabelGroup), m_rightFrame);
+    m_groupSelector = new QComboBox(m_rightFrame);
+    m_groupSelector->setMinimumContentsLength(8);
+    m_groupSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_editButton = new QPushButton(text(kButtonEdit), m_rightFrame);
+    m_editButton->setMinimumWidth(60);
+    m_membersLabel = new QLabel(text(kLabelIncludedPersons), m_rightFrame);
 
     m_alarmModel = new ListTableModel(
-        {text(str::ColumnAlarmNumber), text(str::ColumnAlarmName), text(str::ColumnGroup), text(str::ColumnType)},
+        {text(kColumnAlarmNumber), text(kColumnAlarmName), text(kColumnGroup), text(kColumnType)},
         [](int i) -> const QPixmap& { return alarmImage(i); }, this);
     m_alarmInModel = new ListTableModel(
-        {text(str::ColumnAlarmIn), text(str::ColumnAlarmName), text(str::ColumnType), text(str::ColumnLaunchAlarm)},
+        {text(kColumnAlarmIn), text(kColumnAlarmName), text(kColumnType), text(kColumnLaunchAlarm)},
         [](int i) -> const QPixmap& { return alarmInImage(i); }, this);
     m_memberModel = new ListTableModel(
-        {text(str::ColumnName), text(str::ColumnPhoneNumber), text(str::ColumnType)},
+        {text(kColumnName), text(kColumnPhoneNumber), text(kColumnType)},
         [](int i) -> const QPixmap& { return memberImage(i); }, this);
 
-    m_alarmView = makeListView(this, m_alarmModel, kAlarmImageSize, true);
-    m_alarmInView = makeListView(this, m_alarmInModel, kAlarmInImageSize, true);
-    m_memberView = makeListView(this, m_memberModel, kMemberImageSize, false);
+    m_alarmView = makeListView(m_leftFrame, m_alarmModel, kAlarmImageSize, true);
+    m_alarmInView = makeListView(m_leftFrame, m_alarmInModel, kAlarmInImageSize, true);
+    m_memberView = makeListView(m_rightFrame, m_memberModel, kMemberImageSize, false);
     m_alarmInView->hide();
-    m_alarmView->setObjectName("alarmList");
-    m_alarmInView->setObjectName("alarmInList");
-    m_memberView->setObjectName("memberList");
-    m_groupSelector->setObjectName("groupSelector");
-    m_switchButton->setObjectName("switchLists");
+    const std::pair<QWidget*, const char*> names[] = {
+        {m_alarmView, "alarmList"},         {m_alarmInView, "alarmInList"},  {m_memberView, "memberList"},
+        {m_groupSelector, "groupSelector"}, {m_switchButton, "switchLists"}, {m_leftFrame, "listFrame"},
+        {m_rightFrame, "groupFrame"},       {m_firstLabel, "firstLabel"},    {m_lastLabel, "lastLabel"},
+        {m_firstField, "firstKey"},         {m_lastField, "lastKey"},        {m_changeToLabel, "changeToLabel"},
+        {m_detailsButton, "details"},       {m_groupLabel, "groupLabel"},    {m_editButton, "editGroup"},
+        {m_membersLabel, "membersLabel"}};
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(name);
     const int alarmWidths[] = {75, 150, 130, 95};
     const int alarmInWidths[] = {80, 137, 140, 98};
     const int memberWidths[] = {133, 90, 38};
@@ -160,10 +180,6 @@ void CAlarmForm::createControls()
     }
     for (int c = 0; c < 3; ++c)
         m_memberView->setColumnWidth(c, memberWidths[c]);
-
-    // The frames are drawn behind the controls.
-    m_leftFrame->lower();
-    m_rightFrame->lower();
 
     for (QTreeView* view : {m_alarmView, m_alarmInView, m_memberView})
         view->installEventFilter(this);
@@ -206,6 +222,51 @@ void CAlarmForm::createControls()
             [this] { emit commandRequested(console::cmd::EditGroupButton); });
 }
 
+void CAlarmForm::layOutControls()
+{
+    // On the left the key range of the list shown, the switch and details
+    // buttons, then the list; on the right the group row, its label and the
+    // members. The lists take the room the window gains; the frames share
+    // the width about 3 : 2.
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(6);
+    ranges->setVerticalSpacing(8);
+    ranges->setColumnMinimumWidth(0, 130);
+    ranges->addWidget(m_firstLabel, 0, 0);
+    ranges->addWidget(m_firstField, 0, 1);
+    ranges->addWidget(m_lastLabel, 1, 0);
+    ranges->addWidget(m_lastField, 1, 1);
+    ranges->setColumnMinimumWidth(2, 24);
+    ranges->addWidget(m_changeToLabel, 0, 3);
+    ranges->addWidget(m_switchButton, 0, 4);
+    ranges->addWidget(m_detailsButton, 1, 4);
+    ranges->setColumnStretch(5, 1);
+    auto* left = new QVBoxLayout(m_leftFrame);
+    left->setContentsMargins(14, 3, 14, 14);
+    left->setSpacing(14);
+    left->addLayout(ranges);
+    left->addWidget(m_alarmView, 1);
+    left->addWidget(m_alarmInView, 1);
+
+    auto* groupRow = new QHBoxLayout;
+    groupRow->setSpacing(6);
+    groupRow->addWidget(m_groupLabel);
+    groupRow->addWidget(m_groupSelector, 1);
+    groupRow->addWidget(m_editButton);
+    auto* right = new QVBoxLayout(m_rightFrame);
+    right->setContentsMargins(14, 3, 14, 14);
+    right->setSpacing(14);
+    right->addLayout(groupRow);
+    right->addWidget(m_membersLabel);
+    right->addWidget(m_memberView, 1);
+
+    auto* form = new QHBoxLayout(this);
+    form->setContentsMargins(10, 11, 10, 9);
+    form->setSpacing(20);
+    form->addWidget(m_leftFrame, 62);
+    form->addWidget(m_rightFrame, 38);
+}
+
 void CAlarmForm::initialUpdate()
 {
     if (!m_session.start())
@@ -226,16 +287,16 @@ void CAlarmForm::stopThreads()
 void CAlarmForm::handleViewMessage(ViewMessage message)
 {
     switch (message) {
-    case WM_ALARMS_CHANGED:
+    case ViewMessage::AlarmsChanged:
         fillAlarmList();
         break;
-    case WM_ALARMS_IN_CHANGED:
+    case ViewMessage::AlarmsInChanged:
         fillAlarmInList();
         break;
-    case WM_MEMBERS_CHANGED:
+    case ViewMessage::MembersChanged:
         fillMemberList();
         break;
-    case WM_GROUPS_CHANGED:
+    case ViewMessage::GroupsChanged:
         loadGroups();
         break;
     }
@@ -353,10 +414,10 @@ void CAlarmForm::switchLists()
 
 void CAlarmForm::applyListCaptions()
 {
-    m_switchButton->setText(text(m_showsAlarmIns ? str::ButtonAlarms : str::ButtonAlarmsIn));
-    m_leftFrame->setTitle(text(m_showsAlarmIns ? str::FrameAlarmInSettings : str::FrameAlarmSettings));
-    m_firstLabel->setText(text(m_showsAlarmIns ? str::LabelFirstAlarmIn : str::LabelFirstAlarmNumber));
-    m_lastLabel->setText(text(m_showsAlarmIns ? str::LabelLastAlarmIn : str::LabelLastAlarmNumber));
+    m_switchButton->setText(text(m_showsAlarmIns ? kButtonAlarms : kButtonAlarmsIn));
+    m_leftFrame->setTitle(text(m_showsAlarmIns ? kFrameAlarmInSettings : kFrameAlarmSettings));
+    m_firstLabel->setText(text(m_showsAlarmIns ? kLabelFirstAlarmIn : kLabelFirstAlarmNumber));
+    m_lastLabel->setText(text(m_showsAlarmIns ? kLabelLastAlarmIn : kLabelLastAlarmNumber));
 }
 
 void CAlarmForm::setRanges(const config::KeyRanges& ranges)
@@ -442,6 +503,16 @@ int CAlarmForm::functionTypeOf(long key)
 
 bool CAlarmForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize) {
+        // The columns keep their shares of the list's width.
+        auto* view = static_cast<QTreeView*>(watched);
+        const std::span<const double> shares = view == m_memberView ? std::span<const double>(kMemberColumnShares)
+                                                                    : std::span<const double>(kLeftColumnShares);
+        const int width = static_cast<QResizeEvent*>(event)->size().width();
+        for (std::size_t c = 0; c < shares.size(); ++c)
+            if (shares[c] > 0)
+                view->setColumnWidth(static_cast<int>(c), static_cast<int>(width * shares[c]));
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();
@@ -466,43 +537,6 @@ bool CAlarmForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CAlarmForm::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    const int w = width();
-    const int h = height();
-    const int listHeight = std::max(kMinListHeight, h - kListTop - kListBottomMargin);
-    const int leftWidth = w * 5 / 9;
-    for (QTreeView* view : {m_alarmView, m_alarmInView}) {
-        view->setGeometry(kLeftFrameX + kFrameMargin, kListTop, leftWidth, listHeight);
-        view->setColumnWidth(1, int(leftWidth * 0.345));
-        view->setColumnWidth(2, int(leftWidth * 0.263));
-        view->setColumnWidth(3, int(leftWidth * 0.217));
-    }
-    const int memberX = int(w * 0.641);
-    const int memberWidth = w / 3;
-    m_memberView->setGeometry(memberX, kListTop, memberWidth, listHeight);
-    m_memberView->setColumnWidth(0, int(memberWidth * 0.444));
-    m_memberView->setColumnWidth(1, int(memberWidth * 0.357));
-    m_leftFrame->setGeometry(kLeftFrameX, 11, int(w * kLeftFrameShare), std::max(60, h - 20));
-    m_rightFrame->setGeometry(int(w * 0.625), 11, int(w * 0.364), std::max(60, h - 20));
-
-    // The controls above the lists stand at fixed offsets.
-    m_firstLabel->setGeometry(24, 34, 130, 22);
-    m_firstField->setGeometry(160, 34, 60, 22);
-    m_lastLabel->setGeometry(24, 64, 130, 22);
-    m_lastField->setGeometry(160, 64, 60, 22);
-    m_changeToLabel->setGeometry(250, 34, 80, 22);
-    m_switchButton->setGeometry(330, 32, 100, 26);
-    m_detailsButton->setGeometry(330, 62, 100, 26);
-    m_groupLabel->setGeometry(memberX, 34, kGroupLabelColumn - 2, 22);
-    m_groupSelector->setGeometry(memberX + kGroupLabelColumn, 34,
-                                 std::max(kMinSelectorWidth, memberWidth - kGroupLabelColumn - kEditWidth - kEditGap),
-                                 24);
-    m_editButton->setGeometry(memberX + memberWidth - kEditWidth, 33, kEditWidth, 26);
-    m_membersLabel->setGeometry(memberX, 72, memberWidth, 22);
 }
 
 }  // namespace kx::ui

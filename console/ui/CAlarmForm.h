@@ -79,11 +79,11 @@ signals:
     void memberMenuRequested(const QPoint& globalPosition);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
+    void layOutControls();
     void handleViewMessage(ViewMessage message);
     void selectAlarmsGroup();
     void sortList(ListTableModel* model, int column);

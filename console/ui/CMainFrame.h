@@ -5,6 +5,7 @@
 // numbers; the command handler runs them and decides their state.
 
 #include "console/ui/CommandHandler.h"
+#include "platform/Text.h"
 
 #include <QMainWindow>
 
@@ -29,8 +30,10 @@ public:
     explicit CMainFrame(console::ConsoleSession& session, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // "Quillon - " and string 128.
+    // "Quillon - Alarm Control Center Tellmark", translated.
     static QString windowTitleText();
+    // The text of a menu entry or toolbar button; empty for other commands.
+    static Text commandText(int commandId);
 
     CAlarmForm* form() const { return m_form; }
     CommandHandler* commands() const { return m_commands; }

@@ -8,6 +8,8 @@
 // (pixmaps need the GUI). An index or command outside the set gives an empty
 // pixmap or a null icon, never a crash.
 
+#include "console/CommandIds.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -45,8 +47,20 @@ inline constexpr QSize kAlarmInImageSize{13, 13};
 
 // The commands of the toolbar buttons, in toolbar order (the separators
 // are the toolbar's business).
-inline constexpr std::array<int, 14> kToolbarIconCommands{32785, 32786, 32787, 32792, 32824, 32794, 32793,
-                                                          32807, 32790, 32858, 32791, 32813, 57664, 57669};
+inline constexpr std::array<int, 14> kToolbarIconCommands{console::cmd::AlarmConfiguratorButton,
+                                                          console::cmd::PersonsEditorButton,
+                                                          console::cmd::ViewAlarmResultsButton,
+                                                          console::cmd::SchedulePlanEditorButton,
+                                                          console::cmd::LaunchAlarmButton,
+                                                          console::cmd::LaunchUtilityButton,
+                                                          console::cmd::AlarmSimulationButton,
+                                                          console::cmd::DialUtilityButton,
+                                                          console::cmd::DataBackupButton,
+                                                          console::cmd::ReleaseCheckButton,
+                                                          console::cmd::SystemInformationButton,
+                                                          console::cmd::LineMonitorButton,
+                                                          console::cmd::About,
+                                                          console::cmd::ContextHelp};
 // The toolbar's design size; its icons also hold 16, 32 and 48 pixel images.
 inline constexpr int kToolbarIconSize = 24;
 

@@ -2,6 +2,7 @@
 // 48 × 48 grid. Most combine a main motif with a smaller one in the lower
 // right corner that says what is done with it.
 
+#include "console/CommandIds.h"
 #include "console/ui/IconPainting.h"
 
 #include <QLinearGradient>
@@ -40,55 +41,55 @@ void lineMonitor(QPainter& painter)
 bool paintToolbarImage(QPainter& painter, int commandId)
 {
     switch (commandId) {
-    case 32785:  // alarm configurator: a bell and a gear
+    case console::cmd::AlarmConfiguratorButton:  // alarm configurator: a bell and a gear
         drawBell(painter, kMain, kYellow);
         drawGear(painter, kCorner, kGrey);
         return true;
-    case 32786:  // persons and groups editor: people and a pencil
+    case console::cmd::PersonsEditorButton:  // persons and groups editor: people and a pencil
         drawGroup(painter, QRectF(0, 2, 22, 17), kBlue, false);
         drawPencil(painter, kCorner);
         return true;
-    case 32787:  // alarm results: a report and a magnifying glass
+    case console::cmd::ViewAlarmResultsButton:  // alarm results: a report and a magnifying glass
         drawDocument(painter, kMain);
         drawMagnifier(painter, kCorner);
         return true;
-    case 32792:  // schedule plan editor: a calendar
+    case console::cmd::SchedulePlanEditorButton:  // schedule plan editor: a calendar
         drawCalendar(painter, kWhole, kRed);
         return true;
-    case 32824:  // launch an alarm: a ringing bell
+    case console::cmd::LaunchAlarmButton:  // launch an alarm: a ringing bell
         drawWaves(painter, QRectF(0.5, 3, 5, 14), kRed, 2, true);
         drawWaves(painter, QRectF(18.5, 3, 5, 14), kRed, 2);
         drawBell(painter, QRectF(4, 1, 16, 21), kYellow);
         return true;
-    case 32794:  // utility to launch an alarm: an alarm push button
+    case console::cmd::LaunchUtilityButton:  // utility to launch an alarm: an alarm push button
         drawPushButton(painter, kWhole, kRed);
         return true;
-    case 32793:  // alarm simulation: a grey bell that is played through
+    case console::cmd::AlarmSimulationButton:  // alarm simulation: a grey bell that is played through
         drawBell(painter, kMain, kLightGrey, kDarkGrey);
         drawPlayBadge(painter, kCorner, kGreen);
         return true;
-    case 32807:  // dial utility: a telephone
+    case console::cmd::DialUtilityButton:  // dial utility: a telephone
         drawDeskPhone(painter, kWhole, kDarkGrey);
         return true;
-    case 32790:  // data backup: a database and an arrow into it
+    case console::cmd::DataBackupButton:  // data backup: a database and an arrow into it
         drawDatabase(painter, kMain, kBlue);
         drawArrow(painter, kCorner, kGreen, 90);
         return true;
-    case 32858:  // release check: a document that is checked
+    case console::cmd::ReleaseCheckButton:  // release check: a document that is checked
         drawDocument(painter, kMain);
         drawCheckMark(painter, kCorner, kGreen);
         return true;
-    case 32791:  // system information: a computer and an information sign
+    case console::cmd::SystemInformationButton:  // system information: a computer and an information sign
         drawMonitor(painter, kMain, kLightBlue);
         drawRoundSign(painter, kCorner, kBlue, 'i');
         return true;
-    case 32813:  // line monitor: a screen with a signal trace
+    case console::cmd::LineMonitorButton:  // line monitor: a screen with a signal trace
         lineMonitor(painter);
         return true;
-    case 57664:  // about: a question sign
+    case console::cmd::About:  // about: a question sign
         drawRoundSign(painter, kWhole, kBlue, '?');
         return true;
-    case 57669:  // context help: a pointer with a question sign
+    case console::cmd::ContextHelp:  // context help: a pointer with a question sign
         drawPointer(painter, QRectF(0, 0, 17, 17));
         drawRoundSign(painter, kCorner, kBlue, '?');
         return true;

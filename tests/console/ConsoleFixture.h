@@ -10,12 +10,13 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace kx::test {
 
 class ConsoleFixture : public MailboxFixture {
 protected:
-    using Fields = std::initializer_list<std::pair<const char*, std::string>>;
+    using Fields = std::vector<std::pair<const char*, std::string>>;
 
     void SetUp() override
     {
@@ -27,7 +28,7 @@ protected:
     }
 
     // Writes a record through the logical-name write: status first, then the fields.
-    void record(long key, const char* status, Fields fields)
+    void record(long key, const char* status, const Fields& fields)
     {
         CDatabase db;
         ASSERT_TRUE(db.Open(kTable));
@@ -37,8 +38,8 @@ protected:
         for (const auto& [name, value] : fields)
             ASSERT_EQ(mailbox::WriteField(db, mailbox::RecordOfKey(key), key, name, value.c_str()), 1) << name;
     }
-    void alarm(long key, Fields fields) { record(key, "91", fields); }
-    void alarmIn(long key, Fields fields) { record(key, "92", fields); }
+    void alarm(long key, const Fields& fields) { record(key, "91", fields); }
+    void alarmIn(long key, const Fields& fields) { record(key, "92", fields); }
 
     void groups(std::initializer_list<std::pair<int, const char*>> entries, unsigned idxgLength = 3)
     {

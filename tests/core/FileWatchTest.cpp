@@ -12,8 +12,8 @@ namespace {
 
 class RecordingMessenger final : public ViewMessenger {
 public:
-    void send(ViewMessage m) override { log.push_back("send " + std::to_string(m)); }
-    void post(ViewMessage m) override { log.push_back("post " + std::to_string(m)); }
+    void send(ViewMessage m) override { log.push_back("send " + std::to_string(static_cast<int>(m))); }
+    void post(ViewMessage m) override { log.push_back("post " + std::to_string(static_cast<int>(m))); }
     std::vector<std::string> log;
 };
 

@@ -1,11 +1,9 @@
 // The console's painted images: sizes, transparency, that each is painted
 // and differs from the others of its family, the safety of bad indices, the
-// toolbar's icons. With KX_ICON_SHEET=/path/sheet.png the test also writes a
-// contact sheet of all images, magnified, to look at them.
+// toolbar's icons.
 
 #include "console/ui/ConsoleIcons.h"
 
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -90,117 +88,6 @@ void checkFamily(const char* family, const ImageOf& imageOf, int count, QSize si
     }
 }
 
-// ---- the contact sheet ----
-
-QImage magnified(const QImage& image, int factor)
-{
-    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-class SheetWriter {
-public:
-    explicit SheetWriter(int width) : m_sheet(width, 3600, QImage::Format_ARGB32)
-    {
-        m_sheet.fill(QColor(0xfa, 0xfa, 0xfa));
-        m_painter.begin(&m_sheet);
-        QFont font("DejaVu Sans");
-        font.setPixelSize(12);
-        m_painter.setFont(font);
-    }
-
-    void heading(const QString& text)
-    {
-        newRow();
-        m_sections.push_back(m_y);
-        QFont bold = m_painter.font();
-        bold.setBold(true);
-        bold.setPixelSize(16);
-        m_painter.save();
-        m_painter.setFont(bold);
-        m_painter.drawText(QPointF(10, m_y + 20), text);
-        m_painter.restore();
-        m_y += 30;
-    }
-
-    // A cell: the image magnified, and beneath it the image at its size on
-    // white and on a list-selection blue, and a caption.
-    void cell(QImage image, int factor, const QString& caption, int cellWidth)
-    {
-        image.setDevicePixelRatio(1.0);  // one image pixel to one sheet pixel
-        const QImage big = magnified(image, factor);
-        const int cellHeight = big.height() + image.height() + 34;
-        if (m_x + cellWidth > m_sheet.width())
-            newRow();
-        m_painter.fillRect(QRect(m_x, m_y, big.width(), big.height()), QColor(0xff, 0xff, 0xff));
-        m_painter.setPen(QColor(0xe0, 0xe0, 0xe0));
-        m_painter.drawRect(QRect(m_x - 1, m_y - 1, big.width() + 1, big.height() + 1));
-        m_painter.drawImage(m_x, m_y, big);
-        const int y = m_y + big.height() + 4;
-        m_painter.fillRect(QRect(m_x, y, image.width() + 4, image.height() + 4), Qt::white);
-        m_painter.drawImage(m_x + 2, y + 2, image);
-        m_painter.fillRect(QRect(m_x + image.width() + 6, y, image.width() + 4, image.height() + 4),
-                           QColor(0x33, 0x77, 0xcc));
-        m_painter.drawImage(m_x + image.width() + 8, y + 2, image);
-        m_painter.setPen(Qt::black);
-        m_painter.drawText(QPointF(m_x, y + image.height() + 20), caption);
-        m_x += cellWidth;
-        m_rowHeight = std::max(m_rowHeight, cellHeight + 8);
-    }
-
-    // A strip of images at their size, as a list or toolbar shows them.
-    void strip(const std::vector<QImage>& images, const QColor& ground, int gap)
-    {
-        newRow();
-        int width = 8;
-        int height = 0;
-        for (const QImage& image : images) {
-            width += image.width() + gap;
-            height = std::max(height, image.height());
-        }
-        m_painter.fillRect(QRect(10, m_y, width, height + 8), ground);
-        int x = 14;
-        for (QImage image : images) {
-            image.setDevicePixelRatio(1.0);
-            m_painter.drawImage(x, m_y + 4, image);
-            x += image.width() + gap;
-        }
-        m_y += height + 16;
-    }
-
-    // The whole sheet, and each section on its own beside it (name-1.png, ...),
-    // small enough to be looked at without being scaled down.
-    bool save(const QString& path)
-    {
-        newRow();
-        m_painter.end();
-        m_sections.push_back(m_y + 10);
-        bool saved = m_sheet.copy(0, 0, m_sheet.width(), m_y + 10).save(path);
-        QString base = path;
-        if (base.endsWith(".png", Qt::CaseInsensitive))
-            base.chop(4);
-        for (std::size_t i = 0; i + 1 < m_sections.size(); ++i) {
-            const QImage section = m_sheet.copy(0, m_sections[i], m_sheet.width(), m_sections[i + 1] - m_sections[i]);
-            saved = section.save(base + "-" + QString::number(i + 1) + ".png") && saved;
-        }
-        return saved;
-    }
-
-private:
-    void newRow()
-    {
-        m_y += m_rowHeight;
-        m_rowHeight = 0;
-        m_x = 10;
-    }
-
-    QImage m_sheet;
-    QPainter m_painter;
-    int m_x = 10;
-    int m_y = 10;
-    int m_rowHeight = 0;
-    std::vector<int> m_sections;
-};
-
 }  // namespace
 
 class ConsoleIconsTest : public QObject {
@@ -216,22 +103,16 @@ private slots:
 
     void badIndicesGiveEmptyImages()
     {
-        for (int index : {-1, INT_MIN, INT_MAX}) {
-            QVERIFY(alarmImage(index).isNull());
-            QVERIFY(memberImage(index).isNull());
-            QVERIFY(alarmInImage(index).isNull());
-            QVERIFY(renderAlarmImage(index).isNull());
-        }
-        QVERIFY(alarmImage(kAlarmImageCount).isNull());
-        QVERIFY(memberImage(kMemberImageCount).isNull());
-        QVERIFY(alarmInImage(kAlarmInImageCount).isNull());
-        QVERIFY(renderMemberImage(kMemberImageCount).isNull());
-        QVERIFY(renderAlarmInImage(kAlarmInImageCount).isNull());
+        for (int index : {-1, INT_MIN, INT_MAX})
+            QVERIFY(alarmImage(index).isNull() && memberImage(index).isNull() && alarmInImage(index).isNull() &&
+                    renderAlarmImage(index).isNull());
+        QVERIFY(alarmImage(kAlarmImageCount).isNull() && memberImage(kMemberImageCount).isNull() &&
+                alarmInImage(kAlarmInImageCount).isNull() && renderMemberImage(kMemberImageCount).isNull() &&
+                renderAlarmInImage(kAlarmInImageCount).isNull());
         // Commands without a toolbar button.
-        for (int command : {0, -1, 32779, 32840, 57665}) {
-            QVERIFY(toolbarIcon(command).isNull());
-            QVERIFY(renderToolbarImage(command).isNull());
-        }
+        for (int command :
+             {0, -1, int(kx::console::cmd::Setup), int(kx::console::cmd::Refresh), int(kx::console::cmd::Exit)})
+            QVERIFY(toolbarIcon(command).isNull() && renderToolbarImage(command).isNull());
     }
 
     void imagesAreCachedAndMatchAFreshRendering()
@@ -289,51 +170,6 @@ private slots:
             QCOMPARE(pixmap.size(), QSize(size, size));
             QVERIFY(coverage(pixmap.toImage()).opaque * 2 >= size * size);
         }
-    }
-
-    // Only with KX_ICON_SHEET set: writes the contact sheet to that path.
-    void contactSheet()
-    {
-        const QString path = qEnvironmentVariable("KX_ICON_SHEET");
-        if (path.isEmpty())
-            QSKIP("set KX_ICON_SHEET=/path/sheet.png to write the contact sheet");
-        SheetWriter sheet(1220);
-        sheet.heading("Alarm images, 24 x 13");
-        std::vector<QImage> strip;
-        for (int i = 0; i < kAlarmImageCount; ++i) {
-            sheet.cell(alarmImage(i).toImage(), 5, QString::number(i), 150);
-            strip.push_back(alarmImage(i).toImage());
-        }
-        sheet.strip(strip, Qt::white, 6);
-        sheet.heading("Member images, 13 x 13");
-        strip.clear();
-        for (int i = 0; i < kMemberImageCount; ++i) {
-            sheet.cell(memberImage(i).toImage(), 7, QString::number(i), 110);
-            strip.push_back(memberImage(i).toImage());
-        }
-        sheet.strip(strip, Qt::white, 6);
-        sheet.heading("Alarm-in images, 13 x 13");
-        for (int i = 0; i < kAlarmInImageCount; ++i) {
-            sheet.cell(alarmInImage(i).toImage(), 7, QString::number(i), 110);
-        }
-        sheet.heading("Toolbar, 24 and 16");
-        std::vector<QImage> toolbar24;
-        std::vector<QImage> toolbar16;
-        for (int command : kToolbarIconCommands) {
-            sheet.cell(renderToolbarImage(command, 24), 4, QString::number(command), 120);
-            toolbar24.push_back(renderToolbarImage(command, 24));
-            toolbar16.push_back(renderToolbarImage(command, 16));
-        }
-        for (int command : kToolbarIconCommands) {
-            sheet.cell(renderToolbarImage(command, 16), 4, QString::number(command) + " @16", 100);
-        }
-        sheet.strip(toolbar24, QColor(0xef, 0xef, 0xef), 8);
-        sheet.strip(toolbar16, QColor(0xef, 0xef, 0xef), 8);
-        sheet.heading("Program icon, 48, 32, 16");
-        sheet.cell(renderProgramImage(48), 4, "48", 260);
-        sheet.cell(renderProgramImage(32), 4, "32", 200);
-        sheet.cell(renderProgramImage(16), 4, "16", 200);
-        QVERIFY(sheet.save(path));
     }
 };
 

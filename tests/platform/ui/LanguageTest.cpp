@@ -46,11 +46,12 @@ private slots:
         QDir::setCurrent(old);
         QVERIFY(boxes.shown().empty());
         QCOMPARE(QString::fromStdString(LoadString(str::Error)), QString("Fehler"));
-        QCOMPARE(QString::fromStdString(LoadString(32773)), QString("Alarm &auslösen"));
+        QCOMPARE(QString::fromStdString(FormatString(str::ConfirmLaunchAlarm, "12")),
+                 QString("Wollen Sie den Alarm '12' auslösen ?"));
         QCOMPARE(QString::fromStdString(FormatStringNumber(str::ConfirmDeactivateMinutes, 30)).left(41),
                  QString("Ausgewählte Alarme für 30 Minuten deaktiv"));
         // Texts without a translation stay English.
-        QCOMPARE(QString::fromStdString(LoadString(str::NoAlarmInFunction)), QString("No type of alarm defined"));
+        QCOMPARE(QString::fromStdString(Tr(KX_TEXT("LanguageTest", "Not translated"))), QString("Not translated"));
     }
 
     void aSecondStartHandsOverToTheFirst()
