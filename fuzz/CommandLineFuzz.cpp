@@ -49,7 +49,7 @@ std::vector<std::string> blankSeparated(std::string_view line, std::string_view 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string line = kx::fuzz::asText(data, size);
+    const std::string line = kx::fuzz::AsText(data, size);
     const std::vector<std::string> arguments = kx::SplitCommandLine(line);
     KX_FUZZ_CHECK(kx::CommandLine(line).arguments() == arguments, "CommandLine splits otherwise");
 

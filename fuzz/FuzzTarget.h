@@ -24,7 +24,7 @@
 
 namespace kx::fuzz {
 
-inline const std::string& scratchDirectory()
+inline const std::string& ScratchDirectory()
 {
     static const std::string directory = [] {
         // Memory-backed when there is such a place: every input rewrites a file.
@@ -45,19 +45,19 @@ inline const std::string& scratchDirectory()
     return directory;
 }
 
-inline std::string asText(const std::uint8_t* data, std::size_t size)
+inline std::string AsText(const std::uint8_t* data, std::size_t size)
 {
     return std::string(reinterpret_cast<const char*>(data), size);
 }
 
-inline void writeFile(const std::string& path, const std::string& bytes)
+inline void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     KX_FUZZ_CHECK(out.good(), "cannot write the scratch file");
 }
 
-inline std::string readFile(const std::string& path)
+inline std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

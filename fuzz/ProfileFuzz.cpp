@@ -27,7 +27,7 @@ std::size_t g_large = 0;           // a buffer size no value of the input fills
 std::string path()
 {
     static const std::string p = [] {
-        const std::string root = kx::fuzz::scratchDirectory();
+        const std::string root = kx::fuzz::ScratchDirectory();
         std::filesystem::create_directories(root + "/windows");
         kx::SitePaths::configure(root, {});
         return kx::SitePaths::profileFile(kFile);
@@ -89,12 +89,12 @@ Values values()
 bool edit(const std::function<bool()>& write,
           const std::function<bool(const std::string&, const std::string&)>& touches)
 {
-    const std::string before = kx::fuzz::readFile(path());
+    const std::string before = kx::fuzz::ReadFile(path());
     const Values old = values();
     const bool written = write();
     if (!written) {
         KX_FUZZ_CHECK(!kx::ProfileLastError().empty(), "a refused write without a reason");
-        KX_FUZZ_CHECK(kx::fuzz::readFile(path()) == before, "a refused write changed the file");
+        KX_FUZZ_CHECK(kx::fuzz::ReadFile(path()) == before, "a refused write changed the file");
         return false;
     }
     for (const auto& [section, key, value] : old)
@@ -109,24 +109,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     namespace pt = kx::profile_text;
     using kx::EqualsNoCase;
-    const std::string bytes = kx::fuzz::asText(data, size);
-    kx::fuzz::writeFile(path(), bytes);
+    const std::string bytes = kx::fuzz::AsText(data, size);
+    kx::fuzz::WriteFile(path(), bytes);
     g_large = size + 2;  // the edits below add a quote to a value
 
     readEverything();
-    KX_FUZZ_CHECK(kx::fuzz::readFile(path()) == bytes, "reading changed the file");
+    KX_FUZZ_CHECK(kx::fuzz::ReadFile(path()) == bytes, "reading changed the file");
 
     const std::vector<std::string> sections = kx::ProfileSectionNames(kFile);
     const std::string section = sections.empty() ? "fuzz" : sections.front();
     const std::vector<std::string> keys = kx::ProfileKeyNames(kFile, section);
     const std::string key = keys.empty() ? "key" : keys.front();
     const std::string value = kx::ProfileString(kFile, section, key, "", g_large) + "'";
-    const std::string readBack(pt::unquote(pt::stripBlanks(value)));
+    const std::string readBack(pt::Unquote(pt::StripBlanks(value)));
 
     for (const std::string& name : {key, std::string("kxfuzz")}) {
         const auto isIt = [&](const std::string& s, const std::string& k) {
-            return EqualsNoCase(pt::stripSpaces(s), pt::stripSpaces(section)) &&
-                   EqualsNoCase(pt::stripSpaces(k), pt::stripSpaces(name));
+            return EqualsNoCase(pt::StripSpaces(s), pt::StripSpaces(section)) &&
+                   EqualsNoCase(pt::StripSpaces(k), pt::StripSpaces(name));
         };
         if (edit([&] { return kx::WriteProfileString(kFile, section, name, value); }, isIt))
             KX_FUZZ_CHECK(kx::ProfileString(kFile, section, name, "<none>", g_large) == readBack,
@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     edit([&] { return kx::DeleteProfileSection(kFile, section); },
          [&](const std::string& s, const std::string&) {
-             return EqualsNoCase(pt::stripSpaces(s), pt::stripSpaces(section));
+             return EqualsNoCase(pt::StripSpaces(s), pt::StripSpaces(section));
          });
     return 0;
 }

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         return 1;
     }
     for (const fs::path& input : inputs) {
-        const std::string bytes = kx::fuzz::readFile(input.string());
+        const std::string bytes = kx::fuzz::ReadFile(input.string());
         std::fprintf(stderr, "%s (%zu bytes)\n", input.c_str(), bytes.size());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }

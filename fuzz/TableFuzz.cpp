@@ -62,7 +62,7 @@ template <class Assign>
 void writeOne(Table& t, const std::string& path, std::uint32_t record, int field, std::size_t headerLength,
               std::size_t recordLength, Assign assign)
 {
-    const std::string before = kx::fuzz::readFile(path);
+    const std::string before = kx::fuzz::ReadFile(path);
     std::size_t offset = 1;
     for (int f = 1; f < field; ++f)
         offset += t.fieldLength(f);
@@ -72,7 +72,7 @@ void writeOne(Table& t, const std::string& path, std::uint32_t record, int field
     KX_FUZZ_CHECK(t.go(record), "go() to a counted record");
     const bool written = assign(t);
     KX_FUZZ_CHECK(written || !t.lastError().empty(), "a refused write without a reason");
-    const std::string after = kx::fuzz::readFile(path);
+    const std::string after = kx::fuzz::ReadFile(path);
     KX_FUZZ_CHECK(after.size() == before.size(), "a field write changed the file's size");
     for (std::size_t i = 0; i < after.size(); ++i) {
         if (after[i] == before[i])
@@ -89,9 +89,9 @@ void writeOne(Table& t, const std::string& path, std::uint32_t record, int field
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = kx::fuzz::scratchDirectory() + "/fuzz.dbf";
-    const std::string bytes = kx::fuzz::asText(data, size);
-    kx::fuzz::writeFile(path, bytes);
+    static const std::string path = kx::fuzz::ScratchDirectory() + "/fuzz.dbf";
+    const std::string bytes = kx::fuzz::AsText(data, size);
+    kx::fuzz::WriteFile(path, bytes);
 
     std::string error;
     std::unique_ptr<Table> t = Table::open(path, &error);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KX_FUZZ_CHECK(headerLength + std::uint64_t(count) * recordLength <= size, "more records than the file holds");
 
     readEverything(*t, count);
-    KX_FUZZ_CHECK(kx::fuzz::readFile(path) == bytes, "reading changed the file");
+    KX_FUZZ_CHECK(kx::fuzz::ReadFile(path) == bytes, "reading changed the file");
     if (count == 0)
         return 0;
 

@@ -68,7 +68,7 @@ pf::Status locateProfile(OptView file, pf::Location& location)
         return pf::Status::Failed;
     }
     std::string error;
-    const pf::Status status = pf::locate(SitePaths::profileFile(name), location, error);
+    const pf::Status status = pf::Locate(SitePaths::profileFile(name), location, error);
     if (status != pf::Status::Ok)
         t_lastError = std::move(error);
     return status;
@@ -84,15 +84,15 @@ ReadResult readProfile(OptView file, std::string& text)
         return result;
     result.path = location.path;
 
-    std::shared_lock lock(pf::pathMutex(location.path));
+    std::shared_lock lock(pf::PathMutex(location.path));
     pf::FileState state;
     std::string error;
-    if (pf::readFile(location.path, text, state, error) != pf::Status::Ok) {
+    if (pf::ReadFile(location.path, text, state, error) != pf::Status::Ok) {
         t_lastError = std::move(error);
         text.clear();
         return result;
     }
-    result.encoding = pt::detectEncoding(text);
+    result.encoding = pt::DetectEncoding(text);
     if (result.encoding == pt::Encoding::Utf16LE) {
         t_lastError = location.path + " is a UTF-16 file (it starts with FF FE); only 8-bit files are read";
         text.clear();
@@ -121,7 +121,7 @@ void noteFallback(const ReadResult& read, std::string why)
 
 std::string sectionText(std::string_view app)
 {
-    return "section [" + std::string(pt::stripSpaces(app)) + "]";
+    return "section [" + std::string(pt::StripSpaces(app)) + "]";
 }
 
 void noteSectionMissing(const ReadResult& read, std::string_view app)
@@ -132,7 +132,7 @@ void noteSectionMissing(const ReadResult& read, std::string_view app)
 void noteKeyMissing(const ReadResult& read, std::string_view app, std::string_view key)
 {
     noteFallback(read,
-                 "key " + quoted(pt::stripSpaces(key)) + " not found in " + sectionText(app) + " of " + read.path);
+                 "key " + quoted(pt::StripSpaces(key)) + " not found in " + sectionText(app) + " of " + read.path);
 }
 
 // Single string: min(len, n-1) bytes and a NUL; nothing at all when n is 0.
@@ -186,7 +186,7 @@ std::string joinNames(const std::vector<std::string_view>& names)
 
 std::string_view defaultOf(OptView def)
 {
-    return def ? pt::trimDefault(*def) : std::string_view();
+    return def ? pt::TrimDefault(*def) : std::string_view();
 }
 
 unsigned long getString(OptView app, OptView key, OptView def, char* buffer, unsigned long size, OptView file)
@@ -200,12 +200,12 @@ unsigned long getString(OptView app, OptView key, OptView def, char* buffer, uns
     const ReadResult read = readProfile(file, text);
 
     if (!app) {
-        const std::string list = read.ok ? joinNames(pt::sectionNames(text)) : std::string();
+        const std::string list = read.ok ? joinNames(pt::SectionNames(text)) : std::string();
         return copyMulti(list, buffer, size);
     }
     if (!key) {
         bool found = false;
-        const std::string list = read.ok ? joinNames(pt::keyNames(text, *app, found)) : std::string();
+        const std::string list = read.ok ? joinNames(pt::KeyNames(text, *app, found)) : std::string();
         if (!list.empty())
             return copyMulti(list, buffer, size);
         if (read.ok) {
@@ -219,9 +219,9 @@ unsigned long getString(OptView app, OptView key, OptView def, char* buffer, uns
 
     if (read.ok) {
         std::string_view value;
-        switch (pt::findValue(text, *app, *key, value)) {
+        switch (pt::FindValue(text, *app, *key, value)) {
         case pt::Lookup::Found:
-            return copySingle(pt::unquote(value), buffer, size);
+            return copySingle(pt::Unquote(value), buffer, size);
         case pt::Lookup::NoSection:
             noteSectionMissing(read, *app);
             break;
@@ -240,13 +240,13 @@ unsigned int getInt(std::string_view app, std::string_view key, int def, OptView
     const ReadResult read = readProfile(file, text);
     if (read.ok) {
         std::string_view value;
-        switch (pt::findValue(text, app, key, value)) {
+        switch (pt::FindValue(text, app, key, value)) {
         case pt::Lookup::Found:
-            value = pt::unquote(value);
+            value = pt::Unquote(value);
             if (!value.empty())
-                return pt::parseInt(value);
+                return pt::ParseInt(value);
             t_lastError =
-                "key " + quoted(pt::stripSpaces(key)) + " in " + sectionText(app) + " of " + read.path + " is empty";
+                "key " + quoted(pt::StripSpaces(key)) + " in " + sectionText(app) + " of " + read.path + " is empty";
             break;
         case pt::Lookup::NoSection:
             noteSectionMissing(read, app);
@@ -275,13 +275,13 @@ void apply(const Edit& edit, std::string& text)
 {
     switch (edit.kind) {
     case Edit::Set:
-        pt::setValue(text, edit.app, edit.key, edit.value);
+        pt::SetValue(text, edit.app, edit.key, edit.value);
         break;
     case Edit::DeleteKey:
-        pt::deleteKey(text, edit.app, edit.key);
+        pt::DeleteKey(text, edit.app, edit.key);
         break;
     case Edit::DeleteSection:
-        pt::deleteSection(text, edit.app);
+        pt::DeleteSection(text, edit.app);
         break;
     }
 }
@@ -294,7 +294,7 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
     t_lastError.clear();
     for (std::size_t i = 0; i < count; ++i) {
         const Edit& e = edits[i];
-        std::string problem = e.kind == Edit::Set ? pt::checkSet(e.app, e.key, e.value) : pt::checkDelete(e.app, e.key);
+        std::string problem = e.kind == Edit::Set ? pt::CheckSet(e.app, e.key, e.value) : pt::CheckDelete(e.app, e.key);
         if (!problem.empty()) {
             t_lastError = std::move(problem) + "; nothing written";
             return false;
@@ -322,23 +322,23 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
         return false;
     }
 
-    std::unique_lock lock(pf::pathMutex(location.path));
+    std::unique_lock lock(pf::PathMutex(location.path));
     pf::CrossProcessLock fileLock;
     std::string error;
     if (!fileLock.acquire(location, error)) {
         t_lastError = std::move(error) + "; nothing written";
         return false;
     }
-    pf::removeStaleTemporaries(location);
+    pf::RemoveStaleTemporaries(location);
 
     for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
         std::string text;
         pf::FileState before;
-        if (pf::readFile(location.path, text, before, error) == pf::Status::Failed) {
+        if (pf::ReadFile(location.path, text, before, error) == pf::Status::Failed) {
             t_lastError = std::move(error) + "; nothing written";
             return false;
         }
-        if (pt::detectEncoding(text) == pt::Encoding::Utf16LE) {
+        if (pt::DetectEncoding(text) == pt::Encoding::Utf16LE) {
             t_lastError = location.path +
                           " is a UTF-16 file (it starts with FF FE); only 8-bit files are written; nothing written";
             return false;
@@ -348,11 +348,11 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
             apply(edits[i], edited);
         if (edited == text)
             return true;  // same bytes: no write, the file keeps its time
-        if (!pf::mayReplace(location, before, error)) {
+        if (!pf::MayReplace(location, before, error)) {
             t_lastError = std::move(error) + "; nothing written";
             return false;
         }
-        switch (pf::replaceFile(location, edited, before, error)) {
+        switch (pf::ReplaceFile(location, edited, before, error)) {
         case pf::Replace::Done:
             return true;
         case pf::Replace::Failed:
@@ -402,7 +402,7 @@ unsigned long GetPrivateProfileSection(const char* app, char* buffer, unsigned l
     thread_local std::string text;
     const ReadResult read = readProfile(maybe(file), text);
     std::string list;
-    if (read.ok && !pt::appendSectionLines(text, app, list))
+    if (read.ok && !pt::AppendSectionLines(text, app, list))
         noteSectionMissing(read, app);
     return copyMulti(list, buffer, size);
 }
@@ -487,7 +487,7 @@ std::vector<std::string> ProfileKeyNames(std::string_view file, std::string_view
     if (!read.ok)
         return names;
     bool found = false;
-    for (std::string_view n : pt::keyNames(text, section, found))
+    for (std::string_view n : pt::KeyNames(text, section, found))
         names.emplace_back(n);
     if (!found)
         noteSectionMissing(read, section);
@@ -502,7 +502,7 @@ std::vector<std::string> ProfileSectionNames(std::string_view file)
     std::vector<std::string> names;
     if (!read.ok)
         return names;
-    for (std::string_view n : pt::sectionNames(text))
+    for (std::string_view n : pt::SectionNames(text))
         names.emplace_back(n);
     return names;
 }

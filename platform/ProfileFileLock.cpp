@@ -220,7 +220,7 @@ bool FileState::sameAs(const FileState& other) const
            mtime.tv_nsec == other.mtime.tv_nsec;
 }
 
-Status locate(const std::string& nativePath, Location& location, std::string& error)
+Status Locate(const std::string& nativePath, Location& location, std::string& error)
 {
     if (nativePath.empty()) {
         error = "no file name given";
@@ -283,7 +283,7 @@ Status locate(const std::string& nativePath, Location& location, std::string& er
     return Status::Ok;
 }
 
-Status stateOf(const std::string& path, FileState& state, std::string& error)
+Status StateOf(const std::string& path, FileState& state, std::string& error)
 {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
@@ -298,7 +298,7 @@ Status stateOf(const std::string& path, FileState& state, std::string& error)
     return Status::Ok;
 }
 
-Status readFile(const std::string& path, std::string& bytes, FileState& state, std::string& error)
+Status ReadFile(const std::string& path, std::string& bytes, FileState& state, std::string& error)
 {
     for (int attempt = 0;; ++attempt) {
         // O_NONBLOCK: a FIFO in the file's place must not hang the caller.
@@ -345,7 +345,7 @@ Status readFile(const std::string& path, std::string& bytes, FileState& state, s
     }
 }
 
-std::shared_mutex& pathMutex(const std::string& canonicalPath)
+std::shared_mutex& PathMutex(const std::string& canonicalPath)
 {
     static std::mutex registryMutex;
     static auto* registry = new std::unordered_map<std::string, std::unique_ptr<std::shared_mutex>>();
@@ -356,7 +356,7 @@ std::shared_mutex& pathMutex(const std::string& canonicalPath)
     return *slot;
 }
 
-std::string lockFilePath(const Location& location)
+std::string LockFilePath(const Location& location)
 {
     std::string path = location.directory;
     if (path.back() != '/')
@@ -375,7 +375,7 @@ CrossProcessLock::~CrossProcessLock()
 bool CrossProcessLock::acquire(const Location& location, std::string& error)
 {
     release();
-    const std::string path = lockFilePath(location);
+    const std::string path = LockFilePath(location);
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         const int err = errno;
@@ -405,7 +405,7 @@ void CrossProcessLock::release()
     }
 }
 
-bool mayReplace(const Location& location, const FileState& state, std::string& error)
+bool MayReplace(const Location& location, const FileState& state, std::string& error)
 {
     if (!state.exists)
         return true;
@@ -420,7 +420,7 @@ bool mayReplace(const Location& location, const FileState& state, std::string& e
     return true;
 }
 
-void removeStaleTemporaries(const Location& location)
+void RemoveStaleTemporaries(const Location& location)
 {
     DIR* dir = ::opendir(location.directory.c_str());
     if (!dir)
@@ -431,7 +431,7 @@ void removeStaleTemporaries(const Location& location)
     ::closedir(dir);
 }
 
-Replace replaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error)
+Replace ReplaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error)
 {
     std::string temp;
     bool anonymous = false;
@@ -474,7 +474,7 @@ Replace replaceFile(const Location& location, std::string_view bytes, const File
     // it was read; replacing it now would lose that change.
     FileState now;
     std::string statError;
-    const Status state = stateOf(location.path, now, statError);
+    const Status state = StateOf(location.path, now, statError);
     if (state == Status::Failed || !now.sameAs(before)) {
         fd.close();
         if (!anonymous)

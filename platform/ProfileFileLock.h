@@ -35,7 +35,7 @@ struct Location {
 // (a write replaces the target and keeps the link), the directory is made
 // canonical. Missing when the directory does not exist; the file itself need
 // not exist.
-Status locate(const std::string& nativePath, Location& location, std::string& error);
+Status Locate(const std::string& nativePath, Location& location, std::string& error);
 
 struct FileState {
     bool exists = false;
@@ -52,20 +52,20 @@ struct FileState {
 };
 
 // The state of `path` now (exists == false when it does not exist).
-Status stateOf(const std::string& path, FileState& state, std::string& error);
+Status StateOf(const std::string& path, FileState& state, std::string& error);
 
 // Reads the whole file. When its size, modification time or inode change
 // while it is read (a program rewriting it in place), it is read again, up to
 // three more times a few milliseconds apart. Missing: no such file (bytes
 // empty). A directory or other non-regular file is Failed.
-Status readFile(const std::string& path, std::string& bytes, FileState& state, std::string& error);
+Status ReadFile(const std::string& path, std::string& bytes, FileState& state, std::string& error);
 
 // The in-process lock of one canonical path: exclusive for writers, shared
 // for readers. Lives as long as the process.
-std::shared_mutex& pathMutex(const std::string& canonicalPath);
+std::shared_mutex& PathMutex(const std::string& canonicalPath);
 
 // ".<name>.lock" beside the file.
-std::string lockFilePath(const Location& location);
+std::string LockFilePath(const Location& location);
 
 // An exclusive flock on the lock file, held until release() or destruction.
 // The lock file is created on first use (mode 0666 less the umask); when it
@@ -87,12 +87,12 @@ private:
 // Whether an existing file may be replaced: not when it has no write
 // permission bit at all (a read-only file, whoever the caller is) or when the
 // caller may not write it.
-bool mayReplace(const Location& location, const FileState& state, std::string& error);
+bool MayReplace(const Location& location, const FileState& state, std::string& error);
 
-// Removes temporary files of replaceFile() for this file that a killed
+// Removes temporary files of ReplaceFile() for this file that a killed
 // writer left. Call it holding the CrossProcessLock: every writer makes its
 // temporary file only under that lock, so any found then is stale.
-void removeStaleTemporaries(const Location& location);
+void RemoveStaleTemporaries(const Location& location);
 
 enum class Replace {
     Done,
@@ -106,6 +106,6 @@ enum class Replace {
 // anonymous), renames it over the file and fsyncs the directory. Changed:
 // another program changed the file after it was read; nothing written. On
 // Changed and Failed the temporary file is gone and the file is as it was.
-Replace replaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error);
+Replace ReplaceFile(const Location& location, std::string_view bytes, const FileState& before, std::string& error);
 
 }  // namespace kx::profile_file

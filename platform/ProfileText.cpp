@@ -19,7 +19,7 @@ void forEachLine(std::string_view text, std::size_t from, std::size_t to, F&& f)
 {
     std::size_t pos = from;
     while (pos < to) {
-        Line line = lineAt(text, pos);
+        Line line = LineAt(text, pos);
         if (!f(line))
             return;
         pos = line.next;
@@ -47,29 +47,29 @@ std::string quoted(std::string_view s)
 // found again.
 bool hasOtherBlankAtEnds(std::string_view stripped)
 {
-    return !stripped.empty() && (isBlank(static_cast<unsigned char>(stripped.front())) ||
-                                 isBlank(static_cast<unsigned char>(stripped.back())));
+    return !stripped.empty() && (IsBlank(static_cast<unsigned char>(stripped.front())) ||
+                                 IsBlank(static_cast<unsigned char>(stripped.back())));
 }
 
 }  // namespace
 
-bool isBlank(unsigned char c)
+bool IsBlank(unsigned char c)
 {
     return c == 0x20 || c == 0x09 || c == 0x0B || c == 0x0C || c == 0x1A;
 }
 
-std::string_view stripBlanks(std::string_view s)
+std::string_view StripBlanks(std::string_view s)
 {
     std::size_t b = 0;
     std::size_t e = s.size();
-    while (b < e && isBlank(static_cast<unsigned char>(s[b])))
+    while (b < e && IsBlank(static_cast<unsigned char>(s[b])))
         ++b;
-    while (e > b && isBlank(static_cast<unsigned char>(s[e - 1])))
+    while (e > b && IsBlank(static_cast<unsigned char>(s[e - 1])))
         --e;
     return s.substr(b, e - b);
 }
 
-std::string_view stripSpaces(std::string_view s)
+std::string_view StripSpaces(std::string_view s)
 {
     std::size_t b = 0;
     std::size_t e = s.size();
@@ -80,21 +80,21 @@ std::string_view stripSpaces(std::string_view s)
     return s.substr(b, e - b);
 }
 
-std::string_view unquote(std::string_view value)
+std::string_view Unquote(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
 }
 
-std::string_view trimDefault(std::string_view def)
+std::string_view TrimDefault(std::string_view def)
 {
     while (!def.empty() && def.back() == ' ')
         def.remove_suffix(1);
     return def;
 }
 
-Line lineAt(std::string_view text, std::size_t pos)
+Line LineAt(std::string_view text, std::size_t pos)
 {
     Line line;
     line.begin = pos;
@@ -109,7 +109,7 @@ Line lineAt(std::string_view text, std::size_t pos)
     else
         line.next = size;
 
-    const std::string_view s = stripBlanks(text.substr(pos, i - pos));
+    const std::string_view s = StripBlanks(text.substr(pos, i - pos));
     // A line of NUL bytes only (as an editor padding a file leaves it) is
     // no entry: it is not listed in a section dump.
     if (s.empty() || s.find_first_not_of('\0') == std::string_view::npos) {
@@ -119,7 +119,7 @@ Line lineAt(std::string_view text, std::size_t pos)
     } else if (s.front() == '[') {
         line.kind = LineKind::Header;
         const std::size_t close = s.find(']', 1);
-        line.name = stripBlanks(close == std::string_view::npos ? s.substr(1) : s.substr(1, close - 1));
+        line.name = StripBlanks(close == std::string_view::npos ? s.substr(1) : s.substr(1, close - 1));
     } else {
         const void* eq = std::memchr(s.data(), '=', s.size());
         if (!eq) {
@@ -128,15 +128,15 @@ Line lineAt(std::string_view text, std::size_t pos)
         } else {
             const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(eq) - s.data());
             line.kind = LineKind::Entry;
-            line.name = stripBlanks(s.substr(0, at));
-            line.value = stripBlanks(s.substr(at + 1));
+            line.name = StripBlanks(s.substr(0, at));
+            line.value = StripBlanks(s.substr(at + 1));
             line.equals = static_cast<std::size_t>(s.data() - data) + at;
         }
     }
     return line;
 }
 
-Section findSection(std::string_view text, std::string_view name)
+Section FindSection(std::string_view text, std::string_view name)
 {
     Section section;
     forEachLine(text, 0, text.size(), [&](const Line& line) {
@@ -157,10 +157,10 @@ Section findSection(std::string_view text, std::string_view name)
     return section;
 }
 
-Lookup findValue(std::string_view text, std::string_view app, std::string_view key, std::string_view& value)
+Lookup FindValue(std::string_view text, std::string_view app, std::string_view key, std::string_view& value)
 {
-    app = stripSpaces(app);
-    key = stripSpaces(key);
+    app = StripSpaces(app);
+    key = StripSpaces(key);
     Lookup result = Lookup::NoSection;
     bool inSection = false;
     forEachLine(text, 0, text.size(), [&](const Line& line) {
@@ -183,7 +183,7 @@ Lookup findValue(std::string_view text, std::string_view app, std::string_view k
     return result;
 }
 
-std::vector<std::string_view> sectionNames(std::string_view text)
+std::vector<std::string_view> SectionNames(std::string_view text)
 {
     std::vector<std::string_view> names;
     forEachLine(text, 0, text.size(), [&](const Line& line) {
@@ -194,10 +194,10 @@ std::vector<std::string_view> sectionNames(std::string_view text)
     return names;
 }
 
-std::vector<std::string_view> keyNames(std::string_view text, std::string_view app, bool& found)
+std::vector<std::string_view> KeyNames(std::string_view text, std::string_view app, bool& found)
 {
     std::vector<std::string_view> names;
-    const Section section = findSection(text, stripSpaces(app));
+    const Section section = FindSection(text, StripSpaces(app));
     found = section.found;
     if (!section.found)
         return names;
@@ -209,9 +209,9 @@ std::vector<std::string_view> keyNames(std::string_view text, std::string_view a
     return names;
 }
 
-bool appendSectionLines(std::string_view text, std::string_view app, std::string& out)
+bool AppendSectionLines(std::string_view text, std::string_view app, std::string& out)
 {
-    const Section section = findSection(text, stripSpaces(app));
+    const Section section = FindSection(text, StripSpaces(app));
     if (!section.found)
         return false;
     forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
@@ -229,7 +229,7 @@ bool appendSectionLines(std::string_view text, std::string_view app, std::string
     return true;
 }
 
-unsigned int parseInt(std::string_view s)
+unsigned int ParseInt(std::string_view s)
 {
     std::size_t i = 0;
     while (i < s.size() && static_cast<unsigned char>(s[i]) <= 0x20)
@@ -277,11 +277,11 @@ unsigned int parseInt(std::string_view s)
     return negative ? 0u - result : result;
 }
 
-void setValue(std::string& text, std::string_view app, std::string_view key, std::string_view value)
+void SetValue(std::string& text, std::string_view app, std::string_view key, std::string_view value)
 {
-    app = stripSpaces(app);
-    key = stripSpaces(key);
-    const Section section = findSection(text, app);
+    app = StripSpaces(app);
+    key = StripSpaces(key);
+    const Section section = FindSection(text, app);
     if (!section.found) {
         std::string add;
         add.reserve(app.size() + key.size() + value.size() + 10);
@@ -331,10 +331,10 @@ void setValue(std::string& text, std::string_view app, std::string_view key, std
     text.insert(last.next, insert);
 }
 
-void deleteKey(std::string& text, std::string_view app, std::string_view key)
+void DeleteKey(std::string& text, std::string_view app, std::string_view key)
 {
-    key = stripSpaces(key);
-    const Section section = findSection(text, stripSpaces(app));
+    key = StripSpaces(key);
+    const Section section = FindSection(text, StripSpaces(app));
     if (!section.found)
         return;
     forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
@@ -346,9 +346,9 @@ void deleteKey(std::string& text, std::string_view app, std::string_view key)
     });
 }
 
-void deleteSection(std::string& text, std::string_view app)
+void DeleteSection(std::string& text, std::string_view app)
 {
-    const Section section = findSection(text, stripSpaces(app));
+    const Section section = FindSection(text, StripSpaces(app));
     if (!section.found)
         return;
     // The header, entries and bare lines go; comments and blank lines stay.
@@ -364,7 +364,7 @@ void deleteSection(std::string& text, std::string_view app)
     text.swap(result);
 }
 
-std::string checkSet(std::string_view app, std::string_view key, std::string_view value)
+std::string CheckSet(std::string_view app, std::string_view key, std::string_view value)
 {
     if (hasLineBreakOrNul(app))
         return "section name " + quoted(app) + " contains a line break or NUL byte";
@@ -373,7 +373,7 @@ std::string checkSet(std::string_view app, std::string_view key, std::string_vie
     if (hasLineBreakOrNul(value))
         return "value for key " + quoted(key) + " contains a line break or NUL byte";
 
-    const std::string_view a = stripSpaces(app);
+    const std::string_view a = StripSpaces(app);
     if (a.empty())
         return "section name is empty";
     if (a.find(']') != std::string_view::npos)
@@ -381,7 +381,7 @@ std::string checkSet(std::string_view app, std::string_view key, std::string_vie
     if (hasOtherBlankAtEnds(a))
         return "section name " + quoted(a) + " starts or ends with a tab or other blank, so it could not be read back";
 
-    const std::string_view k = stripSpaces(key);
+    const std::string_view k = StripSpaces(key);
     if (k.empty())
         return "key name is empty";
     if (k.find('=') != std::string_view::npos)
@@ -395,7 +395,7 @@ std::string checkSet(std::string_view app, std::string_view key, std::string_vie
     return {};
 }
 
-std::string checkDelete(std::string_view app, std::string_view key)
+std::string CheckDelete(std::string_view app, std::string_view key)
 {
     if (hasLineBreakOrNul(app))
         return "section name " + quoted(app) + " contains a line break or NUL byte";
@@ -404,7 +404,7 @@ std::string checkDelete(std::string_view app, std::string_view key)
     return {};
 }
 
-Encoding detectEncoding(std::string_view text)
+Encoding DetectEncoding(std::string_view text)
 {
     if (text.size() >= 2 && text[0] == '\xFF' && text[1] == '\xFE')
         return Encoding::Utf16LE;

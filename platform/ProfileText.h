@@ -42,17 +42,17 @@ struct Line {
     bool terminated() const { return end != next; }
 };
 
-bool isBlank(unsigned char c);
-std::string_view stripBlanks(std::string_view s);
+bool IsBlank(unsigned char c);
+std::string_view StripBlanks(std::string_view s);
 // Name arguments of the calls lose leading and trailing spaces only.
-std::string_view stripSpaces(std::string_view s);
+std::string_view StripSpaces(std::string_view s);
 // One pair of matching outer quotes ('"' or '\'') removed.
-std::string_view unquote(std::string_view value);
+std::string_view Unquote(std::string_view value);
 // Trailing spaces removed (what the calls do to a default string).
-std::string_view trimDefault(std::string_view def);
+std::string_view TrimDefault(std::string_view def);
 
 // The line that starts at `pos` (pos < text.size()).
-Line lineAt(std::string_view text, std::size_t pos);
+Line LineAt(std::string_view text, std::size_t pos);
 
 // The first header named `name` (already stripped of spaces by the caller).
 struct Section {
@@ -61,7 +61,7 @@ struct Section {
     std::size_t bodyBegin = 0;  // == header.next
     std::size_t bodyEnd = 0;    // next header's first byte, or the end of the text
 };
-Section findSection(std::string_view text, std::string_view name);
+Section FindSection(std::string_view text, std::string_view name);
 
 enum class Lookup {
     NoSection,
@@ -71,36 +71,36 @@ enum class Lookup {
 // Value of the first entry `key` of the first section `app` (arguments as the
 // caller passed them; spaces are stripped here). `value` is stripped but
 // still quoted.
-Lookup findValue(std::string_view text, std::string_view app, std::string_view key, std::string_view& value);
+Lookup FindValue(std::string_view text, std::string_view app, std::string_view key, std::string_view& value);
 
 // Header names in file order, duplicates repeated. Empty names are left out
 // of name lists, since an empty string would end a NUL-separated list early.
-std::vector<std::string_view> sectionNames(std::string_view text);
+std::vector<std::string_view> SectionNames(std::string_view text);
 // Entry names of the first section `app` in file order, duplicates repeated;
 // comments and bare lines are not keys. `found`: whether the section exists.
-std::vector<std::string_view> keyNames(std::string_view text, std::string_view app, bool& found);
+std::vector<std::string_view> KeyNames(std::string_view text, std::string_view app, bool& found);
 // The section dump: each entry as "name=value" (stripped, quotes kept), each
 // bare line as it stands (stripped), every string followed by a NUL; comments
 // and blank lines left out. False when the section does not exist.
-bool appendSectionLines(std::string_view text, std::string_view app, std::string& out);
+bool AppendSectionLines(std::string_view text, std::string_view app, std::string& out);
 
 // The integer reading of a value: leading bytes <= 0x20 skipped, one sign,
 // "0x" / "0o" / "0b" prefixes, digits modulo 2^32, stop at the first other byte.
-unsigned int parseInt(std::string_view s);
+unsigned int ParseInt(std::string_view s);
 
 // Edits, applied to `text` in place. Name arguments as the caller passed them.
-void setValue(std::string& text, std::string_view app, std::string_view key, std::string_view value);
-void deleteKey(std::string& text, std::string_view app, std::string_view key);
-void deleteSection(std::string& text, std::string_view app);
+void SetValue(std::string& text, std::string_view app, std::string_view key, std::string_view value);
+void DeleteKey(std::string& text, std::string_view app, std::string_view key);
+void DeleteSection(std::string& text, std::string_view app);
 
 // Why a set cannot be written as asked (empty when it can): CR, LF or NUL
 // anywhere; a section name that is empty, holds ']' or has other blanks at an
 // end; a key name that is empty, holds '=', starts with ';' or '[' or has
 // other blanks at an end. Such names would break the file or never be found
 // again.
-std::string checkSet(std::string_view app, std::string_view key, std::string_view value);
+std::string CheckSet(std::string_view app, std::string_view key, std::string_view value);
 // Deletions only refuse CR, LF and NUL (any other name simply matches nothing).
-std::string checkDelete(std::string_view app, std::string_view key);
+std::string CheckDelete(std::string_view app, std::string_view key);
 
 enum class Encoding {
     Bytes,
@@ -108,6 +108,6 @@ enum class Encoding {
     Utf16BE,
     Utf8Bom
 };
-Encoding detectEncoding(std::string_view text);
+Encoding DetectEncoding(std::string_view text);
 
 }  // namespace kx::profile_text

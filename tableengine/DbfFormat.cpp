@@ -125,7 +125,7 @@ bool fieldWritable(char type, std::uint32_t length, std::uint32_t decimals)
 
 }  // namespace
 
-bool parseFixedHeader(const unsigned char* h, std::uint64_t fileSize, TableLayout& out, std::string& reason)
+bool ParseFixedHeader(const unsigned char* h, std::uint64_t fileSize, TableLayout& out, std::string& reason)
 {
     if (fileSize < kHeaderSize) {
         reason = "file is " + std::to_string(fileSize) + " bytes, shorter than a table header";
@@ -179,7 +179,7 @@ bool parseFixedHeader(const unsigned char* h, std::uint64_t fileSize, TableLayou
     return true;
 }
 
-bool parseDescriptors(const unsigned char* header, TableLayout& out, std::string& reason)
+bool ParseDescriptors(const unsigned char* header, TableLayout& out, std::string& reason)
 {
     const std::uint32_t hl = out.headerLength;
     std::vector<FieldLayout> fields;
@@ -258,7 +258,7 @@ bool parseDescriptors(const unsigned char* header, TableLayout& out, std::string
     return true;
 }
 
-std::uint32_t effectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, std::uint32_t headerLength,
+std::uint32_t EffectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, std::uint32_t headerLength,
                              std::uint32_t recordLength)
 {
     if (recordLength == 0 || fileSize < headerLength)
@@ -267,7 +267,7 @@ std::uint32_t effectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, 
     return std::uint32_t(std::min<std::uint64_t>(headerCount, present));
 }
 
-bool validateNewFields(const std::vector<FieldInfo>& fields, std::string& reason)
+bool ValidateNewFields(const std::vector<FieldInfo>& fields, std::string& reason)
 {
     if (fields.empty()) {
         reason = "a table needs at least one field";
@@ -333,7 +333,7 @@ bool validateNewFields(const std::vector<FieldInfo>& fields, std::string& reason
     return true;
 }
 
-std::vector<unsigned char> buildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver, int year,
+std::vector<unsigned char> BuildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver, int year,
                                            int month, int day)
 {
     const std::uint32_t headerLength = std::uint32_t(kHeaderSize + kDescriptorSize * fields.size() + 1);
@@ -362,7 +362,7 @@ std::vector<unsigned char> buildEmptyTable(const std::vector<FieldInfo>& fields,
     return bytes;
 }
 
-bool foldName(std::string_view name, char (&out)[kMaxNameBytes + 1], std::size_t& length)
+bool FoldName(std::string_view name, char (&out)[kMaxNameBytes + 1], std::size_t& length)
 {
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);
@@ -375,7 +375,7 @@ bool foldName(std::string_view name, char (&out)[kMaxNameBytes + 1], std::size_t
     return true;
 }
 
-void encodeCharacter(std::string_view text, std::uint32_t length, char* out)
+void EncodeCharacter(std::string_view text, std::uint32_t length, char* out)
 {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos)
@@ -385,7 +385,7 @@ void encodeCharacter(std::string_view text, std::uint32_t length, char* out)
     std::memset(out + n, ' ', length - n);
 }
 
-bool encodeNumber(double value, std::uint32_t length, std::uint32_t decimals, char* out)
+bool EncodeNumber(double value, std::uint32_t length, std::uint32_t decimals, char* out)
 {
     if (!std::isfinite(value))
         return false;
@@ -406,7 +406,7 @@ bool encodeNumber(double value, std::uint32_t length, std::uint32_t decimals, ch
     return true;
 }
 
-bool encodeNumericText(std::string_view text, std::uint32_t length, char* out, std::string& reason)
+bool EncodeNumericText(std::string_view text, std::uint32_t length, char* out, std::string& reason)
 {
     text = trimBlanks(text);
     std::size_t i = 0, digits = 0;
@@ -431,7 +431,7 @@ bool encodeNumericText(std::string_view text, std::uint32_t length, char* out, s
     return true;
 }
 
-bool encodeLogical(std::string_view text, char* out)
+bool EncodeLogical(std::string_view text, char* out)
 {
     text = trimBlanks(text);
     if (text.empty()) {
@@ -461,7 +461,7 @@ bool encodeLogical(std::string_view text, char* out)
     }
 }
 
-bool encodeDate(std::string_view text, char* out)
+bool EncodeDate(std::string_view text, char* out)
 {
     text = trimBlanks(text);
     if (text.empty()) {
@@ -478,7 +478,7 @@ bool encodeDate(std::string_view text, char* out)
     return true;
 }
 
-std::string numberAsText(double value)
+std::string NumberAsText(double value)
 {
     char buf[64];
     std::to_chars_result res;
@@ -489,7 +489,7 @@ std::string numberAsText(double value)
     return res.ec == std::errc() ? std::string(buf, res.ptr) : std::string();
 }
 
-long decodeInteger(std::string_view text)
+long DecodeInteger(std::string_view text)
 {
     std::size_t i = 0;
     const std::size_t n = text.size();

@@ -47,39 +47,39 @@ struct TableLayout {
 // Checks the fixed 32-byte header against the file size. Fills version,
 // counts, lengths, language driver, date, refusal. False with `reason` when
 // the header cannot describe a usable table.
-bool parseFixedHeader(const unsigned char* header, std::uint64_t fileSize, TableLayout& out, std::string& reason);
+bool ParseFixedHeader(const unsigned char* header, std::uint64_t fileSize, TableLayout& out, std::string& reason);
 
 // Parses the field descriptors from the first headerLength bytes of the file
 // (`header` holds exactly out.headerLength bytes) and checks them against the
 // record length.
-bool parseDescriptors(const unsigned char* header, TableLayout& out, std::string& reason);
+bool ParseDescriptors(const unsigned char* header, TableLayout& out, std::string& reason);
 
 // Records wholly present in the file: min(count, (size - HL) / RL).
-std::uint32_t effectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, std::uint32_t headerLength,
+std::uint32_t EffectiveCount(std::uint32_t headerCount, std::uint64_t fileSize, std::uint32_t headerLength,
                              std::uint32_t recordLength);
 
 // Checks a field list for create(); false with `reason` naming the field.
-bool validateNewFields(const std::vector<FieldInfo>& fields, std::string& reason);
+bool ValidateNewFields(const std::vector<FieldInfo>& fields, std::string& reason);
 // Header, descriptors, terminator and end-of-data marker of an empty table.
-std::vector<unsigned char> buildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver, int year,
+std::vector<unsigned char> BuildEmptyTable(const std::vector<FieldInfo>& fields, std::uint8_t languageDriver, int year,
                                            int month, int day);
 
 // ASCII upper-case copy of a field name for lookups; false when the name is
 // longer than a stored name can be.
-bool foldName(std::string_view name, char (&out)[kMaxNameBytes + 1], std::size_t& length);
+bool FoldName(std::string_view name, char (&out)[kMaxNameBytes + 1], std::size_t& length);
 
 // --- field encodings. Each writes exactly `length` bytes to `out` on success.
-void encodeCharacter(std::string_view text, std::uint32_t length, char* out);
+void EncodeCharacter(std::string_view text, std::uint32_t length, char* out);
 // Fixed-point in the C locale, right-justified; false when it does not fit or is not finite.
-bool encodeNumber(double value, std::uint32_t length, std::uint32_t decimals, char* out);
+bool EncodeNumber(double value, std::uint32_t length, std::uint32_t decimals, char* out);
 // Trimmed text right-justified; false when blank-trimmed text is no decimal number or too long.
-bool encodeNumericText(std::string_view text, std::uint32_t length, char* out, std::string& reason);
-bool encodeLogical(std::string_view text, char* out);
-bool encodeDate(std::string_view text, char* out);
+bool EncodeNumericText(std::string_view text, std::uint32_t length, char* out, std::string& reason);
+bool EncodeLogical(std::string_view text, char* out);
+bool EncodeDate(std::string_view text, char* out);
 // Shortest decimal text of a number, for character fields.
-std::string numberAsText(double value);
+std::string NumberAsText(double value);
 
 // Integer value of numeric text: truncated toward zero, 0 for blank or garbage, saturating.
-long decodeInteger(std::string_view text);
+long DecodeInteger(std::string_view text);
 
 }  // namespace kx::dbf::detail

@@ -166,7 +166,7 @@ bool pureFunction(const std::string& name)
 
 }  // namespace
 
-bool indexKindOf(std::string_view fileName, IndexKind& kind)
+bool IndexKindOf(std::string_view fileName, IndexKind& kind)
 {
     if (fileName.size() < 4)
         return false;
@@ -182,7 +182,7 @@ bool indexKindOf(std::string_view fileName, IndexKind& kind)
     return false;
 }
 
-bool readIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader& read,
+bool ReadIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader& read,
                           std::vector<IndexExpression>& out, std::string& why)
 {
     out.clear();
@@ -205,7 +205,7 @@ bool readIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader&
     return false;
 }
 
-bool expressionDependencies(std::string_view e, const std::function<int(std::string_view)>& fieldNumber,
+bool ExpressionDependencies(std::string_view e, const std::function<int(std::string_view)>& fieldNumber,
                             std::vector<int>& fields, bool& deletionFlag, std::string& why)
 {
     fields.clear();

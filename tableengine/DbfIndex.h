@@ -22,7 +22,7 @@ enum class IndexKind {
 };
 
 // The kind of an index file by its extension (any case); false for other names.
-bool indexKindOf(std::string_view fileName, IndexKind& kind);
+bool IndexKindOf(std::string_view fileName, IndexKind& kind);
 
 // Reads up to `length` bytes at `offset`; returns how many it read.
 using IndexReader = std::function<std::size_t(std::uint64_t offset, char* buf, std::size_t length)>;
@@ -35,7 +35,7 @@ struct IndexExpression {
 
 // The key and filter expressions of an index file of `size` bytes. False with
 // `why` when they cannot be read (a compound .cdx, a short or damaged file).
-bool readIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader& read,
+bool ReadIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader& read,
                           std::vector<IndexExpression>& out, std::string& why);
 
 // What an expression depends on: the field numbers it names (`fieldNumber`
@@ -43,7 +43,7 @@ bool readIndexExpressions(IndexKind kind, std::uint64_t size, const IndexReader&
 // it asks for the deletion flag (DELETED()). False with `why` when the
 // expression holds anything we cannot account for: a name that is no field,
 // a function we do not know (it could read any field), a macro.
-bool expressionDependencies(std::string_view expression, const std::function<int(std::string_view)>& fieldNumber,
+bool ExpressionDependencies(std::string_view expression, const std::function<int(std::string_view)>& fieldNumber,
                             std::vector<int>& fields, bool& deletionFlag, std::string& why);
 
 }  // namespace kx::dbf::detail

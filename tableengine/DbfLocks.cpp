@@ -28,7 +28,7 @@ int setLock(int fd, off_t start, off_t length, short type)
 
 }  // namespace
 
-LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err)
+LockResult TryLockRange(int fd, off_t start, off_t length, short type, int* err)
 {
     if (setLock(fd, start, length, type) == 0)
         return LockResult::Acquired;
@@ -39,10 +39,10 @@ LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err)
     return LockResult::Failed;
 }
 
-LockResult lockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err)
+LockResult LockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err)
 {
     using Clock = std::chrono::steady_clock;
-    LockResult r = tryLockRange(fd, start, length, type, err);
+    LockResult r = TryLockRange(fd, start, length, type, err);
     if (r != LockResult::Busy)
         return r;
     const auto deadline = Clock::now() + timeout;
@@ -52,14 +52,14 @@ LockResult lockRange(int fd, off_t start, off_t length, short type, std::chrono:
         if (now >= deadline)
             return LockResult::Busy;
         std::this_thread::sleep_for(std::min<Clock::duration>(pause, deadline - now));
-        r = tryLockRange(fd, start, length, type, err);
+        r = TryLockRange(fd, start, length, type, err);
         if (r != LockResult::Busy)
             return r;
         pause = std::min(pause * 2, std::chrono::milliseconds(20));
     }
 }
 
-void unlockRange(int fd, off_t start, off_t length)
+void UnlockRange(int fd, off_t start, off_t length)
 {
     setLock(fd, start, length, F_UNLCK);
 }

@@ -24,9 +24,9 @@ enum class LockResult {
 };
 
 // One attempt. `type` is F_WRLCK or F_RDLCK. On Failed, *err holds errno.
-LockResult tryLockRange(int fd, off_t start, off_t length, short type, int* err);
+LockResult TryLockRange(int fd, off_t start, off_t length, short type, int* err);
 // Retries with growing pauses (1 ms up to 20 ms) until `timeout` has passed.
-LockResult lockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err);
-void unlockRange(int fd, off_t start, off_t length);
+LockResult LockRange(int fd, off_t start, off_t length, short type, std::chrono::milliseconds timeout, int* err);
+void UnlockRange(int fd, off_t start, off_t length);
 
 }  // namespace kx::dbf::detail

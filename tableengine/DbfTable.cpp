@@ -21,7 +21,7 @@ namespace kx::dbf {
 
 using detail::FieldLayout;
 
-std::size_t preadFull(int fd, void* buf, std::size_t length, std::uint64_t offset)
+std::size_t PreadFull(int fd, void* buf, std::size_t length, std::uint64_t offset)
 {
     std::size_t done = 0;
     while (done < length) {
@@ -35,7 +35,7 @@ std::size_t preadFull(int fd, void* buf, std::size_t length, std::uint64_t offse
     return done;
 }
 
-bool pwriteFull(int fd, const void* buf, std::size_t length, std::uint64_t offset)
+bool PwriteFull(int fd, const void* buf, std::size_t length, std::uint64_t offset)
 {
     std::size_t done = 0;
     while (done < length) {
@@ -75,7 +75,7 @@ std::vector<std::string> siblingIndexFiles(const std::string& dir, const std::st
         detail::IndexKind kind;
         const std::string name = e->d_name;
         if (name.size() == stem.size() + 4 && ::strncasecmp(name.c_str(), stem.c_str(), stem.size()) == 0 &&
-            detail::indexKindOf(name, kind))
+            detail::IndexKindOf(name, kind))
             found.push_back(name);
     }
     ::closedir(d);
@@ -152,23 +152,23 @@ bool Table::Impl::openFile(const std::string& filePath)
 
     unsigned char fixed[detail::kHeaderSize] = {};
     std::string reason;
-    if (preadFull(fd, fixed, sizeof fixed, 0) != std::min<std::uint64_t>(size, sizeof fixed) ||
-        !detail::parseFixedHeader(fixed, size, layout, reason))
+    if (PreadFull(fd, fixed, sizeof fixed, 0) != std::min<std::uint64_t>(size, sizeof fixed) ||
+        !detail::ParseFixedHeader(fixed, size, layout, reason))
         return fail(reason.empty() ? "the header could not be read" : reason);
     // Bounded: the header length is 16 bits and was checked against the file size.
     std::vector<unsigned char> header(layout.headerLength);
-    if (preadFull(fd, header.data(), header.size(), 0) != header.size())
+    if (PreadFull(fd, header.data(), header.size(), 0) != header.size())
         return fail("the header could not be read");
-    if (!detail::parseDescriptors(header.data(), layout, reason))
+    if (!detail::ParseDescriptors(header.data(), layout, reason))
         return fail(reason);
 
     headerLength = layout.headerLength;
     recordLength = layout.recordLength;
-    count = detail::effectiveCount(layout.headerCount, size, layout.headerLength, layout.recordLength);
+    count = detail::EffectiveCount(layout.headerCount, size, layout.headerLength, layout.recordLength);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
         char key[detail::kMaxNameBytes + 1];
         std::size_t n = 0;
-        if (detail::foldName(layout.fields[i].name, key, n) && n > 0)
+        if (detail::FoldName(layout.fields[i].name, key, n) && n > 0)
             byName.emplace(std::string(key, n), int(i + 1));  // the first of duplicate names wins
     }
     recBuf.assign(recordLength, ' ');
@@ -194,7 +194,7 @@ bool Table::Impl::openFile(const std::string& filePath)
         refusalReason += "; besides, this program does not maintain " + indexNames();
 
     int err = 0;
-    switch (detail::lockRange(fd, detail::kInUseOffset, 1, F_RDLCK, lockTimeout, &err)) {
+    switch (detail::LockRange(fd, detail::kInUseOffset, 1, F_RDLCK, lockTimeout, &err)) {
     case detail::LockResult::Acquired:
         inUseHeld = true;
         break;
@@ -214,7 +214,7 @@ void Table::Impl::examineIndexes()
     bool production = false;
     for (const std::string& name : siblingIndexFiles(dir, file)) {
         detail::IndexKind kind = detail::IndexKind::Cdx;
-        detail::indexKindOf(name, kind);
+        detail::IndexKindOf(name, kind);
         production = production || kind == detail::IndexKind::Mdx || kind == detail::IndexKind::Cdx;
         IndexSource source{"the index file " + name, {}, {}};
         const std::string full = dir + "/" + name;
@@ -225,9 +225,9 @@ void Table::Impl::examineIndexes()
                 ifd < 0 ? std::string("it cannot be opened: ") + std::strerror(errno) : "it is not a regular file";
         } else {
             const auto read = [ifd](std::uint64_t offset, char* buf, std::size_t length) {
-                return preadFull(ifd, buf, length, offset);
+                return PreadFull(ifd, buf, length, offset);
             };
-            if (!detail::readIndexExpressions(kind, std::uint64_t(st.st_size), read, source.expressions,
+            if (!detail::ReadIndexExpressions(kind, std::uint64_t(st.st_size), read, source.expressions,
                                               source.unreadable))
                 source.expressions.clear();
         }
@@ -242,7 +242,7 @@ void Table::Impl::examineIndexes()
     const auto lookup = [this](std::string_view name) {
         char key[detail::kMaxNameBytes + 1];
         std::size_t n = 0;
-        if (!detail::foldName(name, key, n) || n == 0)
+        if (!detail::FoldName(name, key, n) || n == 0)
             return -1;
         const auto it = byName.find(std::string_view(key, n));
         return it == byName.end() ? -1 : it->second;
@@ -254,7 +254,7 @@ void Table::Impl::examineIndexes()
             bool flag = false;
             std::string why;
             const detail::IndexExpression& x = source.expressions[e];
-            if (!detail::expressionDependencies(x.text, lookup, fields, flag, why)) {
+            if (!detail::ExpressionDependencies(x.text, lookup, fields, flag, why)) {
                 std::string shown = x.text;  // bytes from the file: only printable ones reach a message
                 for (char& c : shown)
                     c = (c >= 0x20 && c < 0x7F) ? c : '?';
@@ -288,11 +288,11 @@ bool Table::Impl::refreshCount()
 {
     unsigned char bytes[4];
     struct stat st {};
-    if (preadFull(fd, bytes, 4, 4) != 4 || ::fstat(fd, &st) != 0)
+    if (PreadFull(fd, bytes, 4, 4) != 4 || ::fstat(fd, &st) != 0)
         return fail("cannot read the record count");
     const std::uint32_t stored = std::uint32_t(bytes[0]) | std::uint32_t(bytes[1]) << 8 |
                                  std::uint32_t(bytes[2]) << 16 | std::uint32_t(bytes[3]) << 24;
-    count = detail::effectiveCount(stored, std::uint64_t(st.st_size), layout.headerLength, layout.recordLength);
+    count = detail::EffectiveCount(stored, std::uint64_t(st.st_size), layout.headerLength, layout.recordLength);
     return true;
 }
 
@@ -333,14 +333,14 @@ bool Table::Impl::load()
         const std::size_t want = std::size_t(std::min(fit, left) * recordLength);
         if (window.size() < want)
             window.resize(std::max<std::size_t>(want, kWindowBytes));
-        const std::size_t got = preadFull(fd, window.data(), want, offset);
+        const std::size_t got = PreadFull(fd, window.data(), want, offset);
         winStart = offset;
         winLen = got - got % recordLength;
         winTime = now;
         winValid = winLen > 0;
         if (winValid)
             rec = window.data();
-    } else if (preadFull(fd, recBuf.data(), recordLength, offset) == recordLength) {
+    } else if (PreadFull(fd, recBuf.data(), recordLength, offset) == recordLength) {
         rec = recBuf.data();
     }
     if (!rec) {  // short read: another program shortened the file
@@ -391,14 +391,14 @@ std::unique_ptr<Table> Table::create(const std::string& path, const std::vector<
         return nullptr;
     };
     std::string reason;
-    if (!detail::validateNewFields(fields, reason))
+    if (!detail::ValidateNewFields(fields, reason))
         return failure(reason);
 
     const std::time_t now = std::time(nullptr);
     struct tm tm {};
     ::localtime_r(&now, &tm);
     const std::vector<unsigned char> bytes =
-        detail::buildEmptyTable(fields, languageDriver, tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+        detail::BuildEmptyTable(fields, languageDriver, tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 
     std::string dir, file;
     splitPath(path, dir, file);
@@ -407,7 +407,7 @@ std::unique_ptr<Table> Table::create(const std::string& path, const std::vector<
     if (fd < 0)
         return failure(std::string("cannot create a temporary file in ") + dir + ": " + std::strerror(errno));
     const bool written =
-        ::fchmod(fd, 0666 & ~currentUmask()) == 0 && pwriteFull(fd, bytes.data(), bytes.size(), 0) && ::fsync(fd) == 0;
+        ::fchmod(fd, 0666 & ~currentUmask()) == 0 && PwriteFull(fd, bytes.data(), bytes.size(), 0) && ::fsync(fd) == 0;
     const int writeErrno = errno;
     ::close(fd);
     if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
@@ -513,7 +513,7 @@ int Table::fieldNumber(std::string_view name) const
 {
     char key[detail::kMaxNameBytes + 1];
     std::size_t n = 0;
-    if (!detail::foldName(name, key, n) || n == 0)
+    if (!detail::FoldName(name, key, n) || n == 0)
         return -1;
     const auto it = d->byName.find(std::string_view(key, n));
     return it == d->byName.end() ? -1 : it->second;
@@ -567,7 +567,7 @@ std::string_view Table::fieldBytes(int field)
 
 long Table::fieldInt(int field)
 {
-    return detail::decodeInteger(fieldBytes(field));
+    return detail::DecodeInteger(fieldBytes(field));
 }
 
 }  // namespace kx::dbf

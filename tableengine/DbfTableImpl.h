@@ -147,7 +147,7 @@ struct Table::Impl {
 };
 
 // Reads until `length` bytes, end of file or an error; returns the bytes read.
-std::size_t preadFull(int fd, void* buf, std::size_t length, std::uint64_t offset);
-bool pwriteFull(int fd, const void* buf, std::size_t length, std::uint64_t offset);
+std::size_t PreadFull(int fd, void* buf, std::size_t length, std::uint64_t offset);
+bool PwriteFull(int fd, const void* buf, std::size_t length, std::uint64_t offset);
 
 }  // namespace kx::dbf

@@ -76,7 +76,7 @@ bool Table::Impl::lockRecord(std::uint32_t r)
     if (tableLocked)
         return true;  // the table lock covers every record lock byte
     int err = 0;
-    const LockResult res = detail::lockRange(fd, detail::kRecordLockBase + r, 1, F_WRLCK, lockTimeout, &err);
+    const LockResult res = detail::LockRange(fd, detail::kRecordLockBase + r, 1, F_WRLCK, lockTimeout, &err);
     if (res == LockResult::Acquired)
         return true;
     return fail(lockFailure("record " + std::to_string(r), res, err, lockTimeout));
@@ -86,7 +86,7 @@ void Table::Impl::unlockRecord(std::uint32_t r)
 {
     // Unlocking inside our own table lock would punch a hole into it.
     if (!tableLocked)
-        detail::unlockRange(fd, detail::kRecordLockBase + r, 1);
+        detail::UnlockRange(fd, detail::kRecordLockBase + r, 1);
 }
 
 bool Table::Impl::recordPresent(std::uint32_t r)
@@ -132,7 +132,7 @@ bool Table::Impl::touchDate()
     refreshToday();
     if (todayKey == dateKey)
         return true;
-    if (!pwriteFull(fd, todayBytes, 3, 1))
+    if (!PwriteFull(fd, todayBytes, 3, 1))
         return fail(std::string("cannot write the header date: ") + std::strerror(errno));
     dateKey = todayKey;
     return true;
@@ -171,7 +171,7 @@ bool Table::Impl::writeCurrent(const Span* spans, std::size_t count)
         while (j < count && spans[j].offset == spans[j - 1].offset + spans[j - 1].length)
             ++j;
         const std::uint32_t from = spans[k].offset, to = spans[j - 1].offset + spans[j - 1].length;
-        written = pwriteFull(fd, scratch.data() + from, to - from, recordOffset(current) + from);
+        written = PwriteFull(fd, scratch.data() + from, to - from, recordOffset(current) + from);
         k = j;
     }
     if (verified && !written)
@@ -197,7 +197,7 @@ bool Table::Impl::writeField(int index)
     }
     // A key field is never written; assigning the value the file holds succeeds.
     std::vector<char> stored(f.length);
-    if (preadFull(fd, stored.data(), f.length, recordOffset(current) + f.offset) != f.length)
+    if (PreadFull(fd, stored.data(), f.length, recordOffset(current) + f.offset) != f.length)
         return recordPresent(current) && fail("cannot read record " + std::to_string(current));
     if (std::memcmp(stored.data(), bytes, f.length) != 0)
         return fail("field " + f.name + " unchanged: " + keyUse(keyOf[std::size_t(index)], "the field") +
@@ -246,7 +246,7 @@ bool Table::Impl::flushPending()
     const std::uint64_t base = recordOffset(r);
     bool ok = present;
     if (ok && pendingFlag)
-        ok = pwriteFull(fd, pendingBytes.data(), 1, base);
+        ok = PwriteFull(fd, pendingBytes.data(), 1, base);
     // Only the changed fields; neighbours changed together go in one write.
     const std::size_t n = layout.fields.size();
     for (std::size_t i = 0; ok && i < n;) {
@@ -259,7 +259,7 @@ bool Table::Impl::flushPending()
             ++j;
         const std::uint32_t from = layout.fields[i].offset;
         const std::uint32_t to = layout.fields[j - 1].offset + layout.fields[j - 1].length;
-        ok = pwriteFull(fd, pendingBytes.data() + from, to - from, base + from);
+        ok = PwriteFull(fd, pendingBytes.data() + from, to - from, base + from);
         i = j;
     }
     if (present && !ok)
@@ -279,14 +279,14 @@ bool Table::Impl::appendBlank()
         return false;
     dropWindow();
     int err = 0;
-    const LockResult hl = detail::lockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
+    const LockResult hl = detail::LockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
     if (hl != LockResult::Acquired)
         return fail(lockFailure("the table header", hl, err, lockTimeout));
 
     auto appendLocked = [&]() -> bool {
         unsigned char stored[4];
         struct stat st {};
-        if (preadFull(fd, stored, 4, 4) != 4 || ::fstat(fd, &st) != 0)
+        if (PreadFull(fd, stored, 4, 4) != 4 || ::fstat(fd, &st) != 0)
             return fail("cannot read the record count");
         const std::uint64_t size = std::uint64_t(st.st_size);
         if (size < headerLength)
@@ -294,7 +294,7 @@ bool Table::Impl::appendBlank()
         // A record beyond the stored count was left by a writer that stopped
         // between its data and its count: the new record takes that slot.
         const std::uint32_t n =
-            detail::effectiveCount(std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8 |
+            detail::EffectiveCount(std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8 |
                                        std::uint32_t(stored[2]) << 16 | std::uint32_t(stored[3]) << 24,
                                    size, layout.headerLength, layout.recordLength);
         if (n == UINT32_MAX)
@@ -304,7 +304,7 @@ bool Table::Impl::appendBlank()
             return false;
         std::memset(scratch.data(), ' ', recordLength);
         scratch[recordLength] = char(detail::kEndOfData);
-        bool ok = pwriteFull(fd, scratch.data(), recordLength + 1, recordOffset(r));
+        bool ok = PwriteFull(fd, scratch.data(), recordLength + 1, recordOffset(r));
         if (!ok)
             fail(std::string("cannot write the new record: ") + std::strerror(errno));
         if (ok) {  // the count only after the data: readers never see more records than there are
@@ -312,7 +312,7 @@ bool Table::Impl::appendBlank()
             const unsigned char head[7] = {todayBytes[0],        todayBytes[1],        todayBytes[2],
                                            std::uint8_t(r),      std::uint8_t(r >> 8), std::uint8_t(r >> 16),
                                            std::uint8_t(r >> 24)};
-            ok = pwriteFull(fd, head, sizeof head, 1);
+            ok = PwriteFull(fd, head, sizeof head, 1);
             if (ok)
                 dateKey = todayKey;
             else
@@ -331,7 +331,7 @@ bool Table::Impl::appendBlank()
         return true;
     };
     const bool ok = appendLocked();
-    detail::unlockRange(fd, detail::kHeaderLockOffset, 1);
+    detail::UnlockRange(fd, detail::kHeaderLockOffset, 1);
     return ok;
 }
 
@@ -339,9 +339,9 @@ bool Table::Impl::packRecords(std::uint32_t& kept)
 {
     unsigned char stored[4];
     struct stat st {};
-    if (preadFull(fd, stored, 4, 4) != 4 || ::fstat(fd, &st) != 0)
+    if (PreadFull(fd, stored, 4, 4) != 4 || ::fstat(fd, &st) != 0)
         return fail("cannot read the record count");
-    const std::uint32_t n = detail::effectiveCount(std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8 |
+    const std::uint32_t n = detail::EffectiveCount(std::uint32_t(stored[0]) | std::uint32_t(stored[1]) << 8 |
                                                        std::uint32_t(stored[2]) << 16 | std::uint32_t(stored[3]) << 24,
                                                    std::uint64_t(st.st_size), layout.headerLength, layout.recordLength);
     const std::uint64_t chunk = std::max<std::uint64_t>(1, (256 * 1024) / recordLength);
@@ -350,7 +350,7 @@ bool Table::Impl::packRecords(std::uint32_t& kept)
     // Live records move down; a place written is never one not yet read.
     while (next <= n) {
         const std::uint64_t k = std::min<std::uint64_t>(chunk, n - next + 1);
-        if (preadFull(fd, buf.data(), std::size_t(k * recordLength), recordOffset(std::uint32_t(next))) !=
+        if (PreadFull(fd, buf.data(), std::size_t(k * recordLength), recordOffset(std::uint32_t(next))) !=
             k * recordLength)
             return fail("cannot read record " + std::to_string(next) + " while packing");
         std::uint64_t keep = 0;
@@ -363,7 +363,7 @@ bool Table::Impl::packRecords(std::uint32_t& kept)
             ++keep;
         }
         if (keep > 0 && !(slot == next && keep == k) &&
-            !pwriteFull(fd, buf.data(), std::size_t(keep * recordLength), recordOffset(std::uint32_t(slot))))
+            !PwriteFull(fd, buf.data(), std::size_t(keep * recordLength), recordOffset(std::uint32_t(slot))))
             return fail(std::string("cannot write while packing: ") + std::strerror(errno));
         slot += keep;
         next += k;
@@ -375,7 +375,7 @@ bool Table::Impl::packRecords(std::uint32_t& kept)
     const unsigned char head[7] = {todayBytes[0],           todayBytes[1],           todayBytes[2],
                                    std::uint8_t(kept),      std::uint8_t(kept >> 8), std::uint8_t(kept >> 16),
                                    std::uint8_t(kept >> 24)};
-    if (!pwriteFull(fd, &eof, 1, end) || !pwriteFull(fd, head, sizeof head, 1) || ::ftruncate(fd, off_t(end + 1)) != 0)
+    if (!PwriteFull(fd, &eof, 1, end) || !PwriteFull(fd, head, sizeof head, 1) || ::ftruncate(fd, off_t(end + 1)) != 0)
         return fail(std::string("cannot finish packing: ") + std::strerror(errno));
     dateKey = todayKey;
     return true;
@@ -389,7 +389,7 @@ bool Table::Impl::pack()
     if (!inUseHeld)
         return fail("cannot pack: exclusive use cannot be checked on this file system");
     int err = 0;
-    const LockResult hl = detail::lockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
+    const LockResult hl = detail::LockRange(fd, detail::kHeaderLockOffset, 1, F_WRLCK, lockTimeout, &err);
     if (hl != LockResult::Acquired)
         return fail("cannot pack: " + lockFailure("the table header", hl, err, lockTimeout));
     const bool hadTable = tableLocked;
@@ -398,7 +398,7 @@ bool Table::Impl::pack()
     if (ok) {
         // Exclusive use: no other Table object anywhere holds the in-use byte,
         // and no program holds a flock() on the file.
-        const LockResult use = detail::tryLockRange(fd, detail::kInUseOffset, 1, F_WRLCK, &err);
+        const LockResult use = detail::TryLockRange(fd, detail::kInUseOffset, 1, F_WRLCK, &err);
         if (use != LockResult::Acquired) {
             ok = fail("cannot pack: the table is open in another program or object (pack needs exclusive use)");
         } else {
@@ -408,12 +408,12 @@ bool Table::Impl::pack()
                 ok = packRecords(kept);
                 ::flock(fd, LOCK_UN);
             }
-            detail::tryLockRange(fd, detail::kInUseOffset, 1, F_RDLCK, &err);  // back to shared; cannot conflict
+            detail::TryLockRange(fd, detail::kInUseOffset, 1, F_RDLCK, &err);  // back to shared; cannot conflict
         }
         if (!hadTable)
             unlockTable();
     }
-    detail::unlockRange(fd, detail::kHeaderLockOffset, 1);
+    detail::UnlockRange(fd, detail::kHeaderLockOffset, 1);
     if (ok) {
         count = kept;
         moveTo(kept > 0 ? 1 : 0);
@@ -432,7 +432,7 @@ bool Table::Impl::lockTable()
         return false;
     int err = 0;
     const LockResult res =
-        detail::lockRange(fd, detail::kTableLockStart, detail::kTableLockLength, F_WRLCK, lockTimeout, &err);
+        detail::LockRange(fd, detail::kTableLockStart, detail::kTableLockLength, F_WRLCK, lockTimeout, &err);
     if (res != LockResult::Acquired)
         return fail(lockFailure("the table", res, err, lockTimeout));
     tableLocked = true;
@@ -443,7 +443,7 @@ void Table::Impl::unlockTable()
 {
     if (!tableLocked)
         return;
-    detail::unlockRange(fd, detail::kTableLockStart, detail::kTableLockLength);
+    detail::UnlockRange(fd, detail::kTableLockStart, detail::kTableLockLength);
     tableLocked = false;
 }
 
@@ -489,19 +489,19 @@ bool Table::assignText(int field, std::string_view text)
     std::string why;
     switch (f->type) {
     case 'C':
-        detail::encodeCharacter(text, f->length, out);
+        detail::EncodeCharacter(text, f->length, out);
         break;
     case 'N':
     case 'F':
-        if (!detail::encodeNumericText(text, f->length, out, why))
+        if (!detail::EncodeNumericText(text, f->length, out, why))
             return d->fail(fieldProblem(*f, "unchanged: " + why));
         break;
     case 'L':
-        if (!detail::encodeLogical(text, out))
+        if (!detail::EncodeLogical(text, out))
             return d->fail(fieldProblem(*f, "unchanged: a logical field takes T, F, Y, N, ? or blank"));
         break;
     case 'D':
-        if (!detail::encodeDate(text, out))
+        if (!detail::EncodeDate(text, out))
             return d->fail(fieldProblem(*f, "unchanged: a date field takes YYYYMMDD or blank"));
         break;
     default:
@@ -523,16 +523,16 @@ bool Table::assignDouble(int field, double value)
         return d->fail(notWritable(*f));
     char* out = d->scratch.data() + f->offset;
     if (f->type == 'N' || f->type == 'F') {
-        if (!detail::encodeNumber(value, f->length, f->decimals, out))
-            return d->fail(fieldProblem(*f, "unchanged: " + detail::numberAsText(value) + " does not fit in " +
+        if (!detail::EncodeNumber(value, f->length, f->decimals, out))
+            return d->fail(fieldProblem(*f, "unchanged: " + detail::NumberAsText(value) + " does not fit in " +
                                                 std::to_string(f->length) + " characters with " +
                                                 std::to_string(f->decimals) + " decimals"));
     } else if (f->type == 'C') {
-        const std::string text = detail::numberAsText(value);
+        const std::string text = detail::NumberAsText(value);
         if (text.empty() || text.size() > f->length)
             return d->fail(fieldProblem(*f, "unchanged: " + text + " does not fit in " + std::to_string(f->length) +
                                                 " characters"));
-        detail::encodeCharacter(text, f->length, out);
+        detail::EncodeCharacter(text, f->length, out);
     } else {
         return d->fail(fieldProblem(*f, "(type " + std::string(1, f->type) + ") takes no number"));
     }

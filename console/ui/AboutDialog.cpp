@@ -25,22 +25,22 @@ constexpr Text kOk = KX_TEXT("AboutDialog", "OK");
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(text(kTitle));
+    setWindowTitle(Translated(kTitle));
     auto* icon = new QLabel(this);
-    icon->setPixmap(programIcon().pixmap(48, 48));
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    auto* version = new QLabel(text(kVersion), this);
+    auto* version = new QLabel(Translated(kVersion), this);
     version->setObjectName("version");
     layout->addWidget(version, 0, 1);
     int row = 1;
     for (const Text& contact : kContact) {
-        auto* line = new QLabel(text(contact), this);
+        auto* line = new QLabel(Translated(contact), this);
         line->setObjectName("contact");
         layout->addWidget(line, row++, 1);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(text(kOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(Translated(kOk), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, row, 0, 1, 2);

@@ -36,56 +36,56 @@ QRectF box(qreal left, qreal width)
 
 const TypeMotif kTypeMotifs[12] = {
     // 0 Not specified: a bell.
-    {13, [](QPainter& p, qreal x, Scheme) { drawBell(p, box(x, 13), kYellow); }},
+    {13, [](QPainter& p, qreal x, Scheme) { DrawBell(p, box(x, 13), kYellow); }},
     // 1 Contact: an input module with an open contact.
-    {17, [](QPainter& p, qreal x, Scheme s) { drawSwitch(p, box(x, 17), alternate(s) ? kRed : kBlue); }},
+    {17, [](QPainter& p, qreal x, Scheme s) { DrawSwitch(p, box(x, 17), alternate(s) ? kRed : kBlue); }},
     // 2 Fire alarm: a flame, blue in the alternate scheme.
     {13,
      [](QPainter& p, qreal x, Scheme s) {
          if (alternate(s)) {
-             drawFlame(p, box(x, 13), kBlue, kLightBlue, kDarkBlue);
+             DrawFlame(p, box(x, 13), kBlue, kLightBlue, kDarkBlue);
          } else {
-             drawFlame(p, box(x, 13), kRed, kYellow);
+             DrawFlame(p, box(x, 13), kRed, kYellow);
          }
      }},
     // 3 House management: a house.
     {13, [](QPainter& p, qreal x,
-            Scheme s) { drawHouse(p, box(x, 13), alternate(s) ? kBlue : kRed, alternate(s) ? kLightGrey : kBeige); }},
+            Scheme s) { DrawHouse(p, box(x, 13), alternate(s) ? kBlue : kRed, alternate(s) ? kLightGrey : kBeige); }},
     // 4 Phone: a receiver.
-    {13, [](QPainter& p, qreal x, Scheme s) { drawHandset(p, box(x, 13), alternate(s) ? kRed : kDarkGrey); }},
+    {13, [](QPainter& p, qreal x, Scheme s) { DrawHandset(p, box(x, 13), alternate(s) ? kRed : kDarkGrey); }},
     // 5 Technical alarm: a gear.
-    {13, [](QPainter& p, qreal x, Scheme s) { drawGear(p, box(x, 13), alternate(s) ? kOrange : kGrey); }},
+    {13, [](QPainter& p, qreal x, Scheme s) { DrawGear(p, box(x, 13), alternate(s) ? kOrange : kGrey); }},
     // 6 First aid / nurse call: a red cross, a white cross on green in the alternate scheme.
     {13,
      [](QPainter& p, qreal x, Scheme s) {
          if (alternate(s)) {
-             drawCrossSign(p, box(x, 13), kWhite, kGreen);
+             DrawCrossSign(p, box(x, 13), kWhite, kGreen);
          } else {
-             drawCrossSign(p, box(x, 13), kRed, kWhite);
+             DrawCrossSign(p, box(x, 13), kRed, kWhite);
          }
      }},
     // 7 Day / night contact: sun and moon; the alternate puts the night first.
     {19,
      [](QPainter& p, qreal x, Scheme s) {
          if (alternate(s)) {
-             drawMoon(p, box(x, 13), kDarkBlue);
-             drawSun(p, box(x + 6, 13));
+             DrawMoon(p, box(x, 13), kDarkBlue);
+             DrawSun(p, box(x + 6, 13));
          } else {
-             drawSun(p, box(x, 13));
-             drawMoon(p, box(x + 6, 13), kDarkBlue);
+             DrawSun(p, box(x, 13));
+             DrawMoon(p, box(x + 6, 13), kDarkBlue);
          }
      }},
     // 8 Watchdog alarm: a stopwatch.
-    {13, [](QPainter& p, qreal x, Scheme s) { drawStopwatch(p, box(x, 13), alternate(s) ? kRed : kBlue); }},
+    {13, [](QPainter& p, qreal x, Scheme s) { DrawStopwatch(p, box(x, 13), alternate(s) ? kRed : kBlue); }},
     // 9 Man-down function: a person lying on the floor.
-    {17, [](QPainter& p, qreal x, Scheme s) { drawLyingPerson(p, box(x, 17), alternate(s) ? kRed : kDarkGrey); }},
+    {17, [](QPainter& p, qreal x, Scheme s) { DrawLyingPerson(p, box(x, 17), alternate(s) ? kRed : kDarkGrey); }},
     // 10 Server / network watch (ping): a globe with echo waves.
     {18,
      [](QPainter& p, qreal x, Scheme s) {
-         drawPingGlobe(p, box(x, 18), alternate(s) ? kGreen : kBlue, alternate(s) ? kDarkGreen : kOrange);
+         DrawPingGlobe(p, box(x, 18), alternate(s) ? kGreen : kBlue, alternate(s) ? kDarkGreen : kOrange);
      }},
     // 11 Service / process watch: a window with a pulse trace.
-    {15, [](QPainter& p, qreal x, Scheme) { drawProcessWindow(p, box(x, 15), kBlue, kRed); }},
+    {15, [](QPainter& p, qreal x, Scheme) { DrawProcessWindow(p, box(x, 15), kBlue, kRed); }},
 };
 
 // The left edge that centres a motif on the 24 pixel image, on whole pixels.
@@ -109,33 +109,33 @@ void paintAlternate(QPainter& painter, int type)
     const TypeMotif& motif = kTypeMotifs[type];
     if (type == 9 || type == 10) {
         motif.paint(painter, 0, Scheme::Alternate);
-        drawServer(painter, QRectF(17, 0, 7, 13), type == 9 ? kGreen : kOrange, type == 9 ? "1" : "2");
+        DrawServer(painter, QRectF(17, 0, 7, 13), type == 9 ? kGreen : kOrange, type == 9 ? "1" : "2");
         return;
     }
     motif.paint(painter, std::max(0.0, std::min(centred(motif.width), qreal(19 - motif.width))), Scheme::Alternate);
     // The flag: a pole with a pennant.
-    fillCells(painter, 20, 1, 1, 11, kInk);
+    FillCells(painter, 20, 1, 1, 11, kInk);
     QPainterPath pennant;
     pennant.moveTo(21, 1.5);
     pennant.lineTo(23.8, 3.5);
     pennant.lineTo(21, 5.5);
     pennant.closeSubpath();
-    fillOutlined(painter, pennant, kOrange, kOrange.darker(170));
+    FillOutlined(painter, pennant, kOrange, kOrange.darker(170));
 }
 
 // Another server handles the alarm: two towers and the arrow between them.
 void paintOtherServer(QPainter& painter)
 {
-    drawServer(painter, QRectF(1, 0, 7, 13), kLightGrey);
-    drawArrow(painter, QRectF(8.5, 3, 7, 7), kDarkGrey);
-    drawServer(painter, QRectF(16, 0, 7, 13), kDarkBlue);
+    DrawServer(painter, QRectF(1, 0, 7, 13), kLightGrey);
+    DrawArrow(painter, QRectF(8.5, 3, 7, 7), kDarkGrey);
+    DrawServer(painter, QRectF(16, 0, 7, 13), kDarkBlue);
 }
 
 // The free slots: plain grey shapes, outlined only.
 void paintFreeSlot(QPainter& painter, int slot)
 {
     painter.setBrush(kLightGrey);
-    painter.setPen(outlinePen(painter, kGrey, 1.0));
+    painter.setPen(OutlinePen(painter, kGrey, 1.0));
     switch (slot) {
     case 0:
         painter.drawEllipse(QRectF(7.5, 1.5, 10, 10));
@@ -152,7 +152,7 @@ void paintFreeSlot(QPainter& painter, int slot)
 
 }  // namespace
 
-bool paintAlarmImage(QPainter& painter, int index)
+bool PaintAlarmImage(QPainter& painter, int index)
 {
     if (index >= 0 && index <= 11) {
         paintType(painter, index);
@@ -167,7 +167,7 @@ bool paintAlarmImage(QPainter& painter, int index)
         paintOtherServer(painter);
         return true;
     case 23:
-        drawCalendar(painter, box(5, 13), kRed);
+        DrawCalendar(painter, box(5, 13), kRed);
         return true;
     case 24:
     case 25:
@@ -175,19 +175,19 @@ bool paintAlarmImage(QPainter& painter, int index)
         paintFreeSlot(painter, index - 24);
         return true;
     case 27:
-        drawWarning(painter, box(5, 13));
+        DrawWarning(painter, box(5, 13));
         return true;
     case 28:
         // The second plan: a calendar with a clock in front of it.
-        drawCalendar(painter, box(3, 13), kBlue);
-        drawClock(painter, QRectF(13, 3, 10, 10), kWhite);
+        DrawCalendar(painter, box(3, 13), kBlue);
+        DrawClock(painter, QRectF(13, 3, 10, 10), kWhite);
         return true;
     case 29:
-        drawGroup(painter, box(3, 17), kGrey, true);
+        DrawGroup(painter, box(3, 17), kGrey, true);
         return true;
     case 30:
-        drawBell(painter, box(5, 13), kLightGrey, kGrey);
-        drawStrike(painter, box(5, 13));
+        DrawBell(painter, box(5, 13), kLightGrey, kGrey);
+        DrawStrike(painter, box(5, 13));
         return true;
     default:
         return false;

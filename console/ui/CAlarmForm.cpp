@@ -125,7 +125,7 @@ CAlarmForm::~CAlarmForm()
 void CAlarmForm::createControls()
 {
     m_leftFrame = new QGroupBox(this);
-    m_rightFrame = new QGroupBox(text(kFrameGroupsAndPersons), this);
+    m_rightFrame = new QGroupBox(Translated(kFrameGroupsAndPersons), this);
     m_firstLabel = new QLabel(m_leftFrame);
     m_lastLabel = new QLabel(m_leftFrame);
     m_firstField = new QLineEdit(m_leftFrame);
@@ -135,28 +135,30 @@ void CAlarmForm::createControls()
         field->setAlignment(Qt::AlignRight);
         field->setFixedWidth(60);
     }
-    m_changeToLabel = new QLabel(text(kLabelChangeTo), m_leftFrame);
+    m_changeToLabel = new QLabel(Translated(kLabelChangeTo), m_leftFrame);
     m_switchButton = new QPushButton(m_leftFrame);
-    m_detailsButton = new QPushButton(text(kButtonDetails), m_leftFrame);
+    m_detailsButton = new QPushButton(Translated(kButtonDetails), m_leftFrame);
     for (QPushButton* button : {m_switchButton, m_detailsButton})
         button->setMinimumWidth(100);
-    m_groupLabel = new QLabel(text(kLabelGroup), m_rightFrame);
+    m_groupLabel = new QLabel(Translated(kLabelGroup), m_rightFrame);
     m_groupSelector = new QComboBox(m_rightFrame);
     m_groupSelector->setMinimumContentsLength(8);
     m_groupSelector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_editButton = new QPushButton(text(kButtonEdit), m_rightFrame);
+    m_editButton = new QPushButton(Translated(kButtonEdit), m_rightFrame);
     m_editButton->setMinimumWidth(60);
-    m_membersLabel = new QLabel(text(kLabelIncludedPersons), m_rightFrame);
+    m_membersLabel = new QLabel(Translated(kLabelIncludedPersons), m_rightFrame);
 
     m_alarmModel = new ListTableModel(
-        {text(kColumnAlarmNumber), text(kColumnAlarmName), text(kColumnGroup), text(kColumnType)},
-        [](int i) -> const QPixmap& { return alarmImage(i); }, this);
+        {Translated(kColumnAlarmNumber), Translated(kColumnAlarmName), Translated(kColumnGroup),
+         Translated(kColumnType)},
+        [](int i) -> const QPixmap& { return AlarmImage(i); }, this);
     m_alarmInModel = new ListTableModel(
-        {text(kColumnAlarmIn), text(kColumnAlarmName), text(kColumnType), text(kColumnLaunchAlarm)},
-        [](int i) -> const QPixmap& { return alarmInImage(i); }, this);
+        {Translated(kColumnAlarmIn), Translated(kColumnAlarmName), Translated(kColumnType),
+         Translated(kColumnLaunchAlarm)},
+        [](int i) -> const QPixmap& { return AlarmInImage(i); }, this);
     m_memberModel = new ListTableModel(
-        {text(kColumnName), text(kColumnPhoneNumber), text(kColumnType)},
-        [](int i) -> const QPixmap& { return memberImage(i); }, this);
+        {Translated(kColumnName), Translated(kColumnPhoneNumber), Translated(kColumnType)},
+        [](int i) -> const QPixmap& { return MemberImage(i); }, this);
 
     m_alarmView = makeListView(m_leftFrame, m_alarmModel, kAlarmImageSize, true);
     m_alarmInView = makeListView(m_leftFrame, m_alarmInModel, kAlarmInImageSize, true);
@@ -327,7 +329,7 @@ void CAlarmForm::fillMemberList()
     if (!m_session.started())
         return;
     const std::string selector =
-        m_groupSelector->currentIndex() >= 0 ? toBytesLossy(m_groupSelector->currentText()) : std::string();
+        m_groupSelector->currentIndex() >= 0 ? ToBytesLossy(m_groupSelector->currentText()) : std::string();
     m_memberView->setUpdatesEnabled(false);
     // Rows are merged by position: a selected row of another group's list
     // would stand for a person of this group.
@@ -358,11 +360,11 @@ void CAlarmForm::loadGroups()
     for (const std::string& entry : selector->entries) {
         if (group && entry.substr(0, entry.find(' ')) == *group)
             index = m_groupSelector->count();
-        m_groupSelector->addItem(fromBytes(entry));
+        m_groupSelector->addItem(FromBytes(entry));
     }
     const bool keepPseudoGroup =
-        index >= 0 && !pseudoGroup.isEmpty() && console::SelectorHasNoMembers(toBytesLossy(pseudoGroup));
-    m_groupSelector->setPlaceholderText(keepPseudoGroup ? pseudoGroup : fromBytes(selector->noGroupText));
+        index >= 0 && !pseudoGroup.isEmpty() && console::SelectorHasNoMembers(ToBytesLossy(pseudoGroup));
+    m_groupSelector->setPlaceholderText(keepPseudoGroup ? pseudoGroup : FromBytes(selector->noGroupText));
     m_groupSelector->setCurrentIndex(keepPseudoGroup ? -1 : index);
     fillMemberList();  // the member list shows the group the selector shows
 }
@@ -385,11 +387,11 @@ void CAlarmForm::selectAlarmsGroup()
     if (console::SelectorHasNoMembers(text)) {
         // The pseudo groups are no entries of the selector: it shows the text.
         m_groupSelector->setCurrentIndex(-1);
-        m_groupSelector->setPlaceholderText(fromBytes(text));
+        m_groupSelector->setPlaceholderText(FromBytes(text));
     } else {
         std::vector<std::string> entries;
         for (int i = 0; i < m_groupSelector->count(); ++i)
-            entries.push_back(toBytesLossy(m_groupSelector->itemText(i)));
+            entries.push_back(ToBytesLossy(m_groupSelector->itemText(i)));
         const int index = console::FindSelectorEntry(entries, text);
         if (index >= 0)
             m_groupSelector->setCurrentIndex(index);
@@ -414,10 +416,10 @@ void CAlarmForm::switchLists()
 
 void CAlarmForm::applyListCaptions()
 {
-    m_switchButton->setText(text(m_showsAlarmIns ? kButtonAlarms : kButtonAlarmsIn));
-    m_leftFrame->setTitle(text(m_showsAlarmIns ? kFrameAlarmInSettings : kFrameAlarmSettings));
-    m_firstLabel->setText(text(m_showsAlarmIns ? kLabelFirstAlarmIn : kLabelFirstAlarmNumber));
-    m_lastLabel->setText(text(m_showsAlarmIns ? kLabelLastAlarmIn : kLabelLastAlarmNumber));
+    m_switchButton->setText(Translated(m_showsAlarmIns ? kButtonAlarms : kButtonAlarmsIn));
+    m_leftFrame->setTitle(Translated(m_showsAlarmIns ? kFrameAlarmInSettings : kFrameAlarmSettings));
+    m_firstLabel->setText(Translated(m_showsAlarmIns ? kLabelFirstAlarmIn : kLabelFirstAlarmNumber));
+    m_lastLabel->setText(Translated(m_showsAlarmIns ? kLabelLastAlarmIn : kLabelLastAlarmNumber));
 }
 
 void CAlarmForm::setRanges(const config::KeyRanges& ranges)
@@ -483,7 +485,7 @@ std::optional<std::string> CAlarmForm::selectedGroupNumber() const
 {
     if (m_groupSelector->currentIndex() < 0)
         return std::nullopt;
-    const std::string text = toBytesLossy(m_groupSelector->currentText());
+    const std::string text = ToBytesLossy(m_groupSelector->currentText());
     return text.substr(0, text.find(' '));
 }
 

@@ -137,7 +137,7 @@ constexpr CommandText kCommandTexts[] = {
 // A tool tip is the command's text without its mnemonic and dots.
 QString toolTipOf(int commandId)
 {
-    QString tip = text(CMainFrame::commandText(commandId));
+    QString tip = Translated(CMainFrame::commandText(commandId));
     tip.remove('&');
     if (tip.endsWith("..."))
         tip.chop(3);
@@ -149,7 +149,7 @@ QString toolTipOf(int commandId)
 CMainFrame::CMainFrame(console::ConsoleSession& session, QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(windowTitleText());
-    setWindowIcon(programIcon());
+    setWindowIcon(ProgramIcon());
     m_form = new CAlarmForm(session, this);
     setCentralWidget(m_form);
     m_commands = new CommandHandler(*m_form, this);
@@ -174,7 +174,7 @@ CMainFrame::~CMainFrame() = default;
 
 QString CMainFrame::windowTitleText()
 {
-    return text(kDocumentTitle) + " - " + text(kAppTitle);
+    return Translated(kDocumentTitle) + " - " + Translated(kAppTitle);
 }
 
 Text CMainFrame::commandText(int commandId)
@@ -196,7 +196,7 @@ QAction* CMainFrame::addCommand(QMenu* menu, int commandId)
 {
     QAction*& action = m_actions[commandId];
     if (!action) {
-        action = new QAction(text(commandText(commandId)), this);
+        action = new QAction(Translated(commandText(commandId)), this);
         action->setData(commandId);
         connect(action, &QAction::triggered, this, [this, commandId] { m_commands->execute(commandId); });
     }
@@ -207,13 +207,13 @@ QAction* CMainFrame::addCommand(QMenu* menu, int commandId)
 
 void CMainFrame::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(text(kMenuFile));
+    QMenu* file = menuBar()->addMenu(Translated(kMenuFile));
     addCommand(file, cmd::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     addCommand(file, cmd::PrinterSetup);
     file->addSeparator();
     addCommand(file, cmd::Exit);
 
-    QMenu* settings = menuBar()->addMenu(text(kMenuSettings));
+    QMenu* settings = menuBar()->addMenu(Translated(kMenuSettings));
     for (int id : {cmd::GeneralSettings,
                    cmd::ParallelAlarmSettings,
                    cmd::SequentAlarmSettings,
@@ -238,54 +238,54 @@ void CMainFrame::createMenus()
                    cmd::ExtendedSettings})
         addCommand(settings, id);
 
-    m_alarmMenu = menuBar()->addMenu(text(kMenuAlarm));
+    m_alarmMenu = menuBar()->addMenu(Translated(kMenuAlarm));
     for (int id : {cmd::AddAlarm, cmd::AlarmSettings, cmd::DeleteAlarm})
         addCommand(m_alarmMenu, id);
     m_alarmMenu->addSeparator();
     for (int id : {cmd::LaunchAlarm, cmd::AlarmSimulation, cmd::ViewAlarmResults, cmd::RecordAlarmMessage})
         addCommand(m_alarmMenu, id);
     m_alarmMenu->addSeparator();
-    QMenu* types = m_alarmMenu->addMenu(text(kMenuSelectAlarmType));
+    QMenu* types = m_alarmMenu->addMenu(Translated(kMenuSelectAlarmType));
     for (int type = 0; type < mailbox::kAlarmTypeCount; ++type) {
         QAction* a = addCommand(types, CommandOfAlarmType(type));
-        a->setText(fromUtf8(mailbox::AlarmTypeText(type)));
+        a->setText(FromUtf8(mailbox::AlarmTypeText(type)));
         a->setCheckable(true);
     }
     const auto deactivation = DeactivationCommands();
     addCommand(m_alarmMenu, deactivation.front().id)->setCheckable(true);
-    QMenu* durations = m_alarmMenu->addMenu(text(kDeactivateAlarmsMenu));
+    QMenu* durations = m_alarmMenu->addMenu(Translated(kDeactivateAlarmsMenu));
     for (const DeactivationCommand& c : deactivation.subspan(1))
         addCommand(durations, c.id)->setCheckable(true);
     m_alarmMenu->addSeparator();
     addCommand(m_alarmMenu, cmd::SchedulePlanEditor);
 
-    m_alarmInMenu = menuBar()->addMenu(text(kMenuAlarmIn));
+    m_alarmInMenu = menuBar()->addMenu(Translated(kMenuAlarmIn));
     for (int id : {cmd::NewAlarmIn, cmd::AlarmInSettings, cmd::DeleteAlarmIn})
         addCommand(m_alarmInMenu, id);
     m_alarmInMenu->addSeparator();
     for (int id : {cmd::DdiConverter, cmd::DdiCliScanner, cmd::SupervisionOverview})
         addCommand(m_alarmInMenu, id);
     // The right-click menu of alarms-in that record messages.
-    m_alarmInRecordMenu = new QMenu(text(kMenuAlarmIn), this);
+    m_alarmInRecordMenu = new QMenu(Translated(kMenuAlarmIn), this);
     for (int id : {cmd::NewAlarmIn, cmd::AlarmInSettings, cmd::DeleteAlarmIn, cmd::RecordAlarmInMessage})
         addCommand(m_alarmInRecordMenu, id);
 
-    m_personsMenu = menuBar()->addMenu(text(kMenuPersonsGroups));
+    m_personsMenu = menuBar()->addMenu(Translated(kMenuPersonsGroups));
     for (int id : {cmd::AddPersons, cmd::ModifyPersons, cmd::AddGroups, cmd::ModifyGroups})
         addCommand(m_personsMenu, id);
 
-    QMenu* tools = menuBar()->addMenu(text(kMenuTools));
+    QMenu* tools = menuBar()->addMenu(Translated(kMenuTools));
     for (int id : {cmd::SystemInformation, cmd::DataBackup, cmd::PostjobMonitor, cmd::DialUtility, cmd::LineMonitor,
                    cmd::ReleaseCheck})
         addCommand(tools, id);
 
-    QMenu* view = menuBar()->addMenu(text(kMenuView));
+    QMenu* view = menuBar()->addMenu(Translated(kMenuView));
     for (int id : {cmd::ToolBar, cmd::StatusBar})
         addCommand(view, id)->setCheckable(true);
     view->addSeparator();
     addCommand(view, cmd::Refresh);
 
-    QMenu* help = menuBar()->addMenu(text(kMenuHelp));
+    QMenu* help = menuBar()->addMenu(Translated(kMenuHelp));
     addCommand(help, cmd::About);
 
     AssignUniqueMnemonics(menuBar()->actions());
@@ -334,7 +334,7 @@ void CMainFrame::createToolBar()
         if (id != cmd::About)
             button->setText(tip);
         button->setToolTip(tip);
-        button->setIcon(toolbarIcon(id));
+        button->setIcon(ToolbarIcon(id));
         m_toolBar->addAction(button);
     }
 }
@@ -343,10 +343,10 @@ void CMainFrame::createStatusBar()
 {
     // "Ready" is the bar's normal text: a menu entry's status tip covers it
     // for a while, and it shows again when the tip is cleared.
-    statusBar()->addWidget(new QLabel(text(kStatusReady), this), 1);
-    m_capsLock = new QLabel(text(kStatusCapsLock), this);
-    m_numLock = new QLabel(text(kStatusNumLock), this);
-    m_scrollLock = new QLabel(text(kStatusScrollLock), this);
+    statusBar()->addWidget(new QLabel(Translated(kStatusReady), this), 1);
+    m_capsLock = new QLabel(Translated(kStatusCapsLock), this);
+    m_numLock = new QLabel(Translated(kStatusNumLock), this);
+    m_scrollLock = new QLabel(Translated(kStatusScrollLock), this);
     for (QLabel* pane : {m_capsLock, m_numLock, m_scrollLock}) {
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pane->setAlignment(Qt::AlignCenter);

@@ -61,45 +61,45 @@ const QPixmap& pick(const std::vector<QPixmap>& family, int index)
 
 bool paintToolbar(QPainter& painter, int commandId)
 {
-    return icons::paintToolbarImage(painter, commandId);
+    return icons::PaintToolbarImage(painter, commandId);
 }
 
 bool paintProgram(QPainter& painter, int)
 {
-    icons::paintProgramImage(painter);
+    icons::PaintProgramImage(painter);
     return true;
 }
 
 }  // namespace
 
-const QPixmap& alarmImage(int index)
+const QPixmap& AlarmImage(int index)
 {
-    static const std::vector<QPixmap> family = paintFamily(icons::paintAlarmImage, kAlarmImageCount, kAlarmImageSize);
+    static const std::vector<QPixmap> family = paintFamily(icons::PaintAlarmImage, kAlarmImageCount, kAlarmImageSize);
     return pick(family, index);
 }
 
-const QPixmap& memberImage(int index)
-{
-    static const std::vector<QPixmap> family =
-        paintFamily(icons::paintMemberImage, kMemberImageCount, kMemberImageSize);
-    return pick(family, index);
-}
-
-const QPixmap& alarmInImage(int index)
+const QPixmap& MemberImage(int index)
 {
     static const std::vector<QPixmap> family =
-        paintFamily(icons::paintAlarmInImage, kAlarmInImageCount, kAlarmInImageSize);
+        paintFamily(icons::PaintMemberImage, kMemberImageCount, kMemberImageSize);
     return pick(family, index);
 }
 
-QIcon toolbarIcon(int commandId)
+const QPixmap& AlarmInImage(int index)
+{
+    static const std::vector<QPixmap> family =
+        paintFamily(icons::PaintAlarmInImage, kAlarmInImageCount, kAlarmInImageSize);
+    return pick(family, index);
+}
+
+QIcon ToolbarIcon(int commandId)
 {
     static const std::map<int, QIcon> icons = [] {
         std::map<int, QIcon> result;
         for (int command : kToolbarIconCommands) {
             QIcon icon;
             for (int size : {16, 24, 32, 48})
-                icon.addPixmap(QPixmap::fromImage(renderToolbarImage(command, size)));
+                icon.addPixmap(QPixmap::fromImage(RenderToolbarImage(command, size)));
             result.emplace(command, icon);
         }
         return result;
@@ -108,39 +108,39 @@ QIcon toolbarIcon(int commandId)
     return found != icons.end() ? found->second : QIcon();
 }
 
-QIcon programIcon()
+QIcon ProgramIcon()
 {
     static const QIcon icon = [] {
         QIcon result;
         for (int size : {16, 24, 32, 48, 64, 128})
-            result.addPixmap(QPixmap::fromImage(renderProgramImage(size)));
+            result.addPixmap(QPixmap::fromImage(RenderProgramImage(size)));
         return result;
     }();
     return icon;
 }
 
-QImage renderAlarmImage(int index, qreal scale)
+QImage RenderAlarmImage(int index, qreal scale)
 {
-    return paintImage(icons::paintAlarmImage, index, kAlarmImageSize, scale, 1.0);
+    return paintImage(icons::PaintAlarmImage, index, kAlarmImageSize, scale, 1.0);
 }
 
-QImage renderMemberImage(int index, qreal scale)
+QImage RenderMemberImage(int index, qreal scale)
 {
-    return paintImage(icons::paintMemberImage, index, kMemberImageSize, scale, 1.0);
+    return paintImage(icons::PaintMemberImage, index, kMemberImageSize, scale, 1.0);
 }
 
-QImage renderAlarmInImage(int index, qreal scale)
+QImage RenderAlarmInImage(int index, qreal scale)
 {
-    return paintImage(icons::paintAlarmInImage, index, kAlarmInImageSize, scale, 1.0);
+    return paintImage(icons::PaintAlarmInImage, index, kAlarmInImageSize, scale, 1.0);
 }
 
-QImage renderToolbarImage(int commandId, int size)
+QImage RenderToolbarImage(int commandId, int size)
 {
     return paintImage(paintToolbar, commandId, QSize(kToolbarIconSize, kToolbarIconSize),
                       qreal(size) / kToolbarIconSize, 1.0);
 }
 
-QImage renderProgramImage(int size)
+QImage RenderProgramImage(int size)
 {
     return paintImage(paintProgram, 0, QSize(48, 48), size / 48.0, 1.0);
 }

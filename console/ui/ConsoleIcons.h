@@ -67,24 +67,24 @@ inline constexpr int kToolbarIconSize = 24;
 // The images of the three lists, at their list size in device-independent
 // pixels, drawn for the screen's pixel ratio at first use. Empty outside
 // 0 to count - 1.
-const QPixmap& alarmImage(int index);
-const QPixmap& memberImage(int index);
-const QPixmap& alarmInImage(int index);
+const QPixmap& AlarmImage(int index);
+const QPixmap& MemberImage(int index);
+const QPixmap& AlarmInImage(int index);
 
 // The icon of a toolbar command (16, 24, 32 and 48 pixels); a null icon for
 // a command without a toolbar button.
-QIcon toolbarIcon(int commandId);
+QIcon ToolbarIcon(int commandId);
 
 // The program's icon for the window and the about box (16, 32, 48, 64 pixels).
-QIcon programIcon();
+QIcon ProgramIcon();
 
 // One image painted anew, magnified by a scale factor (vector drawing, not
 // pixel zoom), without the cache: for previews and tests. A null image for
 // an index or command outside the set.
-QImage renderAlarmImage(int index, qreal scale = 1.0);
-QImage renderMemberImage(int index, qreal scale = 1.0);
-QImage renderAlarmInImage(int index, qreal scale = 1.0);
-QImage renderToolbarImage(int commandId, int size = kToolbarIconSize);
-QImage renderProgramImage(int size);
+QImage RenderAlarmImage(int index, qreal scale = 1.0);
+QImage RenderMemberImage(int index, qreal scale = 1.0);
+QImage RenderAlarmInImage(int index, qreal scale = 1.0);
+QImage RenderToolbarImage(int commandId, int size = kToolbarIconSize);
+QImage RenderProgramImage(int size);
 
 }  // namespace kx::ui

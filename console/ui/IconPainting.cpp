@@ -15,7 +15,7 @@ using namespace palette;
 
 // ---- pens, fills, grids ---------------------------------------------------
 
-QPen outlinePen(const QPainter& painter, const QColor& color, qreal units)
+QPen OutlinePen(const QPainter& painter, const QColor& color, qreal units)
 {
     // The device scale of the current transform (uniform scaling assumed).
     const QTransform t = painter.deviceTransform();
@@ -27,21 +27,21 @@ QPen outlinePen(const QPainter& painter, const QColor& color, qreal units)
     return pen;
 }
 
-void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line, qreal units)
+void FillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line, qreal units)
 {
-    painter.setPen(outlinePen(painter, line, units));
+    painter.setPen(OutlinePen(painter, line, units));
     painter.setBrush(fill);
     painter.drawPath(path);
 }
 
-void fillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color)
+void FillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color)
 {
     painter.fillRect(QRectF(x, y, w, h), color);
 }
 
-void strokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units)
+void StrokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units)
 {
-    painter.setPen(outlinePen(painter, color, units));
+    painter.setPen(OutlinePen(painter, color, units));
     painter.drawLine(from, to);
 }
 
@@ -133,12 +133,12 @@ const Glyph* findGlyph(char letter)
 
 // ---- letters --------------------------------------------------------------
 
-int pixelTextWidth(std::string_view text)
+int PixelTextWidth(std::string_view text)
 {
     return text.empty() ? 0 : int(text.size()) * 4 - 1;
 }
 
-void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color)
+void DrawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color)
 {
     // One path of all cells, filled at once: no seams between cells when scaled.
     QPainterPath cells;
@@ -158,23 +158,23 @@ void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, co
     painter.fillPath(cells.simplified(), color);
 }
 
-void drawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill, const QColor& textColor)
+void DrawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill, const QColor& textColor)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
     painter.drawRoundedRect(box, 2, 2);
-    const qreal x = box.x() + std::floor((box.width() - pixelTextWidth(text)) / 2);
+    const qreal x = box.x() + std::floor((box.width() - PixelTextWidth(text)) / 2);
     const qreal y = box.y() + std::floor((box.height() - 5) / 2);
-    drawPixelText(painter, {x, y}, text, textColor);
+    DrawPixelText(painter, {x, y}, text, textColor);
 }
 
 // ---- motifs ---------------------------------------------------------------
 
-void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line)
+void DrawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line)
 {
     Grid grid(painter, box);
     // Clapper first, the body covers its top.
-    fillOutlined(painter, circle({6.5, 11.2}, 1.4), body.darker(115), line);
+    FillOutlined(painter, circle({6.5, 11.2}, 1.4), body.darker(115), line);
     QPainterPath bell;
     bell.moveTo(1.0, 10.5);
     bell.cubicTo(2.6, 9.4, 2.8, 8.2, 2.8, 6.2);
@@ -182,18 +182,18 @@ void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QC
     bell.cubicTo(8.7, 1.6, 10.2, 3.3, 10.2, 6.2);
     bell.cubicTo(10.2, 8.2, 10.4, 9.4, 12.0, 10.5);
     bell.closeSubpath();
-    fillOutlined(painter, bell, body, line);
-    fillOutlined(painter, circle({6.5, 1.1}, 0.9), body, line);
+    FillOutlined(painter, bell, body, line);
+    FillOutlined(painter, circle({6.5, 1.1}, 0.9), body, line);
     // A highlight on the left shoulder.
     QPainterPath shine;
     shine.moveTo(4.3, 8.4);
     shine.cubicTo(4.3, 6.5, 4.3, 4.4, 5.6, 3.4);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, body.lighter(150), 1.0));
+    painter.setPen(OutlinePen(painter, body.lighter(150), 1.0));
     painter.drawPath(shine);
 }
 
-void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner, const QColor& line)
+void DrawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner, const QColor& line)
 {
     Grid grid(painter, box);
     QPainterPath flame;
@@ -205,7 +205,7 @@ void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const 
     flame.cubicTo(4.6, 4.8, 4.8, 5.8, 5.3, 6.8);
     flame.cubicTo(5.9, 4.8, 5.4, 2.6, 6.6, 0.4);
     flame.closeSubpath();
-    fillOutlined(painter, flame, outer, line);
+    FillOutlined(painter, flame, outer, line);
     QPainterPath core;
     core.moveTo(6.5, 6.0);
     core.cubicTo(7.6, 7.8, 9.1, 8.7, 9.1, 10.1);
@@ -218,18 +218,18 @@ void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const 
     painter.drawPath(core);
 }
 
-void drawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall)
+void DrawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall)
 {
     Grid grid(painter, box);
-    fillCells(painter, 9, 1, 2, 4, kDarkGrey);  // chimney
-    fillOutlined(painter, roundedRect(QRectF(2.5, 6.0, 8, 6.5), 0.5), wall);
-    fillOutlined(painter, polygon({{0.5, 7.0}, {6.5, 1.0}, {12.5, 7.0}}), roof, roof.darker(170));
-    fillCells(painter, 5, 8, 3, 5, kBrown);  // door
-    fillCells(painter, 3.5, 8, 1, 1.5, kLightBlue);
-    fillCells(painter, 8.5, 8, 1, 1.5, kLightBlue);
+    FillCells(painter, 9, 1, 2, 4, kDarkGrey);  // chimney
+    FillOutlined(painter, roundedRect(QRectF(2.5, 6.0, 8, 6.5), 0.5), wall);
+    FillOutlined(painter, polygon({{0.5, 7.0}, {6.5, 1.0}, {12.5, 7.0}}), roof, roof.darker(170));
+    FillCells(painter, 5, 8, 3, 5, kBrown);  // door
+    FillCells(painter, 3.5, 8, 1, 1.5, kLightBlue);
+    FillCells(painter, 8.5, 8, 1, 1.5, kLightBlue);
 }
 
-void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
+void DrawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
 {
     Grid grid(painter, box);
     QPainterPath spine;
@@ -238,16 +238,16 @@ void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, cons
     QPainterPath shape = thicken(spine, 2.6);
     shape = shape.united(roundedRect(QRectF(1.0, 0.8, 4.6, 3.4), 1.2));
     shape = shape.united(roundedRect(QRectF(8.8, 7.4, 3.4, 4.6), 1.2));
-    fillOutlined(painter, shape.simplified(), color, line);
+    FillOutlined(painter, shape.simplified(), color, line);
 }
 
-void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     const QColor line = color.darker(200);
     QPainterPath base = polygon({{3.5, 6.5}, {9.5, 6.5}, {12.0, 12.5}, {1.0, 12.5}});
-    fillOutlined(painter, base, color, line);
-    fillOutlined(painter, circle({6.5, 9.6}, 1.8), kWhite, line);
+    FillOutlined(painter, base, color, line);
+    FillOutlined(painter, circle({6.5, 9.6}, 1.8), kWhite, line);
     QPainterPath receiver;
     receiver.moveTo(0.5, 5.5);
     receiver.lineTo(0.5, 3.2);
@@ -260,89 +260,89 @@ void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color)
     receiver.lineTo(4.0, 4.0);
     receiver.lineTo(3.5, 5.5);
     receiver.closeSubpath();
-    fillOutlined(painter, receiver, color, line);
+    FillOutlined(painter, receiver, color, line);
 }
 
-void drawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen)
+void DrawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, roundedRect(QRectF(3.5, 0.5, 6, 12), 1.3), body, kInk);
-    fillCells(painter, 4.5, 2, 4, 7, screen);
-    fillCells(painter, 6, 10, 1, 1, screen);
-    fillCells(painter, 5.5, 1, 2, 0.6, screen.darker(130));
+    FillOutlined(painter, roundedRect(QRectF(3.5, 0.5, 6, 12), 1.3), body, kInk);
+    FillCells(painter, 4.5, 2, 4, 7, screen);
+    FillCells(painter, 6, 10, 1, 1, screen);
+    FillCells(painter, 5.5, 1, 2, 0.6, screen.darker(130));
 }
 
-void drawCordless(QPainter& painter, const QRectF& box, const QColor& body)
+void DrawCordless(QPainter& painter, const QRectF& box, const QColor& body)
 {
     Grid grid(painter, box);
-    fillCells(painter, 4.5, 0, 1.5, 3, kInk);  // antenna
-    fillOutlined(painter, roundedRect(QRectF(1.5, 2.5, 5, 10), 1.2), body, kInk);
-    fillCells(painter, 2.5, 3.5, 3, 2, kLightGreen);
+    FillCells(painter, 4.5, 0, 1.5, 3, kInk);  // antenna
+    FillOutlined(painter, roundedRect(QRectF(1.5, 2.5, 5, 10), 1.2), body, kInk);
+    FillCells(painter, 2.5, 3.5, 3, 2, kLightGreen);
     for (int row = 0; row < 3; ++row) {
-        fillCells(painter, 2.5, 7 + 1.6 * row, 1, 1, kInk);
-        fillCells(painter, 4.5, 7 + 1.6 * row, 1, 1, kInk);
+        FillCells(painter, 2.5, 7 + 1.6 * row, 1, 1, kInk);
+        FillCells(painter, 4.5, 7 + 1.6 * row, 1, 1, kInk);
     }
     // Radio waves from the antenna's tip.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, kBlue, 1.0));
+    painter.setPen(OutlinePen(painter, kBlue, 1.0));
     for (qreal radius : {3.2, 5.6}) {
         painter.drawArc(QRectF(5.2 - radius, 1.4 - radius, 2 * radius, 2 * radius), -60 * 16, 85 * 16);
     }
 }
 
-void drawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line)
+void DrawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 8), 0.6), paper, line);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 8), 0.6), paper, line);
     QPainterPath flap;
     flap.moveTo(0.8, 2.8);
     flap.lineTo(6.5, 7.3);
     flap.lineTo(12.2, 2.8);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, line, 1.0));
+    painter.setPen(OutlinePen(painter, line, 1.0));
     painter.drawPath(flap);
 }
 
-void drawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     QPainterPath bubble = roundedRect(QRectF(0.5, 0.5, 12, 8.5), 2.5);
     bubble = bubble.united(polygon({{2.8, 8.0}, {2.0, 12.5}, {6.5, 8.0}}));
-    fillOutlined(painter, bubble.simplified(), color, color.darker(180));
-    fillCells(painter, 3, 3, 7, 1, kWhite);
-    fillCells(painter, 3, 5, 5, 1, kWhite);
+    FillOutlined(painter, bubble.simplified(), color, color.darker(180));
+    FillCells(painter, 3, 3, 7, 1, kWhite);
+    FillCells(painter, 3, 5, 5, 1, kWhite);
 }
 
-void drawPager(QPainter& painter, const QRectF& box, const QColor& body)
+void DrawPager(QPainter& painter, const QRectF& box, const QColor& body)
 {
     Grid grid(painter, box);
-    fillCells(painter, 2, 1, 3, 2.5, kInk);  // belt clip
-    fillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 9), 1.5), body, kInk);
-    fillCells(painter, 2, 4, 9, 4, kLightGreen);
-    fillCells(painter, 3, 5, 4, 1, kDarkGreen);
-    fillCells(painter, 3, 6.5, 6, 0.8, kDarkGreen);
-    fillCells(painter, 3, 9.3, 2, 1, kLightGrey);
-    fillCells(painter, 8, 9.3, 2, 1, kLightGrey);
+    FillCells(painter, 2, 1, 3, 2.5, kInk);  // belt clip
+    FillOutlined(painter, roundedRect(QRectF(0.5, 2.5, 12, 9), 1.5), body, kInk);
+    FillCells(painter, 2, 4, 9, 4, kLightGreen);
+    FillCells(painter, 3, 5, 4, 1, kDarkGreen);
+    FillCells(painter, 3, 6.5, 6, 0.8, kDarkGreen);
+    FillCells(painter, 3, 9.3, 2, 1, kLightGrey);
+    FillCells(painter, 8, 9.3, 2, 1, kLightGrey);
 }
 
-void drawFax(QPainter& painter, const QRectF& box)
+void DrawFax(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     QPainterPath paper;
     paper.addRect(QRectF(3.5, 0.5, 6, 7));
-    fillOutlined(painter, paper, kWhite, kInk);
-    fillCells(painter, 5, 2, 3, 1, kGrey);
-    fillCells(painter, 5, 4, 3, 1, kGrey);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 5.5, 12, 7), 1.2), kLightGrey, kInk);
-    fillCells(painter, 2, 7, 9, 1, kInk);  // paper slot
-    fillCells(painter, 2, 9, 3, 2, kDarkGrey);
+    FillOutlined(painter, paper, kWhite, kInk);
+    FillCells(painter, 5, 2, 3, 1, kGrey);
+    FillCells(painter, 5, 4, 3, 1, kGrey);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 5.5, 12, 7), 1.2), kLightGrey, kInk);
+    FillCells(painter, 2, 7, 9, 1, kInk);  // paper slot
+    FillCells(painter, 2, 9, 3, 2, kDarkGrey);
     for (int i = 0; i < 3; ++i)
-        fillCells(painter, 6 + 2 * i, 9, 1, 1, kBlue);
+        FillCells(painter, 6 + 2 * i, 9, 1, 1, kBlue);
     for (int i = 0; i < 3; ++i)
-        fillCells(painter, 6 + 2 * i, 10.5, 1, 1, kBlue);
+        FillCells(painter, 6 + 2 * i, 10.5, 1, 1, kBlue);
 }
 
-void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth, const QColor& line)
+void DrawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth, const QColor& line)
 {
     Grid grid(painter, box);
     const QPointF centre(6.5, 6.5);
@@ -360,7 +360,7 @@ void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int tee
     gear.closeSubpath();
     gear.addEllipse(centre, 1.8, 1.8);
     gear.setFillRule(Qt::OddEvenFill);
-    fillOutlined(painter, gear, color, line);
+    FillOutlined(painter, gear, color, line);
 }
 
 namespace {
@@ -378,19 +378,19 @@ QPainterPath personShape(QPointF head, qreal headRadius, qreal left, qreal right
 
 }  // namespace
 
-void drawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
+void DrawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, personShape({6.5, 3.5}, 2.8, 1.5, 11.5, 7.2, 12.5), color, line);
+    FillOutlined(painter, personShape({6.5, 3.5}, 2.8, 1.5, 11.5, 7.2, 12.5), color, line);
     // The neck line separates head and shoulders.
-    painter.setPen(outlinePen(painter, line, 1.0));
+    painter.setPen(OutlinePen(painter, line, 1.0));
     painter.drawLine(QPointF(5.0, 7.2), QPointF(8.0, 7.2));
 }
 
-void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box, 17, 13);
-    fillCells(painter, 0, 12, 17, 1, kDarkGrey);  // the floor
+    FillCells(painter, 0, 12, 17, 1, kDarkGrey);  // the floor
     // Head, torso and two parallel legs on the floor, one arm raised.
     QPainterPath figure = circle({2.7, 8.8}, 2.3);
     figure = figure.united(roundedRect(QRectF(5.6, 7.6, 6.4, 3.6), 1.2));
@@ -405,46 +405,46 @@ void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color)
     painter.drawPath(figure.simplified());
 }
 
-void drawCalendar(QPainter& painter, const QRectF& box, const QColor& header)
+void DrawCalendar(QPainter& painter, const QRectF& box, const QColor& header)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 12, 11), 0.8), kWhite, kInk);
-    fillCells(painter, 1, 2, 11, 3, header);
-    fillCells(painter, 3, 0, 1, 3, kInk);  // the binder rings
-    fillCells(painter, 9, 0, 1, 3, kInk);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 12, 11), 0.8), kWhite, kInk);
+    FillCells(painter, 1, 2, 11, 3, header);
+    FillCells(painter, 3, 0, 1, 3, kInk);  // the binder rings
+    FillCells(painter, 9, 0, 1, 3, kInk);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column) {
             const bool today = row == 1 && column == 2;
-            fillCells(painter, 2 + 2.5 * column, 6 + 2 * row, 1.5, 1, today ? header : kGrey);
+            FillCells(painter, 2 + 2.5 * column, 6 + 2 * row, 1.5, 1, today ? header : kGrey);
         }
     }
 }
 
-void drawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line)
+void DrawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, circle({6.5, 6.5}, 5.8), face, line);
-    fillCells(painter, 6, 1.5, 1, 1, line);
-    fillCells(painter, 6, 10.5, 1, 1, line);
-    fillCells(painter, 1.5, 6, 1, 1, line);
-    fillCells(painter, 10.5, 6, 1, 1, line);
-    painter.setPen(outlinePen(painter, line, 1.2));
+    FillOutlined(painter, circle({6.5, 6.5}, 5.8), face, line);
+    FillCells(painter, 6, 1.5, 1, 1, line);
+    FillCells(painter, 6, 10.5, 1, 1, line);
+    FillCells(painter, 1.5, 6, 1, 1, line);
+    FillCells(painter, 10.5, 6, 1, 1, line);
+    painter.setPen(OutlinePen(painter, line, 1.2));
     painter.drawLine(QPointF(6.5, 6.5), QPointF(6.5, 3.4));
     painter.drawLine(QPointF(6.5, 6.5), QPointF(9.0, 7.8));
 }
 
-void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim)
+void DrawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim)
 {
     Grid grid(painter, box);
-    fillCells(painter, 4.5, 0, 4, 1.5, rim.darker(150));  // crown
-    fillCells(painter, 6, 1.5, 1, 1.5, rim.darker(150));
+    FillCells(painter, 4.5, 0, 4, 1.5, rim.darker(150));  // crown
+    FillCells(painter, 6, 1.5, 1, 1.5, rim.darker(150));
     painter.save();
     painter.translate(10.8, 3.2);
     painter.rotate(45);
-    fillCells(painter, -1, -0.8, 2, 1.6, rim.darker(150));  // side button
+    FillCells(painter, -1, -0.8, 2, 1.6, rim.darker(150));  // side button
     painter.restore();
     // A coloured rim around a white dial.
-    fillOutlined(painter, circle({6.5, 7.7}, 5.2), rim, kInk);
+    FillOutlined(painter, circle({6.5, 7.7}, 5.2), rim, kInk);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
     painter.drawEllipse(QPointF(6.5, 7.7), 3.6, 3.6);
@@ -455,88 +455,88 @@ void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim)
     sector.closeSubpath();
     painter.setBrush(rim.lighter(160));
     painter.drawPath(sector);
-    painter.setPen(outlinePen(painter, kInk, 1.0));
+    painter.setPen(OutlinePen(painter, kInk, 1.0));
     painter.drawLine(QPointF(6.5, 7.7), QPointF(6.5, 4.6));
     painter.drawLine(QPointF(6.5, 7.7), QPointF(9.4, 7.7));
 }
 
-void drawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label)
+void DrawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label)
 {
     Grid grid(painter, box, 7, 13);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 6, 12), 0.8), body, kInk);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 6, 12), 0.8), body, kInk);
     const QColor slot = body.lightness() > 140 ? kDarkGrey : kLightGrey;
-    fillCells(painter, 2, 2, 3, 1, slot);
-    fillCells(painter, 2, 4, 3, 1, slot);
+    FillCells(painter, 2, 2, 3, 1, slot);
+    FillCells(painter, 2, 4, 3, 1, slot);
     if (label.empty()) {
-        fillCells(painter, 2, 6, 3, 1, slot);
-        fillCells(painter, 2, 9.5, 1.5, 1.5, kLightGreen);
+        FillCells(painter, 2, 6, 3, 1, slot);
+        FillCells(painter, 2, 9.5, 1.5, 1.5, kLightGreen);
     } else {
-        drawPixelText(painter, {2, 6}, label.substr(0, 1), kWhite);
+        DrawPixelText(painter, {2, 6}, label.substr(0, 1), kWhite);
     }
 }
 
-void drawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground)
+void DrawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground)
 {
     Grid grid(painter, box);
     const QColor line = ground.lightness() > 200 ? kDarkGrey : ground.darker(170);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.2), ground, line);
-    fillCells(painter, 5, 2, 3, 9, cross);
-    fillCells(painter, 2, 5, 9, 3, cross);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.2), ground, line);
+    FillCells(painter, 5, 2, 3, 9, cross);
+    FillCells(painter, 2, 5, 9, 3, cross);
 }
 
-void drawSun(QPainter& painter, const QRectF& box)
+void DrawSun(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     const QPointF centre(6.5, 6.5);
-    painter.setPen(outlinePen(painter, kOrange, 1.2));
+    painter.setPen(OutlinePen(painter, kOrange, 1.2));
     for (int i = 0; i < 8; ++i) {
         painter.drawLine(polar(centre, 4.6, i * 45.0), polar(centre, 6.2, i * 45.0));
     }
-    fillOutlined(painter, circle(centre, 3.2), kYellow, kOrange.darker(130));
+    FillOutlined(painter, circle(centre, 3.2), kYellow, kOrange.darker(130));
 }
 
-void drawMoon(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawMoon(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     const QPainterPath moon = circle({6.0, 6.5}, 5.6).subtracted(circle({9.6, 4.2}, 4.6));
-    fillOutlined(painter, moon, color, color.darker(200));
+    FillOutlined(painter, moon, color, color.darker(200));
 }
 
-void drawSwitch(QPainter& painter, const QRectF& box, const QColor& housing)
+void DrawSwitch(QPainter& painter, const QRectF& box, const QColor& housing)
 {
     Grid grid(painter, box, 17, 13);
     // An input module: a housing with the symbol of an open contact on it.
-    fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 16, 10), 1.5), housing, housing.darker(180));
-    fillCells(painter, 2, 8, 2.5, 1, kWhite);
-    fillCells(painter, 12.5, 8, 2.5, 1, kWhite);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 16, 10), 1.5), housing, housing.darker(180));
+    FillCells(painter, 2, 8, 2.5, 1, kWhite);
+    FillCells(painter, 12.5, 8, 2.5, 1, kWhite);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
     painter.drawEllipse(QPointF(5.3, 8.5), 1.4, 1.4);
     painter.drawEllipse(QPointF(11.7, 8.5), 1.4, 1.4);
-    strokeLine(painter, {5.6, 8.0}, {11.0, 4.0}, kWhite, 1.4);
+    StrokeLine(painter, {5.6, 8.0}, {11.0, 4.0}, kWhite, 1.4);
 }
 
-void drawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves)
+void DrawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves)
 {
     Grid grid(painter, box, 18, 13);
     const QPointF centre(6.5, 6.5);
-    fillOutlined(painter, circle(centre, 5.8), sea, sea.darker(200));
+    FillOutlined(painter, circle(centre, 5.8), sea, sea.darker(200));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, sea.lighter(175), 1.0));
+    painter.setPen(OutlinePen(painter, sea.lighter(175), 1.0));
     painter.drawEllipse(centre, 2.4, 5.6);
     painter.drawLine(QPointF(1.2, 6.5), QPointF(11.8, 6.5));
     painter.drawLine(QPointF(2.4, 3.6), QPointF(10.6, 3.6));
     painter.drawLine(QPointF(2.4, 9.4), QPointF(10.6, 9.4));
-    painter.setPen(outlinePen(painter, waves, 1.3));
+    painter.setPen(OutlinePen(painter, waves, 1.3));
     painter.drawArc(QRectF(centre.x() - 8.2, centre.y() - 8.2, 16.4, 16.4), -35 * 16, 70 * 16);
     painter.drawArc(QRectF(centre.x() - 10.6, centre.y() - 10.6, 21.2, 21.2), -35 * 16, 70 * 16);
 }
 
-void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace)
+void DrawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace)
 {
     Grid grid(painter, box, 15, 13);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 14, 10.5), 0.8), kWhite, kInk);
-    fillCells(painter, 1, 2, 13, 2, title);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 1.5, 14, 10.5), 0.8), kWhite, kInk);
+    FillCells(painter, 1, 2, 13, 2, title);
     QPainterPath pulse;
     pulse.moveTo(1.5, 7.5);
     pulse.lineTo(4.5, 7.5);
@@ -546,11 +546,11 @@ void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title
     pulse.lineTo(10.5, 7.5);
     pulse.lineTo(13.5, 7.5);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, trace, 1.3));
+    painter.setPen(OutlinePen(painter, trace, 1.3));
     painter.drawPath(pulse);
 }
 
-void drawWarning(QPainter& painter, const QRectF& box)
+void DrawWarning(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     QPainterPath triangle;
@@ -558,74 +558,74 @@ void drawWarning(QPainter& painter, const QRectF& box)
     triangle.lineTo(12.6, 12.2);
     triangle.lineTo(0.4, 12.2);
     triangle.closeSubpath();
-    fillOutlined(painter, triangle, kYellow, kDarkGold);
-    fillCells(painter, 6, 4, 1, 4.5, kInk);
-    fillCells(painter, 6, 9.5, 1, 1.3, kInk);
+    FillOutlined(painter, triangle, kYellow, kDarkGold);
+    FillCells(painter, 6, 4, 1, 4.5, kInk);
+    FillCells(painter, 6, 9.5, 1, 1.3, kInk);
 }
 
-void drawStrike(QPainter& painter, const QRectF& box)
+void DrawStrike(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     const QPointF from(1.2, 11.8);
     const QPointF to(11.8, 1.2);
-    strokeLine(painter, from, to, kWhite, 3.2);
-    strokeLine(painter, from, to, kRed, 1.8);
+    StrokeLine(painter, from, to, kWhite, 3.2);
+    StrokeLine(painter, from, to, kRed, 1.8);
 }
 
-void drawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow)
+void DrawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow)
 {
     Grid grid(painter, box, 17, 13);
     const QColor fill = hollow ? kWhite : color;
     const QColor line = hollow ? color.darker(150) : kInk;
-    fillOutlined(painter, personShape({11.5, 3.2}, 2.5, 7.5, 15.5, 6.8, 11.5), hollow ? kWhite : color.lighter(125),
+    FillOutlined(painter, personShape({11.5, 3.2}, 2.5, 7.5, 15.5, 6.8, 11.5), hollow ? kWhite : color.lighter(125),
                  line);
-    fillOutlined(painter, personShape({5.5, 4.5}, 2.7, 1.0, 10.5, 8.3, 12.5), fill, line);
+    FillOutlined(painter, personShape({5.5, 4.5}, 2.7, 1.0, 10.5, 8.3, 12.5), fill, line);
 }
 
-void drawMonitor(QPainter& painter, const QRectF& box, const QColor& screen)
+void DrawMonitor(QPainter& painter, const QRectF& box, const QColor& screen)
 {
     Grid grid(painter, box);
-    fillCells(painter, 5, 9.5, 3, 2, kDarkGrey);
-    fillOutlined(painter, roundedRect(QRectF(2.5, 11.0, 8, 1.5), 0.5), kGrey, kInk);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 9), 0.8), kDarkGrey, kInk);
-    fillCells(painter, 1.5, 1.5, 10, 7, screen);
+    FillCells(painter, 5, 9.5, 3, 2, kDarkGrey);
+    FillOutlined(painter, roundedRect(QRectF(2.5, 11.0, 8, 1.5), 0.5), kGrey, kInk);
+    FillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 9), 0.8), kDarkGrey, kInk);
+    FillCells(painter, 1.5, 1.5, 10, 7, screen);
 }
 
-void drawDocument(QPainter& painter, const QRectF& box)
+void DrawDocument(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     QPainterPath page = polygon({{1.5, 0.5}, {8.5, 0.5}, {11.5, 3.5}, {11.5, 12.5}, {1.5, 12.5}});
-    fillOutlined(painter, page, kWhite, kInk);
-    fillOutlined(painter, polygon({{8.5, 0.5}, {8.5, 3.5}, {11.5, 3.5}}), kLightGrey, kInk);
+    FillOutlined(painter, page, kWhite, kInk);
+    FillOutlined(painter, polygon({{8.5, 0.5}, {8.5, 3.5}, {11.5, 3.5}}), kLightGrey, kInk);
     for (int row = 0; row < 4; ++row) {
-        fillCells(painter, 3, 5 + 2 * row, row % 2 ? 4 : 6, 1, row == 0 ? kBlue : kGrey);
+        FillCells(painter, 3, 5 + 2 * row, row % 2 ? 4 : 6, 1, row == 0 ? kBlue : kGrey);
     }
 }
 
-void drawMagnifier(QPainter& painter, const QRectF& box)
+void DrawMagnifier(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
-    strokeLine(painter, {8.0, 8.0}, {11.6, 11.6}, kInk, 2.8);
+    StrokeLine(painter, {8.0, 8.0}, {11.6, 11.6}, kInk, 2.8);
     QColor glass = kLightBlue;
     glass.setAlpha(220);
-    fillOutlined(painter, circle({5.3, 5.3}, 4.0), glass, kInk, 1.6);
+    FillOutlined(painter, circle({5.3, 5.3}, 4.0), glass, kInk, 1.6);
 }
 
-void drawPencil(QPainter& painter, const QRectF& box)
+void DrawPencil(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
     painter.save();
     painter.translate(6.5, 6.5);
     painter.rotate(-45);
     // Along the x axis, the tip at the left.
-    fillOutlined(painter, polygon({{-6.8, 0}, {-4.0, -1.8}, {-4.0, 1.8}}), kBeige, kInk);
-    fillCells(painter, -7.0, -0.5, 1.3, 1.0, kInk);
-    fillOutlined(painter, roundedRect(QRectF(-4.0, -1.8, 8.6, 3.6), 0.3), kOrange, kInk);
-    fillOutlined(painter, roundedRect(QRectF(4.6, -1.8, 2.2, 3.6), 0.8), kRed.lighter(130), kInk);
+    FillOutlined(painter, polygon({{-6.8, 0}, {-4.0, -1.8}, {-4.0, 1.8}}), kBeige, kInk);
+    FillCells(painter, -7.0, -0.5, 1.3, 1.0, kInk);
+    FillOutlined(painter, roundedRect(QRectF(-4.0, -1.8, 8.6, 3.6), 0.3), kOrange, kInk);
+    FillOutlined(painter, roundedRect(QRectF(4.6, -1.8, 2.2, 3.6), 0.8), kRed.lighter(130), kInk);
     painter.restore();
 }
 
-void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawDatabase(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     const QColor line = color.darker(200);
@@ -635,40 +635,40 @@ void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color)
     body.arcTo(QRectF(1.5, 8.5, 10, 4), 180, 180);
     body.lineTo(11.5, 2.5);
     body.closeSubpath();
-    fillOutlined(painter, body, color, line);
+    FillOutlined(painter, body, color, line);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, line, 1.0));
+    painter.setPen(OutlinePen(painter, line, 1.0));
     painter.drawArc(QRectF(1.5, 3.8, 10, 4), 180 * 16, 180 * 16);
     painter.drawArc(QRectF(1.5, 6.3, 10, 4), 180 * 16, 180 * 16);
     QPainterPath top;
     top.addEllipse(QRectF(1.5, 0.5, 10, 4));
-    fillOutlined(painter, top, color.lighter(140), line);
+    FillOutlined(painter, top, color.lighter(140), line);
 }
 
-void drawCheckMark(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawCheckMark(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     QPainterPath spine;
     spine.moveTo(2.0, 7.0);
     spine.lineTo(5.0, 10.2);
     spine.lineTo(11.0, 2.6);
-    fillOutlined(painter, thicken(spine, 2.8), color, color.darker(200));
+    FillOutlined(painter, thicken(spine, 2.8), color, color.darker(200));
 }
 
-void drawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees)
+void DrawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees)
 {
     Grid grid(painter, box);
     painter.translate(6.5, 6.5);
     painter.rotate(degrees);
     const QPainterPath arrow =
         polygon({{-6.0, -1.6}, {0.2, -1.6}, {0.2, -5.2}, {6.0, 0}, {0.2, 5.2}, {0.2, 1.6}, {-6.0, 1.6}});
-    fillOutlined(painter, arrow, color, color.darker(200));
+    FillOutlined(painter, arrow, color, color.darker(200));
 }
 
-void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter)
+void DrawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(170));
+    FillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(170));
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
     if (letter == 'i') {
@@ -680,7 +680,7 @@ void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, ch
         hook.arcTo(QRectF(4.0, 2.4, 5.0, 4.6), 160, -250);
         hook.quadTo(6.5, 7.4, 6.5, 8.2);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(outlinePen(painter, kWhite, 1.8));
+        painter.setPen(OutlinePen(painter, kWhite, 1.8));
         painter.drawPath(hook);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kWhite);
@@ -688,26 +688,26 @@ void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, ch
     }
 }
 
-void drawPointer(QPainter& painter, const QRectF& box)
+void DrawPointer(QPainter& painter, const QRectF& box)
 {
     Grid grid(painter, box);
-    fillOutlined(painter,
+    FillOutlined(painter,
                  polygon({{2.5, 0.5}, {2.5, 11.0}, {5.0, 8.6}, {7.0, 12.4}, {8.8, 11.5}, {6.9, 7.8}, {10.3, 7.8}}),
                  kWhite, kInk);
 }
 
-void drawPushButton(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawPushButton(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.0), kYellow, kDarkGold);
-    fillOutlined(painter, circle({6.5, 6.5}, 4.6), kInk, kInk);
-    fillOutlined(painter, circle({6.5, 6.5}, 3.6), color, color.darker(170));
+    FillOutlined(painter, roundedRect(QRectF(0.5, 0.5, 12, 12), 2.0), kYellow, kDarkGold);
+    FillOutlined(painter, circle({6.5, 6.5}, 4.6), kInk, kInk);
+    FillOutlined(painter, circle({6.5, 6.5}, 3.6), color, color.darker(170));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, color.lighter(170), 0.8));
+    painter.setPen(OutlinePen(painter, color.lighter(170), 0.8));
     painter.drawArc(QRectF(4.2, 4.2, 4.6, 4.6), 100 * 16, 70 * 16);
 }
 
-void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft)
+void DrawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft)
 {
     painter.save();
     painter.setBrush(Qt::NoBrush);
@@ -718,33 +718,33 @@ void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int ar
         const QRectF arcBox(cx - radius, box.center().y() - radius, 2 * radius, 2 * radius);
         const qreal span =
             std::min(100.0, 2 * std::asin(std::min(1.0, height / (2 * radius))) * 180 / std::numbers::pi);
-        painter.setPen(outlinePen(painter, color, std::max(1.0, box.width() / arcs / 2.2)));
+        painter.setPen(OutlinePen(painter, color, std::max(1.0, box.width() / arcs / 2.2)));
         painter.drawArc(arcBox, int(((toLeft ? 180 : 0) - span / 2) * 16), int(span * 16));
     }
     painter.restore();
 }
 
-void drawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(190));
+    FillOutlined(painter, circle({6.5, 6.5}, 6.0), color, color.darker(190));
     painter.setPen(Qt::NoPen);
     painter.setBrush(kWhite);
     painter.drawPath(polygon({{5.0, 3.6}, {9.8, 6.5}, {5.0, 9.4}}));
 }
 
-void drawMast(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawMast(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, kInk, 1.1));
+    painter.setPen(OutlinePen(painter, kInk, 1.1));
     painter.drawLine(QPointF(6.5, 4.0), QPointF(3.5, 12.5));
     painter.drawLine(QPointF(6.5, 4.0), QPointF(9.5, 12.5));
     painter.drawLine(QPointF(5.3, 8.0), QPointF(7.7, 8.0));
     painter.drawLine(QPointF(4.3, 10.8), QPointF(8.7, 10.8));
-    fillOutlined(painter, circle({6.5, 3.5}, 1.5), color, color.darker(180));
+    FillOutlined(painter, circle({6.5, 3.5}, 1.5), color, color.darker(180));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, color, 1.0));
+    painter.setPen(OutlinePen(painter, color, 1.0));
     for (qreal radius : {3.3, 5.6}) {
         const QRectF arcBox(6.5 - radius, 3.5 - radius, 2 * radius, 2 * radius);
         painter.drawArc(arcBox, 145 * 16, 60 * 16);
@@ -752,13 +752,13 @@ void drawMast(QPainter& painter, const QRectF& box, const QColor& color)
     }
 }
 
-void drawSpeaker(QPainter& painter, const QRectF& box, const QColor& color)
+void DrawSpeaker(QPainter& painter, const QRectF& box, const QColor& color)
 {
     Grid grid(painter, box);
-    fillOutlined(painter, polygon({{0.5, 4.5}, {3.5, 4.5}, {7.5, 1.0}, {7.5, 12.0}, {3.5, 8.5}, {0.5, 8.5}}), color,
+    FillOutlined(painter, polygon({{0.5, 4.5}, {3.5, 4.5}, {7.5, 1.0}, {7.5, 12.0}, {3.5, 8.5}, {0.5, 8.5}}), color,
                  kInk);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, kInk, 1.0));
+    painter.setPen(OutlinePen(painter, kInk, 1.0));
     painter.drawLine(QPointF(3.5, 4.5), QPointF(3.5, 8.5));
     for (qreal radius : {2.6, 4.8}) {
         painter.drawArc(QRectF(7.5 - radius, 6.5 - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);

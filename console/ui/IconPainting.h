@@ -51,14 +51,14 @@ inline const QColor kBeige{0xf3, 0xdf, 0xb8};
 // ---- pens, fills, grids ---------------------------------------------------
 
 // A pen of `units` design units, at least one device pixel wide.
-QPen outlinePen(const QPainter& painter, const QColor& color, qreal units = 1.0);
+QPen OutlinePen(const QPainter& painter, const QColor& color, qreal units = 1.0);
 // Fills a path and draws its outline.
-void fillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line = palette::kInk,
+void FillOutlined(QPainter& painter, const QPainterPath& path, const QColor& fill, const QColor& line = palette::kInk,
                   qreal units = 1.0);
 // Fills the pixel cells [x, x+w] × [y, y+h] of the current grid, no outline.
-void fillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color);
+void FillCells(QPainter& painter, qreal x, qreal y, qreal w, qreal h, const QColor& color);
 // A stroked line of `units` width with round caps.
-void strokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units = 1.0);
+void StrokeLine(QPainter& painter, QPointF from, QPointF to, const QColor& color, qreal units = 1.0);
 
 // Maps a design grid of gridWidth × gridHeight units into a box for the
 // lifetime of the object: uniform scale to the box's height (or its width if
@@ -79,90 +79,90 @@ private:
 // A 3 × 5 pixel font for short labels (A-Z, 0-9, ? ! - / < > .): legible at
 // list size where an outline font is not. Each glyph is 3 units wide with
 // one unit between glyphs.
-int pixelTextWidth(std::string_view text);
-void drawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color);
+int PixelTextWidth(std::string_view text);
+void DrawPixelText(QPainter& painter, QPointF topLeft, std::string_view text, const QColor& color);
 // A rounded badge filling the box (whole units) with the text centred in it.
-void drawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill,
+void DrawBadge(QPainter& painter, const QRectF& box, std::string_view text, const QColor& fill,
                const QColor& textColor = palette::kWhite);
 
 // ---- motifs (13 × 13 grid unless noted) -----------------------------------
 
-void drawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line = palette::kDarkGold);
-void drawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner,
+void DrawBell(QPainter& painter, const QRectF& box, const QColor& body, const QColor& line = palette::kDarkGold);
+void DrawFlame(QPainter& painter, const QRectF& box, const QColor& outer, const QColor& inner,
                const QColor& line = palette::kDarkRed);
-void drawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall);
+void DrawHouse(QPainter& painter, const QRectF& box, const QColor& roof, const QColor& wall);
 // A telephone receiver, earpiece top left, mouthpiece bottom right.
-void drawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line = palette::kInk);
+void DrawHandset(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line = palette::kInk);
 // A desk telephone: receiver on a base with a dial.
-void drawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawDeskPhone(QPainter& painter, const QRectF& box, const QColor& color);
 // A mobile phone with a large screen.
-void drawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen);
+void DrawMobile(QPainter& painter, const QRectF& box, const QColor& body, const QColor& screen);
 // A cordless handset with antenna, keypad and radio waves.
-void drawCordless(QPainter& painter, const QRectF& box, const QColor& body);
+void DrawCordless(QPainter& painter, const QRectF& box, const QColor& body);
 // Envelope, 13 × 9 drawn in the middle of the 13 × 13 grid.
-void drawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line = palette::kInk);
-void drawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color);
-void drawPager(QPainter& painter, const QRectF& box, const QColor& body);
-void drawFax(QPainter& painter, const QRectF& box);
+void DrawEnvelope(QPainter& painter, const QRectF& box, const QColor& paper, const QColor& line = palette::kInk);
+void DrawSpeechBubble(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawPager(QPainter& painter, const QRectF& box, const QColor& body);
+void DrawFax(QPainter& painter, const QRectF& box);
 // A gear of `teeth` teeth with a hole.
-void drawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth = 8,
+void DrawGear(QPainter& painter, const QRectF& box, const QColor& color, int teeth = 8,
               const QColor& line = palette::kInk);
 // Head and shoulders.
-void drawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line = palette::kInk);
+void DrawPerson(QPainter& painter, const QRectF& box, const QColor& color, const QColor& line = palette::kInk);
 // A person lying on the ground, 17 × 13 grid.
-void drawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color);
-void drawCalendar(QPainter& painter, const QRectF& box, const QColor& header);
-void drawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line = palette::kInk);
-void drawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim);
+void DrawLyingPerson(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawCalendar(QPainter& painter, const QRectF& box, const QColor& header);
+void DrawClock(QPainter& painter, const QRectF& box, const QColor& face, const QColor& line = palette::kInk);
+void DrawStopwatch(QPainter& painter, const QRectF& box, const QColor& rim);
 // A server tower, 7 × 13 grid; a digit (or nothing) on its front.
-void drawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label = {});
+void DrawServer(QPainter& painter, const QRectF& box, const QColor& body, std::string_view label = {});
 // A cross on a rounded square.
-void drawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground);
-void drawSun(QPainter& painter, const QRectF& box);
-void drawMoon(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawCrossSign(QPainter& painter, const QRectF& box, const QColor& cross, const QColor& ground);
+void DrawSun(QPainter& painter, const QRectF& box);
+void DrawMoon(QPainter& painter, const QRectF& box, const QColor& color);
 // An input module with the symbol of an open contact, 17 × 13 grid.
-void drawSwitch(QPainter& painter, const QRectF& box, const QColor& housing);
+void DrawSwitch(QPainter& painter, const QRectF& box, const QColor& housing);
 // A globe with echo waves to its right, 18 × 13 grid.
-void drawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves);
+void DrawPingGlobe(QPainter& painter, const QRectF& box, const QColor& sea, const QColor& waves);
 // An application window with a pulse trace, 15 × 13 grid.
-void drawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace);
-void drawWarning(QPainter& painter, const QRectF& box);
+void DrawProcessWindow(QPainter& painter, const QRectF& box, const QColor& title, const QColor& trace);
+void DrawWarning(QPainter& painter, const QRectF& box);
 // A red bar from bottom left to top right, over whatever is in the box.
-void drawStrike(QPainter& painter, const QRectF& box);
+void DrawStrike(QPainter& painter, const QRectF& box);
 // Two or three people side by side, 17 × 13 grid; hollow draws outlines only.
-void drawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow);
-void drawMonitor(QPainter& painter, const QRectF& box, const QColor& screen);
+void DrawGroup(QPainter& painter, const QRectF& box, const QColor& color, bool hollow);
+void DrawMonitor(QPainter& painter, const QRectF& box, const QColor& screen);
 // A sheet of paper with text lines.
-void drawDocument(QPainter& painter, const QRectF& box);
-void drawMagnifier(QPainter& painter, const QRectF& box);
-void drawPencil(QPainter& painter, const QRectF& box);
-void drawDatabase(QPainter& painter, const QRectF& box, const QColor& color);
-void drawCheckMark(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawDocument(QPainter& painter, const QRectF& box);
+void DrawMagnifier(QPainter& painter, const QRectF& box);
+void DrawPencil(QPainter& painter, const QRectF& box);
+void DrawDatabase(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawCheckMark(QPainter& painter, const QRectF& box, const QColor& color);
 // An arrow in the box, pointing right turned clockwise by `degrees` (90 points down).
-void drawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees = 0);
+void DrawArrow(QPainter& painter, const QRectF& box, const QColor& color, qreal degrees = 0);
 // A round sign with a white letter drawn from shapes: 'i' or '?'.
-void drawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter);
+void DrawRoundSign(QPainter& painter, const QRectF& box, const QColor& color, char letter);
 // A mouse pointer.
-void drawPointer(QPainter& painter, const QRectF& box);
+void DrawPointer(QPainter& painter, const QRectF& box);
 // An alarm push button seen from the front: a red button in a yellow housing.
-void drawPushButton(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawPushButton(QPainter& painter, const QRectF& box, const QColor& color);
 // Sound waves: `arcs` quarter arcs opening to the right of the box's left edge.
-void drawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft = false);
+void DrawWaves(QPainter& painter, const QRectF& box, const QColor& color, int arcs, bool toLeft = false);
 // A round badge with a play triangle.
-void drawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawPlayBadge(QPainter& painter, const QRectF& box, const QColor& color);
 // A loudspeaker with sound waves.
-void drawSpeaker(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawSpeaker(QPainter& painter, const QRectF& box, const QColor& color);
 // A radio mast with waves.
-void drawMast(QPainter& painter, const QRectF& box, const QColor& color);
+void DrawMast(QPainter& painter, const QRectF& box, const QColor& color);
 
 // ---- the families (one file each) -----------------------------------------
 
 // Paint one image of a family on a transparent surface whose coordinates are
 // the image's pixels (the caller scales). False for an index outside the set.
-bool paintAlarmImage(QPainter& painter, int index);        // 24 × 13
-bool paintMemberImage(QPainter& painter, int index);       // 13 × 13
-bool paintAlarmInImage(QPainter& painter, int index);      // 13 × 13
-bool paintToolbarImage(QPainter& painter, int commandId);  // 24 × 24
-void paintProgramImage(QPainter& painter);                 // 48 × 48
+bool PaintAlarmImage(QPainter& painter, int index);        // 24 × 13
+bool PaintMemberImage(QPainter& painter, int index);       // 13 × 13
+bool PaintAlarmInImage(QPainter& painter, int index);      // 13 × 13
+bool PaintToolbarImage(QPainter& painter, int commandId);  // 24 × 24
+void PaintProgramImage(QPainter& painter);                 // 48 × 48
 
 }  // namespace kx::ui::icons

@@ -38,7 +38,7 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return fromBytes(row->text[column]);
+        return FromBytes(row->text[column]);
     case Qt::DecorationRole:
         if (row->image[column] != console::kNoImage && m_images) {
             const QPixmap& image = m_images(row->image[column]);

@@ -15,35 +15,35 @@ const QRectF kFull(0, 0, 13, 13);
 // fills the image's width and two thirds of its height, centred.
 void badge(QPainter& painter, std::string_view letters, const QColor& fill)
 {
-    drawBadge(painter, QRectF(0, 3, 13, 7), letters, fill);
+    DrawBadge(painter, QRectF(0, 3, 13, 7), letters, fill);
 }
 
 }  // namespace
 
-bool paintMemberImage(QPainter& painter, int index)
+bool PaintMemberImage(QPainter& painter, int index)
 {
     switch (index) {
     case 0:  // unknown phone type
-        drawRoundSign(painter, kFull, kDarkGrey, '?');
+        DrawRoundSign(painter, kFull, kDarkGrey, '?');
         return true;
     case 1:  // INT: the desk telephone of an extension
-        drawDeskPhone(painter, kFull, kBlue);
+        DrawDeskPhone(painter, kFull, kBlue);
         return true;
     case 2:  // EXT: an outside line, a receiver with an outgoing arrow
-        drawHandset(painter, kFull, kGreen, kDarkGreen);
-        drawArrow(painter, QRectF(6, 0, 7, 7), kOrange, -45);
+        DrawHandset(painter, kFull, kGreen, kDarkGreen);
+        DrawArrow(painter, QRectF(6, 0, 7, 7), kOrange, -45);
         return true;
     case 3:  // GSM: a mobile phone
-        drawMobile(painter, kFull, kInk, kLightBlue);
+        DrawMobile(painter, kFull, kInk, kLightBlue);
         return true;
     case 4:  // DCT: a cordless handset
-        drawCordless(painter, kFull, kLightGrey);
+        DrawCordless(painter, kFull, kLightGrey);
         return true;
     case 5:  // SMS, MMS, WAP, TTR: a text message
-        drawSpeechBubble(painter, kFull, kTeal);
+        DrawSpeechBubble(painter, kFull, kTeal);
         return true;
     case 6:  // PAG: a pager
-        drawPager(painter, kFull, kDarkGrey);
+        DrawPager(painter, kFull, kDarkGrey);
         return true;
     case 7:
         badge(painter, "PNR", kPurple);
@@ -52,7 +52,7 @@ bool paintMemberImage(QPainter& painter, int index)
         badge(painter, "CCX", kDarkBlue);
         return true;
     case 9:  // ALR: an alarm device, a bell
-        drawBell(painter, kFull, kYellow);
+        DrawBell(painter, kFull, kYellow);
         return true;
     case 10:
         badge(painter, "A9D", kBrown);
@@ -61,16 +61,16 @@ bool paintMemberImage(QPainter& painter, int index)
         badge(painter, "SNP", kTeal.darker(130));
         return true;
     case 12:  // FAX
-        drawFax(painter, kFull);
+        DrawFax(painter, kFull);
         return true;
     case 13:  // -@-: e-mail
-        drawEnvelope(painter, kFull, kWhite, kBlue.darker(140));
+        DrawEnvelope(painter, kFull, kWhite, kBlue.darker(140));
         return true;
     case 14:  // PRG: a program
-        drawGear(painter, kFull, kGrey);
+        DrawGear(painter, kFull, kGrey);
         return true;
     case 15:  // BCA: a broadcast, a radio mast
-        drawMast(painter, kFull, kRed);
+        DrawMast(painter, kFull, kRed);
         return true;
     case 16:
         badge(painter, "TRP", kRed.darker(120));
@@ -79,17 +79,17 @@ bool paintMemberImage(QPainter& painter, int index)
         badge(painter, "ER", kOrange.darker(130));
         return true;
     case 18:  // BCD, OCP, ANS: an announcement, a loudspeaker
-        drawSpeaker(painter, kFull, kLightGrey);
+        DrawSpeaker(painter, kFull, kLightGrey);
         return true;
     case 19:  // BCT, XML, POP
         badge(painter, "XML", kGreen.darker(130));
         return true;
     case 20:  // CPS, SCH: timed, a clock
-        drawClock(painter, kFull, kWhite, kDarkBlue);
+        DrawClock(painter, kFull, kWhite, kDarkBlue);
         return true;
     case 21:  // the person is logged out: a grey figure with a red bar
-        drawPerson(painter, kFull, kGrey, kDarkGrey);
-        fillOutlined(
+        DrawPerson(painter, kFull, kGrey, kDarkGrey);
+        FillOutlined(
             painter,
             [] {
                 QPainterPath bar;
@@ -97,22 +97,22 @@ bool paintMemberImage(QPainter& painter, int index)
                 return bar;
             }(),
             kRed, kDarkRed);
-        fillCells(painter, 2, 8.5, 9, 1, kWhite);
+        FillCells(painter, 2, 8.5, 9, 1, kWhite);
         return true;
     default:
         return false;
     }
 }
 
-bool paintAlarmInImage(QPainter& painter, int index)
+bool PaintAlarmInImage(QPainter& painter, int index)
 {
     switch (index) {
     case 0:  // an incoming call: a receiver and an arrow pointing at it
-        drawHandset(painter, kFull, kDarkGrey);
-        drawArrow(painter, QRectF(6, 0, 7, 7), kGreen, 135);
+        DrawHandset(painter, kFull, kDarkGrey);
+        DrawArrow(painter, QRectF(6, 0, 7, 7), kGreen, 135);
         return true;
     case 1:  // a schedule plan decides: a calendar
-        drawCalendar(painter, kFull, kRed);
+        DrawCalendar(painter, kFull, kRed);
         return true;
     default:
         return false;

@@ -21,7 +21,7 @@ const QRectF kCorner(11, 11, 13, 13);
 
 void lineMonitor(QPainter& painter)
 {
-    drawMonitor(painter, kWhole, kInk);
+    DrawMonitor(painter, kWhole, kInk);
     Grid grid(painter, kWhole);
     QPainterPath trace;
     trace.moveTo(2.0, 6.0);
@@ -32,92 +32,92 @@ void lineMonitor(QPainter& painter)
     trace.lineTo(8.6, 6.0);
     trace.lineTo(11.0, 6.0);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(outlinePen(painter, kLightGreen, 0.8));
+    painter.setPen(OutlinePen(painter, kLightGreen, 0.8));
     painter.drawPath(trace);
 }
 
 }  // namespace
 
-bool paintToolbarImage(QPainter& painter, int commandId)
+bool PaintToolbarImage(QPainter& painter, int commandId)
 {
     switch (commandId) {
     case console::cmd::AlarmConfiguratorButton:  // alarm configurator: a bell and a gear
-        drawBell(painter, kMain, kYellow);
-        drawGear(painter, kCorner, kGrey);
+        DrawBell(painter, kMain, kYellow);
+        DrawGear(painter, kCorner, kGrey);
         return true;
     case console::cmd::PersonsEditorButton:  // persons and groups editor: people and a pencil
-        drawGroup(painter, QRectF(0, 2, 22, 17), kBlue, false);
-        drawPencil(painter, kCorner);
+        DrawGroup(painter, QRectF(0, 2, 22, 17), kBlue, false);
+        DrawPencil(painter, kCorner);
         return true;
     case console::cmd::ViewAlarmResultsButton:  // alarm results: a report and a magnifying glass
-        drawDocument(painter, kMain);
-        drawMagnifier(painter, kCorner);
+        DrawDocument(painter, kMain);
+        DrawMagnifier(painter, kCorner);
         return true;
     case console::cmd::SchedulePlanEditorButton:  // schedule plan editor: a calendar
-        drawCalendar(painter, kWhole, kRed);
+        DrawCalendar(painter, kWhole, kRed);
         return true;
     case console::cmd::LaunchAlarmButton:  // launch an alarm: a ringing bell
-        drawWaves(painter, QRectF(0.5, 3, 5, 14), kRed, 2, true);
-        drawWaves(painter, QRectF(18.5, 3, 5, 14), kRed, 2);
-        drawBell(painter, QRectF(4, 1, 16, 21), kYellow);
+        DrawWaves(painter, QRectF(0.5, 3, 5, 14), kRed, 2, true);
+        DrawWaves(painter, QRectF(18.5, 3, 5, 14), kRed, 2);
+        DrawBell(painter, QRectF(4, 1, 16, 21), kYellow);
         return true;
     case console::cmd::LaunchUtilityButton:  // utility to launch an alarm: an alarm push button
-        drawPushButton(painter, kWhole, kRed);
+        DrawPushButton(painter, kWhole, kRed);
         return true;
     case console::cmd::AlarmSimulationButton:  // alarm simulation: a grey bell that is played through
-        drawBell(painter, kMain, kLightGrey, kDarkGrey);
-        drawPlayBadge(painter, kCorner, kGreen);
+        DrawBell(painter, kMain, kLightGrey, kDarkGrey);
+        DrawPlayBadge(painter, kCorner, kGreen);
         return true;
     case console::cmd::DialUtilityButton:  // dial utility: a telephone
-        drawDeskPhone(painter, kWhole, kDarkGrey);
+        DrawDeskPhone(painter, kWhole, kDarkGrey);
         return true;
     case console::cmd::DataBackupButton:  // data backup: a database and an arrow into it
-        drawDatabase(painter, kMain, kBlue);
-        drawArrow(painter, kCorner, kGreen, 90);
+        DrawDatabase(painter, kMain, kBlue);
+        DrawArrow(painter, kCorner, kGreen, 90);
         return true;
     case console::cmd::ReleaseCheckButton:  // release check: a document that is checked
-        drawDocument(painter, kMain);
-        drawCheckMark(painter, kCorner, kGreen);
+        DrawDocument(painter, kMain);
+        DrawCheckMark(painter, kCorner, kGreen);
         return true;
     case console::cmd::SystemInformationButton:  // system information: a computer and an information sign
-        drawMonitor(painter, kMain, kLightBlue);
-        drawRoundSign(painter, kCorner, kBlue, 'i');
+        DrawMonitor(painter, kMain, kLightBlue);
+        DrawRoundSign(painter, kCorner, kBlue, 'i');
         return true;
     case console::cmd::LineMonitorButton:  // line monitor: a screen with a signal trace
         lineMonitor(painter);
         return true;
     case console::cmd::About:  // about: a question sign
-        drawRoundSign(painter, kWhole, kBlue, '?');
+        DrawRoundSign(painter, kWhole, kBlue, '?');
         return true;
     case console::cmd::ContextHelp:  // context help: a pointer with a question sign
-        drawPointer(painter, QRectF(0, 0, 17, 17));
-        drawRoundSign(painter, kCorner, kBlue, '?');
+        DrawPointer(painter, QRectF(0, 0, 17, 17));
+        DrawRoundSign(painter, kCorner, kBlue, '?');
         return true;
     default:
         return false;
     }
 }
 
-void paintProgramImage(QPainter& painter)
+void PaintProgramImage(QPainter& painter)
 {
     // A rounded blue tile with a golden bell that rings.
     QLinearGradient tile(0, 0, 0, 48);
     tile.setColorAt(0, kBlue.lighter(115));
     tile.setColorAt(1, kDarkBlue);
-    painter.setPen(outlinePen(painter, kDarkBlue.darker(140), 1.5));
+    painter.setPen(OutlinePen(painter, kDarkBlue.darker(140), 1.5));
     painter.setBrush(tile);
     painter.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
-    drawWaves(painter, QRectF(3, 12, 7, 20), kWhite, 2, true);
-    drawWaves(painter, QRectF(38, 12, 7, 20), kWhite, 2);
-    drawBell(painter, QRectF(9, 6, 30, 32), kYellow);
+    DrawWaves(painter, QRectF(3, 12, 7, 20), kWhite, 2, true);
+    DrawWaves(painter, QRectF(38, 12, 7, 20), kWhite, 2);
+    DrawBell(painter, QRectF(9, 6, 30, 32), kYellow);
     // A red disc with a white receiver: the alarm goes out by telephone.
     QRadialGradient disc(QPointF(35, 36), 8, QPointF(32.5, 33.5));
     disc.setColorAt(0, kRed.lighter(140));
     disc.setColorAt(1, kRed);
-    painter.setPen(outlinePen(painter, kDarkRed, 1.5));
+    painter.setPen(OutlinePen(painter, kDarkRed, 1.5));
     painter.setBrush(disc);
     painter.drawEllipse(QPointF(35, 36), 8, 8);
-    drawHandset(painter, QRectF(29, 30, 12, 12), kWhite, kWhite);
+    DrawHandset(painter, QRectF(29, 30, 12, 12), kWhite, kWhite);
 }
 
 }  // namespace kx::ui::icons

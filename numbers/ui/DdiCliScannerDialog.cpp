@@ -25,10 +25,10 @@ DdiCliScannerDialog::DdiCliScannerDialog(numbers::DdiCliScanner& model, QWidget*
     : SettingsDialogFor(model, parent)
 {
     auto* content = new QVBoxLayout;
-    auto* explanation = new QLabel(ui::text(kExplanation), this);
+    auto* explanation = new QLabel(ui::Translated(kExplanation), this);
     explanation->setWordWrap(true);
     content->addWidget(explanation);
-    content->addWidget(new QLabel(ui::text(kExample), this));
+    content->addWidget(new QLabel(ui::Translated(kExample), this));
     content->addWidget(CheckBoxFor(model, "Active", this));
 
     auto* form = new QFormLayout;

@@ -27,7 +27,7 @@ auto onGuiThread(Show show) -> decltype(show())
 int showBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, fromUtf8(caption), fromUtf8(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, FromUtf8(caption), FromUtf8(text), buttons, QApplication::activeWindow());
     box.setDefaultButton(defaultButton);
     return box.exec();
 }

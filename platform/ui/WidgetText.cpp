@@ -5,29 +5,29 @@
 
 namespace kx::ui {
 
-QString fromBytes(std::string_view cp1252)
+QString FromBytes(std::string_view cp1252)
 {
-    return fromUtf8(Cp1252ToUtf8(cp1252));
+    return FromUtf8(Cp1252ToUtf8(cp1252));
 }
 
-std::optional<std::string> toBytes(const QString& text)
+std::optional<std::string> ToBytes(const QString& text)
 {
-    return Utf8ToCp1252(toUtf8(text));
+    return Utf8ToCp1252(ToUtf8(text));
 }
 
-std::string toBytesLossy(const QString& text)
+std::string ToBytesLossy(const QString& text)
 {
-    return Utf8ToCp1252Lossy(toUtf8(text));
+    return Utf8ToCp1252Lossy(ToUtf8(text));
 }
 
-QString text(int stringId)
+QString Translated(int stringId)
 {
-    return fromUtf8(LoadString(stringId));
+    return FromUtf8(LoadString(stringId));
 }
 
-QString text(const Text& text)
+QString Translated(const Text& text)
 {
-    return fromUtf8(Tr(text));
+    return FromUtf8(Tr(text));
 }
 
 }  // namespace kx::ui

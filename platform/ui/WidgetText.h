@@ -14,19 +14,19 @@
 namespace kx::ui {
 
 // Data bytes (Windows-1252) to a widget text.
-QString fromBytes(std::string_view cp1252);
+QString FromBytes(std::string_view cp1252);
 // A widget text to data bytes; nullopt when it holds a character that
 // Windows-1252 cannot store (the caller refuses the input).
-std::optional<std::string> toBytes(const QString& text);
+std::optional<std::string> ToBytes(const QString& text);
 // The same, with '?' for characters Windows-1252 cannot store.
-std::string toBytesLossy(const QString& text);
+std::string ToBytesLossy(const QString& text);
 
 // The console's own UTF-8 texts.
-inline QString fromUtf8(const std::string& text)
+inline QString FromUtf8(const std::string& text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-inline std::string toUtf8(const QString& text)
+inline std::string ToUtf8(const QString& text)
 {
     return text.toUtf8().toStdString();
 }
@@ -34,7 +34,7 @@ inline std::string toUtf8(const QString& text)
 // A numbered text of the string table, or a Text declared beside its code,
 // in the operator's language (QObject::tr would hide a function named tr
 // inside widgets, hence the name).
-QString text(int stringId);
-QString text(const Text& text);
+QString Translated(int stringId);
+QString Translated(const Text& text);
 
 }  // namespace kx::ui

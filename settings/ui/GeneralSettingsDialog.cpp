@@ -35,13 +35,13 @@ GeneralSettingsDialog::GeneralSettingsDialog(settings::GeneralSettings& model, Q
 {
     auto* content = new QVBoxLayout;
 
-    auto* ranges = new QGroupBox(ui::text(kKeyRanges), this);
+    auto* ranges = new QGroupBox(ui::Translated(kKeyRanges), this);
     auto* rangeForm = new QFormLayout(ranges);
     for (const char* name : {"FirstAlarmKey", "LastAlarmKey", "FirstAlarmInKey", "LastAlarmInKey"})
         rangeForm->addRow(LabelFor(model, name, ranges), EditFor(model, name, ranges));
     content->addWidget(ranges);
 
-    auto* isdn = new QGroupBox(ui::text(kIsdnGroup), this);
+    auto* isdn = new QGroupBox(ui::Translated(kIsdnGroup), this);
     auto* grid = new QGridLayout(isdn);
     int line = 0;
     grid->addWidget(CheckBoxFor(model, "ISDN", isdn), line++, 0, 1, 2);

@@ -40,8 +40,9 @@ QComboBox* dropDown(QWidget* w)
 QString OptionText(const settings::Option& o)
 {
     if (o.label.empty())
-        return fromBytes(o.text);
-    return o.text.empty() ? ui::text(o.label) : ui::text(o.label).replace(QLatin1String("%1"), fromBytes(o.text));
+        return FromBytes(o.text);
+    return o.text.empty() ? ui::Translated(o.label)
+                          : ui::Translated(o.label).replace(QLatin1String("%1"), FromBytes(o.text));
 }
 
 namespace {
@@ -219,7 +220,7 @@ void SettingsBinder::showValue(Bound& bound)
         else if (property.typeId() == QMetaType::Int)
             property.write(w, static_cast<int>(m_model.number(row.name)));
         else
-            property.write(w, fromBytes(token));
+            property.write(w, FromBytes(token));
     };
     if (row.kind == Kind::Radio) {
         for (const settings::Option& o : row.options) {
@@ -279,7 +280,7 @@ bool SettingsBinder::commit()
         if ((row.kind != Kind::Int && row.kind != Kind::Text) || !control || !control->isEnabled())
             continue;
         const QVariant typed = valueProperty(control).read(control);
-        const std::optional<std::string> bytes = toBytes(typed.toString());
+        const std::optional<std::string> bytes = ToBytes(typed.toString());
         settings::Change result = settings::Change::Done;
         if (!bytes) {
             ErrorBox(kNotCp1252, settings::ValueCaption(row));

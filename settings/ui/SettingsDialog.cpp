@@ -44,7 +44,7 @@ SettingsDialog::SettingsDialog(settings::SettingsModel& model, QWidget* parent)
       m_model(model),
       m_binder(model, this)
 {
-    setWindowTitle(ui::text(model.title()));
+    setWindowTitle(ui::Translated(model.title()));
 }
 
 void SettingsDialog::finishLayout(QLayout* content)

@@ -17,7 +17,7 @@ namespace {
 QString labelText(const settings::SettingsModel& model, const std::string& name)
 {
     const settings::SettingRow* row = model.row(name);
-    return row ? ui::text(row->labelText) : QString();
+    return row ? ui::Translated(row->labelText) : QString();
 }
 
 template <typename W>
@@ -68,7 +68,7 @@ QPushButton* ButtonFor(const settings::SettingsModel& model, const std::string& 
 QLabel* LabelFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent,
                  const std::string& part, const Text& text)
 {
-    const QString shown = text.empty() ? labelText(model, name) : ui::text(text);
+    const QString shown = text.empty() ? labelText(model, name) : ui::Translated(text);
     return named(new QLabel(shown, parent), name + "_" + part);
 }
 

@@ -20,27 +20,27 @@
 
 namespace kx::test {
 
-inline void writeFile(const std::string& path, const std::string& bytes)
+inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 // The bytes of a file; empty when it cannot be read.
-inline std::string readFile(const std::string& path)
+inline std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Whether the name exists, a dangling symbolic link included.
-inline bool pathExists(const std::string& path)
+inline bool PathExists(const std::string& path)
 {
     struct stat st;
     return ::lstat(path.c_str(), &st) == 0;
 }
 
 // Printable form of bytes for failure messages.
-inline std::string escaped(const std::string& s)
+inline std::string Escaped(const std::string& s)
 {
     std::string r;
     for (unsigned char c : s) {
@@ -90,9 +90,9 @@ public:
     void write(const std::string& relative, const std::string& bytes) const
     {
         std::filesystem::create_directories(std::filesystem::path(path(relative)).parent_path());
-        writeFile(path(relative), bytes);
+        WriteBytes(path(relative), bytes);
     }
-    std::string read(const std::string& relative) const { return readFile(path(relative)); }
+    std::string read(const std::string& relative) const { return ReadBytes(path(relative)); }
     bool exists(const std::string& relative) const { return std::filesystem::exists(path(relative)); }
 
 private:

@@ -87,7 +87,7 @@ int checkReader(int writers, const Progress& progress, Done done)
 // Every key there once with its value, one header, nothing else.
 void expectComplete(const std::string& path, int writers, int count)
 {
-    const std::string text = readFile(path);
+    const std::string text = ReadBytes(path);
     std::istringstream lines(text);
     std::string line;
     std::set<std::string> keys;
@@ -170,7 +170,7 @@ profile_file::Location locateInWindows(const TempSite& site, const std::string& 
 {
     profile_file::Location location;
     std::string error;
-    EXPECT_EQ(profile_file::locate(site.win(name), location, error), profile_file::Status::Ok) << error;
+    EXPECT_EQ(profile_file::Locate(site.win(name), location, error), profile_file::Status::Ok) << error;
     return location;
 }
 
@@ -191,9 +191,9 @@ bool lockedForOtherProcesses(const std::string& lockPath)
 TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
 {
     TempSite site;
-    writeFile(site.win(kFile), "[S]\r\nk=old\r\n");
+    WriteBytes(site.win(kFile), "[S]\r\nk=old\r\n");
     const profile_file::Location location = locateInWindows(site, kFile);
-    const std::string lockPath = profile_file::lockFilePath(location);
+    const std::string lockPath = profile_file::LockFilePath(location);
 
     profile_file::CrossProcessLock lock;
     std::string error;
@@ -210,12 +210,12 @@ TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
     if (pid == 0)
         ::_exit(WriteProfileString(kFile, "S", "k", "new") ? 0 : 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(readFile(site.win(kFile)), "[S]\r\nk=old\r\n");
+    EXPECT_EQ(ReadBytes(site.win(kFile)), "[S]\r\nk=old\r\n");
     lock.release();
     int status = 0;
     ::waitpid(pid, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(readFile(site.win(kFile)), "[S]\r\nk=new\r\n");
+    EXPECT_EQ(ReadBytes(site.win(kFile)), "[S]\r\nk=new\r\n");
     EXPECT_FALSE(lockedForOtherProcesses(lockPath));
 }
 
@@ -223,7 +223,7 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
 {
     TempSite site;
     const std::string path = site.win(kFile);
-    writeFile(path, "[S]\r\nk=1\r\n");
+    WriteBytes(path, "[S]\r\nk=1\r\n");
     const profile_file::Location location = locateInWindows(site, kFile);
     std::string read;
     std::string error;
@@ -234,7 +234,7 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
     // by another file of the same size and time (only the inode differs).
     const auto rewrite = [&](const std::string& text, long nanoseconds, bool replace) {
         const std::string written = replace ? site.win("other.ini") : path;
-        writeFile(written, text);
+        WriteBytes(written, text);
         const timespec times[2] = {{1000000000, nanoseconds}, {1000000000, nanoseconds}};
         ASSERT_EQ(::utimensat(AT_FDCWD, written.c_str(), times, 0), 0);
         if (replace)
@@ -244,26 +244,26 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
         {"[S]\r\nk=2\r\nforeign=1\r\n", 1, false}, {"[S]\r\nk=2\r\n", 2, false}, {"[S]\r\nk=2\r\n", 1, true}};
     for (const auto& [changed, nanoseconds, replace] : changes) {
         rewrite("[S]\r\nk=1\r\n", 1, false);
-        ASSERT_EQ(profile_file::readFile(location.path, read, state, error), profile_file::Status::Ok);
+        ASSERT_EQ(profile_file::ReadFile(location.path, read, state, error), profile_file::Status::Ok);
         rewrite(changed, nanoseconds, replace);
-        EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed)
+        EXPECT_EQ(profile_file::ReplaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed)
             << changed << nanoseconds << replace;
-        EXPECT_EQ(readFile(path), changed);
+        EXPECT_EQ(ReadBytes(path), changed);
     }
 
     // A file created behind a writer that saw none is not overwritten either.
     ::unlink(path.c_str());
-    ASSERT_EQ(profile_file::readFile(location.path, read, state, error), profile_file::Status::Missing);
-    writeFile(path, "[S]\r\nforeign=2\r\n");
-    EXPECT_EQ(profile_file::replaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
-    EXPECT_EQ(readFile(path), "[S]\r\nforeign=2\r\n");
+    ASSERT_EQ(profile_file::ReadFile(location.path, read, state, error), profile_file::Status::Missing);
+    WriteBytes(path, "[S]\r\nforeign=2\r\n");
+    EXPECT_EQ(profile_file::ReplaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nforeign=2\r\n");
 
     for (const auto& e : std::filesystem::directory_iterator(site.windows()))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 
     // The public call reads afresh under the lock and keeps the foreign key.
     EXPECT_TRUE(WriteProfileString(kFile, "S", "k", "4"));
-    EXPECT_EQ(readFile(path), "[S]\r\nforeign=2\r\nk=4\r\n");
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nforeign=2\r\nk=4\r\n");
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ void expectOthersUnchanged(const std::vector<std::string>& before, const std::ve
             if (s == sectionIndex && (keyIndex == SIZE_MAX || k == keyIndex))
                 continue;
             const std::size_t i = s * kKeys.size() + k;
-            EXPECT_EQ(escaped(after[i]), escaped(before[i])) << "[" << kSections[s] << "] " << kKeys[k];
+            EXPECT_EQ(Escaped(after[i]), Escaped(before[i])) << "[" << kSections[s] << "] " << kKeys[k];
         }
     }
 }
@@ -176,8 +176,8 @@ TEST(ProfileInvariants, HoldOnGeneratedFiles)
     for (unsigned seed = 1; seed <= 300; ++seed) {
         Generator gen(seed);
         const std::string original = gen.file();
-        SCOPED_TRACE("seed " + std::to_string(seed) + ": " + escaped(original));
-        writeFile(path, original);
+        SCOPED_TRACE("seed " + std::to_string(seed) + ": " + Escaped(original));
+        WriteBytes(path, original);
 
         const std::size_t si = static_cast<std::size_t>(gen.below(static_cast<int>(kSections.size())));
         const std::size_t ki = static_cast<std::size_t>(gen.below(static_cast<int>(kKeys.size())));
@@ -188,13 +188,13 @@ TEST(ProfileInvariants, HoldOnGeneratedFiles)
 
         // (1) set, then get.
         ASSERT_TRUE(WriteProfileString(kFile, section, key, value)) << ProfileLastError();
-        EXPECT_EQ(escaped(ProfileString(kFile, section, key, kDefault)), escaped(value));
+        EXPECT_EQ(Escaped(ProfileString(kFile, section, key, kDefault)), Escaped(value));
 
         // (2) only the edited line changed: the bytes taken out hold no line
         // break, so every other line is still there, byte for byte, in order.
-        const std::string written = readFile(path);
+        const std::string written = ReadBytes(path);
         const Difference diff = difference(original, written);
-        EXPECT_FALSE(hasLineBreak(diff.before)) << "removed " << escaped(diff.before);
+        EXPECT_FALSE(hasLineBreak(diff.before)) << "removed " << Escaped(diff.before);
         expectOthersUnchanged(before, allValues(), si, ki);
 
         // (3) the same value again: no byte, no time, no inode changes.
@@ -205,15 +205,15 @@ TEST(ProfileInvariants, HoldOnGeneratedFiles)
         ASSERT_TRUE(WriteProfileString(kFile, kSections[si], kKeys[ki], value));
         struct stat st2;
         ASSERT_EQ(::stat(path.c_str(), &st2), 0);
-        EXPECT_EQ(readFile(path), written);
+        EXPECT_EQ(ReadBytes(path), written);
         EXPECT_EQ(st2.st_ino, st1.st_ino);
         EXPECT_EQ(st2.st_mtim.tv_sec, 1000000000);
 
         // (4) delete: whole lines go and nothing comes in; once every copy
         // of the key in the section is gone, the default is back.
         ASSERT_TRUE(DeleteProfileKey(kFile, section, key));
-        const Difference removed = difference(written, readFile(path));
-        EXPECT_TRUE(removed.after.empty()) << "added " << escaped(removed.after);
+        const Difference removed = difference(written, ReadBytes(path));
+        EXPECT_TRUE(removed.after.empty()) << "added " << Escaped(removed.after);
         for (int i = 0; i < 40 && ProfileString(kFile, section, key, kDefault) != kDefault; ++i)
             ASSERT_TRUE(DeleteProfileKey(kFile, section, key));
         EXPECT_EQ(ProfileString(kFile, section, key, kDefault), kDefault);

@@ -35,7 +35,7 @@ void expectBuffer(unsigned long n, unsigned long expectedReturn, const std::stri
     const unsigned long got = call(buffer.data(), n);
     EXPECT_EQ(got, expectedReturn);
     const std::string head(buffer.data(), expectedBytes.size());
-    EXPECT_EQ(escaped(head), escaped(expectedBytes));
+    EXPECT_EQ(Escaped(head), Escaped(expectedBytes));
     for (std::size_t i = expectedBytes.size(); i < buffer.size(); ++i) {
         if (static_cast<unsigned char>(buffer[i]) != kFill) {
             ADD_FAILURE() << "byte " << i << " after the result was written";
@@ -50,7 +50,7 @@ protected:
     {
         ::unlink(site.win(kFile).c_str());
         if (bytes)
-            writeFile(site.win(kFile), *bytes);
+            WriteBytes(site.win(kFile), *bytes);
     }
     TempSite site;
 };
@@ -303,10 +303,10 @@ TEST_F(ProfileRead, FileNamesResolveLikeWindows)
 {
     // A bare name is found in the Windows directory whatever its case, never
     // in the working directory; other names are translated paths.
-    writeFile(site.win("KXCASE.INI"), "[S]\r\nk=win\r\n");
+    WriteBytes(site.win("KXCASE.INI"), "[S]\r\nk=win\r\n");
     std::filesystem::create_directories(site.root() + "/db1");
-    writeFile(site.root() + "/db1/Other.ini", "[S]\r\nk=db1\r\n");
-    writeFile(site.win("win.ini"), "[S]\r\nk=winini\r\n");
+    WriteBytes(site.root() + "/db1/Other.ini", "[S]\r\nk=db1\r\n");
+    WriteBytes(site.win("win.ini"), "[S]\r\nk=winini\r\n");
     EXPECT_EQ(ProfileString("kxcase.ini", "S", "k"), "win");
     EXPECT_EQ(ProfileString("\\DB1\\other.INI", "S", "k"), "db1");
     EXPECT_EQ(ProfileString("C:\\db1\\.\\other.ini", "S", "k"), "db1");

@@ -34,7 +34,7 @@ protected:
     {
         ::unlink(path().c_str());
         if (bytes)
-            writeFile(path(), *bytes);
+            WriteBytes(path(), *bytes);
     }
     std::string path() const { return site.win(kFile); }
 
@@ -133,8 +133,8 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         for (const Call& call : c.calls)
             EXPECT_EQ(WritePrivateProfileString(call.app, call.key, call.value, kFile), call.result)
                 << (call.key ? call.key : "(null)") << ": " << ProfileLastError();
-        ASSERT_EQ(pathExists(path()), c.after.has_value());
-        EXPECT_EQ(escaped(readFile(path())), escaped(c.after.value_or("")));
+        ASSERT_EQ(PathExists(path()), c.after.has_value());
+        EXPECT_EQ(Escaped(ReadBytes(path())), Escaped(c.after.value_or("")));
         EXPECT_TRUE(strayFiles().empty());
     }
 }
@@ -151,18 +151,18 @@ TEST_F(ProfileWrite, RefusesArgumentsThatWouldBreakTheFile)
         {"S", "k\n", nullptr, false}, {nullptr, "k", "v", false},
     };
     for (const Call& c : refused) {
-        SCOPED_TRACE(escaped(c.app ? c.app : "(null)") + " / " + escaped(c.key ? c.key : "(null)") + " / " +
-                     escaped(c.value ? c.value : "(null)"));
+        SCOPED_TRACE(Escaped(c.app ? c.app : "(null)") + " / " + Escaped(c.key ? c.key : "(null)") + " / " +
+                     Escaped(c.value ? c.value : "(null)"));
         useFile(original);
         EXPECT_FALSE(WritePrivateProfileString(c.app, c.key, c.value, kFile));
         EXPECT_FALSE(ProfileLastError().empty());
-        EXPECT_EQ(readFile(path()), original);
+        EXPECT_EQ(ReadBytes(path()), original);
     }
     useFile(original);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "a\0b"s));
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k\0"s, "x"));
     EXPECT_NE(ProfileLastError().find("NUL"), std::string::npos);
-    EXPECT_EQ(readFile(path()), original);
+    EXPECT_EQ(ReadBytes(path()), original);
     // Deleting a name that cannot exist is no error.
     EXPECT_TRUE(DeleteProfileKey(kFile, "S", ";k"));
     EXPECT_TRUE(ProfileLastError().empty());
@@ -175,14 +175,14 @@ TEST_F(ProfileWrite, BatchAppliesEverythingOrNothing)
         {"S", "a", "1"}, {"S", "b", "2"}, {"S", "k", "", true}, {"T", "x", "y"}, {"U", "", "", true}, {"S", "a", "3"},
     };
     EXPECT_TRUE(WritePrivateProfileEdits(edits, kFile)) << ProfileLastError();
-    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\na=3\r\nb=2\r\n[T]\r\nx=y\r\n"));
+    EXPECT_EQ(Escaped(ReadBytes(path())), Escaped("[S]\r\na=3\r\nb=2\r\n[T]\r\nx=y\r\n"));
 
     // One bad edit anywhere: nothing written.
-    const std::string before = readFile(path());
+    const std::string before = ReadBytes(path());
     edits = {{"S", "a", "4"}, {"S", "bad=key", "5"}, {"S", "c", "6"}};
     EXPECT_FALSE(WritePrivateProfileEdits(edits, kFile));
     EXPECT_NE(ProfileLastError().find("bad=key"), std::string::npos);
-    EXPECT_EQ(readFile(path()), before);
+    EXPECT_EQ(ReadBytes(path()), before);
 
     // Edits that cancel out write nothing.
     struct stat st1;
@@ -197,8 +197,8 @@ TEST_F(ProfileWrite, BatchAppliesEverythingOrNothing)
     edits = {{"S", "a", "", true}, {"S", "", "", true}};
     EXPECT_TRUE(WritePrivateProfileEdits(edits, "fresh.ini"));
     EXPECT_TRUE(WritePrivateProfileEdits({}, "fresh.ini"));
-    EXPECT_FALSE(pathExists(site.win("fresh.ini")));
-    EXPECT_FALSE(pathExists(site.win(".fresh.ini.lock")));
+    EXPECT_FALSE(PathExists(site.win("fresh.ini")));
+    EXPECT_FALSE(PathExists(site.win(".fresh.ini.lock")));
 }
 
 TEST_F(ProfileWrite, ConvenienceFormsWriteDecimalTextAndDelete)
@@ -206,11 +206,11 @@ TEST_F(ProfileWrite, ConvenienceFormsWriteDecimalTextAndDelete)
     EXPECT_TRUE(WriteProfileInt(kFile, "S", "n", -42));
     EXPECT_TRUE(WriteProfileString(kFile, "S", "t", "text"));
     EXPECT_TRUE(WriteProfileInt(kFile, "T", "n", 7));
-    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\nn=-42\r\nt=text\r\n[T]\r\nn=7\r\n"));
+    EXPECT_EQ(Escaped(ReadBytes(path())), Escaped("[S]\r\nn=-42\r\nt=text\r\n[T]\r\nn=7\r\n"));
     EXPECT_EQ(ProfileInt(kFile, "S", "n", 0), -42);
     EXPECT_TRUE(DeleteProfileKey(kFile, "S", "N"));
     EXPECT_TRUE(DeleteProfileSection(kFile, "t"));
-    EXPECT_EQ(escaped(readFile(path())), escaped("[S]\r\nt=text\r\n"));
+    EXPECT_EQ(Escaped(ReadBytes(path())), Escaped("[S]\r\nt=text\r\n"));
 }
 
 // Runs `body` as an ordinary user when the test runs as root (root ignores
@@ -239,7 +239,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     // Missing directory: nothing created anywhere.
     EXPECT_FALSE(WriteProfileString("\\nosuch\\sub\\a.ini", "S", "k", "v"));
     EXPECT_NE(ProfileLastError().find("does not exist"), std::string::npos) << ProfileLastError();
-    EXPECT_FALSE(pathExists(site.root() + "/nosuch"));
+    EXPECT_FALSE(PathExists(site.root() + "/nosuch"));
     EXPECT_FALSE(DeleteProfileKey("\\nosuch\\sub\\a.ini", "S", "k"));
 
     // The INI name is a directory or a FIFO: refused, and no lock file beside it.
@@ -248,7 +248,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     for (const char* name : {"dir.ini", "fifo.ini"}) {
         EXPECT_FALSE(WriteProfileString(name, "S", "k", "v"));
         EXPECT_NE(ProfileLastError().find("not a regular file"), std::string::npos) << ProfileLastError();
-        EXPECT_FALSE(pathExists(site.win("." + std::string(name) + ".lock"))) << name;
+        EXPECT_FALSE(PathExists(site.win("." + std::string(name) + ".lock"))) << name;
     }
     EXPECT_TRUE(std::filesystem::is_directory(site.win("dir.ini")));
 
@@ -257,7 +257,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "new"));
     EXPECT_NE(ProfileLastError().find("read-only"), std::string::npos) << ProfileLastError();
-    EXPECT_EQ(readFile(path()), original);
+    EXPECT_EQ(ReadBytes(path()), original);
     EXPECT_EQ(ProfileString(kFile, "S", "k"), "v");
     ASSERT_EQ(::chmod(path().c_str(), 0644), 0);
 
@@ -266,9 +266,9 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     useFile(utf16);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "v"));
     EXPECT_NE(ProfileLastError().find("UTF-16"), std::string::npos);
-    EXPECT_EQ(readFile(path()), utf16);
+    EXPECT_EQ(ReadBytes(path()), utf16);
     EXPECT_FALSE(DeleteProfileSection(kFile, "S"));
-    EXPECT_EQ(readFile(path()), utf16);
+    EXPECT_EQ(ReadBytes(path()), utf16);
 
     // A directory we may not write in, though the file itself is writable:
     // the lock file exists from an earlier write (read-only for this writer,
@@ -280,10 +280,10 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     EXPECT_TRUE(asUnprivilegedUser([&] {
         const bool wrote = WriteProfileString(kFile, "S", "k", "new");
         const bool explained = ProfileLastError().find("cannot create") != std::string::npos;
-        return !wrote && explained && readFile(path()) == original;
+        return !wrote && explained && ReadBytes(path()) == original;
     }));
     ASSERT_EQ(::chmod(site.windows().c_str(), 0755), 0);
-    EXPECT_EQ(readFile(path()), original);
+    EXPECT_EQ(ReadBytes(path()), original);
 
     EXPECT_TRUE(strayFiles().empty());
 }
@@ -296,12 +296,12 @@ TEST_F(ProfileWrite, TheNextWriterRemovesTemporaryFilesAKilledWriterLeft)
                                              ".kxwrite.ini.1.2.3.4.tmp", ".kxother.ini.1.2.3.tmp"};
     for (const auto& names : {stale, others})
         for (const std::string& name : names)
-            writeFile(site.win(name), "[S]\r\nk=old\r\n");
+            WriteBytes(site.win(name), "[S]\r\nk=old\r\n");
     ASSERT_TRUE(WriteProfileString(kFile, "S", "k", "new"));
     for (const std::string& name : stale)
-        EXPECT_FALSE(pathExists(site.win(name))) << name;
+        EXPECT_FALSE(PathExists(site.win(name))) << name;
     for (const std::string& name : others)
-        EXPECT_TRUE(pathExists(site.win(name))) << name;
+        EXPECT_TRUE(PathExists(site.win(name))) << name;
 }
 
 TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
@@ -330,21 +330,21 @@ TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
 
     // A symbolic link stays a link; its target is replaced and locked.
     std::filesystem::create_directory(site.root() + "/data");
-    writeFile(site.root() + "/data/real.ini", "[S]\r\nk=v\r\n");
+    WriteBytes(site.root() + "/data/real.ini", "[S]\r\nk=v\r\n");
     std::filesystem::create_symlink("../data/real.ini", site.win("link.ini"));
     ASSERT_TRUE(WriteProfileString("LINK.INI", "S", "k", "through link")) << ProfileLastError();
     EXPECT_TRUE(std::filesystem::is_symlink(site.win("link.ini")));
     EXPECT_EQ(std::filesystem::read_symlink(site.win("link.ini")), "../data/real.ini");
-    EXPECT_EQ(readFile(site.root() + "/data/real.ini"), "[S]\r\nk=through link\r\n");
-    EXPECT_TRUE(pathExists(site.root() + "/data/.real.ini.lock"));
-    EXPECT_FALSE(pathExists(site.win(".link.ini.lock")));
+    EXPECT_EQ(ReadBytes(site.root() + "/data/real.ini"), "[S]\r\nk=through link\r\n");
+    EXPECT_TRUE(PathExists(site.root() + "/data/.real.ini.lock"));
+    EXPECT_FALSE(PathExists(site.win(".link.ini.lock")));
     EXPECT_EQ(ProfileString("link.ini", "S", "k"), "through link");
 
     // A dangling link: the write creates its target.
     std::filesystem::create_symlink("../data/new.ini", site.win("dangling.ini"));
     ASSERT_TRUE(WriteProfileString("dangling.ini", "S", "k", "v"));
     EXPECT_TRUE(std::filesystem::is_symlink(site.win("dangling.ini")));
-    EXPECT_EQ(readFile(site.root() + "/data/new.ini"), "[S]\r\nk=v\r\n");
+    EXPECT_EQ(ReadBytes(site.root() + "/data/new.ini"), "[S]\r\nk=v\r\n");
 }
 
 }  // namespace

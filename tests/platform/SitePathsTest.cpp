@@ -52,7 +52,7 @@ TEST_F(SitePathsTest, StoredWindowsPathsTranslateToTheSite)
         {site.root() + "x/y", native + "x/y"},
     };
     for (const auto& [stored, relative] : cases)
-        EXPECT_EQ(SitePaths::translate(stored), site.path(relative)) << test::escaped(stored);
+        EXPECT_EQ(SitePaths::translate(stored), site.path(relative)) << test::Escaped(stored);
 
     // Relative paths are in the working directory.
     char old[4096];

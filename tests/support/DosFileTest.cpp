@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-using kx::test::readFile;
-using kx::test::writeFile;
+using kx::test::ReadBytes;
+using kx::test::WriteBytes;
 using kxtest::TempDir;
 
 namespace {
@@ -29,7 +29,7 @@ protected:
     // A file "f" holding `bytes`, opened for reading.
     CDosFile& Reading(const std::string& bytes)
     {
-        writeFile(m_dir.path("f"), bytes);
+        WriteBytes(m_dir.path("f"), bytes);
         EXPECT_EQ(m_file.Open(CDosFile::modeRead), 1);
         return m_file;
     }
@@ -56,9 +56,9 @@ TEST_F(DosFileTest, ReadLineSplitsAtCrLfWithinWhatOneCallRead)
         {"ab\r\ncd", 4, {"ab\r", "\ncd"}, {3, 6}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(kx::test::escaped(c.bytes) + " in " + std::to_string(c.size));
+        SCOPED_TRACE(kx::test::Escaped(c.bytes) + " in " + std::to_string(c.size));
         CDosFile f(m_dir.path("f").c_str());
-        writeFile(m_dir.path("f"), c.bytes);
+        WriteBytes(m_dir.path("f"), c.bytes);
         ASSERT_EQ(f.Open(CDosFile::modeRead), 1);
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
             char line[64];
@@ -89,7 +89,7 @@ TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
     EXPECT_EQ(n, 0u);
     EXPECT_EQ(missing.Write("x", 1, n), 0);
 
-    writeFile(m_dir.path("f"), "x");
+    WriteBytes(m_dir.path("f"), "x");
     EXPECT_EQ(CDosFile(nullptr).Create(CDosFile::modeReadWrite), 0);
     for (uint32_t mode : {3u, CDosFile::modeRead | 0x50, CDosFile::modeRead | 0x100})
         EXPECT_EQ(m_file.Open(mode), 0) << mode;
@@ -100,7 +100,7 @@ TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
 
 TEST_F(DosFileTest, CreateTruncatesWriteReadAndPositions)
 {
-    writeFile(m_dir.path("f"), "old content that must go");
+    WriteBytes(m_dir.path("f"), "old content that must go");
     CDosFile& f = m_file;
     ASSERT_EQ(f.Create(CDosFile::modeReadWrite), 1);
     EXPECT_EQ(f.GetPos(), 0);
@@ -125,7 +125,7 @@ TEST_F(DosFileTest, CreateTruncatesWriteReadAndPositions)
     EXPECT_EQ(f.GetPos(), -1);
     EXPECT_EQ(f.Close(), 1);
     EXPECT_EQ(f.Close(), 0);
-    EXPECT_EQ(readFile(m_dir.path("f")), "hello world");
+    EXPECT_EQ(ReadBytes(m_dir.path("f")), "hello world");
 }
 
 // The second of two independent opens of one file is refused when its access
@@ -145,7 +145,7 @@ TEST_F(DosFileTest, ShareModesDecideEveryPairOfOpens)
         "+++ --- +++ --- +++", "+++ --- --- +++ +++", "+++ --- --- --- +++",  // deny-none
     };
     const std::string path = m_dir.path("f");
-    writeFile(path, "keep me");
+    WriteBytes(path, "keep me");
     for (uint32_t i = 0; i < 15; ++i) {
         for (uint32_t j = 0; j < 15; ++j) {
             const uint32_t first = shares[i / 3] | i % 3, second = shares[j / 3] | j % 3;
@@ -165,14 +165,14 @@ TEST_F(DosFileTest, ShareModesDecideEveryPairOfOpens)
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 0);
-    EXPECT_EQ(readFile(path), "keep me");
+    EXPECT_EQ(ReadBytes(path), "keep me");
     owner.Close();
     EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 1);
 }
 
 TEST_F(DosFileTest, NeverTakesTheStandardStreamSlots)
 {
-    writeFile(m_dir.path("f"), "x");
+    WriteBytes(m_dir.path("f"), "x");
     int savedStdin = ::dup(0);
     ASSERT_GE(savedStdin, 0);
     ::close(0);
@@ -187,7 +187,7 @@ TEST_F(DosFileTest, NeverTakesTheStandardStreamSlots)
 
 TEST_F(DosFileTest, CopiesShareTheFileButReleaseOnlyTheirOwn)
 {
-    writeFile(m_dir.path("b"), "xyz");
+    WriteBytes(m_dir.path("b"), "xyz");
     const int before = OpenDescriptors();
     {
         CDosFile& a = Reading("abcdef");

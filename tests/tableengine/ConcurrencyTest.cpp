@@ -59,7 +59,7 @@ TEST(DbfConcurrency, TwoProcessesWritingOneTableLoseNothing)
     ASSERT_TRUE(t);
     const std::uint32_t appended = 2 * kRounds / 10;
     ASSERT_EQ(t->recordCount(), kRecords + appended);
-    const std::string file = readFile(p);
+    const std::string file = ReadBytes(p);
     EXPECT_EQ(file.size(), 32 + 3 * 32 + 1 + (kRecords + appended) * 27 + 1);
     EXPECT_EQ(file.back(), '\x1a');
     ASSERT_TRUE(t->go(1));

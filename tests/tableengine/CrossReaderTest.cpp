@@ -24,7 +24,7 @@ bool pythonReadersPresent()
 
 std::string runPython(const TempDir& dir, const std::string& script, const std::string& table)
 {
-    writeFile(dir.path("script.py"), script);
+    WriteBytes(dir.path("script.py"), script);
     std::string out;
     const int rc = runCommand(
         "PYTHONIOENCODING=utf-8 " + std::string(kPython) + " " + dir.path("script.py") + " " + table + " 2>&1", &out);
@@ -157,7 +157,7 @@ t.append((5, '91', 12, 'alpha', 'note'))
 t.close()
 )",
               p);
-    writeFile(dir.path("mkindex.cpp"), R"cpp(#include <xbase64/xbase64.h>
+    WriteBytes(dir.path("mkindex.cpp"), R"cpp(#include <xbase64/xbase64.h>
 #include <cstdlib>
 int main(int, char** argv) {
     xbXBase x;

@@ -21,9 +21,9 @@ namespace kxtest {
 
 using kx::dbf::FieldInfo;
 using kx::dbf::Table;
-using kx::test::readFile;
+using kx::test::ReadBytes;
 using kx::test::TempDir;
-using kx::test::writeFile;
+using kx::test::WriteBytes;
 
 inline std::string le(std::uint32_t v, int bytes)
 {

@@ -19,7 +19,7 @@ std::string patched(std::string s, std::size_t at, const std::string& bytes)
 // Opens, reads every field of every record, and checks nothing was written.
 void readEverything(const std::string& path)
 {
-    const std::string before = readFile(path);
+    const std::string before = ReadBytes(path);
     std::string error;
     auto t = Table::open(path, &error);
     if (!t) {
@@ -41,7 +41,7 @@ void readEverything(const std::string& path)
         }
     }
     t.reset();
-    EXPECT_EQ(readFile(path), before) << "reading wrote to the file";
+    EXPECT_EQ(ReadBytes(path), before) << "reading wrote to the file";
 }
 
 }  // namespace
@@ -72,12 +72,12 @@ TEST(DbfHostile, CorruptHeadersAreRefusedWithAReason)
     TempDir dir;
     for (const auto& c : cases) {
         const std::string p = dir.path("bad.dbf");
-        writeFile(p, c.bytes);
+        WriteBytes(p, c.bytes);
         std::string error;
         EXPECT_FALSE(Table::open(p, &error)) << c.what;
         EXPECT_NE(error.find(p), std::string::npos) << c.what << ": " << error;
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
-        EXPECT_EQ(readFile(p), c.bytes) << c.what;
+        EXPECT_EQ(ReadBytes(p), c.bytes) << c.what;
     }
 }
 
@@ -87,19 +87,19 @@ TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded)
     const std::string p = dir.path("odd.dbf");
     const std::string good = smallTable();
 
-    writeFile(p, patched(good, 4, le(0xFFFFFFFF, 4)));
+    WriteBytes(p, patched(good, 4, le(0xFFFFFFFF, 4)));
     auto t = Table::open(p);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->recordCount(), 2u);
     EXPECT_FALSE(t->go(3));
 
-    writeFile(p, good.substr(0, good.size() - 6));  // last record torn
+    WriteBytes(p, good.substr(0, good.size() - 6));  // last record torn
     t = Table::open(p);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->recordCount(), 1u);
     EXPECT_FALSE(t->go(2));
 
-    writeFile(p, patched(good.substr(0, kHL + 10), 10, le(65535, 2)));  // huge records on a tiny file
+    WriteBytes(p, patched(good.substr(0, kHL + 10), 10, le(65535, 2)));  // huge records on a tiny file
     t = Table::open(p);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->recordCount(), 0u);
@@ -108,7 +108,7 @@ TEST(DbfHostile, LyingCountsAndOddButUsableHeadersAreBounded)
     std::string odd = patched(good, 32, "ABCDEFGHIJK");
     odd.insert(kHL, 1, '\0');
     odd = patched(odd, 8, le(kHL + 1, 2));
-    writeFile(p, odd);
+    WriteBytes(p, odd);
     t = Table::open(p);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->fieldName(1), "ABCDEFGHIJK");
@@ -135,7 +135,7 @@ TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage)
 {
     TempDir dir;
     const std::string p = dir.path("cut.dbf");
-    writeFile(p, smallTable());
+    WriteBytes(p, smallTable());
     auto t = Table::open(p);
     ASSERT_TRUE(t && t->go(2));
     ASSERT_EQ(::truncate(p.c_str(), off_t(kHL + kRL + 3)), 0);
@@ -146,15 +146,15 @@ TEST(DbfHostile, RecordsCutOffByAnotherProgramAreGoneNotGarbage)
     EXPECT_EQ(t->fieldInt(2), 0);
     EXPECT_FALSE(t->assignText(1, "x"));
     EXPECT_NE(t->lastError().find("no longer exists"), std::string::npos) << t->lastError();
-    EXPECT_EQ(readFile(p).size(), kHL + kRL + 3) << "no write past the end";
+    EXPECT_EQ(ReadBytes(p).size(), kHL + kRL + 3) << "no write past the end";
     EXPECT_FALSE(t->go(2));
 
     // Cut while this object had not read the record yet: the write must not
     // extend the file either.
-    writeFile(p, smallTable());
+    WriteBytes(p, smallTable());
     t = Table::open(p);
     ASSERT_TRUE(t && t->go(2));
     ASSERT_EQ(::truncate(p.c_str(), off_t(kHL + kRL)), 0);
     EXPECT_FALSE(t->assignDouble(2, 1));
-    EXPECT_EQ(readFile(p).size(), kHL + kRL);
+    EXPECT_EQ(ReadBytes(p).size(), kHL + kRL);
 }

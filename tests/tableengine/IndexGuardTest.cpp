@@ -13,7 +13,7 @@ namespace {
 void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vector<std::string> reasons)
 {
     reasons.push_back(path);
-    const std::string before = readFile(path);
+    const std::string before = ReadBytes(path);
     auto t = Table::open(path);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->writeRefusal(), why);
@@ -36,7 +36,7 @@ void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vec
     }
     EXPECT_TRUE(t->flush());
     t.reset();
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(ReadBytes(path), before);
 }
 
 void expectNamed(const Table& t, std::initializer_list<std::string> names)
@@ -89,9 +89,9 @@ TEST(DbfIndexGuard, OnlyWritesThatLeaveEveryKeyAsItIsGoAhead)
         std::string table = rawTable(
             {{"INDEX", 'N', 5}, {"STATUS", 'C', 2}, {"T01", 'N', 5}, {"T33", 'C', 10}, {"NOTE", 'C', 10}}, {record});
         table[28] = c.flag ? 1 : 0;
-        writeFile(p, table);
+        WriteBytes(p, table);
         if (*c.file)
-            writeFile(dir.path(c.file), c.bytes);
+            WriteBytes(dir.path(c.file), c.bytes);
         const std::string index = *c.file ? c.file : "header byte 28";
         const std::string keys = std::string(" ") + c.keys + " ";
         auto isKey = [&](const std::string& name) {
@@ -154,9 +154,9 @@ TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason)
         TempDir dir;
         std::string bytes = smallTable();
         bytes[c.at] = c.byte;
-        writeFile(dir.path("vm001.dbf"), bytes);
+        WriteBytes(dir.path("vm001.dbf"), bytes);
         if (*c.index)
-            writeFile(dir.path(c.index), indexFile(".cdx", {}));
+            WriteBytes(dir.path(c.index), indexFile(".cdx", {}));
         expectEveryWriteRefused(dir.path("vm001.dbf"), c.why, c.reasons);
     }
 }
@@ -165,7 +165,7 @@ TEST(DbfIndexGuard, UnwritableFileOpensReadOnly)
 {
     TempDir dir;
     const std::string p = dir.path("ro.dbf");
-    writeFile(p, smallTable());
+    WriteBytes(p, smallTable());
     ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
     if (::geteuid() != 0) {
         expectEveryWriteRefused(p, WriteRefusal::ReadOnlyFile, {"cannot be opened for writing"});
@@ -181,5 +181,5 @@ TEST(DbfIndexGuard, UnwritableFileOpensReadOnly)
                !t->assignText(1, "x") && !t->appendBlank() &&
                t->lastError().find("cannot be opened for writing") != std::string::npos;
     }));
-    EXPECT_EQ(readFile(p), smallTable());
+    EXPECT_EQ(ReadBytes(p), smallTable());
 }

@@ -28,11 +28,11 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
     // What the test's own table builder makes, but for the date.
     const std::vector<RawField> raw = {{"NAME", 'C', 10}, {"AMOUNT", 'N', 8, 2}, {"OK", 'L', 1}, {"BORN", 'D', 8}};
     auto masked = [](std::string s) { return s.replace(1, 3, "YMD"); };
-    std::string file = readFile(p);
+    std::string file = ReadBytes(p);
     EXPECT_EQ(file.substr(1, 3), todayBytes()) << "date is year-1900, month, day";
     EXPECT_EQ(masked(file), masked(rawTable(raw, {})));
     ASSERT_TRUE(t->appendBlank());
-    EXPECT_EQ(masked(readFile(p)), masked(rawTable(raw, {std::string(28, ' ')})));
+    EXPECT_EQ(masked(ReadBytes(p)), masked(rawTable(raw, {std::string(28, ' ')})));
 
     ASSERT_TRUE(t->assignText(1, "abc"));
     ASSERT_TRUE(t->assignDouble(2, 12.5));
@@ -41,7 +41,7 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
     ASSERT_TRUE(t->appendBlank());
     ASSERT_TRUE(t->assignDouble(2, -3.257));
     ASSERT_TRUE(t->markDeleted());
-    file = readFile(p);
+    file = ReadBytes(p);
     EXPECT_EQ(file.substr(4, 4), le(2, 4));
     EXPECT_EQ(file.substr(32 + 4 * 32 + 1), " abc          12.50T20240229*             -3.26         \x1a");
     EXPECT_EQ(file.substr(1, 3), todayBytes());
@@ -51,10 +51,10 @@ TEST(DbfLayout, CreateKeepsLanguageDriverAndReplacesOldFile)
 {
     TempDir dir;
     const std::string p = dir.path("t.dbf");
-    writeFile(p, "old contents");
+    WriteBytes(p, "old contents");
     auto t = Table::create(p, sampleFields(), 0x03);
     ASSERT_TRUE(t);
-    EXPECT_EQ(readFile(p)[29], '\x03');
+    EXPECT_EQ(ReadBytes(p)[29], '\x03');
     EXPECT_EQ(t->languageDriver(), 0x03);
     EXPECT_EQ(t->recordCount(), 0u);
     std::string out;
@@ -78,12 +78,12 @@ TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile)
     };
     TempDir dir;
     const std::string p = dir.path("keep.dbf");
-    writeFile(p, "precious");
+    WriteBytes(p, "precious");
     for (const auto& [what, fields] : cases) {
         std::string error;
         EXPECT_FALSE(Table::create(p, fields, 0x57, &error)) << what;
         EXPECT_NE(error.find(p), std::string::npos) << what << ": " << error;
-        EXPECT_EQ(readFile(p), "precious") << what;
+        EXPECT_EQ(ReadBytes(p), "precious") << what;
     }
     std::vector<FieldInfo> many;
     for (int i = 0; i < 256; ++i)
@@ -95,16 +95,16 @@ TEST(DbfLayout, DateWrittenOncePerDayPerObject)
 {
     TempDir dir;
     const std::string p = dir.path("d.dbf");
-    writeFile(p, smallTable());  // stored date 2024-01-02
+    WriteBytes(p, smallTable());  // stored date 2024-01-02
     auto t = Table::open(p);
     ASSERT_TRUE(t && t->go(1));
     ASSERT_TRUE(t->assignText(1, "x"));
-    EXPECT_EQ(readFile(p).substr(1, 3), todayBytes());
+    EXPECT_EQ(ReadBytes(p).substr(1, 3), todayBytes());
 
     // Another program puts its own date back: we do not rewrite it on every write.
-    std::string bytes = readFile(p);
+    std::string bytes = ReadBytes(p);
     bytes.replace(1, 3, "\x7c\x01\x02");
-    writeFile(p, bytes);
+    WriteBytes(p, bytes);
     ASSERT_TRUE(t->assignText(1, "y"));
-    EXPECT_EQ(readFile(p).substr(1, 3), std::string("\x7c\x01\x02"));
+    EXPECT_EQ(ReadBytes(p).substr(1, 3), std::string("\x7c\x01\x02"));
 }

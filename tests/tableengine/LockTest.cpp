@@ -71,12 +71,12 @@ TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
     ForeignLock record2(t->path(), kBase + 2, 1);
     ASSERT_TRUE(record2.held());
     ASSERT_TRUE(t->go(2));
-    const std::string before = readFile(t->path());
+    const std::string before = ReadBytes(t->path());
     EXPECT_FALSE(t->assignText(1, "x"));
     EXPECT_NE(t->lastError().find("record 2 is locked"), std::string::npos) << t->lastError();
     EXPECT_FALSE(t->markDeleted());
     EXPECT_FALSE(t->blank());
-    EXPECT_EQ(readFile(t->path()), before);
+    EXPECT_EQ(ReadBytes(t->path()), before);
     EXPECT_TRUE(t->go(1) && t->assignText(1, "x"));
     EXPECT_TRUE(t->go(3) && t->assignText(1, "x"));
     EXPECT_TRUE(t->appendBlank()) << "append takes the header and record 4";

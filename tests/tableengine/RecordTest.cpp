@@ -70,12 +70,12 @@ TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes)
     ASSERT_TRUE(t && t->go(1));
     ASSERT_TRUE(t->markDeleted());
     EXPECT_TRUE(t->isDeleted());
-    std::string file = readFile(t->path());
+    std::string file = ReadBytes(t->path());
     EXPECT_EQ(file.substr(kHL, kRL), "*rec1           1");
     ASSERT_TRUE(t->blank());
     EXPECT_TRUE(t->isDeleted()) << "blank keeps the deletion flag";
     ASSERT_TRUE(t->recall());
-    file = readFile(t->path());
+    file = ReadBytes(t->path());
     EXPECT_EQ(file.substr(kHL, 2 * kRL), std::string(kRL, ' ') + " rec2           2");
     EXPECT_FALSE(t->isDeleted());
 }
@@ -90,18 +90,18 @@ TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers)
             SCOPED_TRACE(testing::Message() << "version " << version << (writeThrough ? "" : ", held back"));
             TempDir dir;
             const std::string p = dir.path("memo.dbf");
-            writeFile(p, rawTable({{"NAME", 'C', 5}, {"NOTE", 'M', 10}, {"NUM", 'N', 3}}, {" alpha0000000007  1"},
-                                  std::uint8_t(version)));
+            WriteBytes(p, rawTable({{"NAME", 'C', 5}, {"NOTE", 'M', 10}, {"NUM", 'N', 3}}, {" alpha0000000007  1"},
+                                   std::uint8_t(version)));
             auto t = Table::open(p);
             ASSERT_TRUE(t && t->go(1));
             t->setWriteThrough(writeThrough);
             EXPECT_TRUE(t->assignText(1, "beta")) << t->lastError();
             EXPECT_FALSE(t->assignText(2, "0000000001"));
             ASSERT_TRUE(t->flush());
-            EXPECT_EQ(readFile(p).substr(kMemoHL, 19), " beta 0000000007  1");
+            EXPECT_EQ(ReadBytes(p).substr(kMemoHL, 19), " beta 0000000007  1");
             EXPECT_TRUE(t->blank());
             ASSERT_TRUE(t->flush());
-            EXPECT_EQ(readFile(p).substr(kMemoHL, 19), "      0000000007   ");
+            EXPECT_EQ(ReadBytes(p).substr(kMemoHL, 19), "      0000000007   ");
         }
     }
 }
@@ -113,24 +113,24 @@ TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount)
     // A writer stopped after its data, before its count: one record too many.
     std::string bytes = smallTable();
     bytes.replace(4, 4, le(1, 4));
-    writeFile(p, bytes);
+    WriteBytes(p, bytes);
     auto t = Table::open(p);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->recordCount(), 1u);
     ASSERT_TRUE(t->appendBlank());
     EXPECT_EQ(t->recordNumber(), 2u);
-    bytes = readFile(p);
+    bytes = ReadBytes(p);
     EXPECT_EQ(bytes.size(), kHL + 2 * kRL + 1);
     EXPECT_EQ(bytes.substr(4, 4), le(2, 4));
     EXPECT_EQ(bytes.substr(kHL + kRL), std::string(kRL, ' ') + '\x1a');
 
     // A count beyond the data: the new record follows the last whole one.
     bytes.replace(4, 4, le(7, 4));
-    writeFile(p, bytes);
+    WriteBytes(p, bytes);
     t = Table::open(p);
     ASSERT_TRUE(t && t->appendBlank());
     EXPECT_EQ(t->recordNumber(), 3u);
-    bytes = readFile(p);
+    bytes = ReadBytes(p);
     EXPECT_EQ(bytes.size(), kHL + 3 * kRL + 1);
     EXPECT_EQ(bytes.substr(4, 4), le(3, 4));
 }
@@ -160,7 +160,7 @@ TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse)
         EXPECT_FALSE(t->isDeleted());
         EXPECT_EQ(t->fieldInt(2), long(r == 1 ? 2 : r == 2 ? 3 : 6));
     }
-    const std::string file = readFile(t->path());
+    const std::string file = ReadBytes(t->path());
     EXPECT_EQ(file.size(), kHL + 3 * kRL + 1);
     EXPECT_EQ(file.back(), '\x1a');
     // pack() kept the caller's table lock.
@@ -176,17 +176,17 @@ TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater)
     auto t = tableWith(dir, 3);
     ASSERT_TRUE(t && t->go(1));
     t->setWriteThrough(false);
-    const std::string before = readFile(t->path());
+    const std::string before = ReadBytes(t->path());
     ASSERT_TRUE(t->assignText(1, "mine"));
     ASSERT_TRUE(t->markDeleted());
     EXPECT_EQ(bytesOf(*t, 1), "mine      ") << "our own change reads back at once";
-    EXPECT_EQ(readFile(t->path()), before) << "nothing written yet";
+    EXPECT_EQ(ReadBytes(t->path()), before) << "nothing written yet";
 
     // Another program changes the other field meanwhile: it must survive.
     auto other = Table::open(t->path());
     ASSERT_TRUE(other && other->go(1) && other->assignDouble(2, 77));
     ASSERT_TRUE(t->flush());
-    EXPECT_EQ(readFile(t->path()).substr(kHL, kRL), "*mine          77");
+    EXPECT_EQ(ReadBytes(t->path()).substr(kHL, kRL), "*mine          77");
 
     ASSERT_TRUE(t->go(2) && t->assignText(1, "moved"));
     ASSERT_TRUE(t->go(3));  // a move writes what is pending
@@ -203,7 +203,7 @@ TEST(DbfRecords, WithoutWriteThroughOnlyChangedFieldsAreWrittenLater)
     const std::string path = t->path();
     ASSERT_TRUE(t->go(2) && t->assignText(1, "both") && t->assignDouble(2, 44));
     t.reset();  // closing writes them
-    EXPECT_EQ(readFile(path).substr(kHL + kRL, kRL), " both          44");
+    EXPECT_EQ(ReadBytes(path).substr(kHL + kRL, kRL), " both          44");
 }
 
 TEST(DbfRecords, ReadAheadNeverHidesOtherWritesForLong)

@@ -96,51 +96,51 @@ class ConsoleIconsTest : public QObject {
 private slots:
     void listImagesHaveTheirSizeAndDifferFromEachOther()
     {
-        checkFamily("alarm", alarmImage, kAlarmImageCount, kAlarmImageSize);
-        checkFamily("member", memberImage, kMemberImageCount, kMemberImageSize);
-        checkFamily("alarm-in", alarmInImage, kAlarmInImageCount, kAlarmInImageSize);
+        checkFamily("alarm", AlarmImage, kAlarmImageCount, kAlarmImageSize);
+        checkFamily("member", MemberImage, kMemberImageCount, kMemberImageSize);
+        checkFamily("alarm-in", AlarmInImage, kAlarmInImageCount, kAlarmInImageSize);
     }
 
     void badIndicesGiveEmptyImages()
     {
         for (int index : {-1, INT_MIN, INT_MAX})
-            QVERIFY(alarmImage(index).isNull() && memberImage(index).isNull() && alarmInImage(index).isNull() &&
-                    renderAlarmImage(index).isNull());
-        QVERIFY(alarmImage(kAlarmImageCount).isNull() && memberImage(kMemberImageCount).isNull() &&
-                alarmInImage(kAlarmInImageCount).isNull() && renderMemberImage(kMemberImageCount).isNull() &&
-                renderAlarmInImage(kAlarmInImageCount).isNull());
+            QVERIFY(AlarmImage(index).isNull() && MemberImage(index).isNull() && AlarmInImage(index).isNull() &&
+                    RenderAlarmImage(index).isNull());
+        QVERIFY(AlarmImage(kAlarmImageCount).isNull() && MemberImage(kMemberImageCount).isNull() &&
+                AlarmInImage(kAlarmInImageCount).isNull() && RenderMemberImage(kMemberImageCount).isNull() &&
+                RenderAlarmInImage(kAlarmInImageCount).isNull());
         // Commands without a toolbar button.
         for (int command :
              {0, -1, int(kx::console::cmd::Setup), int(kx::console::cmd::Refresh), int(kx::console::cmd::Exit)})
-            QVERIFY(toolbarIcon(command).isNull() && renderToolbarImage(command).isNull());
+            QVERIFY(ToolbarIcon(command).isNull() && RenderToolbarImage(command).isNull());
     }
 
     void imagesAreCachedAndMatchAFreshRendering()
     {
-        QCOMPARE(alarmImage(5).cacheKey(), alarmImage(5).cacheKey());
-        QCOMPARE(memberImage(13).cacheKey(), memberImage(13).cacheKey());
+        QCOMPARE(AlarmImage(5).cacheKey(), AlarmImage(5).cacheKey());
+        QCOMPARE(MemberImage(13).cacheKey(), MemberImage(13).cacheKey());
         // The cached pixmap is what a fresh rendering at the same ratio paints.
-        if (qFuzzyCompare(alarmImage(0).devicePixelRatio(), 1.0)) {
-            QCOMPARE(differingPixels(alarmImage(30).toImage(), renderAlarmImage(30)), 0);
-            QCOMPARE(differingPixels(memberImage(21).toImage(), renderMemberImage(21)), 0);
+        if (qFuzzyCompare(AlarmImage(0).devicePixelRatio(), 1.0)) {
+            QCOMPARE(differingPixels(AlarmImage(30).toImage(), RenderAlarmImage(30)), 0);
+            QCOMPARE(differingPixels(MemberImage(21).toImage(), RenderMemberImage(21)), 0);
         }
     }
 
     void magnifiedRenderingKeepsTheDrawing()
     {
-        const QImage big = renderAlarmImage(2, 4.0);
+        const QImage big = RenderAlarmImage(2, 4.0);
         QCOMPARE(big.size(), QSize(96, 52));
         // Scaled down again it still resembles the list image.
         const QImage back = big.scaled(kAlarmImageSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QVERIFY(differingPixels(back, renderAlarmImage(2)) < 24 * 13 / 4);
-        QVERIFY(differingPixels(back, renderAlarmImage(3)) > 24 * 13 / 8);
+        QVERIFY(differingPixels(back, RenderAlarmImage(2)) < 24 * 13 / 4);
+        QVERIFY(differingPixels(back, RenderAlarmImage(3)) > 24 * 13 / 8);
     }
 
     void toolbarHasAPaintedIconForEachButton()
     {
         std::vector<QImage> images;
         for (int command : kToolbarIconCommands) {
-            const QIcon icon = toolbarIcon(command);
+            const QIcon icon = ToolbarIcon(command);
             const QByteArray where = "command " + QByteArray::number(command);
             QVERIFY2(!icon.isNull(), where);
             for (int size : {16, 24, 32}) {
@@ -150,7 +150,7 @@ private slots:
                 QVERIFY2(cover.opaque * 5 >= size * size, where + " is nearly blank");
                 QVERIFY2(cover.transparent > 0, where + " has no transparent background");
             }
-            images.push_back(renderToolbarImage(command, 24));
+            images.push_back(RenderToolbarImage(command, 24));
         }
         for (std::size_t a = 0; a < images.size(); ++a) {
             for (std::size_t b = a + 1; b < images.size(); ++b) {
@@ -163,7 +163,7 @@ private slots:
 
     void programIconHasWindowAndAboutBoxSizes()
     {
-        const QIcon icon = programIcon();
+        const QIcon icon = ProgramIcon();
         QVERIFY(!icon.isNull());
         for (int size : {16, 32, 48}) {
             const QPixmap pixmap = icon.pixmap(QSize(size, size), 1.0);
