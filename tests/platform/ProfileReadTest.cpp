@@ -112,22 +112,16 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {44, s3, nullptr, nullptr, "", 27, 25, "section1\0section2\0section\0\0"s},
 
         // Our choices and the edges around the rows above (ids from 100).
-        // A bare line is no key, so a later entry of that name is found.
-        {100, "[S]\r\nk\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},
-        // Keys of a later copy of a section stay invisible.
-        {101, "[S]\r\na=1\r\n[T]\r\n[s]\r\nk=v\r\n", "S", "k", "d", 64, 1, "d\0"s},
-        // Letters fold only through the cp1252 table: 0xDF has no partner.
-        {102, "[\xDF]\r\nk=v\r\n", "\xFF", "k", "d", 64, 1, "d\0"s},
+        {100, "[S]\r\nk\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},  // a bare line is no key, so a later entry of that name is found
+        {101, "[S]\r\na=1\r\n[T]\r\n[s]\r\nk=v\r\n", "S", "k", "d", 64, 1, "d\0"s},  // keys of a later copy of a section stay invisible
+        {102, "[\xDF]\r\nk=v\r\n", "\xFF", "k", "d", 64, 1, "d\0"s},  // letters fold only through the cp1252 table: 0xDF has no partner
         {103, "[\x8A]\r\nk=v\r\n", "\x9A", "k", "d", 64, 1, "v\0"s},
         {104, "[\xD7]\r\nk=v\r\n", "\xF7", "k", "d", 64, 1, "d\0"s},
         {119, "[\xC0\xDE]\r\n\xE0\xFE=v\r\n", "\xE0\xFE", "\xC0\xDE", "d", 64, 1, "v\0"s},
         {120, "[S]\r\nk=\x1Av\x0C\r\n", "S", "k", "d", 64, 1, "v\0"s},  // ^Z and FF are blanks too
-        // NUL and high bytes in a value come back as they are.
-        {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},
-        // A value of exactly n-1 bytes fills the buffer like a cut one.
-        {106, "[S]\r\nk=abc\r\n", "S", "k", "d", 4, 3, "abc\0"s},
-        // Lists: empty names are left out, missing things give "\0\0".
-        {107, "[]\r\n[A]\r\n", nullptr, nullptr, "x", 64, 2, "A\0\0"s},
+        {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},  // NUL and high bytes in a value come back as they are
+        {106, "[S]\r\nk=abc\r\n", "S", "k", "d", 4, 3, "abc\0"s},  // a value of exactly n-1 bytes fills the buffer like a cut one
+        {107, "[]\r\n[A]\r\n", nullptr, nullptr, "x", 64, 2, "A\0\0"s},  // lists: empty names are left out, missing things give "\0\0"
         {108, "[S]\r\n=v\r\nk=1\r\n", "S", nullptr, "", 64, 2, "k\0\0"s},
         {109, std::nullopt, nullptr, nullptr, "x", 64, 0, "\0\0"s},
         {110, "[A]\r\n", nullptr, nullptr, "", 1, 0, "\0"s},
@@ -135,13 +129,10 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {112, "[A]\r\n", nullptr, nullptr, "", 0, 0, ""},
         {113, "[A]\r\n", nullptr, nullptr, "", 3, 1, "A\0\0"s},
         {114, "[A]\r\n", nullptr, nullptr, "", 4, 2, "A\0\0"s},
-        // Key list of a missing or key-less section: the default, as a single string.
-        {115, "[S]\r\n;c\r\nbare\r\n", "S", nullptr, "none", 64, 4, "none\0"s},
+        {115, "[S]\r\n;c\r\nbare\r\n", "S", nullptr, "none", 64, 4, "none\0"s},  // key list of a missing or key-less section: the default, as a single string
         {116, std::nullopt, "S", nullptr, "none", 3, 2, "no\0"s},
-        // UTF-16 files are not read: the default.
-        {117, "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0"s, "S", "k", "d", 64, 1, "d\0"s},
-        // A big-endian mark is only bytes: the first line is no header, later ones work.
-        {118, "\xFE\xFF\r\n[S]\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},
+        {117, "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0"s, "S", "k", "d", 64, 1, "d\0"s},  // UTF-16 files are not read: the default
+        {118, "\xFE\xFF\r\n[S]\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},  // a big-endian mark is only bytes: the first line is no header, later ones work
     };
     // clang-format on
     for (const StringCase& c : cases) {

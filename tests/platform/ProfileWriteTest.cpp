@@ -76,8 +76,7 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {65, "A\0B"s, {{"S", "k", "v", true}}, "A\0B\r\n[S]\r\nk=v\r\n"s},
         {66, "[S]\r\nb=1\r\na=2\r\n", {{"S", "z", "", true}}, "[S]\r\nb=1\r\na=2\r\nz=\r\n"},
         {67, "[S]\r\nk=1\r\n;c\r\n\r\n[T]\r\n", {{"S", "n", "2", true}}, "[S]\r\nk=1\r\nn=2\r\n;c\r\n\r\n[T]\r\n"},
-        // Keys starting with ';' would be comments: refused, unlike Windows.
-        {68, "", {{"S", "z", "", true}, {"S", ";y", "", false}, {"S", "a", "", true}, {"S", ";b", "", false}, {"S", ";c", "", false}}, "[S]\r\nz=\r\na=\r\n"},
+        {68, "", {{"S", "z", "", true}, {"S", ";y", "", false}, {"S", "a", "", true}, {"S", ";b", "", false}, {"S", ";c", "", false}}, "[S]\r\nz=\r\na=\r\n"},  // keys starting with ';' would be comments: refused, unlike Windows
         {69, "[S]\r\nK=old\r\n", {{"s", "k", "new", true}}, "[S]\r\nK=new\r\n"},
         {70, "[S]\r\nk=old", {{"S", "k", "new", true}}, "[S]\r\nk=new\r\n"},
         {71, "[S]\r\n  k = old  \r\n", {{"S", "k", "new", true}}, "[S]\r\n  k =new\r\n"},
@@ -94,7 +93,7 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {82, "[S]\r\nk=v\r\n", {{"S", "k", "v", true}}, "[S]\r\nk=v\r\n"},
         {84, "\xEF\xBB\xBF", {{"S", "k", "v", true}}, "\xEF\xBB\xBF\r\n[S]\r\nk=v\r\n"},
 
-        // Edges around the rows above (ids from 100).
+        // Edges around the rows above (ids from 100)
         {100, "[S]", {{"S", "k", "v", true}}, "[S]\r\nk=v\r\n"},
         {101, "[S]\rk=v", {{"S", "n", "1", true}}, "[S]\rk=v\r\nn=1\r\n"},
         {102, "[S]\r\nk=1\r\nbare\r\n;c\r\n", {{"S", "n", "2", true}}, "[S]\r\nk=1\r\nbare\r\nn=2\r\n;c\r\n"},
@@ -169,11 +168,10 @@ TEST_F(ProfileWrite, BatchAppliesEverythingOrNothing)
     EXPECT_EQ(ReadBytes(path()), before);
 
     // Edits that cancel out write nothing.
-    struct stat st1;
+    struct stat st1, st2;
     ASSERT_EQ(::stat(path().c_str(), &st1), 0);
     edits = {{"S", "new", "1"}, {"S", "new", "", true}};
     EXPECT_TRUE(WritePrivateProfileEdits(edits, kFile));
-    struct stat st2;
     ASSERT_EQ(::stat(path().c_str(), &st2), 0);
     EXPECT_EQ(st1.st_ino, st2.st_ino);
 
@@ -220,8 +218,7 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     // Missing directory: nothing created anywhere.
     EXPECT_FALSE(WriteProfileString("\\nosuch\\sub\\a.ini", "S", "k", "v"));
     EXPECT_NE(ProfileLastError().find("does not exist"), std::string::npos) << ProfileLastError();
-    EXPECT_FALSE(PathExists(site.root() + "/nosuch"));
-    EXPECT_FALSE(DeleteProfileKey("\\nosuch\\sub\\a.ini", "S", "k"));
+    EXPECT_FALSE(DeleteProfileKey("\\nosuch\\sub\\a.ini", "S", "k") || PathExists(site.root() + "/nosuch"));
 
     // The INI name is a directory or a FIFO: refused, and no lock file beside it.
     std::filesystem::create_directory(site.win("dir.ini"));
@@ -247,7 +244,6 @@ TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)
     useFile(utf16);
     EXPECT_FALSE(WriteProfileString(kFile, "S", "k", "v"));
     EXPECT_NE(ProfileLastError().find("UTF-16"), std::string::npos);
-    EXPECT_EQ(ReadBytes(path()), utf16);
     EXPECT_FALSE(DeleteProfileSection(kFile, "S"));
     EXPECT_EQ(ReadBytes(path()), utf16);
 
@@ -298,16 +294,11 @@ TEST_F(ProfileWrite, KeepsModeOwnerAndSymbolicLinks)
     // A replaced file keeps its mode, and its owner when we may give it away.
     ASSERT_EQ(::chmod(path().c_str(), 0604), 0);
     const bool root = ::geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(path().c_str(), 65534, 65534), 0);
-    }
+    ASSERT_TRUE(!root || ::chown(path().c_str(), 65534, 65534) == 0);
     ASSERT_TRUE(WriteProfileString(kFile, "S", "k", "w"));
     ASSERT_EQ(::stat(path().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
-    if (root) {
-        EXPECT_EQ(st.st_uid, 65534u);
-        EXPECT_EQ(st.st_gid, 65534u);
-    }
+    EXPECT_TRUE(!root || (st.st_uid == 65534u && st.st_gid == 65534u)) << st.st_uid << ":" << st.st_gid;
 
     // A symbolic link stays a link; its target is replaced and locked.
     std::filesystem::create_directory(site.root() + "/data");
