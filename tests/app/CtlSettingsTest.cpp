@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
 namespace kx {
 namespace {
@@ -16,12 +16,8 @@ protected:
     // The line of one value: "name\tvalue\tenabled|disabled".
     static std::string line(const std::string& out, const std::string& name)
     {
-        std::istringstream lines(out);
-        std::string l;
-        while (std::getline(lines, l))
-            if (l.rfind(name + "\t", 0) == 0)
-                return l;
-        return "<no line for " + name + ">";
+        const std::size_t at = ("\n" + out).find("\n" + name + "\t");
+        return at == std::string::npos ? "<no line for " + name + ">" : out.substr(at, out.find('\n', at) - at);
     }
 };
 
@@ -40,10 +36,7 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
     EXPECT_EQ(line(r.out, "PBX_Protocol"), "PBX_Protocol\tNONE\tenabled");
     EXPECT_EQ(line(r.out, "SendMsgAsOwnPhone"), "SendMsgAsOwnPhone\t0\tdisabled");
     EXPECT_EQ(line(r.out, "NumberToAdd"), "NumberToAdd\t\tdisabled");
-    std::size_t count = 0;
-    for (char c : r.out)
-        count += c == '\n';
-    EXPECT_EQ(count, 15u);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 15);
 }
 
 TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
@@ -62,9 +55,9 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         const char* message;
     } refused[] = {
         // The number edit is disabled until its check box is set, so this order is refused.
-        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"},
-         1,
-         "NumberToAdd is disabled"},
+        // clang-format off
+        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "NumberToAdd is disabled"},
+        // clang-format on
         {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "The first alarm number '5' should be between 10"},
         {{"general", "--set", "LastAlarmKey=many", "--ok"}, 1, "Please enter a whole number"},
         {{"ddi-converter", "--button", "refresh"}, 1, "the button refresh is disabled"},
