@@ -70,9 +70,9 @@ TEST_F(CtlDeactivationTest, DeactivateAndActivateWriteTypeEndTimeAndLog)
 
 TEST_F(CtlDeactivationTest, NoAnswerAndUsageErrorsChangeNothing)
 {
-    const test::CtlResult no = ctl({"--no", "deactivate", "120", "4711"});
+    const test::CtlResult no = ctl({"--no", "deactivate", "1440", "4711"});
     EXPECT_EQ(no.exitCode, 1);
-    EXPECT_NE(no.err.find("for 2 hour(s) ?"), std::string::npos);
+    EXPECT_NE(no.err.find("for 24 hour(s) ?"), std::string::npos);
     EXPECT_EQ(ctl({"deactivate", "120", "4711"}).exitCode, 1);  // no terminal, no --yes: No
     // clang-format off
     const std::vector<std::string> usageErrors[] = {{"deactivate"}, {"deactivate", "10"}, {"deactivate", "ten", "4711"},
