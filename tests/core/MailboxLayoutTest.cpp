@@ -114,7 +114,7 @@ TEST_F(MailboxLayoutTest, RangesOutsideTheTableAndValuesThatDoNotFitWriteNothing
         {RecordOfKey(20), 20, "status", "91", 0},  // no record
         {RecordOfKey(18), 20, "status", "91", 0},  // partly outside: not even 18 and 19
         {0, 3, "status", "91", 0},
-        {RecordOfKey(5), 3, "status", "91", 0},
+        {RecordOfKey(5), 4, "status", "91", 0},  // first above last
         {RecordOfKey(5), 5, "num10_1", "99999999999", -2},
         {RecordOfKey(5), 5, "num10_1", "2147483648", -2},
         {RecordOfKey(5), 5, "num10_1", "-2147483649", -2},

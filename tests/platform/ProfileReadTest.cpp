@@ -213,14 +213,8 @@ TEST_F(ProfileRead, GetIntReadsTheLeadingNumberModulo2To32)
         {108, "0x", 9, 0u},
     };
     for (const IntCase& c : cases) {
-        SCOPED_TRACE("case " + std::to_string(c.id));
-        if (c.value) {
-            useFile("[S]\r\nk=" + *c.value + "\r\n");
-            EXPECT_EQ(GetPrivateProfileInt("S", "k", c.def, kFile), c.expected);
-        } else {
-            useFile("[S]\r\nk=1\r\n");
-            EXPECT_EQ(GetPrivateProfileInt("S", "x", c.def, kFile), c.expected);
-        }
+        useFile("[S]\r\nk=" + c.value.value_or("1") + "\r\n");
+        EXPECT_EQ(GetPrivateProfileInt("S", c.value ? "k" : "x", c.def, kFile), c.expected) << "case " << c.id;
     }
     useFile("[S]\r\nk=-9\r\n");
     EXPECT_EQ(ProfileInt(kFile, "S", "k", 0), -9);
