@@ -20,16 +20,12 @@ struct CtlResult {
 inline std::string shellQuoted(const std::string& arg)
 {
     std::string q = "'";
-    for (char c : arg) {
-        if (c == '\'')
-            q += "'\\''";
-        else
-            q += c;
-    }
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
-// `input` is fed to standard input (empty: /dev/null).
+// `input` is fed to standard input.
 inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string& workDir = {},
                         const std::string& input = {})
 {
@@ -40,19 +36,11 @@ inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string&
     command += shellQuoted(std::string(KX_BINARY_DIR) + "/app/kxalarmctl");
     for (const std::string& a : args)
         command += " " + shellQuoted(a);
-    if (!input.empty()) {
-        capture.write("in", input);
-        command += " < " + shellQuoted(capture.path("in"));
-    } else {
-        command += " < /dev/null";
-    }
-    command += " > " + shellQuoted(capture.path("out")) + " 2> " + shellQuoted(capture.path("err"));
+    capture.write("in", input);
+    command += " < " + shellQuoted(capture.path("in")) + " > " + shellQuoted(capture.path("out")) + " 2> " +
+               shellQuoted(capture.path("err"));
     const int status = std::system(command.c_str());
-    CtlResult r;
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = capture.read("out");
-    r.err = capture.read("err");
-    return r;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.read("out"), capture.read("err")};
 }
 
 }  // namespace kx::test

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
 
 namespace kx {
 namespace {
@@ -16,12 +16,8 @@ protected:
     // The line of one value: "name\tvalue\tenabled|disabled".
     static std::string line(const std::string& out, const std::string& name)
     {
-        std::istringstream lines(out);
-        std::string l;
-        while (std::getline(lines, l))
-            if (l.rfind(name + "\t", 0) == 0)
-                return l;
-        return "<no line for " + name + ">";
+        const std::size_t at = ("\n" + out).find("\n" + name + "\t");
+        return at == std::string::npos ? "<no line for " + name + ">" : out.substr(at, out.find('\n', at) - at);
     }
 };
 
@@ -35,22 +31,17 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
     const test::CtlResult r = ctl({"settings", "general"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(line(r.out, "FirstAlarmKey"), "FirstAlarmKey\t10\tenabled");
-    EXPECT_EQ(line(r.out, "FirstAlarmInKey"), "FirstAlarmInKey\t5000\tenabled");
     EXPECT_EQ(line(r.out, "ISDN"), "ISDN\t1\tenabled");
-    EXPECT_EQ(line(r.out, "PBX_Protocol"), "PBX_Protocol\tNONE\tenabled");
     EXPECT_EQ(line(r.out, "SendMsgAsOwnPhone"), "SendMsgAsOwnPhone\t0\tdisabled");
     EXPECT_EQ(line(r.out, "NumberToAdd"), "NumberToAdd\t\tdisabled");
-    std::size_t count = 0;
-    for (char c : r.out)
-        count += c == '\n';
-    EXPECT_EQ(count, 15u);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 15);
 }
 
 TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
 {
     const std::string before = site.read("windows/kxalarm.ini") + site.read("windows/kxt.ini");
     const test::CtlResult shown =
-        ctl({"settings", "general", "--set", "ISDN=QSIG", "--set", "SendUUI=1", "--set", "ISDN=1"});
+        ctl({"settings", "general", "--set", "ISDN=QSIG", "--set", "SendUUI=1", "--set=ISDN=1"});
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     // Normal ISDN, set last, cleared the QSIG option that was set before it.
     EXPECT_EQ(line(shown.out, "SendUUI"), "SendUUI\t0\tdisabled");
@@ -62,14 +53,14 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         const char* message;
     } refused[] = {
         // The number edit is disabled until its check box is set, so this order is refused.
-        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"},
-         1,
-         "NumberToAdd is disabled"},
+        // clang-format off
+        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "NumberToAdd is disabled"},
+        // clang-format on
         {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "The first alarm number '5' should be between 10"},
-        {{"general", "--set", "LastAlarmKey=many", "--ok"}, 1, "Please enter a whole number"},
         {{"ddi-converter", "--button", "refresh"}, 1, "the button refresh is disabled"},
         {{"general", "--set", "Nothing=1"}, 64, "general has no value Nothing"},
         {{"general", "--set", "ISDN"}, 64, "--set expects NAME=VALUE"},
+        {{"general", "--set==1"}, 64, "--set expects NAME=VALUE"},
         {{"nosuchdialog"}, 64, "unknown settings dialog"},
     };
     for (const auto& c : refused) {

@@ -24,16 +24,13 @@ TEST(MailboxTablePath, LowerCaseAndAppendedFileName)
 
 TEST_F(ConfigurationTest, DefaultsWithoutIniFiles)
 {
-    const config::KeyRanges ranges = config::ReadKeyRanges();
-    EXPECT_EQ(ranges.firstAlarmKey, 10);
-    EXPECT_EQ(ranges.lastAlarmKey, 9999);
-    EXPECT_EQ(ranges.firstAlarmInKey, 10);
-    EXPECT_EQ(ranges.lastAlarmInKey, 9999);
-    EXPECT_EQ(config::MailboxTablePath(), "\\db1\\.\\vm001.dbf");
-    EXPECT_EQ(config::GroupTablePath(), "\\db1\\kxgroups.dbf");
-    EXPECT_EQ(config::PersonsBaseDirectory(), "\\db1\\");
-    EXPECT_EQ(config::DefaultLanguage(), "");
-    EXPECT_EQ(config::CheckPerson(), 0);
+    const config::KeyRanges r = config::ReadKeyRanges();
+    EXPECT_EQ(
+        std::vector({r.firstAlarmKey, r.lastAlarmKey, r.firstAlarmInKey, r.lastAlarmInKey, config::CheckPerson()}),
+        std::vector({10, 9999, 10, 9999, 0}));
+    EXPECT_EQ(config::MailboxTablePath() + " " + config::GroupTablePath() + " " + config::PersonsBaseDirectory() +
+                  " [" + config::DefaultLanguage() + "]",
+              "\\db1\\.\\vm001.dbf \\db1\\kxgroups.dbf \\db1\\ []");
     EXPECT_EQ(config::MemberTablePath("\\db1\\", 12), "\\db1\\.\\kxagrp12.dbf");
     EXPECT_EQ(config::MemberTablePath("\\db1", 12), "\\db1.\\kxagrp12.dbf");
 }

@@ -28,20 +28,21 @@ constexpr int kIniKeys = 16;
 constexpr const char* kIni = "soak.ini";
 const char* const kPython = "/usr/bin/python3";
 
-// Prints "count <header count> <records read>", then "T<key> text|number" per
-// record and "I<key> value" per key of [Soak].
+// Prints "count <header count> <records read>", then "<slot> <value>" per
+// field of each record and per key of [Soak].
 const char* const kReader = R"(import sys, os, dbfread, configparser
 t = dbfread.DBF(sys.argv[1], encoding='cp1252', char_decode_errors='strict')
 rows = list(t)
 print('count', t.header.numrecords, len(rows))
 for r in rows:
-    print('T%d' % r['T01'], '%s|%s' % (r['T33'], r['T65']))
+    print('T%d.text' % r['T01'], r['T33'])
+    print('T%d.number' % r['T01'], r['T65'])
 ini = configparser.ConfigParser(interpolation=None, strict=True)
 ini.optionxform = str
 if os.path.exists(sys.argv[2]):
     ini.read_string(open(sys.argv[2], encoding='cp1252').read())
 for k, v in (ini['Soak'].items() if ini.has_section('Soak') else []):
-    print('I' + k, v)
+    print('I' + k[1:], v)
 )";
 
 // Write i of a round: the text field, the number field (both of key i/3 mod
@@ -106,15 +107,7 @@ protected:
         for (std::string line; std::getline(lines, line);) {
             const std::size_t blank = line.find(' ');
             const std::string name = line.substr(0, blank), value = line.substr(blank + 1);
-            if (name == "count") {
-                counts = value;
-            } else if (name[0] == 'T') {
-                const std::size_t bar = value.find('|');
-                seen[name + ".text"] = value.substr(0, bar);
-                seen[name + ".number"] = value.substr(bar + 1);
-            } else {
-                seen["I" + name.substr(2)] = value;  // "Ik<n>"
-            }
+            (name == "count" ? counts : seen[name]) = value;
         }
         return seen;
     }

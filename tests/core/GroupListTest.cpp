@@ -44,6 +44,10 @@ TEST_F(GroupListTest, ReadsNameAndNumberByPosition)
     ASSERT_NE(groups.find(12), nullptr);
     EXPECT_EQ(groups.find(99), nullptr);
     EXPECT_EQ(groups.overflow(), 0u);
+
+    // A missing table leaves the list empty.
+    EXPECT_FALSE(groups.load("\\db1\\nosuch.dbf"));
+    EXPECT_EQ(groups.count(), 0u);
 }
 
 TEST_F(GroupListTest, HoldsAtMostAThousandGroups)
@@ -54,13 +58,6 @@ TEST_F(GroupListTest, HoldsAtMostAThousandGroups)
     EXPECT_EQ(groups.count(), 1000u);
     EXPECT_EQ(groups.overflow(), 5u);
     EXPECT_FALSE(groups.indexAllowsThreeDigits());
-}
-
-TEST_F(GroupListTest, MissingTableLeavesTheListEmpty)
-{
-    GroupList groups;
-    EXPECT_FALSE(groups.load("\\db1\\kxgroups.dbf"));
-    EXPECT_EQ(groups.count(), 0u);
 }
 
 }  // namespace

@@ -44,8 +44,7 @@ protected:
         if (!db.Read(physical, value))
             value = "<no field>";
         db.Close();
-        return value.substr(value.find_first_not_of(' ') == std::string::npos ? value.size()
-                                                                              : value.find_first_not_of(' '));
+        return value.erase(0, value.find_first_not_of(' '));
     }
 
     TempSite site;

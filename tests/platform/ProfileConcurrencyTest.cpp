@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -34,24 +35,23 @@ namespace {
 using namespace test;
 
 constexpr char kFile[] = "kxconc.ini";
-constexpr char kSection[] = "Keys";
 
 std::string keyName(int writer, int n)
 {
     return "w" + std::to_string(writer) + "k" + std::to_string(n);
 }
 
-// Progress of the writers, readable from other threads and processes.
+// How many keys of each writer have been written (their write returned),
+// readable from other threads and processes.
 struct Progress {
     std::atomic<int> written[16];
     std::atomic<int> failed;
 };
 
-// One writer: `count` distinct keys, progress published after each write returned.
 bool writeKeys(int writer, int count, Progress& progress)
 {
     for (int n = 0; n < count; ++n) {
-        if (!WriteProfileInt(kFile, kSection, keyName(writer, n), n)) {
+        if (!WriteProfileInt(kFile, "Keys", keyName(writer, n), n)) {
             std::fprintf(stderr, "writer %d key %d: %s\n", writer, n, ProfileLastError().c_str());
             progress.failed.fetch_add(1);
             return false;
@@ -61,17 +61,20 @@ bool writeKeys(int writer, int count, Progress& progress)
     return true;
 }
 
-// Reads until `done`; each read must hold every key whose write had returned
-// before the read began. Returns the number of reads.
-template <typename Done>
-int checkReader(int writers, const Progress& progress, Done done)
+// Reads until every writer has finished; each read must hold every key whose
+// write had returned before the read began. Returns the number of reads.
+int checkReader(int writers, int count, const Progress& progress)
 {
-    int reads = 0;
-    while (!done()) {
-        std::vector<int> seen(static_cast<std::size_t>(writers));
-        for (int w = 0; w < writers; ++w)
-            seen[static_cast<std::size_t>(w)] = progress.written[w].load(std::memory_order_acquire);
-        const std::vector<std::string> names = ProfileKeyNames(kFile, kSection);
+    for (int reads = 0;; ++reads) {
+        std::vector<int> seen;
+        int finished = progress.failed.load();
+        for (int w = 0; w < writers; ++w) {
+            seen.push_back(progress.written[w].load(std::memory_order_acquire));
+            finished += seen.back() == count;
+        }
+        if (finished == writers)
+            return reads;
+        const std::vector<std::string> names = ProfileKeyNames(kFile, "Keys");
         const std::set<std::string> present(names.begin(), names.end());
         for (int w = 0; w < writers; ++w)
             for (int n = 0; n < seen[static_cast<std::size_t>(w)]; ++n)
@@ -79,41 +82,12 @@ int checkReader(int writers, const Progress& progress, Done done)
                     ADD_FAILURE() << "reader missed " << keyName(w, n);
                     return reads;
                 }
-        ++reads;
     }
-    return reads;
-}
-
-// Every key there once with its value, one header, nothing else.
-void expectComplete(const std::string& path, int writers, int count)
-{
-    const std::string text = ReadBytes(path);
-    std::istringstream lines(text);
-    std::string line;
-    std::set<std::string> keys;
-    int headers = 0;
-    while (std::getline(lines, line)) {
-        ASSERT_FALSE(line.empty());
-        ASSERT_EQ(line.back(), '\r') << "line without CRLF";
-        line.pop_back();
-        if (line == "[" + std::string(kSection) + "]") {
-            ++headers;
-            continue;
-        }
-        const std::size_t eq = line.find('=');
-        ASSERT_NE(eq, std::string::npos) << line;
-        const std::string key = line.substr(0, eq);
-        ASSERT_TRUE(keys.insert(key).second) << "duplicate " << key;
-        ASSERT_EQ(line.substr(eq + 1), key.substr(key.find('k') + 1)) << line;
-    }
-    EXPECT_EQ(headers, 1);
-    EXPECT_EQ(keys.size(), static_cast<std::size_t>(writers * count));
-    for (int w = 0; w < writers; ++w)
-        for (int n = 0; n < count; n += 37)
-            EXPECT_EQ(ProfileInt(kFile, kSection, keyName(w, n), -1), n);
 }
 
 // Writers in threads or in processes (progress in shared memory), one reader.
+// Afterwards the file holds one header and every key once with its value,
+// each line ended by CRLF.
 void run(bool processes, int writers, int count)
 {
     TempSite site;
@@ -124,22 +98,14 @@ void run(bool processes, int writers, int count)
     std::vector<pid_t> children;
     std::vector<std::thread> threads;
     for (int w = 0; w < writers; ++w) {
-        if (!processes) {
+        if (!processes)
             threads.emplace_back([=] { writeKeys(w, count, *progress); });
-            continue;
-        }
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0)
+        else if (const pid_t pid = ::fork(); pid == 0)
             ::_exit(writeKeys(w, count, *progress) ? 0 : 1);
-        children.push_back(pid);
+        else
+            children.push_back(pid);
     }
-    const int reads = checkReader(writers, *progress, [&] {
-        int done = 0;
-        for (int w = 0; w < writers; ++w)
-            done += progress->written[w].load() == count;
-        return done + progress->failed.load() == writers;
-    });
+    EXPECT_GT(checkReader(writers, count, *progress), 0);
     for (std::thread& t : threads)
         t.join();
     for (pid_t pid : children) {
@@ -148,9 +114,24 @@ void run(bool processes, int writers, int count)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     EXPECT_EQ(progress->failed.load(), 0);
-    EXPECT_GT(reads, 0);
-    expectComplete(site.win(kFile), writers, count);
     ::munmap(shared, sizeof(Progress));
+
+    std::vector<std::string> expected = {"[Keys]\r"};
+    for (int w = 0; w < writers; ++w)
+        for (int n = 0; n < count; ++n)
+            expected.push_back(keyName(w, n) + "=" + std::to_string(n) + "\r");
+    std::vector<std::string> lines;
+    std::istringstream in(ReadBytes(site.win(kFile)));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    const auto sortedText = [](std::vector<std::string> v) {
+        std::sort(v.begin(), v.end());
+        std::string text;
+        for (const std::string& line : v)
+            text += line + "\n";
+        return text;
+    };
+    EXPECT_EQ(sortedText(lines), sortedText(expected));
 }
 
 TEST(ProfileConcurrency, WritersInThreadsAndProcessesLoseNothing)
@@ -174,7 +155,7 @@ profile_file::Location locateInWindows(const TempSite& site, const std::string& 
     return location;
 }
 
-// In a child process: whether an flock on the lock file would block now.
+// Whether an flock on the lock file would block now, tried in a child process.
 bool lockedForOtherProcesses(const std::string& lockPath)
 {
     std::fflush(nullptr);
@@ -192,15 +173,12 @@ TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
 {
     TempSite site;
     WriteBytes(site.win(kFile), "[S]\r\nk=old\r\n");
-    const profile_file::Location location = locateInWindows(site, kFile);
-    const std::string lockPath = profile_file::LockFilePath(location);
-
+    const std::string lockPath = profile_file::LockFilePath(locateInWindows(site, kFile));
     profile_file::CrossProcessLock lock;
     std::string error;
-    ASSERT_TRUE(lock.acquire(location, error)) << error;
+    ASSERT_TRUE(lock.acquire(locateInWindows(site, kFile), error)) << error;
     EXPECT_TRUE(lockedForOtherProcesses(lockPath));
-    // Closing another descriptor of the lock file (what drops fcntl locks)
-    // must not release ours.
+    // Closing another descriptor of the lock file (what drops fcntl locks) must not release ours.
     ::close(::open(lockPath.c_str(), O_RDWR));
     EXPECT_TRUE(lockedForOtherProcesses(lockPath));
 
@@ -223,7 +201,6 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
 {
     TempSite site;
     const std::string path = site.win(kFile);
-    WriteBytes(path, "[S]\r\nk=1\r\n");
     const profile_file::Location location = locateInWindows(site, kFile);
     std::string read;
     std::string error;
@@ -258,12 +235,11 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
     EXPECT_EQ(profile_file::ReplaceFile(location, "[S]\r\nk=3\r\n", state, error), profile_file::Replace::Changed);
     EXPECT_EQ(ReadBytes(path), "[S]\r\nforeign=2\r\n");
 
-    for (const auto& e : std::filesystem::directory_iterator(site.windows()))
-        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
-
     // The public call reads afresh under the lock and keeps the foreign key.
     EXPECT_TRUE(WriteProfileString(kFile, "S", "k", "4"));
     EXPECT_EQ(ReadBytes(path), "[S]\r\nforeign=2\r\nk=4\r\n");
+    for (const auto& e : std::filesystem::directory_iterator(site.windows()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 }
 
 }  // namespace

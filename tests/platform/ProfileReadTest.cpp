@@ -23,25 +23,16 @@ namespace {
 using namespace test;
 
 constexpr char kFile[] = "kxread.ini";
-constexpr unsigned char kFill = 0xCC;
 
-// Calls `call` on a buffer of n bytes (plus a guard) filled with 0xCC and
-// checks the return value, the bytes through the final NUL(s), and that no
-// byte after them was touched.
+// Calls `call` on a buffer of n bytes plus a guard, all 0xCC, and checks the
+// return value and the whole buffer: the expected bytes through the final
+// NUL(s), and no byte after them touched.
 template <typename Call>
 void expectBuffer(unsigned long n, unsigned long expectedReturn, const std::string& expectedBytes, Call call)
 {
-    std::vector<char> buffer(n + 32, static_cast<char>(kFill));
-    const unsigned long got = call(buffer.data(), n);
-    EXPECT_EQ(got, expectedReturn);
-    const std::string head(buffer.data(), expectedBytes.size());
-    EXPECT_EQ(Escaped(head), Escaped(expectedBytes));
-    for (std::size_t i = expectedBytes.size(); i < buffer.size(); ++i) {
-        if (static_cast<unsigned char>(buffer[i]) != kFill) {
-            ADD_FAILURE() << "byte " << i << " after the result was written";
-            break;
-        }
-    }
+    std::string buffer(n + 16, '\xCC');
+    EXPECT_EQ(call(buffer.data(), n), expectedReturn);
+    EXPECT_EQ(Escaped(buffer), Escaped(expectedBytes + std::string(buffer.size() - expectedBytes.size(), '\xCC')));
 }
 
 class ProfileRead : public ::testing::Test {
@@ -68,7 +59,8 @@ struct StringCase {
 
 TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
 {
-    const std::string sk = "[S]\r\nk=v\r\n";
+    const std::string sk = "[S]\r\nk=v\r\n", s3 = "[ section1 ]\r\n[section2]\r\n[section3]\r\n";
+    // clang-format off
     const std::vector<StringCase> cases = {
         // Lookup
         {1, sk, "s", "K", "d", 64, 1, "v\0"s},
@@ -115,30 +107,21 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {39, "[A]\r\n[B]\r\n[A]\r\n", nullptr, nullptr, "", 64, 6, "A\0B\0A\0\0"s},
         {40, "[S]\r\na=1\r\n;c=2\r\nb\r\nd=\r\na=3\r\n", "S", nullptr, "", 64, 6, "a\0d\0a\0\0"s},
         {41, "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=a\r\n", "s", nullptr, "", 16, 14, "name1\0name2\0na\0\0"s},
-        {42, "[ section1 ]\r\n[section2]\r\n[section3]\r\n", nullptr, nullptr, "", 29, 27,
-         "section1\0section2\0section3\0\0"s},
-        {43, "[ section1 ]\r\n[section2]\r\n[section3]\r\n", nullptr, nullptr, "", 28, 26,
-         "section1\0section2\0section3\0\0"s},
-        {44, "[ section1 ]\r\n[section2]\r\n[section3]\r\n", nullptr, nullptr, "", 27, 25,
-         "section1\0section2\0section\0\0"s},
+        {42, s3, nullptr, nullptr, "", 29, 27, "section1\0section2\0section3\0\0"s},
+        {43, s3, nullptr, nullptr, "", 28, 26, "section1\0section2\0section3\0\0"s},
+        {44, s3, nullptr, nullptr, "", 27, 25, "section1\0section2\0section\0\0"s},
 
         // Our choices and the edges around the rows above (ids from 100).
-        // A bare line is no key, so a later entry of that name is found.
-        {100, "[S]\r\nk\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},
-        // Keys of a later copy of a section stay invisible.
-        {101, "[S]\r\na=1\r\n[T]\r\n[s]\r\nk=v\r\n", "S", "k", "d", 64, 1, "d\0"s},
-        // Letters fold only through the cp1252 table: 0xDF has no partner.
-        {102, "[\xDF]\r\nk=v\r\n", "\xFF", "k", "d", 64, 1, "d\0"s},
+        {100, "[S]\r\nk\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},  // a bare line is no key, so a later entry of that name is found
+        {101, "[S]\r\na=1\r\n[T]\r\n[s]\r\nk=v\r\n", "S", "k", "d", 64, 1, "d\0"s},  // keys of a later copy of a section stay invisible
+        {102, "[\xDF]\r\nk=v\r\n", "\xFF", "k", "d", 64, 1, "d\0"s},  // letters fold only through the cp1252 table: 0xDF has no partner
         {103, "[\x8A]\r\nk=v\r\n", "\x9A", "k", "d", 64, 1, "v\0"s},
         {104, "[\xD7]\r\nk=v\r\n", "\xF7", "k", "d", 64, 1, "d\0"s},
         {119, "[\xC0\xDE]\r\n\xE0\xFE=v\r\n", "\xE0\xFE", "\xC0\xDE", "d", 64, 1, "v\0"s},
         {120, "[S]\r\nk=\x1Av\x0C\r\n", "S", "k", "d", 64, 1, "v\0"s},  // ^Z and FF are blanks too
-        // NUL and high bytes in a value come back as they are.
-        {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},
-        // A value of exactly n-1 bytes fills the buffer like a cut one.
-        {106, "[S]\r\nk=abc\r\n", "S", "k", "d", 4, 3, "abc\0"s},
-        // Lists: empty names are left out, missing things give "\0\0".
-        {107, "[]\r\n[A]\r\n", nullptr, nullptr, "x", 64, 2, "A\0\0"s},
+        {105, "[S]\r\nk=a\xFC\0b\r\n"s, "S", "k", "d", 64, 4, "a\xFC\0b\0"s},  // NUL and high bytes in a value come back as they are
+        {106, "[S]\r\nk=abc\r\n", "S", "k", "d", 4, 3, "abc\0"s},  // a value of exactly n-1 bytes fills the buffer like a cut one
+        {107, "[]\r\n[A]\r\n", nullptr, nullptr, "x", 64, 2, "A\0\0"s},  // lists: empty names are left out, missing things give "\0\0"
         {108, "[S]\r\n=v\r\nk=1\r\n", "S", nullptr, "", 64, 2, "k\0\0"s},
         {109, std::nullopt, nullptr, nullptr, "x", 64, 0, "\0\0"s},
         {110, "[A]\r\n", nullptr, nullptr, "", 1, 0, "\0"s},
@@ -146,14 +129,12 @@ TEST_F(ProfileRead, GetStringFollowsTheWindowsRules)
         {112, "[A]\r\n", nullptr, nullptr, "", 0, 0, ""},
         {113, "[A]\r\n", nullptr, nullptr, "", 3, 1, "A\0\0"s},
         {114, "[A]\r\n", nullptr, nullptr, "", 4, 2, "A\0\0"s},
-        // Key list of a missing or key-less section: the default, as a single string.
-        {115, "[S]\r\n;c\r\nbare\r\n", "S", nullptr, "none", 64, 4, "none\0"s},
+        {115, "[S]\r\n;c\r\nbare\r\n", "S", nullptr, "none", 64, 4, "none\0"s},  // key list of a missing or key-less section: the default, as a single string
         {116, std::nullopt, "S", nullptr, "none", 3, 2, "no\0"s},
-        // UTF-16 files are not read: the default.
-        {117, "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0"s, "S", "k", "d", 64, 1, "d\0"s},
-        // A big-endian mark is only bytes: the first line is no header, later ones work.
-        {118, "\xFE\xFF\r\n[S]\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},
+        {117, "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0v\0"s, "S", "k", "d", 64, 1, "d\0"s},  // UTF-16 files are not read: the default
+        {118, "\xFE\xFF\r\n[S]\r\nk=v\r\n", "S", "k", "d", 64, 1, "v\0"s},  // a big-endian mark is only bytes: the first line is no header, later ones work
     };
+    // clang-format on
     for (const StringCase& c : cases) {
         SCOPED_TRACE("case " + std::to_string(c.id));
         useFile(c.file);
@@ -232,14 +213,8 @@ TEST_F(ProfileRead, GetIntReadsTheLeadingNumberModulo2To32)
         {108, "0x", 9, 0u},
     };
     for (const IntCase& c : cases) {
-        SCOPED_TRACE("case " + std::to_string(c.id));
-        if (c.value) {
-            useFile("[S]\r\nk=" + *c.value + "\r\n");
-            EXPECT_EQ(GetPrivateProfileInt("S", "k", c.def, kFile), c.expected);
-        } else {
-            useFile("[S]\r\nk=1\r\n");
-            EXPECT_EQ(GetPrivateProfileInt("S", "x", c.def, kFile), c.expected);
-        }
+        useFile("[S]\r\nk=" + c.value.value_or("1") + "\r\n");
+        EXPECT_EQ(GetPrivateProfileInt("S", c.value ? "k" : "x", c.def, kFile), c.expected) << "case " << c.id;
     }
     useFile("[S]\r\nk=-9\r\n");
     EXPECT_EQ(ProfileInt(kFile, "S", "k", 0), -9);

@@ -1,5 +1,6 @@
 #include "platform/ProgramLauncher.h"
 
+#include "tests/common/StandInPrograms.h"
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
@@ -7,65 +8,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <thread>
-
 namespace kx {
 namespace {
 
-// Stand-in programs: shell scripts that write their arguments, one per line
-// between markers, to a record file.
+using V = std::vector<std::string>;
+
+// Recording stand-ins in bin/, which is first in PATH and the console's own directory.
 class ProgramLauncherTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    ProgramLauncherTest()
     {
-        m_oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-        m_oldEditor = std::getenv("KX_EDITOR") ? std::getenv("KX_EDITOR") : "";
-        ::setenv("PATH", (site.path("bin") + ":" + m_oldPath).c_str(), 1);
         ::unsetenv("KX_EDITOR");
         ::unsetenv("VISUAL");
-        SetProgramDirectory(site.path("own"));
-        std::filesystem::create_directories(site.path("own"));
     }
-    void TearDown() override
+    void script(const std::string& relative, const std::string& body = {})
     {
-        ::setenv("PATH", m_oldPath.c_str(), 1);
-        if (!m_oldEditor.empty())
-            ::setenv("KX_EDITOR", m_oldEditor.c_str(), 1);
-        SetProgramDirectory({});
-    }
-
-    void standIn(const std::string& relative, int exitCode = 0)
-    {
-        site.write(relative, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done >> \"" +
-                                 site.path("record.txt") + "\"\nexit " + std::to_string(exitCode) + "\n");
+        site.write(relative, "#!/bin/sh\n" + body);
         ::chmod(site.path(relative).c_str(), 0755);
     }
 
-    std::string recorded() const { return site.read("record.txt"); }
-
-    // A started program runs on its own: wait until it has written its record.
-    std::string waitForRecord(std::size_t lines) const
-    {
-        for (int i = 0; i < 200; ++i) {
-            std::string text = recorded();
-            if (static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) >= lines)
-                return text;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return recorded();
-    }
-
     test::TempSite site;
-    std::string m_oldPath;
-    std::string m_oldEditor;
+    test::StandInPrograms programs{site.path("bin")};
 };
 
 TEST(SplitCommandLine, WindowsRules)
 {
-    using V = std::vector<std::string>;
     EXPECT_EQ(SplitCommandLine("kxe.exe kxarun 1 -i4100 -s8AlarmCenter on HOST"),
               (V{"kxe.exe", "kxarun", "1", "-i4100", "-s8AlarmCenter", "on", "HOST"}));
     EXPECT_EQ(SplitCommandLine("  a\t\"b c\"  d\"e f\"g "), (V{"a", "b c", "de fg"}));
@@ -76,29 +43,28 @@ TEST(SplitCommandLine, WindowsRules)
 
 TEST_F(ProgramLauncherTest, ArgumentsArriveVerbatimWithoutAShell)
 {
-    standIn("bin/kxe");
+    programs.add("kxe");
     const std::string hostile = "a;b|c $(touch pwned) `id` * 'q' \"dq\"";
     CommandLine line("kxe.exe kxarun 1 -i4100");
     line.arg("-s8" + hostile);
     const LaunchResult r = RunAndWait(line);
     ASSERT_TRUE(r.started) << r.error;
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(recorded(), "[kxarun]\n[1]\n[-i4100]\n[-s8" + hostile + "]\n");
-    EXPECT_FALSE(std::filesystem::exists("pwned"));
-
     // Free text splits at blanks only.
-    std::filesystem::remove(site.path("record.txt"));
     CommandLine free("kxe.exe kxarun 1 -i4711");
     free.words("-s8AlarmCenter on \"HOST\"  x*y");
     ASSERT_TRUE(RunAndWait(free).started);
-    EXPECT_EQ(recorded(), "[kxarun]\n[1]\n[-i4711]\n[-s8AlarmCenter]\n[on]\n[\"HOST\"]\n[x*y]\n");
+    EXPECT_EQ(programs.calls(),
+              (V{"kxe|kxarun|1|-i4100|-s8" + hostile, "kxe|kxarun|1|-i4711|-s8AlarmCenter|on|\"HOST\"|x*y"}));
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
 }
 
 TEST_F(ProgramLauncherTest, LookupOrderOwnDirectoryWorkingDirectoryPath)
 {
-    standIn("bin/kxaconf");
-    standIn("work/KXACONF.EXE");
-    standIn("own/kxaconf");
+    programs.add("kxaconf");
+    script("work/KXACONF.EXE");
+    script("own/kxaconf");
+    SetProgramDirectory(site.path("own"));
     char old[4096];
     ASSERT_TRUE(::getcwd(old, sizeof old));
     ASSERT_EQ(::chdir(site.path("work").c_str()), 0);
@@ -107,25 +73,25 @@ TEST_F(ProgramLauncherTest, LookupOrderOwnDirectoryWorkingDirectoryPath)
     std::filesystem::remove(site.path("own/kxaconf"));
     EXPECT_EQ(FindProgram("kxaconf.exe"), site.path("work/KXACONF.EXE"));
     std::filesystem::remove(site.path("work/KXACONF.EXE"));
-    EXPECT_EQ(FindProgram("kxaconf.exe"), site.path("bin/kxaconf"));
-    EXPECT_EQ(FindProgram("kxaconf"), site.path("bin/kxaconf"));
-    EXPECT_EQ(FindProgram("kxaconf.bat"), site.path("bin/kxaconf"));
+    for (const char* name : {"kxaconf.exe", "kxaconf", "kxaconf.bat"})
+        EXPECT_EQ(FindProgram(name), site.path("bin/kxaconf")) << name;
     EXPECT_EQ(FindProgram("kxaconfx"), "");
     ASSERT_EQ(::chdir(old), 0);
 }
 
 TEST_F(ProgramLauncherTest, StoredPathsNameProgramsOnTheSite)
 {
-    standIn("kxt/kxtque");
+    const test::StandInPrograms kxt(site.path("kxt"));
+    kxt.add("kxtque");
     const LaunchResult r = RunAndWait("\\kxt\\kxtque.exe postjob 1 _dial_s1 -s1123 -s2456");
     ASSERT_TRUE(r.started) << r.error;
     EXPECT_EQ(r.program, site.path("kxt/kxtque"));
-    EXPECT_EQ(recorded(), "[postjob]\n[1]\n[_dial_s1]\n[-s1123]\n[-s2456]\n");
+    EXPECT_EQ(kxt.calls(), V{"kxtque|postjob|1|_dial_s1|-s1123|-s2456"});
 }
 
 TEST_F(ProgramLauncherTest, ExitStatusAndMissingProgramsAreReportedToTheCaller)
 {
-    standIn("bin/failing", 3);
+    programs.add("failing", "exit 3");
     EXPECT_EQ(RunAndWait("failing").exitCode, 3);
     LaunchResult r = StartProgram("kxnothere.exe 1 2");
     EXPECT_FALSE(r.started);
@@ -133,28 +99,23 @@ TEST_F(ProgramLauncherTest, ExitStatusAndMissingProgramsAreReportedToTheCaller)
     r = RunAndWait("");
     EXPECT_FALSE(r.started);
     EXPECT_EQ(r.exitCode, -1);
-    // A file that is not executable is not a program.
-    site.write("bin/plain", "data");
+    site.write("bin/plain", "data");  // not executable: not a program
     EXPECT_FALSE(RunAndWait("plain").started);
 }
 
-TEST_F(ProgramLauncherTest, StartDoesNotWait)
+TEST_F(ProgramLauncherTest, StartDoesNotWaitAndNotepadIsTheConfiguredEditor)
 {
     // The program records only after a pause: a caller that waited would find the record.
-    site.write("bin/slow", "#!/bin/sh\nsleep 3\necho done > \"" + site.path("record.txt") + "\"\n");
-    ::chmod(site.path("bin/slow").c_str(), 0755);
+    script("bin/slow", "sleep 3\necho done > \"" + site.path("record.txt") + "\"\n");
     const LaunchResult r = StartProgram("slow");
     EXPECT_TRUE(r.started);
     EXPECT_EQ(r.exitCode, -1);
     EXPECT_FALSE(site.exists("record.txt"));
-}
 
-TEST_F(ProgramLauncherTest, NotepadIsTheConfiguredEditorWithTranslatedFiles)
-{
-    standIn("bin/myeditor");
+    programs.add("myeditor");
     ::setenv("KX_EDITOR", "myeditor --wait", 1);
     ASSERT_TRUE(StartProgram("notepad.exe \\work\\showserv.bat").started);
-    EXPECT_EQ(waitForRecord(2), "[--wait]\n[" + site.path("work/showserv.bat") + "]\n");
+    EXPECT_EQ(programs.waitForCalls(1), V{"myeditor|--wait|" + site.path("work/showserv.bat")});
     ::unsetenv("KX_EDITOR");
     ::setenv("VISUAL", "myeditor", 1);
     EXPECT_TRUE(RunAndWait("np").started);

@@ -54,17 +54,15 @@ TEST(MessageBoxes, CaptionsAndConvertedArguments)
     EXPECT_FALSE(ConfirmBoxNumber(str::ConfirmDeactivateHours, 2, false));
     InfoBox(str::SelectAlarmFirst);
     FixedErrorBox("CDatabase::Go");
-    const auto shown = boxes.shown();
-    ASSERT_EQ(shown.size(), 5u);
-    EXPECT_EQ(shown[0].caption, "Error");
-    EXPECT_EQ(shown[0].text, "Error, impossible to open group database \\db1\\gr\xC3\xBCppen.dbf !");
-    EXPECT_EQ(shown[1].caption, "Please confirm...");
-    EXPECT_TRUE(shown[1].defaultNo);
-    EXPECT_FALSE(shown[2].defaultNo);
-    EXPECT_NE(shown[2].text.find("for 2 hour(s)"), std::string::npos);
-    EXPECT_EQ(shown[3].caption, "Information");
-    EXPECT_EQ(shown[4].caption, "Error");
-    EXPECT_EQ(shown[4].text, "CDatabase::Go");
+    std::vector<std::string> seen;  // kind, caption, and whether No is the default
+    for (const auto& shown : boxes.shown())
+        seen.push_back(std::string(1, shown.kind) + " " + shown.caption + (shown.defaultNo ? " (No)" : ""));
+    ASSERT_EQ(seen, (std::vector<std::string>{"E Error", "C Please confirm... (No)", "C Please confirm...",
+                                              "I Information", "E Error"}));
+    const std::vector<std::string> texts = boxes.texts();
+    EXPECT_EQ(texts[0], "Error, impossible to open group database \\db1\\gr\xC3\xBCppen.dbf !");
+    EXPECT_NE(texts[2].find("for 2 hour(s)"), std::string::npos);
+    EXPECT_EQ(texts[4], "CDatabase::Go");
 }
 
 }  // namespace
