@@ -14,6 +14,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <vector>
 
 using kxtest::MsSince;
 using Clock = std::chrono::steady_clock;
@@ -116,11 +117,10 @@ TEST(CommPortMode, ShortAndKeywordFormsAndTheirErrors)
     CCommPort port("COM1");
     for (const auto& r : rows) {
         ASSERT_EQ(port.SetCommParms(r.mode), 1) << r.mode;
-        EXPECT_EQ(port.GetBaudRate(), r.baud) << r.mode;
-        EXPECT_EQ(port.GetParity(), r.parity) << r.mode;
-        EXPECT_EQ(port.GetDataBits(), r.data) << r.mode;
-        EXPECT_EQ(port.GetStopBits(), r.stop) << r.mode;
-        EXPECT_EQ(port.GetFlowControl(), r.flow) << r.mode;
+        EXPECT_EQ((std::vector<int>{port.GetBaudRate(), port.GetParity(), port.GetDataBits(), port.GetStopBits(),
+                                    port.GetFlowControl()}),
+                  (std::vector<int>{r.baud, r.parity, r.data, r.stop, r.flow}))
+            << r.mode;
     }
     for (const char* bad : {"", "   ", "abc", "9600,q,8,1", "9600,n,9,1", "9600,n,8,3", "baud=fast",
                             "baud=9600 speed=1", "baud=9600 dtr=maybe", "9600,n,8,1,p,x", "0", "parity=N baud"}) {
@@ -293,11 +293,9 @@ TEST_F(CommPortTest, ClosedPortRefusesEverythingAndAnOpenOneIsExclusive)
 {
     CCommPort port(m_path.c_str());
     char buf[8];
-    EXPECT_EQ(port.Read(buf, 4, 0), -1);
-    EXPECT_EQ(port.Write("x", 1, 0), -1);
-    EXPECT_EQ(port.SetTimeOut(10), 0);
-    EXPECT_EQ(port.FlushBuffers(), 0);
-    EXPECT_EQ(port.Close(), 1);
+    EXPECT_EQ((std::vector<int>{port.Read(buf, 4, 0), port.Write("x", 1, 0), port.SetTimeOut(10), port.FlushBuffers(),
+                                port.Close()}),
+              (std::vector<int>{-1, -1, 0, 0, 1}));
 
     ASSERT_EQ(port.Open(0), 1);
     EXPECT_EQ(port.Open(0), 0);  // already open
