@@ -51,23 +51,6 @@ TEST(DbfRecords, PositioningStaysWithinTheTable)
     EXPECT_EQ(t->skip(10), 4u);
 }
 
-TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes)
-{
-    TempDir dir;
-    auto t = tableWith(dir, 2);
-    ASSERT_TRUE(t && t->go(1));
-    ASSERT_TRUE(t->markDeleted());
-    EXPECT_TRUE(t->isDeleted());
-    std::string file = ReadBytes(t->path());
-    EXPECT_EQ(file.substr(kHL, kRL), "*rec1           1");
-    ASSERT_TRUE(t->blank());
-    EXPECT_TRUE(t->isDeleted()) << "blank keeps the deletion flag";
-    ASSERT_TRUE(t->recall());
-    file = ReadBytes(t->path());
-    EXPECT_EQ(file.substr(kHL, 2 * kRL), std::string(kRL, ' ') + " rec2           2");
-    EXPECT_FALSE(t->isDeleted());
-}
-
 TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers)
 {
     // dBASE III+ and IV and FoxPro 2 with memo lay records out alike. A memo
