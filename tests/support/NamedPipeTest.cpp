@@ -13,6 +13,8 @@
 #include <vector>
 
 using kxtest::Eventually;
+using kxtest::MsSince;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -255,4 +257,67 @@ TEST_F(NamedPipeTest, SocketModesFollowThePublicFlag)
         return a.Connect(1, 0) != 0 ? 3 : b.Connect(1, 0) != 1 ? 4 : 0;  // nobody else gets in by default
     });
     EXPECT_EQ(WaitExit(child), 0);
+}
+
+TEST_F(NamedPipeTest, AllInstancesBusy)
+{
+    Connect();
+
+    CNamedPipe client2;
+    ASSERT_EQ(client2.InitClient(nullptr, kName), 1);
+    EXPECT_EQ(client2.Connect(1, 0), 0);
+    EXPECT_EQ(client2.GetState(), CNamedPipe::stateIdle);
+    // Time-out form: waits 300 ms for a free instance, then gives up.
+    auto start = Clock::now();
+    EXPECT_EQ(client2.Connect(1, "", 3), 0);
+    EXPECT_GE(MsSince(start), 280);
+    EXPECT_EQ(client2.Connect(1, "", 0), 0);
+
+    // The maximum of one instance is reached: no second server instance.
+    CNamedPipe server2;
+    ASSERT_EQ(server2.InitServer(kName), 1);
+    EXPECT_EQ(server2.Connect(1, 0), 0);
+    EXPECT_EQ(server2.GetState(), CNamedPipe::stateIdle);
+
+    // A waiting client gets the next instance that becomes free.
+    std::atomic<int> waited{-1};
+    std::thread waiter([&] { waited = client2.Connect(1, 1); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(waited.load(), -1);
+    // A second instance is allowed with maximum 2; the waiting client takes it.
+    ASSERT_TRUE(Eventually([&] { return server2.Connect(2, 0) == 1; }));
+    waiter.join();
+    EXPECT_EQ(waited.load(), 1);
+    ASSERT_EQ(client2.WriteString("second"), 1);
+    EXPECT_EQ(Next(server2), "second");
+}
+
+TEST_F(NamedPipeTest, InstanceTimeOutClosesItAndDisconnectMakesANewOne)
+{
+    ASSERT_EQ(server.InitServer(kName), 1);
+    auto start = Clock::now();
+    EXPECT_EQ(server.Connect(1, "", 2), 0);
+    EXPECT_GE(MsSince(start), 180);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateIdle);
+    struct stat st;
+    EXPECT_NE(::stat((PipeDir() + "/kxtest.0").c_str(), &st), 0);  // instance gone
+
+    std::thread late([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        CNamedPipe client;
+        client.InitClient(nullptr, kName);
+        if (client.Connect(1, 0))
+            client.WriteString("late");
+    });
+    ASSERT_EQ(server.Connect(1, "", 20), 1);
+    EXPECT_EQ(Next(server), "late");
+    late.join();
+
+    ASSERT_EQ(server.Disconnect(), 1);
+    EXPECT_EQ(server.GetState(), CNamedPipe::stateIdle);
+    ListenServer(server);
+    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
+    ASSERT_EQ(client.Connect(1, 0), 1);
+    ASSERT_EQ(server.Connect(1, 0), 1);
+    EXPECT_EQ(server.GetConnectionCount(), 2);
 }

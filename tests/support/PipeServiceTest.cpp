@@ -242,3 +242,15 @@ TEST_F(PipeServiceTest, StartChecksItsArguments)
     EXPECT_EQ(badName.Lines("Exit."), 2);
     EXPECT_EQ(m_board.calls, 0);
 }
+
+TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
+{
+    auto handler = [](CPipeService* service) {
+        EXPECT_EQ(service->Start(), 0);
+        EXPECT_EQ(service->Stop(3600 * 1000, 0), 0);  // cannot wait for itself, so does not wait
+    };
+    CPipeService service(kName, 2, handler, 2);
+    ASSERT_EQ(service.Start(), 1);
+    ASSERT_TRUE(Eventually([&] { return service.GetEndedCount() == 2; }));
+    EXPECT_EQ(service.Stop(0, 0), 1);
+}

@@ -1,5 +1,6 @@
-// Other programs' view of our files: the Debian python modules dbfread and
-// dbf (system python only) read what the engine writes.
+// Other programs' view of our files and ours of theirs: the Debian python
+// modules dbfread and dbf (system python only) read what the engine writes,
+// and the engine reads what python's dbf writes.
 
 #include "DbfTestSupport.h"
 
@@ -72,4 +73,117 @@ TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote)
     const std::string out = runPython(dir, kReadBoth, p);
     EXPECT_EQ(out.find("gone"), std::string::npos) << out;
     EXPECT_NE(out.find("dbf False ['            ', None, 7, None, None]"), std::string::npos) << out;
+}
+
+TEST(DbfCrossReaders, EngineReadsAndExtendsWhatPythonDbfWrote)
+{
+    REQUIRE_PYTHON_READERS();
+    TempDir dir;
+    const std::string p = dir.path("theirs.dbf");
+    runPython(dir, R"(import sys, dbf, datetime
+t = dbf.Table(sys.argv[1], 'NAME C(20); NUM N(8,2); FLAG L; DAY D', dbf_type='db3', codepage='cp1252')
+t.open(dbf.READ_WRITE)
+t.append(('Zo\xeb', 12.5, True, datetime.date(2024, 2, 29)))
+t.append(('second', -3, False, None))
+t.close()
+)",
+              p);
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->writeRefusal(), kx::dbf::WriteRefusal::None);
+    ASSERT_EQ(t->fieldCount(), 4u);
+    EXPECT_EQ(t->fieldName(2), "NUM");
+    EXPECT_EQ(t->fieldType(2), 'N');
+    EXPECT_EQ(t->fieldDecimals(2), 2u);
+    EXPECT_EQ(t->recordCount(), 2u);
+    ASSERT_TRUE(t->go(1));
+    EXPECT_EQ(bytesOf(*t, 1), "Zo\xeb" + std::string(17, ' '));
+    EXPECT_EQ(bytesOf(*t, 2), "   12.50");
+    EXPECT_EQ(bytesOf(*t, 3), "T");
+    EXPECT_EQ(bytesOf(*t, 4), "20240229");
+    ASSERT_TRUE(t->go(2));
+    EXPECT_EQ(t->fieldInt(2), -3);
+    EXPECT_EQ(bytesOf(*t, 4), "        ");
+
+    ASSERT_TRUE(t->assignText(1, "engine") && t->appendBlank() && t->assignDouble(2, 0.25));
+    t.reset();
+    const std::string out = runPython(dir, kReadBoth, p);
+    EXPECT_NE(out.find("dbf False ['engine              ', -3.0, False, None]"), std::string::npos) << out;
+    EXPECT_NE(out.find("dbf False ['                    ', 0.25, None, None]"), std::string::npos) << out;
+}
+
+TEST(DbfCrossReaders, FoxProMemosStayReachableThroughOurWrites)
+{
+    REQUIRE_PYTHON_READERS();
+    TempDir dir;
+    const std::string p = dir.path("fox.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'NAME C(10); NOTE M; NUM N(5,0)', dbf_type='fp')
+t.open(dbf.READ_WRITE)
+t.append(('first', 'memo one', 1))
+t.append(('second', 'memo two', 2))
+t.close()
+)",
+              p);
+    auto t = Table::open(p);
+    ASSERT_TRUE(t);
+    ASSERT_TRUE(t->go(1) && t->assignText(1, "engine") && t->go(2) && t->blank()) << t->lastError();
+    t.reset();
+    EXPECT_EQ(runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1])
+t.open(dbf.READ_ONLY)
+for r in t:
+    print(repr(r.name), repr(r.note), r.num)
+t.close()
+)",
+                        p),
+              "'engine    ' 'memo one' 1\n'          ' 'memo two' None\n");
+}
+
+// Index files written by another implementation: xbase64 3 (Debian package
+// libxbase64-dev), through a helper compiled here. Its .ntx reindex crashes,
+// so that index keeps its header and no keys, which is all we read.
+TEST(DbfCrossReaders, IndexesWrittenByXbase64GuardTheirKeysOnly)
+{
+    REQUIRE_PYTHON_READERS();
+    if (::access("/usr/include/xbase64/xbase64.h", R_OK) != 0)
+        GTEST_SKIP() << "skipped: no xbase64 headers (Debian package libxbase64-dev)";
+    TempDir dir;
+    const std::string p = dir.path("vm001.dbf");
+    runPython(dir, R"(import sys, dbf
+t = dbf.Table(sys.argv[1], 'INDEX N(5,0); STATUS C(2); T01 N(5,0); T33 C(10); NOTE C(10)', dbf_type='db3')
+t.open(dbf.READ_WRITE)
+t.append((5, '91', 12, 'alpha', 'note'))
+t.close()
+)",
+              p);
+    WriteBytes(dir.path("mkindex.cpp"), R"cpp(#include <xbase64/xbase64.h>
+#include <cstdlib>
+int main(int, char** argv) {
+    xbXBase x;
+    xbDbf t(&x);
+    xbNdx n(&t);
+    xbNtx k(&t);
+    if (t.OpenDatabase(argv[1]) != XB_NO_ERROR) return 1;
+    if (n.CreateIndex(argv[2], "UPPER(T33)+STR(T01,5)", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 2;
+    if (n.ReIndex() != XB_NO_ERROR || k.CreateIndex(argv[3], "NOTE", XB_NOT_UNIQUE, XB_OVERLAY) != XB_NO_ERROR) return 3;
+    t.CloseDatabase();
+    std::_Exit(0);
+}
+)cpp");
+    std::string out;
+    ASSERT_EQ(runCommand("cd " + dir.root() + " && c++ -o mkindex mkindex.cpp -lxbase64 2>&1 && " +
+                             "./mkindex vm001.dbf vm001.ndx vm001.ntx 2>&1",
+                         &out),
+              0)
+        << out;
+    auto t = Table::open(p);
+    ASSERT_TRUE(t && t->go(1));
+    for (const auto& [field, key] :
+         {std::pair{"INDEX", false}, {"STATUS", false}, {"T01", true}, {"T33", true}, {"NOTE", true}}) {
+        EXPECT_EQ(t->assignText(t->fieldNumber(field), "7"), !key) << field;
+        const std::string index = field == std::string("NOTE") ? "vm001.ntx" : "vm001.ndx";
+        EXPECT_TRUE(!key || t->lastError().find(index) != std::string::npos) << t->lastError();
+    }
+    EXPECT_FALSE(t->appendBlank());
 }
