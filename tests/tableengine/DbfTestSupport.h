@@ -113,9 +113,13 @@ inline std::string bytesOf(Table& t, int field)
     return std::string(t.fieldBytes(field));
 }
 
-inline std::vector<FieldInfo> sampleFields()
+// The current record's fields, each followed by '|'.
+inline std::string recordOf(Table& t)
 {
-    return {{"NAME", 'C', 10, 0}, {"AMOUNT", 'N', 8, 2}, {"OK", 'L', 1, 0}, {"BORN", 'D', 8, 0}};
+    std::string s;
+    for (int f = 1; f <= int(t.fieldCount()); ++f)
+        s += bytesOf(t, f) + '|';
+    return s;
 }
 
 // Runs a shell command; returns its exit status, its standard output in *out.

@@ -4,7 +4,6 @@
 #include "DbfTestSupport.h"
 
 #include <csignal>
-#include <thread>
 
 using namespace kxtest;
 using namespace std::chrono_literals;
@@ -13,7 +12,6 @@ namespace {
 
 constexpr off_t kBase = 1'000'000'000;
 
-// A write lock request on [start, start+length).
 struct flock writeLock(off_t start, off_t length)
 {
     struct flock fl {};
@@ -117,21 +115,6 @@ TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
     a->unlock();  // nothing held: harmless
     EXPECT_FALSE(lockedByOther(a->path(), kBase + 1, 1'000'000'000));
     EXPECT_TRUE(b->assignText(1, "b"));
-}
-
-TEST(DbfLocks, WriteWaitsForAShortLockThenSucceeds)
-{
-    TempDir dir;
-    auto a = makeTable(dir, 1);
-    auto b = Table::open(a->path());
-    ASSERT_TRUE(a && b && a->lock() && b->go(1));
-    b->setLockTimeout(3s);
-    std::thread release([&] {
-        std::this_thread::sleep_for(100ms);
-        a->unlock();
-    });
-    EXPECT_TRUE(b->assignText(1, "waited"));
-    release.join();
 }
 
 TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord)

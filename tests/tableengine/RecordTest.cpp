@@ -29,31 +29,19 @@ TEST(DbfRecords, PositioningStaysWithinTheTable)
     TempDir dir;
     auto t = tableWith(dir, 0);
     ASSERT_TRUE(t);
-    EXPECT_FALSE(t->top());
-    EXPECT_FALSE(t->bottom());
-    EXPECT_FALSE(t->go(1));
-    EXPECT_EQ(t->skip(1), 0u);
-    EXPECT_EQ(t->recordNumber(), 0u);
     char buf[16];
-    EXPECT_FALSE(t->fieldText(1, buf, sizeof buf));
-    EXPECT_FALSE(t->assignText(1, "x")) << "no current record";
+    // Without a current record nothing moves, reads or writes.
+    EXPECT_EQ((std::vector<long>{t->top(), t->bottom(), t->go(1), t->skip(1), t->recordNumber(),
+                                 t->fieldText(1, buf, sizeof buf), t->assignText(1, "x")}),
+              std::vector<long>(7, 0));
 
     t = tableWith(dir, 3);
-    ASSERT_TRUE(t);
-    EXPECT_TRUE(t->go(2));
-    EXPECT_FALSE(t->go(0));
-    EXPECT_EQ(t->recordNumber(), 0u);
-    EXPECT_FALSE(t->go(4));
-    EXPECT_EQ(t->recordNumber(), 0u);
-    EXPECT_TRUE(t->bottom());
-    EXPECT_EQ(t->fieldInt(2), 3);
-    EXPECT_EQ(t->skip(1), 3u) << "cannot move past the last record";
-    EXPECT_EQ(t->skip(-1), 2u);
-    EXPECT_EQ(t->skip(LONG_MIN), 1u);
-    EXPECT_EQ(t->skip(LONG_MAX), 3u);
-    EXPECT_EQ(t->skip(-100), 1u);
-    EXPECT_FALSE(t->fieldText(3, buf, sizeof buf));
-    EXPECT_EQ(t->fieldNumber("num"), 2);
+    ASSERT_TRUE(t && t->go(2));
+    // Each move, then the record it leaves current or reads.
+    EXPECT_EQ((std::vector<long>{t->go(0), t->recordNumber(), t->go(4), t->recordNumber(), t->bottom(), t->fieldInt(2),
+                                 t->skip(1), t->skip(-1), t->skip(LONG_MIN), t->skip(LONG_MAX), t->skip(-100),
+                                 t->fieldText(3, buf, sizeof buf), t->fieldNumber("num")}),
+              (std::vector<long>{0, 0, 0, 0, 1, 3, 3, 2, 1, 3, 1, 0, 2}));
     EXPECT_LT(t->fieldNumber("A_NAME_FAR_TOO_LONG"), 1);
 
     // Records appended by another object are found without reopening.
@@ -61,23 +49,6 @@ TEST(DbfRecords, PositioningStaysWithinTheTable)
     ASSERT_TRUE(other && other->appendBlank());
     EXPECT_TRUE(t->go(4));
     EXPECT_EQ(t->skip(10), 4u);
-}
-
-TEST(DbfRecords, DeleteRecallBlankTouchOnlyTheirBytes)
-{
-    TempDir dir;
-    auto t = tableWith(dir, 2);
-    ASSERT_TRUE(t && t->go(1));
-    ASSERT_TRUE(t->markDeleted());
-    EXPECT_TRUE(t->isDeleted());
-    std::string file = ReadBytes(t->path());
-    EXPECT_EQ(file.substr(kHL, kRL), "*rec1           1");
-    ASSERT_TRUE(t->blank());
-    EXPECT_TRUE(t->isDeleted()) << "blank keeps the deletion flag";
-    ASSERT_TRUE(t->recall());
-    file = ReadBytes(t->path());
-    EXPECT_EQ(file.substr(kHL, 2 * kRL), std::string(kRL, ' ') + " rec2           2");
-    EXPECT_FALSE(t->isDeleted());
 }
 
 TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers)
@@ -120,7 +91,6 @@ TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount)
     ASSERT_TRUE(t->appendBlank());
     EXPECT_EQ(t->recordNumber(), 2u);
     bytes = ReadBytes(p);
-    EXPECT_EQ(bytes.size(), kHL + 2 * kRL + 1);
     EXPECT_EQ(bytes.substr(4, 4), le(2, 4));
     EXPECT_EQ(bytes.substr(kHL + kRL), std::string(kRL, ' ') + '\x1a');
 
@@ -155,14 +125,7 @@ TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse)
     ASSERT_TRUE(t->pack());
     EXPECT_EQ(t->recordNumber(), 1u);
     EXPECT_EQ(t->recordCount(), 3u);
-    for (std::uint32_t r = 1; r <= 3; ++r) {
-        ASSERT_TRUE(t->go(r));
-        EXPECT_FALSE(t->isDeleted());
-        EXPECT_EQ(t->fieldInt(2), long(r == 1 ? 2 : r == 2 ? 3 : 6));
-    }
-    const std::string file = ReadBytes(t->path());
-    EXPECT_EQ(file.size(), kHL + 3 * kRL + 1);
-    EXPECT_EQ(file.back(), '\x1a');
+    EXPECT_EQ(ReadBytes(t->path()).substr(kHL), " rec2           2 rec3           3 rec6           6\x1a");
     // pack() kept the caller's table lock.
     auto other = Table::open(t->path());
     other->setLockTimeout(std::chrono::milliseconds(20));
