@@ -35,25 +35,20 @@ TEST_F(GeneralSettingsTest, Open_IsdnAndPbxProtocolAreReadInAnyCase)
     EXPECT_EQ((std::vector{r.firstAlarmKey, r.lastAlarmKey, r.firstAlarmInKey, r.lastAlarmInKey}),
               (std::vector{7000, 9999, 1000, 9999}));
     EXPECT_EQ(model.value("SendMsgAsOwnPhone"), "0");  // defaults to 1, but normal ISDN clears it at opening
-    const struct {
-        const char* isdn;
-        const char* pbx;
-        const char* shownIsdn;
-        const char* qsigList;
-        const char* isdnList;
-        const char* shownPbx;
-    } cases[] = {
-        {"qsig", "abc", "QSIG", "ABC", "NONE", "ABC"},    {"QSIG", "CORNET", "QSIG", "Cornet", "NONE", "Cornet"},
-        {"1", "isvpn", "1", "NONE", "ISVPN", "ISVPN"},    {"0", "ABC", "0", "ABC", "NONE", "NONE"},
-        {"yes", "whatever", "1", "NONE", "NONE", "NONE"}, {"", "", "1", "NONE", "NONE", "NONE"},
+    // Stored ISDN and PBX_Protocol; ISDN as shown, the QSIG list, the ISDN list, PBX_Protocol as shown.
+    const std::pair<std::string, std::string> cases[] = {
+        {"qsig abc", "QSIG ABC NONE ABC"},    {"QSIG CORNET", "QSIG Cornet NONE Cornet"},
+        {"1 isvpn", "1 NONE ISVPN ISVPN"},    {"0 ABC", "0 ABC NONE NONE"},
+        {"yes whatever", "1 NONE NONE NONE"}, {" ", "1 NONE NONE NONE"},
     };
-    for (const auto& c : cases) {
-        open(std::string("[config]\r\nISDN=") + c.isdn + "\r\n",
-             std::string("[D300]\r\nPBX_Protocol=") + c.pbx + "\r\n");
-        EXPECT_EQ(model.shown("ISDN"), c.shownIsdn) << c.isdn;
-        EXPECT_EQ(model.value("QsigPbx"), c.qsigList) << c.pbx;
-        EXPECT_EQ(model.value("IsdnPbx"), c.isdnList) << c.pbx;
-        EXPECT_EQ(model.shown("PBX_Protocol"), c.shownPbx) << c.pbx;
+    for (const auto& [stored, shown] : cases) {
+        const std::size_t blank = stored.find(' ');
+        open("[config]\r\nISDN=" + stored.substr(0, blank) + "\r\n",
+             "[D300]\r\nPBX_Protocol=" + stored.substr(blank + 1) + "\r\n");
+        EXPECT_EQ(model.shown("ISDN") + " " + model.value("QsigPbx") + " " + model.value("IsdnPbx") + " " +
+                      model.shown("PBX_Protocol"),
+                  shown)
+            << stored;
     }
     EXPECT_TRUE(boxes.shown().empty());
 }
@@ -61,25 +56,27 @@ TEST_F(GeneralSettingsTest, Open_IsdnAndPbxProtocolAreReadInAnyCase)
 TEST_F(GeneralSettingsTest, EnablingAndClearing_FollowIsdnAndProtocol)
 {
     open("[config]\r\nISDN=0\r\nSendDDI=1\r\n[kxaldmsg]\r\nAddNumberAtBeginning=1\r\n", "");
-    for (const char* name : {"E1Protocol", "QsigPbx", "IsdnPbx", "PBX_Protocol", "SendMsgAsOwnPhone", "SendUUI",
-                             "SendDDI", "AddNumberAtBeginning", "NumberToAdd"})
-        EXPECT_FALSE(model.isEnabled(name)) << name;
-    EXPECT_TRUE(model.isEnabled("ExtDialPrefix"));
+    auto enabled = [this] {  // the enabled rows after the four ranges
+        std::string names;
+        for (const SettingRow& row : model.rows())
+            if (model.isEnabled(row.name) && row.name.find("AlarmKey") == std::string::npos &&
+                row.name.find("AlarmInKey") == std::string::npos)
+                names += row.name + " ";
+        return names;
+    };
+    EXPECT_EQ(enabled(), "ISDN ExtDialPrefix ");
 
     // QSIG enables its options and clears the normal-ISDN one, and the other way round.
     set("ISDN", "1");
     set("E1Protocol", "QSIG");
-    for (const char* name : {"QsigPbx", "SendMsgAsOwnPhone", "SendUUI", "NumberToAdd"})
-        EXPECT_TRUE(model.isEnabled(name)) << name;
-    EXPECT_FALSE(model.isEnabled("SendDDI"));
+    EXPECT_EQ(enabled(), "ISDN E1Protocol QsigPbx PBX_Protocol SendMsgAsOwnPhone SendUUI AddNumberAtBeginning "
+                         "NumberToAdd ExtDialPrefix ");
     EXPECT_EQ(model.value("SendDDI"), "0");
     set("SendUUI", "1");
     set("E1Protocol", "CTR4");
-    EXPECT_TRUE(model.isEnabled("IsdnPbx"));
-    EXPECT_FALSE(model.isEnabled("SendUUI"));
-    EXPECT_EQ(model.value("SendUUI"), "0");
     set("AddNumberAtBeginning", "0");
-    EXPECT_FALSE(model.isEnabled("NumberToAdd"));
+    EXPECT_EQ(enabled(), "ISDN E1Protocol IsdnPbx PBX_Protocol SendDDI AddNumberAtBeginning ExtDialPrefix ");
+    EXPECT_EQ(model.value("SendUUI"), "0");
 
     // Switching ISDN off clears nothing and keeps the protocol.
     set("E1Protocol", "QSIG");
@@ -94,13 +91,8 @@ TEST_F(GeneralSettingsTest, EnablingAndClearing_FollowIsdnAndProtocol)
 // first and last values pass.
 TEST_F(GeneralSettingsTest, Ok_RangeChecksInOrder)
 {
-    const struct {
-        const char* first;
-        const char* last;
-        const char* firstIn;
-        const char* lastIn;
-        const char* message;  // nullptr: accepted
-    } cases[] = {
+    // First and last alarm, first and last alarm-in, the message (nullptr: accepted).
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"9", "5", "5", "5", "The first alarm number '9' should be between 10 and 9999 ! "},
         {"10000", "10", "10", "10", "The first alarm number '10000' should be between 10 and 9999 ! "},
         {"10", "10000", "9", "9", "The last alarm number '10000' should be between 10 and 9999 ! "},
@@ -111,18 +103,18 @@ TEST_F(GeneralSettingsTest, Ok_RangeChecksInOrder)
         {"9999", "9999", "10", "10", nullptr},
         {"10", "9999", "5000", "5000", nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto& [first, last, firstIn, lastIn, message] : cases) {
         model.load();
-        set("FirstAlarmKey", c.first);
-        set("LastAlarmKey", c.last);
-        set("FirstAlarmInKey", c.firstIn);
-        set("LastAlarmInKey", c.lastIn);
+        set("FirstAlarmKey", first);
+        set("LastAlarmKey", last);
+        set("FirstAlarmInKey", firstIn);
+        set("LastAlarmInKey", lastIn);
         boxes.clear();
-        EXPECT_EQ(model.ok(), c.message == nullptr) << c.first << ".." << c.last;
-        EXPECT_EQ(boxes.texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-        EXPECT_EQ(site.exists("windows/kxalarm.ini"), c.message == nullptr) << (c.message ? c.message : "");
-        if (!c.message) {
-            EXPECT_NE(alarmIni().find(std::string("FirstAlarmKey=") + c.first + "\r\n"), std::string::npos);
+        EXPECT_EQ(model.ok(), message == nullptr) << first << ".." << last;
+        EXPECT_EQ(boxes.texts(), message ? std::vector<std::string>{message} : std::vector<std::string>{});
+        EXPECT_EQ(site.exists("windows/kxalarm.ini"), message == nullptr) << (message ? message : "");
+        if (!message) {
+            EXPECT_NE(alarmIni().find(std::string("FirstAlarmKey=") + first + "\r\n"), std::string::npos);
         }
     }
 }
@@ -174,40 +166,31 @@ TEST_F(GeneralSettingsTest, Ok_WritesTheKeysOfTheChosenProtocol)
 
 TEST_F(GeneralSettingsTest, Ok_CnxToPbxIsSwitchedOnOnlyWhenNeededAndNeverOff)
 {
-    const struct {
-        const char* cnx;  // nullptr: missing
-        const char* isdn;
-        const char* sendDdi;
-        bool written;
-    } cases[] = {
+    // CNXtoPBX before (nullptr: missing), ISDN, SendDDI, whether CNXtoPBX=1 is written.
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
         {nullptr, "1", "1", true}, {"0", "1", "1", true},  {"1", "1", "1", false},
         {"0", "1", "0", false},    {"0", "0", "1", false}, {"7", "1", "1", false},
     };
-    for (const auto& c : cases) {
-        const std::string kt = c.cnx ? std::string("[D300]\r\nCNXtoPBX=") + c.cnx + "\r\n" : std::string();
-        open(std::string("[config]\r\nISDN=") + c.isdn + "\r\nSendDDI=" + c.sendDdi + "\r\n", kt);
+    for (const auto& [cnx, isdn, sendDdi, written] : cases) {
+        const std::string kt = cnx ? std::string("[D300]\r\nCNXtoPBX=") + cnx + "\r\n" : std::string();
+        open(std::string("[config]\r\nISDN=") + isdn + "\r\nSendDDI=" + sendDdi + "\r\n", kt);
         ASSERT_TRUE(model.ok());
         // Written as "1", or left exactly as it was (also when missing).
         const std::string k = ktIni();
         const std::size_t at = k.find("CNXtoPBX");
         const std::string found = at == std::string::npos ? std::string() : k.substr(at, k.find('\n', at) + 1 - at);
-        EXPECT_EQ(found, c.written ? "CNXtoPBX=1\r\n"
-                         : c.cnx   ? std::string("CNXtoPBX=") + c.cnx + "\r\n"
-                                   : "")
-            << (c.cnx ? c.cnx : "missing") << " isdn " << c.isdn << " ddi " << c.sendDdi;
+        EXPECT_EQ(found, written ? "CNXtoPBX=1\r\n"
+                         : cnx   ? std::string("CNXtoPBX=") + cnx + "\r\n"
+                                 : "")
+            << (cnx ? cnx : "missing") << " isdn " << isdn << " ddi " << sendDdi;
     }
 }
 
 TEST_F(GeneralSettingsTest, CommandLineForm_IsdnAndPbxProtocolAsStored)
 {
     model.load();
-    const struct {
-        const char* name;
-        const char* text;
-        Change result;
-        const char* isdn;  // shown afterwards
-        const char* pbx;
-    } steps[] = {
+    // The value and its text, the result, ISDN and PBX_Protocol as shown afterwards.
+    const std::tuple<const char*, const char*, Change, const char*, const char*> steps[] = {
         {"ISDN", "qsig", Change::Done, "QSIG", "NONE"},
         {"PBX_Protocol", "cornet", Change::Done, "QSIG", "Cornet"},
         {"PBX_Protocol", "ISVPN", Change::Disabled, "QSIG", "Cornet"},  // the normal ISDN list is disabled
@@ -217,10 +200,10 @@ TEST_F(GeneralSettingsTest, CommandLineForm_IsdnAndPbxProtocolAsStored)
         {"PBX_Protocol", "NONE", Change::Disabled, "0", "ISVPN"},
         {"ISDN", "2", Change::Refused, "0", "ISVPN"},
     };
-    for (const auto& s : steps) {
-        EXPECT_EQ(model.changeShown(s.name, s.text), s.result) << s.name << "=" << s.text;
-        EXPECT_EQ(model.shown("ISDN"), s.isdn) << s.name << "=" << s.text;
-        EXPECT_EQ(model.shown("PBX_Protocol"), s.pbx) << s.name << "=" << s.text;
+    for (const auto& [name, text, result, isdn, pbx] : steps) {
+        EXPECT_EQ(model.changeShown(name, text), result) << name << "=" << text;
+        EXPECT_EQ(model.shown("ISDN") + " " + model.shown("PBX_Protocol"), std::string(isdn) + " " + pbx)
+            << name << "=" << text;
     }
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
