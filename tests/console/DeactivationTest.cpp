@@ -108,7 +108,7 @@ TEST(Deactivation, CommandTableAndFormats)
         EXPECT_EQ(console::ParseDeactivationEndTime(value), end) << value;
 }
 
-TEST_F(DeactivationTest, NoSelectionAndTheQuestionsAnsweredNo)
+TEST_F(DeactivationTest, NoSelectionTheQuestionsAndTheEndTimeFromTheAnswer)
 {
     EXPECT_EQ(console::Deactivate(0, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
     EXPECT_EQ(console::Deactivate(30, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
@@ -128,10 +128,9 @@ TEST_F(DeactivationTest, NoSelectionAndTheQuestionsAnsweredNo)
     }
     EXPECT_NE(boxes.texts().at(2).find("for 30 minutes ?"), std::string::npos);
     EXPECT_FALSE(site.exists("windows/kxadeact.ini") || site.exists("work/log/kxadeact.log"));
-}
 
-TEST_F(DeactivationTest, TheEndTimeCountsFromTheAnswerNotTheQuestion)
-{
+    // Answered Yes: the end time counts from the answer, not from the question.
+    boxes.clear();
     boxes.answer(true);
     std::size_t boxesWhenTimed = 0;
     auto answeredTenMinutesLater = [&] {
