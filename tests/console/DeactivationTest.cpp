@@ -367,7 +367,8 @@ TEST_F(DeactivationTest, RunCyclesEveryMinuteUntilTheFlagIsCleared)
     timer.run(running);
     EXPECT_EQ(types, (std::vector<std::string>{"54", "54", "54", "54", "54", "54", "54", "54", "54", "54", "4", "4"}));
 
-    // The default sleeper returns soon after the flag is cleared.
+    // The default sleeper returns when the flag is cleared, not at the end of
+    // its minute: half a minute tells the two apart on any loaded machine.
     DeactivationTimer real(1, kTable);
     running = true;
     std::thread thread([&] { real.run(running); });
@@ -375,7 +376,7 @@ TEST_F(DeactivationTest, RunCyclesEveryMinuteUntilTheFlagIsCleared)
     const auto stop = std::chrono::steady_clock::now();
     running = false;
     thread.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - stop, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - stop, std::chrono::seconds(30));
 }
 
 TEST_F(DeactivationTest, CommandAndTimerOnTwoThreadsLoseNoKey)
