@@ -100,27 +100,27 @@ TEST(Deactivation, CommandTableAndFormats)
               "6B150FD500000005");
     std::tm local{};
     local.tm_mday = 4, local.tm_mon = 11, local.tm_hour = 9, local.tm_min = 5;
-    EXPECT_EQ(console::DeactivationLogLine(local, 1234, 60), "04.12, 09:05,  Deactivate alarm 1234 for 60 minutes\n");
-    EXPECT_EQ(console::DeactivationLogLine(local, 17, 0), "04.12, 09:05,  Activate alarm 17 again\n");
+    EXPECT_EQ(console::DeactivationLogLine(local, 1234, 60) + console::DeactivationLogLine(local, 17, 0),
+              "04.12, 09:05,  Deactivate alarm 1234 for 60 minutes\n04.12, 09:05,  Activate alarm 17 again\n");
     const std::pair<std::string, std::uint64_t> values[] = {
         {"6b150fD5", 0x6B150FD5u}, {"0x10", 16}, {"12G4", 0x12}, {"zz", 0}, {std::string(39, 'F'), UINT64_MAX}};
     for (const auto& [value, end] : values)
         EXPECT_EQ(console::ParseDeactivationEndTime(value), end) << value;
 }
 
-TEST_F(DeactivationTest, NoSelectionAndTheQuestionsAnsweredNo)
+TEST_F(DeactivationTest, NoSelectionTheQuestionsAndTheEndTimeFromTheAnswer)
 {
     EXPECT_EQ(console::Deactivate(0, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
     EXPECT_EQ(console::Deactivate(30, {}, fixed(at), options).outcome, DeactivationOutcome::NoSelection);
     EXPECT_EQ(boxes.texts(),
               (std::vector{LoadString(str::SelectAlarmsToActivate), LoadString(str::SelectAlarmsToDeactivate)}));
     EXPECT_EQ(boxes.shown().at(0).kind, 'E');
-    const std::pair<int, std::string> questions[] = {// whole hours from 60 minutes on
-                                                     {30, FormatStringNumber(str::ConfirmDeactivateMinutes, 30)},
-                                                     {59, FormatStringNumber(str::ConfirmDeactivateMinutes, 59)},
-                                                     {60, FormatStringNumber(str::ConfirmDeactivateHours, 1)},
-                                                     {90, FormatStringNumber(str::ConfirmDeactivateHours, 1)},
-                                                     {120, FormatStringNumber(str::ConfirmDeactivateHours, 2)}};
+    // clang-format off
+    const std::pair<int, std::string> questions[] = {  // whole hours from 60 minutes on
+        {30, FormatStringNumber(str::ConfirmDeactivateMinutes, 30)}, {59, FormatStringNumber(str::ConfirmDeactivateMinutes, 59)},
+        {60, FormatStringNumber(str::ConfirmDeactivateHours, 1)}, {90, FormatStringNumber(str::ConfirmDeactivateHours, 1)},
+        {120, FormatStringNumber(str::ConfirmDeactivateHours, 2)}};
+    // clang-format on
     for (const auto& [minutes, question] : questions) {
         EXPECT_EQ(console::Deactivate(minutes, Keys{12}, fixed(at), options).outcome, DeactivationOutcome::Declined);
         const auto asked = boxes.shown().back();
@@ -128,10 +128,9 @@ TEST_F(DeactivationTest, NoSelectionAndTheQuestionsAnsweredNo)
     }
     EXPECT_NE(boxes.texts().at(2).find("for 30 minutes ?"), std::string::npos);
     EXPECT_FALSE(site.exists("windows/kxadeact.ini") || site.exists("work/log/kxadeact.log"));
-}
 
-TEST_F(DeactivationTest, TheEndTimeCountsFromTheAnswerNotTheQuestion)
-{
+    // Answered Yes: the end time counts from the answer, not from the question.
+    boxes.clear();
     boxes.answer(true);
     std::size_t boxesWhenTimed = 0;
     auto answeredTenMinutesLater = [&] {
@@ -198,8 +197,7 @@ TEST_F(DeactivationTest, LogInTheWorkingDirectoryAndAChangeWithoutIt)
     const auto unlogged = run(10, {12});
     EXPECT_EQ(std::tie(unlogged.outcome, unlogged.logLinesMissing), std::make_tuple(DeactivationOutcome::Done, 1));
     EXPECT_EQ(type(12), "51");
-    for (const auto& s : boxes.shown())
-        EXPECT_EQ(s.kind, 'C');
+    EXPECT_EQ(boxes.shown().size(), 2u);  // the two questions, no error
 }
 
 TEST_F(DeactivationTest, FailuresLeaveTheAlarmConsistentAndAreReported)
@@ -253,10 +251,7 @@ TEST_F(DeactivationTest, FailedTypeWriteIsNotDoneAndTheOldEndTimeIsPutBack)
     setIniValue(12, "00001000");
     const auto result = run(10, {12, 13});
     EXPECT_EQ(std::tie(result.outcome, result.failed), std::make_tuple(DeactivationOutcome::Incomplete, Keys{12, 13}));
-    EXPECT_EQ(type(12), "4");
-    EXPECT_EQ(iniValue(12), "00001000");
-    EXPECT_EQ(iniValue(13), "");
-    EXPECT_EQ(log(), "");
+    EXPECT_EQ(type(12) + "|" + iniValue(12) + "|" + iniValue(13) + "|" + log(), "4|00001000||");
     EXPECT_EQ(boxes.shown().back().text, "2 of the selected alarms could not be changed: the alarm table or the file "
                                          "kxadeact.ini could not be written.");
 }
@@ -280,16 +275,18 @@ TEST_F(DeactivationTest, MenuStateAndCheckMark)
     }
     const std::string soon = console::DeactivationEndTime(now + 300, 0);
     EXPECT_EQ(console::CheckedDeactivationCommandFor(10, soon, now), cmd::DeactivateFor10Minutes);
-    EXPECT_EQ(console::CheckedDeactivationCommandFor(9, soon, now), 0);
-    EXPECT_EQ(console::CheckedDeactivationCommandFor(12, soon.substr(1), now), 0);
-    EXPECT_EQ(console::CheckedDeactivationCommandFor(12, "0" + soon, now), 0);
+    EXPECT_EQ(console::CheckedDeactivationCommandFor(9, soon, now) +
+                  console::CheckedDeactivationCommandFor(12, soon.substr(1), now) +
+                  console::CheckedDeactivationCommandFor(12, "0" + soon, now),
+              0);
 
     // From the file, for the first selected alarm only.
     run(30, {13});
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13, 12}, at.now), cmd::DeactivateFor30Minutes);
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{13}, at.now + 1200), cmd::DeactivateFor10Minutes);
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{12, 13}, at.now), 0);
-    EXPECT_EQ(console::CheckedDeactivationCommand(Keys{}, at.now), 0);
+    EXPECT_EQ(std::make_tuple(console::CheckedDeactivationCommand(Keys{13, 12}, at.now),
+                              console::CheckedDeactivationCommand(Keys{13}, at.now + 1200),
+                              console::CheckedDeactivationCommand(Keys{12, 13}, at.now) +
+                                  console::CheckedDeactivationCommand(Keys{}, at.now)),
+              std::make_tuple(int(cmd::DeactivateFor30Minutes), int(cmd::DeactivateFor10Minutes), 0));
     // A value shorter than eight characters gets no check mark, but the timer honours it.
     setType(14, 55, "ABCDEF");
     EXPECT_EQ(console::CheckedDeactivationCommand(Keys{14}, 0xABCD00), 0);
@@ -370,7 +367,8 @@ TEST_F(DeactivationTest, RunCyclesEveryMinuteUntilTheFlagIsCleared)
     timer.run(running);
     EXPECT_EQ(types, (std::vector<std::string>{"54", "54", "54", "54", "54", "54", "54", "54", "54", "54", "4", "4"}));
 
-    // The default sleeper returns soon after the flag is cleared.
+    // The default sleeper returns when the flag is cleared, not at the end of
+    // its minute: half a minute tells the two apart on any loaded machine.
     DeactivationTimer real(1, kTable);
     running = true;
     std::thread thread([&] { real.run(running); });
@@ -378,7 +376,7 @@ TEST_F(DeactivationTest, RunCyclesEveryMinuteUntilTheFlagIsCleared)
     const auto stop = std::chrono::steady_clock::now();
     running = false;
     thread.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - stop, std::chrono::seconds(2));
+    EXPECT_LT(std::chrono::steady_clock::now() - stop, std::chrono::seconds(30));
 }
 
 TEST_F(DeactivationTest, CommandAndTimerOnTwoThreadsLoseNoKey)

@@ -1,7 +1,9 @@
 // DDI converter: OK's writes, the list mappings, the enabling rules, the test
-// history, a test run through the stand-in script engine, a run that cannot start.
+// history, a test run through the stand-in script engine, a run that cannot
+// start. The DDI-CLI alarm scanner: its rules and its section.
 
 #include "numbers/DdiConverter.h"
+#include "numbers/DdiCliScanner.h"
 #include "tests/common/TempSite.h"
 #include "tests/numbers/StandInKxe.h"
 
@@ -74,32 +76,27 @@ TEST_F(DdiConverterTest, Ok_WritesTheSectionInOrderWithItsDefaults)
 
 TEST_F(DdiConverterTest, Lists_StoredValuesAsShownAndWritten)
 {
-    const struct {
-        const char* key;
-        const char* stored;  // nullptr: missing
-        const char* shown;
-        const char* written;
-    } cases[] = {
+    // The key, its stored value (nullptr: missing), the value shown and the value written.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"UseLastDigits", nullptr, "4", "4"}, {"UseLastDigits", "0", "1", "1"},   {"UseLastDigits", "-3", "1", "1"},
         {"UseLastDigits", "9", "9", "9"},     {"UseLastDigits", "abc", "4", "4"}, {"UseLastDigits", "12", "12", "12"},
         {"ReplaceWith1", "E", "E", "E"},      {"ReplaceWith1", "", "0", "0"},     {"ReplaceWith1", "7", "7", "7"},
         {"ReplaceWith1", "x", "0", "0"},      {"ReplaceWith1", "e", "0", "0"},    {"ReplaceWith1", nullptr, "0", "0"},
     };
-    for (const auto& c : cases) {
-        const std::string line = std::string(c.key) + "=";
-        site.write("windows/kxalarm.ini", c.stored ? "[kxaddiconv]\r\n" + line + c.stored + "\r\n" : std::string());
+    for (const auto& [key, stored, shown, written] : cases) {
+        const std::string line = std::string(key) + "=";
+        site.write("windows/kxalarm.ini", stored ? "[kxaddiconv]\r\n" + line + stored + "\r\n" : std::string());
         model.load();
-        EXPECT_EQ(model.value(c.key), c.shown) << c.key << " " << (c.stored ? c.stored : "missing");
+        EXPECT_EQ(model.value(key), shown) << key << " " << (stored ? stored : "missing");
         ASSERT_TRUE(model.ok());
-        EXPECT_NE(alarmIni().find(line + c.written + "\r\n"), std::string::npos) << c.key << " " << c.written;
+        EXPECT_NE(alarmIni().find(line + written + "\r\n"), std::string::npos) << key << " " << written;
     }
     // The lists offer 1 to 9, and 0 to 9 and E.
     activate();
     set("LastDigits", "1");
     set("ReplaceActive1", "1");
-    EXPECT_EQ(model.change("UseLastDigits", "0"), Change::Refused);
-    EXPECT_EQ(model.change("UseLastDigits", "10"), Change::Refused);
-    EXPECT_EQ(model.change("ReplaceWith1", "e"), Change::Refused);
+    for (const auto& [name, value] : {std::pair{"UseLastDigits", "0"}, {"UseLastDigits", "10"}, {"ReplaceWith1", "e"}})
+        EXPECT_EQ(model.change(name, value), Change::Refused) << name << "=" << value;
     set("UseLastDigits", "1");
     set("ReplaceWith1", "E");
 }
@@ -154,10 +151,9 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
     EXPECT_EQ(file.substr(0, file.find("[ResultData]")),
               historySection({"08912345", "", "", "", "", "", "", "", "", ""}) + testData);
 
-    EXPECT_EQ(model.value("AfterSuppress"), "AfterSuppress:08912345");
-    EXPECT_EQ(model.value("AfterReplace6"), "AfterReplace6:08912345");
-    EXPECT_EQ(model.value("AfterOffset"), "AfterOffset:08912345");
-    EXPECT_EQ(model.value("Result"), "08912345/7/E");
+    EXPECT_EQ(model.value("AfterSuppress") + " " + model.value("AfterReplace6") + " " + model.value("AfterOffset") +
+                  " " + model.value("Result"),
+              "AfterSuppress:08912345 AfterReplace6:08912345 AfterOffset:08912345 08912345/7/E");
     EXPECT_EQ(historyItems(), std::vector<std::string>{"08912345"});
     // The settings themselves are written only by OK.
     EXPECT_EQ(alarmIni(), "[kxaddiconv]\r\nUseLastDigits=3\r\n");
@@ -206,8 +202,26 @@ TEST_F(DdiConverterTest, Test_ScriptEngineMissingIsReportedAndResultsStay)
     EXPECT_EQ(model.value("Result"), "");  // not the earlier run's result as this one's
     // "Refresh" still shows what the file holds.
     EXPECT_EQ(model.press("refresh"), Change::Done);
-    EXPECT_EQ(model.value("Result"), "old");
-    EXPECT_EQ(model.value("AfterSuppress"), "");
+    EXPECT_EQ(model.value("Result") + "|" + model.value("AfterSuppress"), "old|");
+}
+
+TEST(DdiCliScannerTest, Ok_ZeroKeysWhileActiveAreAcceptedAndNoTableMeansNoItems)
+{
+    test::TempSite site;
+    test::RecordingMessageBoxes boxes;
+    DdiCliScanner model;
+    site.write("windows/kxaconf.ini", "[Config]\r\nVm001Path=\\nowhere\\\r\n");
+    model.load();
+    EXPECT_TRUE(model.options("UseDistAlarmInSettings").empty());
+    EXPECT_FALSE(model.isEnabled("FirstKey"));
+    ASSERT_EQ(model.change("Active", "1"), settings::Change::Done);
+    for (const char* name : {"FirstKey", "LastKey", "UseDistAlarmInSettings", "UseConfAlarmInSettings"})
+        EXPECT_TRUE(model.isEnabled(name)) << name;
+    ASSERT_TRUE(model.ok());
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(site.read("windows/kxalarm.ini"),
+              "[kxaddiclialr]\r\nActive=1\r\nFirstKey=0\r\nLastKey=0\r\nUseDistAlarmInSettings=1001\r\n"
+              "UseConfAlarmInSettings=1001\r\n");
 }
 
 }  // namespace
