@@ -127,6 +127,9 @@ struct Table::Impl {
     std::string keyUse(const KeyUse& use, const std::string& what) const;
     bool refuseForIndexes(const std::string& operation);
     bool checkCurrent();
+    // The field to assign to, or null (with the reason set) when the table,
+    // the current record or the field cannot be written.
+    const detail::FieldLayout* fieldToWrite(int number);
     bool lockRecord(std::uint32_t r);
     void unlockRecord(std::uint32_t r);
     bool recordPresent(std::uint32_t r);

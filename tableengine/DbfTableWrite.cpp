@@ -474,17 +474,29 @@ std::string notWritable(const FieldLayout& f)
 
 }  // namespace
 
+const FieldLayout* Table::Impl::fieldToWrite(int number)
+{
+    if (!checkWritable())
+        return nullptr;
+    const FieldLayout* f = field(number);
+    if (!f) {
+        fail("no field number " + std::to_string(number));
+        return nullptr;
+    }
+    if (!checkCurrent())
+        return nullptr;
+    if (!f->writable) {
+        fail(notWritable(*f));
+        return nullptr;
+    }
+    return f;
+}
+
 bool Table::assignText(int field, std::string_view text)
 {
-    if (!d->checkWritable())
-        return false;
-    const FieldLayout* f = d->field(field);
+    const FieldLayout* f = d->fieldToWrite(field);
     if (!f)
-        return d->fail("no field number " + std::to_string(field));
-    if (!d->checkCurrent())
         return false;
-    if (!f->writable)
-        return d->fail(notWritable(*f));
     char* out = d->scratch.data() + f->offset;
     std::string why;
     switch (f->type) {
@@ -512,15 +524,9 @@ bool Table::assignText(int field, std::string_view text)
 
 bool Table::assignDouble(int field, double value)
 {
-    if (!d->checkWritable())
-        return false;
-    const FieldLayout* f = d->field(field);
+    const FieldLayout* f = d->fieldToWrite(field);
     if (!f)
-        return d->fail("no field number " + std::to_string(field));
-    if (!d->checkCurrent())
         return false;
-    if (!f->writable)
-        return d->fail(notWritable(*f));
     char* out = d->scratch.data() + f->offset;
     if (f->type == 'N' || f->type == 'F') {
         if (!detail::EncodeNumber(value, f->length, f->decimals, out))
