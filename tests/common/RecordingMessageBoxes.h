@@ -12,7 +12,6 @@
 
 namespace kx::test {
 
-// Records every box and answers questions in order (No when the script is empty).
 class RecordingMessageBoxes final : public MessageBoxHandler {
 public:
     struct Shown {

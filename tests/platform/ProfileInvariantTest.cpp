@@ -1,9 +1,5 @@
 // Properties that must hold on any file, checked on a few hundred generated
-// ones: mixed line endings, comments, blank and bare lines, duplicate
-// sections and keys, NULs and high bytes. For each file: a set reads back;
-// every byte outside the edited line stays where it was; no other name
-// changes its value; the same value again changes no byte and no time; a
-// delete brings back the default.
+// ones with mixed line endings, duplicates, NULs and high bytes.
 
 #include "platform/Profile.h"
 #include "tests/common/TempSite.h"

@@ -197,18 +197,8 @@ TEST_F(ProfileWrite, ConvenienceFormsWriteDecimalTextAndDelete)
 template <typename Body>
 bool asUnprivilegedUser(Body body)
 {
-    if (::geteuid() != 0)
-        return body();
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
-        ::_exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return ::geteuid() != 0 ? body()
+                            : InChildProcess([&] { return ::setgid(65534) == 0 && ::setuid(65534) == 0 && body(); });
 }
 
 TEST_F(ProfileWrite, FailuresLeaveTheFileAsItWas)

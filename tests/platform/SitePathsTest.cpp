@@ -81,10 +81,9 @@ TEST_F(SitePathsTest, WindowsDirectoryInsideOrOutsideTheRoot)
 TEST_F(SitePathsTest, ExistenceTestsByStoredPath)
 {
     site.write("kxt/kxawdcall.kxe", "");
-    EXPECT_TRUE(SitePaths::exists("\\KXT\\KXAWDCALL.KXE"));
-    EXPECT_TRUE(SitePaths::exists("\\kxt"));
-    EXPECT_FALSE(SitePaths::exists("\\kxt\\missing.kxe"));
-    EXPECT_FALSE(SitePaths::exists(""));
+    EXPECT_EQ(std::vector<bool>({SitePaths::exists("\\KXT\\KXAWDCALL.KXE"), SitePaths::exists("\\kxt"),
+                                 SitePaths::exists("\\kxt\\missing.kxe"), SitePaths::exists("")}),
+              std::vector<bool>({true, true, false, false}));
 }
 
 TEST(FoldCp1252, FoldsLettersOnly)
