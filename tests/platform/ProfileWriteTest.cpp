@@ -108,6 +108,7 @@ TEST_F(ProfileWrite, LeavesExactlyTheseBytes)
         {111, "[S]k=v\r\n", {{"S", "k", "x", true}}, "[S]k=v\r\nk=x\r\n"},
         {112, "[\xC9T\xC9]\r\n", {{"\xE9t\xE9", "k", "v", true}}, "[\xC9T\xC9]\r\nk=v\r\n"},
         {113, "[S]\r\n=v\r\n", {{"S", "k", "1", true}}, "[S]\r\n=v\r\nk=1\r\n"},
+        {114, "[S]\r\nk=1\r\nK=2\r\n", {{"S", "k", "3", true}}, "[S]\r\nk=3\r\nK=2\r\n"},  // only the first copy of a key changes
     };
     // clang-format on
     for (const GoldenCase& c : cases) {
