@@ -43,15 +43,10 @@ inline bool PathExists(const std::string& path)
 inline std::string Escaped(const std::string& s)
 {
     std::string r;
+    char buf[8];
     for (unsigned char c : s) {
-        if (c == '\\' || c == '\r' || c == '\n' || c == '\t')
-            r += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\t";
-        else if (c < 0x20 || c >= 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            r += buf;
-        } else
-            r += static_cast<char>(c);
+        std::snprintf(buf, sizeof buf, c < 0x20 || c >= 0x7F ? "\\x%02X" : "%c", c);
+        r += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : buf;
     }
     return r;
 }
