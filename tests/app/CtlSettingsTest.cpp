@@ -1,6 +1,4 @@
-// kxalarmctl settings end to end on a demo site: the registered dialogs with
-// their titles, printing a dialog, changes with the rules applied in order,
-// refusals with their exit codes, buttons, OK.
+// kxalarmctl settings end to end on a demo site: listing, printing, changes, refusals, OK.
 
 #include "tests/app/CtlDemoFixture.h"
 
