@@ -1,7 +1,6 @@
 #pragma once
-// A message-box handler for tests: records what the code shows and answers
-// questions from a script (No when the script is empty). No test framework
-// needed, so GoogleTest and Qt Test programs share it.
+// Records the message boxes shown and answers questions from a script (No when
+// it is empty). Free of test frameworks: GoogleTest and Qt Test programs share it.
 
 #include "platform/MessageBoxes.h"
 

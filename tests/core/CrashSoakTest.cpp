@@ -42,9 +42,8 @@ for k, v in (ini['Soak'].items() if ini.has_section('Soak') else []):
     print('I' + k[1:], v)
 )";
 
-// Write i of a round: the text field, the number field (both of key i/3 mod
-// kKeys, one record), or INI key i/3 mod kIniKeys. Slots name what a write
-// changes: "T<key>.text", "T<key>.number", "I<key>".
+// Write i of a round, to slot "T<key>.text", "T<key>.number" (key i/3 mod
+// kKeys) or "I<key>" (INI key i/3 mod kIniKeys).
 struct Write {
     std::string slot;
     std::string value;

@@ -41,12 +41,10 @@ TEST_F(GroupListTest, ReadsNameAndNumberByPosition)
     EXPECT_EQ(groups.entries()[1].number, 11);
     // Names are held with at most 39 characters.
     EXPECT_EQ(std::string(groups.entries()[1].name), ("Group 1" + std::string(45, 'x')).substr(0, 39));
-    // three-digit index, number width, found 12, found 99, overflow
     EXPECT_EQ(std::tuple(groups.indexAllowsThreeDigits(), groups.numberFieldLength(), groups.find(12) != nullptr,
                          groups.find(99) != nullptr, groups.overflow()),
               std::tuple(true, 3u, true, false, 0u));
 
-    // A missing table leaves the list empty.
     EXPECT_FALSE(groups.load("\\db1\\nosuch.dbf"));
     EXPECT_EQ(groups.count(), 0u);
 }

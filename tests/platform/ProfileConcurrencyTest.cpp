@@ -57,8 +57,7 @@ bool writeKeys(int writer, int count, Progress& progress)
     return true;
 }
 
-// Reads until every writer has finished; each read must hold every key whose
-// write had returned before the read began. Returns the number of reads.
+// Reads until all writers finish, each read holding every key returned before it; returns the reads.
 int checkReader(int writers, int count, const Progress& progress)
 {
     for (int reads = 0;; ++reads) {
@@ -190,9 +189,8 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
     std::string error;
     profile_file::FileState state;
 
-    // Another program rewrites the file after our read: longer; of the same
-    // size within the same second (only the nanoseconds differ); or replaced
-    // by another file of the same size and time (only the inode differs).
+    // Another program rewrites the file after our read: longer; same size and
+    // second (only nanoseconds differ); or replaced (only the inode differs).
     const auto rewrite = [&](const std::string& text, long nanoseconds, bool replace) {
         const std::string written = replace ? site.win("other.ini") : path;
         WriteBytes(written, text);

@@ -43,8 +43,7 @@ TEST_F(SitePathsTest, StoredWindowsPathsTranslateToTheSite)
         // New files keep the name as written, below the directory found.
         {"\\db1\\New.Dbf", "db1/New.Dbf"},
         {"\\work\\LOG\\New.Log", "work/log/New.Log"},
-        // Native paths under the site stand as they are; formats such as
-        // "%s.\kxalogout.ini" are filled with the native Windows directory.
+        // Native paths stand as they are, also in formats such as "%s.\kxalogout.ini".
         {site.path("db1/x.dbf"), "db1/x.dbf"},
         {SitePaths::windowsDirectory() + ".\\kxalogout.ini", "windows/kxalogout.ini"},
         // A directory that only begins with the root's name is not under it.
