@@ -25,9 +25,7 @@ inline std::string shellQuoted(const std::string& arg)
     return q + "'";
 }
 
-// `input` is fed to standard input.
-inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string& workDir = {},
-                        const std::string& input = {})
+inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string& workDir = {})
 {
     const TempDir capture("kxctl");
     std::string command;
@@ -36,9 +34,7 @@ inline CtlResult RunCtl(const std::vector<std::string>& args, const std::string&
     command += shellQuoted(std::string(KX_BINARY_DIR) + "/app/kxalarmctl");
     for (const std::string& a : args)
         command += " " + shellQuoted(a);
-    capture.write("in", input);
-    command += " < " + shellQuoted(capture.path("in")) + " > " + shellQuoted(capture.path("out")) + " 2> " +
-               shellQuoted(capture.path("err"));
+    command += " < /dev/null > " + shellQuoted(capture.path("out")) + " 2> " + shellQuoted(capture.path("err"));
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.read("out"), capture.read("err")};
 }

@@ -1,6 +1,4 @@
-// kxalarmctl settings end to end on a demo site: the registered dialogs with
-// their titles, printing a dialog, changes with the rules applied in order,
-// refusals with their exit codes, buttons, OK.
+// kxalarmctl settings end to end on a demo site: listing, printing, changes, refusals, OK.
 
 #include "tests/app/CtlDemoFixture.h"
 
@@ -11,15 +9,13 @@
 namespace kx {
 namespace {
 
-class CtlSettingsTest : public test::CtlDemoFixture {
-protected:
-    // The line of one value: "name\tvalue\tenabled|disabled".
-    static std::string line(const std::string& out, const std::string& name)
-    {
-        const std::size_t at = ("\n" + out).find("\n" + name + "\t");
-        return at == std::string::npos ? "<no line for " + name + ">" : out.substr(at, out.find('\n', at) - at);
-    }
-};
+using CtlSettingsTest = test::CtlDemoFixture;
+
+// Whether `out` holds the line "name\tvalue\tenabled|disabled".
+bool hasLine(const std::string& out, const std::string& line)
+{
+    return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
+}
 
 TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
@@ -30,10 +26,10 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 
     const test::CtlResult r = ctl({"settings", "general"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(line(r.out, "FirstAlarmKey"), "FirstAlarmKey\t10\tenabled");
-    EXPECT_EQ(line(r.out, "ISDN"), "ISDN\t1\tenabled");
-    EXPECT_EQ(line(r.out, "SendMsgAsOwnPhone"), "SendMsgAsOwnPhone\t0\tdisabled");
-    EXPECT_EQ(line(r.out, "NumberToAdd"), "NumberToAdd\t\tdisabled");
+    EXPECT_TRUE(hasLine(r.out, "FirstAlarmKey\t10\tenabled")) << r.out;
+    EXPECT_TRUE(hasLine(r.out, "ISDN\t1\tenabled")) << r.out;
+    EXPECT_TRUE(hasLine(r.out, "SendMsgAsOwnPhone\t0\tdisabled")) << r.out;
+    EXPECT_TRUE(hasLine(r.out, "NumberToAdd\t\tdisabled")) << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 15);
 }
 
@@ -44,8 +40,8 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         ctl({"settings", "general", "--set", "ISDN=QSIG", "--set", "SendUUI=1", "--set=ISDN=1"});
     ASSERT_EQ(shown.exitCode, 0) << shown.err;
     // Normal ISDN, set last, cleared the QSIG option that was set before it.
-    EXPECT_EQ(line(shown.out, "SendUUI"), "SendUUI\t0\tdisabled");
-    EXPECT_EQ(line(shown.out, "E1Protocol"), "E1Protocol\tCTR4\tenabled");
+    EXPECT_TRUE(hasLine(shown.out, "SendUUI\t0\tdisabled")) << shown.out;
+    EXPECT_TRUE(hasLine(shown.out, "E1Protocol\tCTR4\tenabled")) << shown.out;
 
     const struct {
         std::vector<std::string> args;

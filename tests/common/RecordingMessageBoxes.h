@@ -1,7 +1,6 @@
 #pragma once
-// A message-box handler for tests: records what the code shows and answers
-// questions from a script (No when the script is empty). No test framework
-// needed, so GoogleTest and Qt Test programs share it.
+// Records the message boxes shown and answers questions from a script (No when
+// it is empty). Free of test frameworks: GoogleTest and Qt Test programs share it.
 
 #include "platform/MessageBoxes.h"
 
@@ -12,7 +11,6 @@
 
 namespace kx::test {
 
-// Records every box and answers questions in order (No when the script is empty).
 class RecordingMessageBoxes final : public MessageBoxHandler {
 public:
     struct Shown {

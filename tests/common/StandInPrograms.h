@@ -1,7 +1,6 @@
 #pragma once
-// Stand-in companion programs for tests: shell scripts put into a directory
-// at the front of PATH that append their name and arguments to a record
-// file, one line per call: "name|arg1|arg2...".
+// Stand-in companion programs: scripts in a directory at the front of PATH that
+// append one line per call, "name|arg1|arg2...", to a record file.
 
 #include "platform/ProgramLauncher.h"
 

@@ -1,8 +1,7 @@
 #pragma once
-// Temporary places for tests. TempDir: a private directory, removed with all
-// it holds afterwards; in RAM-backed /dev/shm when it is writable, since the
-// INI tests fsync a lot. TempSite: a TempDir configured as the site, a drive
-// root with a Windows directory; the previous site comes back afterwards.
+// TempDir: a private directory, removed afterwards; in RAM-backed /dev/shm
+// when writable, since the INI tests fsync a lot. TempSite: a TempDir
+// configured as the site, with a Windows directory; the old site comes back afterwards.
 
 #include "platform/SitePaths.h"
 #include "tests/common/RecordingMessageBoxes.h"
@@ -10,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -43,17 +43,25 @@ inline bool PathExists(const std::string& path)
 inline std::string Escaped(const std::string& s)
 {
     std::string r;
+    char buf[8];
     for (unsigned char c : s) {
-        if (c == '\\' || c == '\r' || c == '\n' || c == '\t')
-            r += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : "\\t";
-        else if (c < 0x20 || c >= 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            r += buf;
-        } else
-            r += static_cast<char>(c);
+        std::snprintf(buf, sizeof buf, c < 0x20 || c >= 0x7F ? "\\x%02X" : "%c", c);
+        r += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : buf;
     }
     return r;
+}
+
+// Runs body in a child process; whether it returned true there.
+template <typename Body>
+bool InChildProcess(Body body)
+{
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(body() ? 0 : 1);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 class TempDir {

@@ -46,8 +46,7 @@ TEST_F(ConfigurationTest, SelfRepairingKeysAreWrittenAsZero)
 {
     site.write("windows/kxpers.ini", "[DBInfo]\r\nPath=\\db1\\\r\n");
     site.write("windows/kxalarm.ini", "[config]\r\nEnableAlarmDeactivation=-4\r\n");
-    EXPECT_EQ(config::ThreeDigitGroupNumbers(), 0);
-    EXPECT_EQ(config::EnableAlarmDeactivation(), 0);
+    EXPECT_EQ(std::pair(config::ThreeDigitGroupNumbers(), config::EnableAlarmDeactivation()), std::pair(0, 0));
     EXPECT_EQ(site.read("windows/kxpers.ini"), "[DBInfo]\r\nPath=\\db1\\\r\n3DigitGroupNumbers=0\r\n");
     EXPECT_EQ(site.read("windows/kxalarm.ini"), "[config]\r\nEnableAlarmDeactivation=0\r\n");
     // A set value is used and not rewritten.

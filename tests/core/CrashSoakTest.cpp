@@ -1,10 +1,7 @@
-// Writers killed at random moments. A child process writes fields of the
-// mailbox table (the logical-name write through CDatabase) and keys of an INI
-// file, reporting through a pipe each write that has returned, until SIGKILL
-// stops it. After every kill an independent reader (the system python's
-// dbfread and configparser) reads the table cleanly with its record count
-// unchanged and parses the INI file, and every field and key holds the value
-// of its last write that returned, or of the one write under way.
+// A child writes mailbox fields and INI keys, reporting each returned write
+// through a pipe, until SIGKILL. After each kill python's dbfread and
+// configparser read both files cleanly, every field and key holding its last
+// returned write or the one under way.
 
 #include "platform/Profile.h"
 #include "tests/common/Soak.h"
@@ -45,9 +42,8 @@ for k, v in (ini['Soak'].items() if ini.has_section('Soak') else []):
     print('I' + k[1:], v)
 )";
 
-// Write i of a round: the text field, the number field (both of key i/3 mod
-// kKeys, one record), or INI key i/3 mod kIniKeys. Slots name what a write
-// changes: "T<key>.text", "T<key>.number", "I<key>".
+// Write i of a round, to slot "T<key>.text", "T<key>.number" (key i/3 mod
+// kKeys) or "I<key>" (INI key i/3 mod kIniKeys).
 struct Write {
     std::string slot;
     std::string value;
@@ -74,12 +70,9 @@ Write writeOf(int round, long i)
     for (long i = 0;; ++i) {
         const long n = i / 3;
         const std::string value = writeOf(round, i).value;
-        bool done;
-        if (i % 3 == 2)
-            done = kx::WriteProfileString(kIni, "Soak", "k" + std::to_string(n % kIniKeys), value);
-        else
-            done = kx::mailbox::WriteField(db, kx::mailbox::RecordOfKey(n % kKeys), n % kKeys,
-                                           i % 3 ? "num6_1" : "text_opt1", value.c_str()) == 1;
+        const bool done = i % 3 == 2 ? kx::WriteProfileString(kIni, "Soak", "k" + std::to_string(n % kIniKeys), value)
+                                     : kx::mailbox::WriteField(db, kx::mailbox::RecordOfKey(n % kKeys), n % kKeys,
+                                                               i % 3 ? "num6_1" : "text_opt1", value.c_str()) == 1;
         if (!done || ::write(report, &i, sizeof i) != sizeof i)
             ::_exit(3);
     }

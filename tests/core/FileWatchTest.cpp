@@ -27,8 +27,7 @@ protected:
         watch.start();
     }
 
-    // The file with these bytes and a modification time of second 1e9 plus
-    // `nanoseconds`: a change of the same size within one second.
+    // The file with these bytes, modified at second 1e9 plus `nanoseconds`.
     void touch(const std::string& relative, const std::string& bytes, long nanoseconds)
     {
         site.write(relative, bytes);

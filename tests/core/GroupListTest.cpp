@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kx {
 namespace {
 
@@ -39,13 +41,10 @@ TEST_F(GroupListTest, ReadsNameAndNumberByPosition)
     EXPECT_EQ(groups.entries()[1].number, 11);
     // Names are held with at most 39 characters.
     EXPECT_EQ(std::string(groups.entries()[1].name), ("Group 1" + std::string(45, 'x')).substr(0, 39));
-    EXPECT_TRUE(groups.indexAllowsThreeDigits());
-    EXPECT_EQ(groups.numberFieldLength(), 3u);
-    ASSERT_NE(groups.find(12), nullptr);
-    EXPECT_EQ(groups.find(99), nullptr);
-    EXPECT_EQ(groups.overflow(), 0u);
+    EXPECT_EQ(std::tuple(groups.indexAllowsThreeDigits(), groups.numberFieldLength(), groups.find(12) != nullptr,
+                         groups.find(99) != nullptr, groups.overflow()),
+              std::tuple(true, 3u, true, false, 0u));
 
-    // A missing table leaves the list empty.
     EXPECT_FALSE(groups.load("\\db1\\nosuch.dbf"));
     EXPECT_EQ(groups.count(), 0u);
 }
@@ -55,9 +54,8 @@ TEST_F(GroupListTest, HoldsAtMostAThousandGroups)
     makeGroups(1005, 2);
     GroupList groups;
     ASSERT_TRUE(groups.load("\\db1\\kxgroups.dbf"));
-    EXPECT_EQ(groups.count(), 1000u);
-    EXPECT_EQ(groups.overflow(), 5u);
-    EXPECT_FALSE(groups.indexAllowsThreeDigits());
+    EXPECT_EQ(std::tuple(groups.count(), groups.overflow(), groups.indexAllowsThreeDigits()),
+              std::tuple(1000u, 5u, false));
 }
 
 }  // namespace

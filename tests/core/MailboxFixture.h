@@ -1,6 +1,5 @@
 #pragma once
-// A temporary site with a small mailbox table (keys 0 .. keys-1, free unless asked)
-// and the console's INI files pointing at it.
+// A temporary site with a small mailbox table and the INI file pointing at it.
 
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
@@ -32,8 +31,7 @@ protected:
         db.Close();
     }
 
-    // The text of a field of a key, read through a fresh table object, without
-    // the blanks around it (numbers are right-justified in their fields).
+    // A field of a key through a fresh table object, without leading blanks (numbers are right-justified).
     std::string field(long key, const char* physical)
     {
         CDatabase db;

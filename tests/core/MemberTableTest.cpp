@@ -25,7 +25,6 @@ TEST(MemberTable, MembersWithANameInTableOrder)
         db.Replace("TY1", type);
     }
     db.Close();
-    EXPECT_TRUE(site.exists("db1/kxagrp12.dbf"));
 
     const auto members = LoadMembers(path);
     ASSERT_TRUE(members.has_value());

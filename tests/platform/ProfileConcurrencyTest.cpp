@@ -1,8 +1,5 @@
-// Writers of one file in several threads and several processes: no key is
-// lost, the file stays well formed, and a reader never misses a key whose
-// write had already returned. Also the lock itself: it holds while another
-// descriptor of the lock file is closed, it keeps other processes' writes
-// out, and a file changed behind a writer's back is not overwritten.
+// Writers of one file in threads and processes lose no key, and a reader
+// never misses a key whose write had returned; the lock; files changed behind a writer.
 
 #include "platform/Profile.h"
 #include "platform/ProfileFileLock.h"
@@ -41,8 +38,7 @@ std::string keyName(int writer, int n)
     return "w" + std::to_string(writer) + "k" + std::to_string(n);
 }
 
-// How many keys of each writer have been written (their write returned),
-// readable from other threads and processes.
+// How many keys of each writer have returned, shared with other processes.
 struct Progress {
     std::atomic<int> written[16];
     std::atomic<int> failed;
@@ -61,8 +57,7 @@ bool writeKeys(int writer, int count, Progress& progress)
     return true;
 }
 
-// Reads until every writer has finished; each read must hold every key whose
-// write had returned before the read began. Returns the number of reads.
+// Reads until all writers finish, each read holding every key returned before it; returns the reads.
 int checkReader(int writers, int count, const Progress& progress)
 {
     for (int reads = 0;; ++reads) {
@@ -85,9 +80,7 @@ int checkReader(int writers, int count, const Progress& progress)
     }
 }
 
-// Writers in threads or in processes (progress in shared memory), one reader.
-// Afterwards the file holds one header and every key once with its value,
-// each line ended by CRLF.
+// Afterwards the file holds one header and every key once, each line ended by CRLF.
 void run(bool processes, int writers, int count)
 {
     TempSite site;
@@ -124,14 +117,9 @@ void run(bool processes, int writers, int count)
     std::istringstream in(ReadBytes(site.win(kFile)));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
-    const auto sortedText = [](std::vector<std::string> v) {
-        std::sort(v.begin(), v.end());
-        std::string text;
-        for (const std::string& line : v)
-            text += line + "\n";
-        return text;
-    };
-    EXPECT_EQ(sortedText(lines), sortedText(expected));
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(lines, expected);
 }
 
 TEST(ProfileConcurrency, WritersInThreadsAndProcessesLoseNothing)
@@ -158,15 +146,10 @@ profile_file::Location locateInWindows(const TempSite& site, const std::string& 
 // Whether an flock on the lock file would block now, tried in a child process.
 bool lockedForOtherProcesses(const std::string& lockPath)
 {
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    return InChildProcess([&] {
         const int fd = ::open(lockPath.c_str(), O_RDONLY);
-        ::_exit(fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    });
 }
 
 TEST(ProfileConcurrency, LockHoldsAcrossOtherDescriptorsAndKeepsWritersOut)
@@ -206,9 +189,8 @@ TEST(ProfileConcurrency, FileChangedBehindTheWriterIsNotOverwritten)
     std::string error;
     profile_file::FileState state;
 
-    // Another program rewrites the file after our read: longer; of the same
-    // size within the same second (only the nanoseconds differ); or replaced
-    // by another file of the same size and time (only the inode differs).
+    // Another program rewrites the file after our read: longer; same size and
+    // second (only nanoseconds differ); or replaced (only the inode differs).
     const auto rewrite = [&](const std::string& text, long nanoseconds, bool replace) {
         const std::string written = replace ? site.win("other.ini") : path;
         WriteBytes(written, text);

@@ -97,8 +97,7 @@ TEST_F(ProgramLauncherTest, ExitStatusAndMissingProgramsAreReportedToTheCaller)
     EXPECT_FALSE(r.started);
     EXPECT_NE(r.error.find("kxnothere.exe"), std::string::npos);
     r = RunAndWait("");
-    EXPECT_FALSE(r.started);
-    EXPECT_EQ(r.exitCode, -1);
+    EXPECT_EQ(std::pair(r.started, r.exitCode), std::pair(false, -1));
     site.write("bin/plain", "data");  // not executable: not a program
     EXPECT_FALSE(RunAndWait("plain").started);
 }

@@ -43,8 +43,7 @@ TEST_F(SitePathsTest, StoredWindowsPathsTranslateToTheSite)
         // New files keep the name as written, below the directory found.
         {"\\db1\\New.Dbf", "db1/New.Dbf"},
         {"\\work\\LOG\\New.Log", "work/log/New.Log"},
-        // Native paths under the site stand as they are; formats such as
-        // "%s.\kxalogout.ini" are filled with the native Windows directory.
+        // Native paths stand as they are, also in formats such as "%s.\kxalogout.ini".
         {site.path("db1/x.dbf"), "db1/x.dbf"},
         {SitePaths::windowsDirectory() + ".\\kxalogout.ini", "windows/kxalogout.ini"},
         // A directory that only begins with the root's name is not under it.
@@ -81,10 +80,9 @@ TEST_F(SitePathsTest, WindowsDirectoryInsideOrOutsideTheRoot)
 TEST_F(SitePathsTest, ExistenceTestsByStoredPath)
 {
     site.write("kxt/kxawdcall.kxe", "");
-    EXPECT_TRUE(SitePaths::exists("\\KXT\\KXAWDCALL.KXE"));
-    EXPECT_TRUE(SitePaths::exists("\\kxt"));
-    EXPECT_FALSE(SitePaths::exists("\\kxt\\missing.kxe"));
-    EXPECT_FALSE(SitePaths::exists(""));
+    EXPECT_EQ(std::vector<bool>({SitePaths::exists("\\KXT\\KXAWDCALL.KXE"), SitePaths::exists("\\kxt"),
+                                 SitePaths::exists("\\kxt\\missing.kxe"), SitePaths::exists("")}),
+              std::vector<bool>({true, true, false, false}));
 }
 
 TEST(FoldCp1252, FoldsLettersOnly)

@@ -14,10 +14,6 @@ TEST(TextEncoding, EveryCp1252ByteRoundTrips)
     auto back = Utf8ToCp1252(utf8);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, all);
-}
-
-TEST(TextEncoding, KnownCharacters)
-{
     EXPECT_EQ(Cp1252ToUtf8("S\xFC"
                            "d \x80 \xA6"),
               "S\xC3\xBC"
