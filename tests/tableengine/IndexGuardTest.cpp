@@ -139,15 +139,13 @@ TEST(DbfIndexGuard, TablesWeMayNotWriteSayEveryReason)
         WriteRefusal why;
         std::vector<std::string> reasons;
     } cases[] = {
+        // clang-format off
         {"encrypted", 15, '\x01', "", WriteRefusal::Encrypted, {"encryption flag"}},
         {"Visual FoxPro", 0, '\x30', "", WriteRefusal::UnsupportedVersion, {"Visual FoxPro", "0x30"}},
-        {"Visual FoxPro with an index",
-         0,
-         '\x31',
-         "VM001.CDX",
-         WriteRefusal::UnsupportedVersion,
+        {"Visual FoxPro with an index", 0, '\x31', "VM001.CDX", WriteRefusal::UnsupportedVersion,
          {"Visual FoxPro", "index file VM001.CDX"}},
         {"unknown version", 0, '\x7f', "", WriteRefusal::UnsupportedVersion, {"unknown table version 0x7F"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -35,13 +35,8 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
     ASSERT_TRUE(t->appendBlank());
     EXPECT_EQ(masked(ReadBytes(p)), masked(rawTable(raw, {std::string(28, ' ')})));
 
-    ASSERT_TRUE(t->assignText(1, "abc"));
-    ASSERT_TRUE(t->assignDouble(2, 12.5));
-    ASSERT_TRUE(t->assignText(3, "t"));
-    ASSERT_TRUE(t->assignText(4, "20240229"));
-    ASSERT_TRUE(t->appendBlank());
-    ASSERT_TRUE(t->assignDouble(2, -3.257));
-    ASSERT_TRUE(t->markDeleted());
+    ASSERT_TRUE(t->assignText(1, "abc") && t->assignDouble(2, 12.5) && t->assignText(3, "t") &&
+                t->assignText(4, "20240229") && t->appendBlank() && t->assignDouble(2, -3.257) && t->markDeleted());
     file = ReadBytes(p);
     EXPECT_EQ(file.substr(4, 4), le(2, 4));
     EXPECT_EQ(file.substr(32 + 4 * 32 + 1), " abc          12.50T20240229*             -3.26         \x1a");
@@ -60,16 +55,13 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
 TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile)
 {
     const std::vector<std::pair<const char*, std::vector<FieldInfo>>> cases = {
-        {"no fields", {}},
-        {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}},
-        {"name starts with digit", {{"1A", 'C', 5, 0}}},
-        {"duplicate name", {{"Name", 'C', 5, 0}, {"NAME", 'N', 5, 0}}},
-        {"zero length", {{"A", 'C', 0, 0}}},
-        {"character too long", {{"A", 'C', 255, 0}}},
-        {"numeric too long", {{"A", 'N', 21, 0}}},
-        {"too many decimals", {{"A", 'N', 5, 4}}},
-        {"logical length", {{"A", 'L', 2, 0}}},
+        // clang-format off
+        {"no fields", {}}, {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}}, {"digit first", {{"1A", 'C', 5, 0}}},
+        {"duplicate name", {{"Name", 'C', 5, 0}, {"NAME", 'N', 5, 0}}}, {"zero length", {{"A", 'C', 0, 0}}},
+        {"character too long", {{"A", 'C', 255, 0}}}, {"numeric too long", {{"A", 'N', 21, 0}}},
+        {"too many decimals", {{"A", 'N', 5, 4}}}, {"logical length", {{"A", 'L', 2, 0}}},
         {"memo type", {{"A", 'M', 10, 0}}},
+        // clang-format on
     };
     TempDir dir;
     const std::string p = dir.path("keep.dbf");
