@@ -180,9 +180,9 @@ TEST_F(PipeServiceTest, StopGivesUpOnAHandlerThatNeverReturns)
     EXPECT_EQ(service.GetEndedCount(), 0);
 
     m_board.release = true;
-    EXPECT_EQ(service.Stop(1000, 0), 1);
-    EXPECT_EQ(service.GetEndedCount(), 1);
-    EXPECT_EQ(m_board.calls, 1);  // the stop flag ended the loop
+    // The stop flag ended the loop: one call.
+    EXPECT_EQ((std::vector<int>{service.Stop(1000, 0), service.GetEndedCount(), m_board.calls}),
+              (std::vector<int>{1, 1, 1}));
 }
 
 TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
@@ -190,12 +190,10 @@ TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
     CPipeService service(kName, 2, BlockedReadHandler, 2);
     ASSERT_EQ(service.Start(), 1);
     CNamedPipe client;  // connects and then says nothing
-    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
-    ASSERT_TRUE(Eventually([&] { return client.Connect(2, 0) == 1; }));
+    ASSERT_TRUE(client.InitClient(nullptr, kName) && Eventually([&] { return client.Connect(2, 0) == 1; }));
     ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));  // the handler reads
-    EXPECT_EQ(service.Stop(200, 1), 1);
-    EXPECT_EQ(m_board.readResult.load(), 0);
-    EXPECT_EQ(service.GetEndedCount(), 2);
+    EXPECT_EQ((std::vector<int>{service.Stop(200, 1), m_board.readResult, service.GetEndedCount()}),
+              (std::vector<int>{1, 0, 2}));
 }
 
 TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
@@ -215,32 +213,26 @@ TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
     ASSERT_EQ(service.Start(), 1);
     {
         CNamedPipe client;
-        ASSERT_EQ(client.InitClient(nullptr, kName), 1);
-        ASSERT_TRUE(Eventually([&] { return client.Connect(1, 0) == 1; }));
+        ASSERT_TRUE(client.InitClient(nullptr, kName) && Eventually([&] { return client.Connect(1, 0) == 1; }));
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
     ASSERT_TRUE(Eventually([&] { return below100 >= 0; }));
-    EXPECT_EQ(result.load(), 1);
-    EXPECT_EQ(below100.load(), 0);
-    EXPECT_EQ(service.Stop(1000, 0), 1);
+    EXPECT_EQ((std::vector<int>{result, below100, service.Stop(1000, 0)}), (std::vector<int>{1, 0, 1}));
 }
 
 TEST_F(PipeServiceTest, StartChecksItsArguments)
 {
-    CPipeService noHandler(kName, 2, nullptr, 2);
-    EXPECT_EQ(noHandler.Start(), 1);
-    EXPECT_EQ(noHandler.GetEndedCount(), 0);
-    EXPECT_EQ(noHandler.Stop(0, 0), 1);  // nothing runs
+    CPipeService noHandler(kName, 2, nullptr, 2);  // nothing runs
+    EXPECT_EQ((std::vector<int>{noHandler.Start(), noHandler.GetEndedCount(), noHandler.Stop(0, 0)}),
+              (std::vector<int>{1, 0, 1}));
 
     EXPECT_EQ(CPipeService(kName, 3, StuckHandler, 2).Start(), 0) << "more workers than slots";
     EXPECT_EQ(CPipeService(kName, 0, StuckHandler, 2).Start(), 0) << "no workers";
 
     RecordingService badName(std::string(60, 'n').c_str(), 2, StuckHandler, 2);
-    ASSERT_EQ(badName.Start(), 1);
-    EXPECT_EQ(badName.Stop(2000, 0), 1);
-    EXPECT_EQ(badName.Lines("InitServer failed !"), 2);
-    EXPECT_EQ(badName.Lines("Exit."), 2);
-    EXPECT_EQ(m_board.calls, 0);
+    EXPECT_EQ((std::vector<int>{badName.Start(), badName.Stop(2000, 0), badName.Lines("InitServer failed !"),
+                                badName.Lines("Exit."), m_board.calls}),
+              (std::vector<int>{1, 1, 2, 2, 0}));
 }
 
 TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)
