@@ -4,21 +4,13 @@
 
 #include "SupportTestUtil.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <string>
-#include <thread>
 #include <tuple>
-#include <vector>
 
-using kxtest::MsSince;
-using Clock = std::chrono::steady_clock;
+using namespace kxtest;
 
 namespace {
 
@@ -168,7 +160,7 @@ TEST_F(CommPortTest, LineSettingsAreAppliedToTheDevice)
     // speeds (BOTHER); the standard ones after them clear that again.
     for (unsigned rate : {14400u, 9600u, 56000u, 128000u, 115200u, 256000u, 19200u}) {
         ASSERT_EQ(port.SetCommParms(static_cast<int>(rate), 'N', 8, 1), 1) << rate;
-        EXPECT_EQ(kxtest::LineSpeeds(m_slave), std::make_pair(rate, rate)) << rate;
+        EXPECT_EQ(LineSpeeds(m_slave), std::make_pair(rate, rate)) << rate;
     }
 }
 
@@ -186,7 +178,7 @@ TEST_F(CommPortTest, ReadsEndOnCountIntervalOrTotal)
     // The interval after the last byte ends a read long before its total of
     // 201 x 50 ms: bytes sent after the watchdog's grace are not in it.
     ToPort("ab");
-    EXPECT_EQ(kxtest::WithoutWaiting([&] { return port.Read(buf, 200, 0); }, [&] { ToPort("late"); }), 2);
+    EXPECT_EQ(WithoutWaiting([&] { return port.Read(buf, 200, 0); }, [&] { ToPort("late"); }), 2);
     EXPECT_EQ(std::string(buf, 2), "ab");
 
     ToPort("0123456789");
@@ -257,7 +249,7 @@ TEST_F(CommPortTest, EveryByteValuePassesAndAClosedPortRefusesEverything)
     EXPECT_EQ(second.Open(0), 1);
 
     // Only terminals are opened.
-    kxtest::TempDir dir;
+    TempDir dir;
     dir.write("notatty", "");
     EXPECT_EQ(CCommPort(dir.path("notatty").c_str()).Open(0), 0);
     EXPECT_EQ(CCommPort(dir.path("missing").c_str()).Open(0), 0);

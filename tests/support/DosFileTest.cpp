@@ -4,15 +4,8 @@
 #include "SupportTestUtil.h"
 
 #include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <string>
-#include <vector>
-
-using kx::test::ReadBytes;
-using kx::test::WriteBytes;
-using kxtest::TempDir;
+using namespace kxtest;
 
 namespace {
 
@@ -140,12 +133,8 @@ TEST_F(DosFileTest, ShareModesDecideEveryPairOfOpens)
     // denies writing.
     CDosFile owner(path.c_str()), other(path.c_str());
     ASSERT_EQ(owner.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 1);
-    pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(CDosFile(path.c_str()).Open(CDosFile::modeWrite | CDosFile::shareDenyNone));
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(
+        WaitExit(Fork([&] { return CDosFile(path.c_str()).Open(CDosFile::modeWrite | CDosFile::shareDenyNone); })), 0);
     EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 0);
     EXPECT_EQ(ReadBytes(path), "keep me");
     owner.Close();

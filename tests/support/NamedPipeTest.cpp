@@ -5,16 +5,8 @@
 #include "SupportTestUtil.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <string>
-#include <thread>
-#include <vector>
-
-using kxtest::Eventually;
-using kxtest::MsSince;
-using Clock = std::chrono::steady_clock;
+using namespace kxtest;
 
 namespace {
 
@@ -28,27 +20,9 @@ void ListenServer(CNamedPipe& server, int maxInstances = 1, const char* name = k
     ASSERT_EQ(server.GetState(), CNamedPipe::stateWaiting);
 }
 
-// Runs `child` in a forked process that exits with what it returns; the pid.
-template <class F>
-pid_t Fork(F child)
-{
-    pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(child());
-    return pid;
-}
-
-int WaitExit(pid_t pid)
-{
-    int status = 0;
-    if (::waitpid(pid, &status, 0) != pid)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 }  // namespace
 
-class NamedPipeTest : public kxtest::PipeDirTest {
+class NamedPipeTest : public PipeDirTest {
 protected:
     // A server instance and a client connected to it.
     void Connect(const char* name = kName)
@@ -216,8 +190,8 @@ TEST_F(NamedPipeTest, ClientFindsNoPipeWithoutWaitingForOne)
     // A server that appears after the watchdog's grace is not waited for.
     CNamedPipe late;
     ASSERT_EQ(client.InitClient(nullptr, "nobody-serves-this"), 1);
-    EXPECT_EQ(kxtest::WithoutWaiting([&] { return client.Connect(1, 1) + client.Connect(1, "", -1); },
-                                     [&] { ListenServer(late, 1, "nobody-serves-this"); }),
+    EXPECT_EQ(WithoutWaiting([&] { return client.Connect(1, 1) + client.Connect(1, "", -1); },
+                             [&] { ListenServer(late, 1, "nobody-serves-this"); }),
               0);
     EXPECT_EQ(client.GetState(), CNamedPipe::stateIdle);
 }

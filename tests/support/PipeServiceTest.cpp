@@ -3,19 +3,10 @@
 
 #include "SupportTestUtil.h"
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <map>
-#include <mutex>
 #include <set>
-#include <string>
-#include <thread>
-#include <vector>
 
-using kxtest::Eventually;
-using kxtest::MsSince;
-using Clock = std::chrono::steady_clock;
+using namespace kxtest;
 
 namespace {
 
@@ -112,7 +103,7 @@ std::string Ask(const char* text)
     return reply;
 }
 
-class PipeServiceTest : public kxtest::PipeDirTest {
+class PipeServiceTest : public PipeDirTest {
 protected:
     void SetUp() override
     {
