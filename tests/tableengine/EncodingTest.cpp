@@ -153,8 +153,7 @@ TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale)
             ::unsetenv("LOCPATH");
         }
     }
-    const char* now = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::string(now) != wanted)
+    if (std::string(std::setlocale(LC_NUMERIC, nullptr)) != wanted)
         GTEST_SKIP() << "no de_DE locale available for LC_NUMERIC (localedef failed)";
     ASSERT_TRUE(t->assignDouble(1, -7.25));
     ASSERT_TRUE(t->assignText(2, "17"));

@@ -9,8 +9,6 @@ using namespace kxtest;
 
 namespace {
 
-constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
-
 std::string patched(std::string s, std::size_t at, const std::string& bytes)
 {
     return s.replace(at, bytes.size(), bytes);

@@ -44,24 +44,14 @@ bool lockedByOther(const std::string& path, off_t start, off_t length)
     return fl.l_type == F_WRLCK;
 }
 
-std::unique_ptr<Table> makeTable(const TempDir& dir, int records)
-{
-    auto t = Table::create(dir.path("l.dbf"), {{"NAME", 'C', 10, 0}});
-    for (int i = 0; t && i < records; ++i)
-        if (!t->appendBlank())
-            return nullptr;
-    if (t)
-        t->setLockTimeout(30ms);
-    return t;
-}
-
 }  // namespace
 
 TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
 {
     TempDir dir;
-    auto t = makeTable(dir, 3);
+    auto t = tableWith(dir, 3);
     ASSERT_TRUE(t);
+    t->setLockTimeout(30ms);
     ForeignLock record2(t->path(), kBase + 2, 1);
     ASSERT_TRUE(record2.held);
     ASSERT_TRUE(t->go(2));
@@ -84,10 +74,10 @@ TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
 TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
 {
     TempDir dir;
-    auto a = makeTable(dir, 3);
-    ASSERT_TRUE(a);
+    auto a = tableWith(dir, 3);
     auto b = Table::open(a->path());
-    ASSERT_TRUE(b);
+    ASSERT_TRUE(a && b);
+    a->setLockTimeout(30ms);
     b->setLockTimeout(30ms);
 
     ASSERT_TRUE(a->lock());
@@ -114,8 +104,9 @@ TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
 TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord)
 {
     TempDir dir;
-    auto t = makeTable(dir, 4);
+    auto t = tableWith(dir, 4);
     ASSERT_TRUE(t);
+    t->setLockTimeout(30ms);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t pid = ::fork();

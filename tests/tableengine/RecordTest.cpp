@@ -8,22 +8,6 @@
 
 using namespace kxtest;
 
-namespace {
-
-constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
-
-std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf")
-{
-    auto t = Table::create(dir.path(name), {{"NAME", 'C', 10, 0}, {"NUM", 'N', 6, 0}});
-    for (int i = 1; t && i <= records; ++i) {
-        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i))
-            return nullptr;
-    }
-    return t;
-}
-
-}  // namespace
-
 TEST(DbfRecords, PositioningStaysWithinTheTable)
 {
     TempDir dir;
