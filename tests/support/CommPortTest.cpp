@@ -22,11 +22,7 @@ protected:
         ASSERT_EQ(::openpty(&m_master, &m_slave, name, nullptr, nullptr), 0);
         m_path = name;
     }
-    void TearDown() override
-    {
-        ::close(m_master);
-        ::close(m_slave);
-    }
+    void TearDown() override { ::close(m_master), ::close(m_slave); }
 
     termios Settings()
     {
@@ -150,7 +146,6 @@ TEST_F(CommPortTest, LineSettingsAreAppliedToTheDevice)
               (std::vector<int>{0, 0, 0, 1}));
     ExpectLine(B9600, 0);
 
-    // Flow control only on request.
     ASSERT_EQ(port.SetCommParms("xon=on octs=on"), 1);
     ExpectLine(B9600, CRTSCTS, true);
     ASSERT_EQ(port.SetCommParms("xon=off octs=off"), 1);

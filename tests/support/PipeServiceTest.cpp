@@ -12,7 +12,6 @@ namespace {
 
 constexpr const char* kName = "kxservice";
 
-// Records the progress texts of the workers.
 class RecordingService : public CPipeService {
 public:
     using CPipeService::CPipeService;
@@ -78,17 +77,6 @@ void StuckHandler(CPipeService*)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
-// Waits on its pipe for a string the client never sends.
-void BlockedReadHandler(CPipeService* service)
-{
-    if (!service->WaitForConn())
-        return;
-    ++g_board->calls;
-    std::string text;
-    g_board->readResult = service->Pipe()->ReadString(text, 1);
-    service->Pipe()->Disconnect();
-}
-
 std::string Ask(const char* text)
 {
     CNamedPipe client;
@@ -105,11 +93,7 @@ std::string Ask(const char* text)
 
 class PipeServiceTest : public PipeDirTest {
 protected:
-    void SetUp() override
-    {
-        PipeDirTest::SetUp();
-        g_board = &m_board;
-    }
+    PipeServiceTest() { g_board = &m_board; }
     void TearDown() override
     {
         m_board.release = true;
@@ -178,7 +162,18 @@ TEST_F(PipeServiceTest, StopGivesUpOnAHandlerThatNeverReturns)
 
 TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
 {
-    CPipeService service(kName, 2, BlockedReadHandler, 2);
+    // The handlers wait on their pipe for a string the client never sends.
+    CPipeService service(
+        kName, 2,
+        [](CPipeService* service) {
+            if (!service->WaitForConn())
+                return;
+            ++g_board->calls;
+            std::string text;
+            g_board->readResult = service->Pipe()->ReadString(text, 1);
+            service->Pipe()->Disconnect();
+        },
+        2);
     ASSERT_EQ(service.Start(), 1);
     CNamedPipe client;  // connects and then says nothing
     ASSERT_TRUE(client.InitClient(nullptr, kName) && Eventually([&] { return client.Connect(2, 0) == 1; }));

@@ -66,7 +66,6 @@ TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote)
               "dbf True ['gone        ', None, None, None, None]\n"
               "dbf False ['            ', None, 7, None, None]\n");
 
-    // And after a pack.
     t = Table::open(p);
     ASSERT_TRUE(t && t->pack());
     t.reset();

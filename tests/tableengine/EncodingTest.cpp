@@ -53,7 +53,6 @@ TEST_F(DbfEncoding, NumbersAreRightJustifiedAndOverflowIsRefused)
             EXPECT_NE(t->lastError().find("field " + t->fieldName(c.field)), std::string::npos) << t->lastError();
         }
     }
-    // What reached the file is what we read back.
     ASSERT_TRUE(t->assignDouble(1, -42.126));
     auto again = Table::open(t->path());
     ASSERT_TRUE(again && again->go(1));
