@@ -62,9 +62,8 @@ TEST_F(DosFileTest, ReadLineSplitsAtCrLfWithinWhatOneCallRead)
     }
     CDosFile& f = Reading("x");
     char line[4] = "xyz";
-    EXPECT_EQ(f.ReadLine(line, 1), 0);  // no room for a byte and the NUL
-    EXPECT_STREQ(line, "");
-    EXPECT_EQ(f.GetPos(), 0);
+    // No room for a byte and the NUL: an empty line, no move.
+    EXPECT_EQ((std::vector<long>{f.ReadLine(line, 1), line[0], f.GetPos()}), (std::vector<long>{0, 0, 0}));
 }
 
 TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
@@ -82,8 +81,7 @@ TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
     for (uint32_t mode : {3u, CDosFile::modeRead | 0x50, CDosFile::modeRead | 0x100})
         EXPECT_EQ(m_file.Open(mode), 0) << mode;
     CDosFile d(m_dir.root().c_str());
-    EXPECT_EQ(d.Open(CDosFile::modeRead), 0);
-    EXPECT_EQ(d.GetHandle(), 0);
+    EXPECT_EQ((std::vector<long>{d.Open(CDosFile::modeRead), d.GetHandle()}), (std::vector<long>{0, 0}));
 }
 
 TEST_F(DosFileTest, CreateTruncatesWriteReadAndPositions)
@@ -168,12 +166,11 @@ TEST_F(DosFileTest, CopiesShareTheFileButReleaseOnlyTheirOwn)
             CDosFile copy(a);
             EXPECT_STREQ(copy.GetFileName(), a.GetFileName());
             EXPECT_NE(copy.GetFileName(), a.GetFileName());
-            ASSERT_EQ(copy.Read(&c, 1), 1);
-            EXPECT_EQ(c, 'c');
-            EXPECT_EQ(a.GetPos(), 3);  // one open file, one position
+            // One open file, one position.
+            EXPECT_EQ((std::vector<long>{copy.Read(&c, 1), c, a.GetPos()}), (std::vector<long>{1, 'c', 3}));
         }
-        ASSERT_EQ(a.Read(&c, 1), 1);  // the copy is gone; the original still reads
-        EXPECT_EQ(c, 'd');
+        // The copy is gone; the original still reads.
+        EXPECT_EQ((std::vector<long>{a.Read(&c, 1), c}), (std::vector<long>{1, 'd'}));
         a.Close();
 
         CLogFile b(m_dir.path("b").c_str());
@@ -183,8 +180,7 @@ TEST_F(DosFileTest, CopiesShareTheFileButReleaseOnlyTheirOwn)
         log = b;  // closes log's own file first
         EXPECT_STREQ(log.GetFileName(), m_dir.path("b").c_str());
         log = log;
-        ASSERT_EQ(log.Read(&c, 1), 1);
-        EXPECT_EQ(c, 'x');
+        EXPECT_EQ((std::vector<long>{log.Read(&c, 1), c}), (std::vector<long>{1, 'x'}));
     }
     EXPECT_EQ(OpenDescriptors(), before);
 }

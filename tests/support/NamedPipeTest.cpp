@@ -13,11 +13,11 @@ namespace {
 constexpr const char* kName = "kxtest";
 
 // A server with one instance, ready for a client.
-void ListenServer(CNamedPipe& server, int maxInstances = 1, const char* name = kName)
+void ListenServer(CNamedPipe& server, const char* name = kName)
 {
-    ASSERT_EQ(server.InitServer(name), 1);
-    ASSERT_EQ(server.Connect(maxInstances, 0), 0);  // nobody there yet
-    ASSERT_EQ(server.GetState(), CNamedPipe::stateWaiting);
+    // Nobody there yet.
+    ASSERT_EQ((std::vector<int>{server.InitServer(name), server.Connect(1, 0), server.GetState()}),
+              (std::vector<int>{1, 0, CNamedPipe::stateWaiting}));
 }
 
 }  // namespace
@@ -27,10 +27,9 @@ protected:
     // A server instance and a client connected to it.
     void Connect(const char* name = kName)
     {
-        ListenServer(server, 1, name);
-        ASSERT_EQ(client.InitClient(nullptr, name), 1);
-        ASSERT_EQ(client.Connect(1, 0), 1);
-        ASSERT_EQ(server.Connect(1, 0), 1);
+        ListenServer(server, name);
+        ASSERT_EQ((std::vector<int>{client.InitClient(nullptr, name), client.Connect(1, 0), server.Connect(1, 0)}),
+                  (std::vector<int>{1, 1, 1}));
     }
     static void Arrived(CNamedPipe& pipe, char c)
     {
@@ -79,9 +78,7 @@ TEST_F(NamedPipeTest, ServerAndClientInTwoProcesses)
 TEST_F(NamedPipeTest, StringsAreReadOneByOneAndOnlyIntoBuffersTheyFit)
 {
     Connect();
-    ASSERT_EQ(client.WriteString("one"), 1);
-    ASSERT_EQ(client.WriteString(""), 1);
-    ASSERT_EQ(client.WriteBuffer("two\0three\0", 10), 1);
+    ASSERT_TRUE(client.WriteString("one") && client.WriteString("") && client.WriteBuffer("two\0three\0", 10));
     for (const char* want : {"one", "", "two", "three"})
         EXPECT_EQ(Next(server), want);
     EXPECT_EQ(server.GetBufferedCount(), 0u);
@@ -153,7 +150,7 @@ TEST_F(NamedPipeTest, NamesAreCheckedAndMatchedWithoutCase)
     for (const char* local :
          {static_cast<const char*>(nullptr), ".", "localhost", "LOCALHOST", upper.c_str(), lan.c_str()}) {
         server.Disconnect();
-        ListenServer(server, 1, "kx/odd%name");
+        ListenServer(server, "kx/odd%name");
         ASSERT_EQ(client.InitClient(local, "KX/ODD%NAME"), 1) << (local ? local : "default");
         EXPECT_EQ(client.Connect(1, 0), 1) << (local ? local : "default");
     }
@@ -184,7 +181,7 @@ TEST_F(NamedPipeTest, ClientFindsNoPipeWithoutWaitingForOne)
     CNamedPipe late;
     ASSERT_EQ(client.InitClient(nullptr, "nobody-serves-this"), 1);
     EXPECT_EQ(WithoutWaiting([&] { return client.Connect(1, 1) + client.Connect(1, "", -1); },
-                             [&] { ListenServer(late, 1, "nobody-serves-this"); }),
+                             [&] { ListenServer(late, "nobody-serves-this"); }),
               0);
     EXPECT_EQ(client.GetState(), CNamedPipe::stateIdle);
 }
@@ -192,7 +189,7 @@ TEST_F(NamedPipeTest, ClientFindsNoPipeWithoutWaitingForOne)
 TEST_F(NamedPipeTest, SocketModesFollowThePublicFlag)
 {
     CNamedPipe priv, pub;
-    ListenServer(priv, 1, "private");
+    ListenServer(priv, "private");
     ASSERT_EQ(pub.InitServer("public"), 1);
     pub.SetPublic();
     EXPECT_EQ(pub.IsPublic(), 1);
@@ -206,15 +203,15 @@ TEST_F(NamedPipeTest, SocketModesFollowThePublicFlag)
     if (::geteuid() != 0)
         GTEST_SKIP() << "connecting as another account needs root";
     ASSERT_EQ(::chmod(PipeDir().c_str(), 0711), 0);
-    pid_t child = Fork([] {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            return 2;
-        CNamedPipe a, b;
-        a.InitClient(nullptr, "private");
-        b.InitClient(nullptr, "public");
-        return a.Connect(1, 0) != 0 ? 3 : b.Connect(1, 0) != 1 ? 4 : 0;  // nobody else gets in by default
-    });
-    EXPECT_EQ(WaitExit(child), 0);
+    EXPECT_EQ(WaitExit(Fork([] {
+                  if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                      return 2;
+                  CNamedPipe a, b;
+                  a.InitClient(nullptr, "private");
+                  b.InitClient(nullptr, "public");
+                  return a.Connect(1, 0) != 0 ? 3 : b.Connect(1, 0) != 1 ? 4 : 0;  // nobody else gets in by default
+              })),
+              0);
 }
 
 TEST_F(NamedPipeTest, AllInstancesBusy)
@@ -237,14 +234,11 @@ TEST_F(NamedPipeTest, AllInstancesBusy)
               (std::vector<int>{0, CNamedPipe::stateIdle}));
 
     // A waiting client gets the next instance that becomes free.
-    std::atomic<int> waited{-1};
-    std::thread waiter([&] { waited = client2.Connect(1, 1); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(waited.load(), -1);
+    auto waited = std::async(std::launch::async, [&] { return client2.Connect(1, 1); });
+    EXPECT_EQ(waited.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
     // A second instance is allowed with maximum 2; the waiting client takes it.
     ASSERT_TRUE(Eventually([&] { return server2.Connect(2, 0) == 1; }));
-    waiter.join();
-    EXPECT_EQ(waited.load(), 1);
+    EXPECT_EQ(waited.get(), 1);
     ASSERT_EQ(client2.WriteString("second"), 1);
     EXPECT_EQ(Next(server2), "second");
 }

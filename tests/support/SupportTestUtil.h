@@ -13,6 +13,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -78,28 +79,16 @@ bool Eventually(F attempt, int timeoutMs = 3000)
     return true;
 }
 
-// Runs `call` beside a watchdog: when `call` has not returned after `graceMs`,
-// the watchdog runs `late`, which gives a call that waits (wrongly) another
-// result. So what `call` returns tells whether it waited, without a clock.
+// Runs `call` on another thread: when it has not returned after `graceMs`,
+// runs `late`, which gives a call that waits (wrongly) another result. So
+// what `call` returns tells whether it waited, without a clock.
 template <class Call, class Late>
 auto WithoutWaiting(Call call, Late late, int graceMs = 2000)
 {
-    std::mutex mutex;
-    std::condition_variable returned;
-    bool done = false;
-    std::thread watchdog([&] {
-        std::unique_lock lock(mutex);
-        if (!returned.wait_for(lock, std::chrono::milliseconds(graceMs), [&] { return done; }))
-            late();
-    });
-    auto result = call();
-    {
-        std::lock_guard lock(mutex);
-        done = true;
-    }
-    returned.notify_all();
-    watchdog.join();
-    return result;
+    auto result = std::async(std::launch::async, call);
+    if (result.wait_for(std::chrono::milliseconds(graceMs)) == std::future_status::timeout)
+        late();
+    return result.get();
 }
 
 }  // namespace kxtest
