@@ -12,6 +12,12 @@ using namespace kxtest;
 
 namespace {
 
+struct CommaPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
 class DbfEncoding : public ::testing::Test {
 protected:
     void SetUp() override
@@ -125,14 +131,6 @@ TEST_F(DbfEncoding, CharacterFieldsCutPadAndKeepEightBitBytes)
     EXPECT_EQ(bytesOf(*t, 4), "12" + std::string(18, ' '));
 }
 
-namespace {
-struct CommaPoint : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-}  // namespace
-
 TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale)
 {
     // The C++ global locale with a German decimal comma.
@@ -154,10 +152,8 @@ TEST_F(DbfEncoding, NumbersIgnoreTheProgramsLocale)
     }
     if (std::string(std::setlocale(LC_NUMERIC, nullptr)) != wanted)
         GTEST_SKIP() << "no de_DE locale available for LC_NUMERIC (localedef failed)";
-    ASSERT_TRUE(t->assignDouble(1, -7.25));
-    ASSERT_TRUE(t->assignText(2, "17"));
-    const long read = t->fieldInt(1);
+    ASSERT_TRUE(t->assignDouble(1, -7.25) && t->assignText(2, "17"));
+    const auto got = std::make_pair(bytesOf(*t, 1), t->fieldInt(1));
     std::setlocale(LC_NUMERIC, "C");
-    EXPECT_EQ(bytesOf(*t, 1), "   -7.25");
-    EXPECT_EQ(read, -7);
+    EXPECT_EQ(got, std::make_pair(std::string("   -7.25"), -7L));
 }

@@ -15,19 +15,15 @@ void expectEveryWriteRefused(const std::string& path, WriteRefusal why, std::vec
     reasons.push_back(path);
     const std::string before = ReadBytes(path);
     auto t = Table::open(path);
-    ASSERT_TRUE(t);
+    ASSERT_TRUE(t && t->go(1));
     EXPECT_EQ(t->writeRefusal(), why);
-    ASSERT_TRUE(t->go(1));
     EXPECT_EQ(bytesOf(*t, 1), "alpha     ") << "reading still works";
     const std::pair<const char*, bool> attempts[] = {
-        {"assignText", t->assignText(1, "x")},
-        {"assignDouble", t->assignDouble(2, 1)},
-        {"blank", t->blank()},
-        {"markDeleted", t->markDeleted()},
-        {"recall", t->recall()},
-        {"appendBlank", t->appendBlank()},
-        {"pack", t->pack()},
-        {"lock", t->lock()},
+        // clang-format off
+        {"assignText", t->assignText(1, "x")}, {"assignDouble", t->assignDouble(2, 1)}, {"blank", t->blank()},
+        {"markDeleted", t->markDeleted()}, {"recall", t->recall()}, {"appendBlank", t->appendBlank()},
+        {"pack", t->pack()}, {"lock", t->lock()},
+        // clang-format on
     };
     for (const auto& [op, result] : attempts) {
         EXPECT_FALSE(result) << op;

@@ -83,8 +83,7 @@ TEST(DbfLayout, DateWrittenOncePerDayPerObject)
     const std::string p = dir.path("d.dbf");
     WriteBytes(p, smallTable());  // stored date 2024-01-02
     auto t = Table::open(p);
-    ASSERT_TRUE(t && t->go(1));
-    ASSERT_TRUE(t->assignText(1, "x"));
+    ASSERT_TRUE(t && t->go(1) && t->assignText(1, "x"));
     EXPECT_EQ(ReadBytes(p).substr(1, 3), todayBytes());
 
     // Another program puts its own date back: we do not rewrite it on every write.
