@@ -183,10 +183,9 @@ TEST_F(CommPortTest, WritesHeldBackByFlowControlTimeOut)
 {
     CCommPort port(m_path.c_str(), "baud=9600 xon=on");
     ASSERT_EQ(port.Open(0), 1);
-    // A write always has a limit.
     EXPECT_EQ((std::vector<int>{port.GetWriteTimeOut(), port.SetWriteTimeOut(0), port.SetWriteTimeOut(10)}),
-              (std::vector<int>{CCommPort::kWriteTimeOut, 0, 1}));
-    ToPort("\x13");  // XOFF: the device takes nothing until XON
+              (std::vector<int>{CCommPort::kWriteTimeOut, 0, 1}));  // a write always has a limit
+    ToPort("\x13");                                                 // XOFF: the device takes nothing until XON
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     auto start = Clock::now();
     EXPECT_EQ(port.Write("held", 4, 0), 0);
@@ -222,9 +221,8 @@ TEST_F(CommPortTest, EveryByteValuePassesAndAClosedPortRefusesEverything)
 
     ToPort("stale");
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // The unread input is gone.
     EXPECT_EQ((std::vector<int>{port.FlushBuffers(), port.SetTimeOut(2), port.Read(buf, 5, 0)}),
-              (std::vector<int>{1, 1, 0}));
+              (std::vector<int>{1, 1, 0}));  // the unread input is gone
 
     // Close wakes a thread that waits in Read for ever (time-out 0).
     ASSERT_EQ(port.SetTimeOut(0), 1);

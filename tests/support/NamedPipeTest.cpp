@@ -15,9 +15,8 @@ constexpr const char* kName = "kxtest";
 // A server with one instance, ready for a client.
 void ListenServer(CNamedPipe& server, const char* name = kName)
 {
-    // Nobody there yet.
     ASSERT_EQ((std::vector<int>{server.InitServer(name), server.Connect(1, 0), server.GetState()}),
-              (std::vector<int>{1, 0, CNamedPipe::stateWaiting}));
+              (std::vector<int>{1, 0, CNamedPipe::stateWaiting}));  // nobody there yet
 }
 
 }  // namespace
@@ -165,9 +164,8 @@ TEST_F(NamedPipeTest, DisconnectDeliversWhatWasWrittenThenBreaksThePipe)
     ASSERT_EQ(server.Disconnect(), 1);
     EXPECT_EQ(Next(client), "last words");
     std::string text;
-    // Not connected; no endless wait on a dead pipe, and no SIGPIPE.
     EXPECT_EQ((std::vector<int>{client.IsConnected(), client.ReadString(text, "", -1), client.WriteString("anyone?")}),
-              (std::vector<int>{0, 0, 0}));
+              (std::vector<int>{0, 0, 0}));  // not connected; no endless wait on a dead pipe, and no SIGPIPE
     // The next client's bytes come without those of the previous one.
     client.Disconnect();
     Connect();

@@ -148,9 +148,8 @@ TEST_F(PipeServiceTest, StopGivesUpOnAHandlerThatNeverReturns)
     EXPECT_EQ(service.GetEndedCount(), 0);
 
     m_board.release = true;
-    // The stop flag ended the loop: one call.
     EXPECT_EQ((std::vector<int>{service.Stop(1000, 0), service.GetEndedCount(), m_board.calls}),
-              (std::vector<int>{1, 1, 1}));
+              (std::vector<int>{1, 1, 1}));  // the stop flag ended the loop: one call
 }
 
 TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
