@@ -4,20 +4,13 @@
 
 #include "SupportTestUtil.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <string>
-#include <thread>
-#include <vector>
+#include <tuple>
 
-using kxtest::MsSince;
-using Clock = std::chrono::steady_clock;
+using namespace kxtest;
 
 namespace {
 
@@ -29,11 +22,7 @@ protected:
         ASSERT_EQ(::openpty(&m_master, &m_slave, name, nullptr, nullptr), 0);
         m_path = name;
     }
-    void TearDown() override
-    {
-        ::close(m_master);
-        ::close(m_slave);
-    }
+    void TearDown() override { ::close(m_master), ::close(m_slave); }
 
     termios Settings()
     {
@@ -42,13 +31,13 @@ protected:
         return tio;
     }
 
-    // The device's speed and which of the control flags `bits` it has set.
-    void ExpectLine(speed_t speed, tcflag_t bits, tcflag_t set)
+    // The device's speeds, which of the control flags kBits it has set, and whether XON/XOFF is on.
+    void ExpectLine(speed_t speed, tcflag_t set, bool xon = false)
     {
         const termios tio = Settings();
-        EXPECT_EQ(::cfgetospeed(&tio), speed);
-        EXPECT_EQ(::cfgetispeed(&tio), speed);
-        EXPECT_EQ(tio.c_cflag & bits, set);
+        constexpr tcflag_t kBits = PARODD | CMSPAR | CSTOPB | CRTSCTS, kXon = IXON | IXOFF;
+        EXPECT_EQ(std::make_tuple(::cfgetospeed(&tio), ::cfgetispeed(&tio), tio.c_cflag & kBits, tio.c_iflag & kXon),
+                  std::make_tuple(speed, speed, set, xon ? kXon : 0));
     }
 
     // What the device (master side) has received, waiting up to 1 s for `n` bytes.
@@ -58,12 +47,9 @@ protected:
         auto start = Clock::now();
         while (got.size() < n && MsSince(start) < 1000) {
             pollfd p = {m_master, POLLIN, 0};
-            if (::poll(&p, 1, 50) > 0) {
-                char buf[256];
-                ssize_t r = ::read(m_master, buf, sizeof buf);
-                if (r > 0)
-                    got.append(buf, static_cast<size_t>(r));
-            }
+            char buf[256];
+            const ssize_t r = ::poll(&p, 1, 50) > 0 ? ::read(m_master, buf, sizeof buf) : 0;
+            got.append(buf, r > 0 ? static_cast<size_t>(r) : 0);
         }
         return got;
     }
@@ -83,12 +69,10 @@ protected:
 TEST(CommPortName, ComNamesMapToSerialDevicesOtherNamesAreUsedAsGiven)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"COM1", "/dev/ttyS0"},
-        {"com12", "/dev/ttyS11"},
-        {"Com2", "/dev/ttyS1"},
-        {"COM0", "COM0"},
-        {"COM1:", "COM1:"},
+        // clang-format off
+        {"COM1", "/dev/ttyS0"}, {"com12", "/dev/ttyS11"}, {"Com2", "/dev/ttyS1"}, {"COM0", "COM0"}, {"COM1:", "COM1:"},
         {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        // clang-format on
         // Too long for the name: left empty rather than cut to another device.
         {"/dev/serial/by-id/usb-Vendor_Product_123456-if00-port0", ""},
     };
@@ -124,9 +108,9 @@ TEST(CommPortMode, ShortAndKeywordFormsAndTheirErrors)
     }
     for (const char* bad : {"", "   ", "abc", "9600,q,8,1", "9600,n,9,1", "9600,n,8,3", "baud=fast",
                             "baud=9600 speed=1", "baud=9600 dtr=maybe", "9600,n,8,1,p,x", "0", "parity=N baud"}) {
-        EXPECT_EQ(port.SetCommParms(bad), 0) << bad;
-        EXPECT_EQ(port.GetBaudRate(), 110) << bad;
-        EXPECT_EQ(port.GetParity(), CCommPort::paritySpace) << bad;
+        EXPECT_EQ((std::vector<int>{port.SetCommParms(bad), port.GetBaudRate(), port.GetParity()}),
+                  (std::vector<int>{0, 110, CCommPort::paritySpace}))
+            << bad;
     }
     EXPECT_EQ(port.SetCommParms(static_cast<const char*>(nullptr)), 0);
 }
@@ -138,43 +122,37 @@ TEST_F(CommPortTest, LineSettingsAreAppliedToTheDevice)
 {
     CCommPort port(m_path.c_str(), 9600, 'O', 7, 2);
     ASSERT_EQ(port.Open(0), 1);
-    const tcflag_t bits = PARODD | CMSPAR | CSTOPB | CRTSCTS;
-    ExpectLine(B9600, bits, PARODD | CSTOPB);
+    ExpectLine(B9600, PARODD | CSTOPB);
     // A raw line: no echo, no line editing, no CR/LF translation, no flow control.
     termios tio = Settings();
-    EXPECT_FALSE(tio.c_lflag & (ICANON | ECHO | ISIG));
-    EXPECT_FALSE(tio.c_oflag & OPOST);
-    EXPECT_FALSE(tio.c_iflag & (ICRNL | IXON | IXOFF | IXANY));
+    EXPECT_FALSE((tio.c_lflag & (ICANON | ECHO | ISIG)) || (tio.c_oflag & OPOST) || (tio.c_iflag & (ICRNL | IXANY)));
 
     ASSERT_EQ(port.SetCommParms("baud=19200 parity=E data=8 stop=1"), 1);
-    ExpectLine(B19200, bits, 0);
+    ExpectLine(B19200, 0);
     ASSERT_EQ(port.SetCommParms(38400, 'M', 8, 2), 1);
-    ExpectLine(B38400, bits, CMSPAR | PARODD | CSTOPB);
+    ExpectLine(B38400, CMSPAR | PARODD | CSTOPB);
     // Lower-case parity letters and odd stop-bit codes change nothing.
     ASSERT_EQ(port.SetCommParms(4800, 'e', 8, 3), 1);
-    EXPECT_EQ(port.GetParity(), CCommPort::parityMark);
-    EXPECT_EQ(port.GetStopBits(), CCommPort::stopTwo);
-    ExpectLine(B4800, bits, CMSPAR | PARODD | CSTOPB);
+    EXPECT_EQ(std::make_pair(port.GetParity(), port.GetStopBits()),
+              std::make_pair(+CCommPort::parityMark, +CCommPort::stopTwo));
+    ExpectLine(B4800, CMSPAR | PARODD | CSTOPB);
 
     // No such speed, 9 data bits, 1.5 stop bits but with 5 data bits: refused.
     EXPECT_EQ((std::vector<int>{port.SetCommParms(12345, 'N', 8, 1), port.SetCommParms(9600, 'N', 9, 1),
                                 port.SetCommParms("9600,n,8,1.5"), port.SetCommParms(9600, 'N', 8, 1)}),
               (std::vector<int>{0, 0, 0, 1}));
-    ExpectLine(B9600, bits, 0);
+    ExpectLine(B9600, 0);
 
-    // Flow control only on request.
     ASSERT_EQ(port.SetCommParms("xon=on octs=on"), 1);
-    EXPECT_EQ(Settings().c_iflag & (IXON | IXOFF), static_cast<tcflag_t>(IXON | IXOFF));
-    ExpectLine(B9600, bits, CRTSCTS);
+    ExpectLine(B9600, CRTSCTS, true);
     ASSERT_EQ(port.SetCommParms("xon=off octs=off"), 1);
-    EXPECT_FALSE(Settings().c_iflag & (IXON | IXOFF));
-    ExpectLine(B9600, bits, 0);
+    ExpectLine(B9600, 0);
 
     // The Windows rates without a termios constant go to the device as other
     // speeds (BOTHER); the standard ones after them clear that again.
     for (unsigned rate : {14400u, 9600u, 56000u, 128000u, 115200u, 256000u, 19200u}) {
         ASSERT_EQ(port.SetCommParms(static_cast<int>(rate), 'N', 8, 1), 1) << rate;
-        EXPECT_EQ(kxtest::LineSpeeds(m_slave), std::make_pair(rate, rate)) << rate;
+        EXPECT_EQ(LineSpeeds(m_slave), std::make_pair(rate, rate)) << rate;
     }
 }
 
@@ -192,25 +170,22 @@ TEST_F(CommPortTest, ReadsEndOnCountIntervalOrTotal)
     // The interval after the last byte ends a read long before its total of
     // 201 x 50 ms: bytes sent after the watchdog's grace are not in it.
     ToPort("ab");
-    EXPECT_EQ(kxtest::WithoutWaiting([&] { return port.Read(buf, 200, 0); }, [&] { ToPort("late"); }), 2);
+    EXPECT_EQ(WithoutWaiting([&] { return port.Read(buf, 200, 0); }, [&] { ToPort("late"); }), 2);
     EXPECT_EQ(std::string(buf, 2), "ab");
 
     ToPort("0123456789");
-    EXPECT_EQ(port.Read(reinterpret_cast<unsigned char*>(buf), 4, 0), 4);
-    EXPECT_EQ(port.Read(buf, 16, 0), 6);
-    EXPECT_EQ(port.Read(buf, 0, 0), 0);
-    EXPECT_EQ(port.Read(buf, -1, 0), -1);
-    EXPECT_EQ(port.SetTimeOut(-1), 0);
+    EXPECT_EQ((std::vector<int>{port.Read(reinterpret_cast<unsigned char*>(buf), 4, 0), port.Read(buf, 16, 0),
+                                port.Read(buf, 0, 0), port.Read(buf, -1, 0), port.SetTimeOut(-1)}),
+              (std::vector<int>{4, 6, 0, -1, 0}));
 }
 
 TEST_F(CommPortTest, WritesHeldBackByFlowControlTimeOut)
 {
     CCommPort port(m_path.c_str(), "baud=9600 xon=on");
     ASSERT_EQ(port.Open(0), 1);
-    EXPECT_EQ(port.GetWriteTimeOut(), CCommPort::kWriteTimeOut);
-    EXPECT_EQ(port.SetWriteTimeOut(0), 0);  // a write always has a limit
-    ASSERT_EQ(port.SetWriteTimeOut(10), 1);
-    ToPort("\x13");  // XOFF: the device takes nothing until XON
+    EXPECT_EQ((std::vector<int>{port.GetWriteTimeOut(), port.SetWriteTimeOut(0), port.SetWriteTimeOut(10)}),
+              (std::vector<int>{CCommPort::kWriteTimeOut, 0, 1}));  // a write always has a limit
+    ToPort("\x13");                                                 // XOFF: the device takes nothing until XON
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     auto start = Clock::now();
     EXPECT_EQ(port.Write("held", 4, 0), 0);
@@ -228,10 +203,9 @@ TEST_F(CommPortTest, EveryByteValuePassesAndAClosedPortRefusesEverything)
     EXPECT_EQ((std::vector<int>{port.Read(buf, 4, 0), port.Write("x", 1, 0), port.WriteString("", 0),
                                 port.SetTimeOut(10), port.FlushBuffers(), port.Close()}),
               (std::vector<int>{-1, -1, -1, 0, 0, 1}));
-    ASSERT_EQ(port.Open(0), 1);
-    EXPECT_EQ(port.Open(0), 0);  // already open
     CCommPort second(m_path.c_str());
-    EXPECT_EQ(second.Open(0), 0);  // held by the first
+    // Opened, already open, held by the first.
+    ASSERT_EQ((std::vector<int>{port.Open(0), port.Open(0), second.Open(0)}), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ((std::vector<int>{port.WriteString("", 0), port.WriteString(nullptr, 0), port.WriteString("AT\r\n", 0)}),
               (std::vector<int>{0, -1, 4}));
     EXPECT_EQ(FromPort(4), "AT\r\n");
@@ -247,24 +221,19 @@ TEST_F(CommPortTest, EveryByteValuePassesAndAClosedPortRefusesEverything)
 
     ToPort("stale");
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    ASSERT_EQ(port.FlushBuffers(), 1);
-    ASSERT_EQ(port.SetTimeOut(2), 1);
-    EXPECT_EQ(port.Read(buf, 5, 0), 0);  // the unread input is gone
+    EXPECT_EQ((std::vector<int>{port.FlushBuffers(), port.SetTimeOut(2), port.Read(buf, 5, 0)}),
+              (std::vector<int>{1, 1, 0}));  // the unread input is gone
 
     // Close wakes a thread that waits in Read for ever (time-out 0).
     ASSERT_EQ(port.SetTimeOut(0), 1);
-    std::atomic<int> result{-2};
-    std::thread blocked([&] { result = port.Read(got.data(), 8, 0); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(result.load(), -2);  // still waiting
+    auto blocked = std::async(std::launch::async, [&] { return port.Read(got.data(), 8, 0); });
+    EXPECT_EQ(blocked.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);  // still waiting
     EXPECT_EQ(port.Close(), 1);
-    blocked.join();
-    EXPECT_EQ(result.load(), -1);
+    EXPECT_EQ(blocked.get(), -1);
     EXPECT_EQ(second.Open(0), 1);
 
     // Only terminals are opened.
-    kxtest::TempDir dir;
+    TempDir dir;
     dir.write("notatty", "");
-    EXPECT_EQ(CCommPort(dir.path("notatty").c_str()).Open(0), 0);
-    EXPECT_EQ(CCommPort(dir.path("missing").c_str()).Open(0), 0);
+    EXPECT_EQ(CCommPort(dir.path("notatty").c_str()).Open(0) + CCommPort(dir.path("missing").c_str()).Open(0), 0);
 }

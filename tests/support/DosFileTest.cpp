@@ -4,15 +4,8 @@
 #include "SupportTestUtil.h"
 
 #include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <string>
-#include <vector>
-
-using kx::test::ReadBytes;
-using kx::test::WriteBytes;
-using kxtest::TempDir;
+using namespace kxtest;
 
 namespace {
 
@@ -69,9 +62,8 @@ TEST_F(DosFileTest, ReadLineSplitsAtCrLfWithinWhatOneCallRead)
     }
     CDosFile& f = Reading("x");
     char line[4] = "xyz";
-    EXPECT_EQ(f.ReadLine(line, 1), 0);  // no room for a byte and the NUL
-    EXPECT_STREQ(line, "");
-    EXPECT_EQ(f.GetPos(), 0);
+    // No room for a byte and the NUL: an empty line, no move.
+    EXPECT_EQ((std::vector<long>{f.ReadLine(line, 1), line[0], f.GetPos()}), (std::vector<long>{0, 0, 0}));
 }
 
 TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
@@ -89,31 +81,23 @@ TEST_F(DosFileTest, RefusesMissingFilesNoNameUnknownModesAndDirectories)
     for (uint32_t mode : {3u, CDosFile::modeRead | 0x50, CDosFile::modeRead | 0x100})
         EXPECT_EQ(m_file.Open(mode), 0) << mode;
     CDosFile d(m_dir.root().c_str());
-    EXPECT_EQ(d.Open(CDosFile::modeRead), 0);
-    EXPECT_EQ(d.GetHandle(), 0);
+    EXPECT_EQ((std::vector<long>{d.Open(CDosFile::modeRead), d.GetHandle()}), (std::vector<long>{0, 0}));
 }
 
 TEST_F(DosFileTest, CreateTruncatesWriteReadAndPositions)
 {
     WriteBytes(m_dir.path("f"), "old content that must go");
     CDosFile& f = m_file;
-    ASSERT_EQ(f.Create(CDosFile::modeReadWrite), 1);
-    EXPECT_EQ(f.GetPos(), 0);
-    uint32_t n = 0;
-    ASSERT_EQ(f.Write("hello world", 11, n), 1);
-    EXPECT_EQ(n, 11u);
-    EXPECT_EQ(f.GetPos(), 11);
-    ASSERT_EQ(f.Seek(6), 1);
+    uint32_t wrote = 0, read = 0, atEnd = 99;
     char buf[16] = {};
-    ASSERT_EQ(f.Read(buf, 10, n), 1);
-    EXPECT_EQ(n, 5u);
-    EXPECT_STREQ(buf, "world");
-    ASSERT_EQ(f.Read(buf, 10, n), 1);  // at the end: success with 0 bytes
-    EXPECT_EQ(n, 0u);
-    // Each call, then the position; one beyond the signed range is reported as a failure.
-    EXPECT_EQ((std::vector<long>{f.Seek(0), f.SeekEof(), f.GetPos(), f.Seek(0x7FFFFFFFu), f.GetPos(),
+    // Each call, then the position or count; a read at the end succeeds with 0 bytes; a position
+    // beyond the signed range is reported as a failure.
+    EXPECT_EQ((std::vector<long>{f.Create(CDosFile::modeReadWrite), f.GetPos(), f.Write("hello world", 11, wrote),
+                                 wrote, f.GetPos(), f.Seek(6), f.Read(buf, 10, read), read, f.Read(buf, 10, atEnd),
+                                 atEnd, f.Seek(0), f.SeekEof(), f.GetPos(), f.Seek(0x7FFFFFFFu), f.GetPos(),
                                  f.Seek(0x80000000u), f.GetPos(), f.Close(), f.Close()}),
-              (std::vector<long>{1, 1, 11, 1, 0x7FFFFFFF, 1, -1, 1, 0}));
+              (std::vector<long>{1, 0, 1, 11, 11, 1, 1, 5, 1, 0, 1, 1, 11, 1, 0x7FFFFFFF, 1, -1, 1, 0}));
+    EXPECT_STREQ(buf, "world");
     EXPECT_EQ(ReadBytes(m_dir.path("f")), "hello world");
 }
 
@@ -147,12 +131,8 @@ TEST_F(DosFileTest, ShareModesDecideEveryPairOfOpens)
     // denies writing.
     CDosFile owner(path.c_str()), other(path.c_str());
     ASSERT_EQ(owner.Open(CDosFile::modeRead | CDosFile::shareDenyWrite), 1);
-    pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(CDosFile(path.c_str()).Open(CDosFile::modeWrite | CDosFile::shareDenyNone));
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(
+        WaitExit(Fork([&] { return CDosFile(path.c_str()).Open(CDosFile::modeWrite | CDosFile::shareDenyNone); })), 0);
     EXPECT_EQ(other.Create(CDosFile::modeReadWrite), 0);
     EXPECT_EQ(ReadBytes(path), "keep me");
     owner.Close();
@@ -186,12 +166,11 @@ TEST_F(DosFileTest, CopiesShareTheFileButReleaseOnlyTheirOwn)
             CDosFile copy(a);
             EXPECT_STREQ(copy.GetFileName(), a.GetFileName());
             EXPECT_NE(copy.GetFileName(), a.GetFileName());
-            ASSERT_EQ(copy.Read(&c, 1), 1);
-            EXPECT_EQ(c, 'c');
-            EXPECT_EQ(a.GetPos(), 3);  // one open file, one position
+            // One open file, one position.
+            EXPECT_EQ((std::vector<long>{copy.Read(&c, 1), c, a.GetPos()}), (std::vector<long>{1, 'c', 3}));
         }
-        ASSERT_EQ(a.Read(&c, 1), 1);  // the copy is gone; the original still reads
-        EXPECT_EQ(c, 'd');
+        // The copy is gone; the original still reads.
+        EXPECT_EQ((std::vector<long>{a.Read(&c, 1), c}), (std::vector<long>{1, 'd'}));
         a.Close();
 
         CLogFile b(m_dir.path("b").c_str());
@@ -201,8 +180,7 @@ TEST_F(DosFileTest, CopiesShareTheFileButReleaseOnlyTheirOwn)
         log = b;  // closes log's own file first
         EXPECT_STREQ(log.GetFileName(), m_dir.path("b").c_str());
         log = log;
-        ASSERT_EQ(log.Read(&c, 1), 1);
-        EXPECT_EQ(c, 'x');
+        EXPECT_EQ((std::vector<long>{log.Read(&c, 1), c}), (std::vector<long>{1, 'x'}));
     }
     EXPECT_EQ(OpenDescriptors(), before);
 }

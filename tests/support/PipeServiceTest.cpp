@@ -3,25 +3,15 @@
 
 #include "SupportTestUtil.h"
 
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <map>
-#include <mutex>
 #include <set>
-#include <string>
-#include <thread>
-#include <vector>
 
-using kxtest::Eventually;
-using kxtest::MsSince;
-using Clock = std::chrono::steady_clock;
+using namespace kxtest;
 
 namespace {
 
 constexpr const char* kName = "kxservice";
 
-// Records the progress texts of the workers.
 class RecordingService : public CPipeService {
 public:
     using CPipeService::CPipeService;
@@ -48,7 +38,6 @@ struct Board {
     std::mutex mutex;
     std::condition_variable changed;
     int connected = 0;
-    std::set<int> ids;
     std::atomic<bool> release{false};
     std::atomic<int> calls{0};
     std::atomic<int> readResult{-1};
@@ -66,7 +55,6 @@ void EchoHandler(CPipeService* service)
     {
         std::unique_lock<std::mutex> lock(g_board->mutex);
         ++g_board->connected;
-        g_board->ids.insert(id);
         g_board->changed.notify_all();
         g_board->changed.wait_for(lock, std::chrono::seconds(5), [] { return g_board->connected >= 3; });
     }
@@ -87,38 +75,19 @@ void StuckHandler(CPipeService*)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
-// Waits on its pipe for a string the client never sends.
-void BlockedReadHandler(CPipeService* service)
-{
-    if (!service->WaitForConn())
-        return;
-    ++g_board->calls;
-    std::string text;
-    g_board->readResult = service->Pipe()->ReadString(text, 1);
-    service->Pipe()->Disconnect();
-}
-
-std::string Ask(const char* text)
+std::string Ask(const std::string& text)
 {
     CNamedPipe client;
-    if (!client.InitClient(nullptr, kName))
-        return "init failed";
-    if (!Eventually([&] { return client.Connect(3, "", 10) == 1; }, 5000))
-        return "no connection";
-    client.WriteString(text);
     std::string reply;
-    if (!client.ReadString(reply, "", 50))
-        return "no reply";
-    return reply;
+    const bool ok = client.InitClient(nullptr, kName) &&
+                    Eventually([&] { return client.Connect(3, "", 10) == 1; }, 5000) &&
+                    client.WriteString(text.c_str()) && client.ReadString(reply, "", 50);
+    return ok ? reply : "no reply";
 }
 
-class PipeServiceTest : public kxtest::PipeDirTest {
+class PipeServiceTest : public PipeDirTest {
 protected:
-    void SetUp() override
-    {
-        PipeDirTest::SetUp();
-        g_board = &m_board;
-    }
+    PipeServiceTest() { g_board = &m_board; }
     void TearDown() override
     {
         m_board.release = true;
@@ -140,19 +109,18 @@ TEST_F(PipeServiceTest, ThreeWorkersAnswerClientsAtTheSameTime)
     std::vector<std::string> replies(3);
     std::vector<std::thread> clients;
     for (int i = 0; i < 3; ++i)
-        clients.emplace_back([&, i] { replies[i] = Ask(("client" + std::to_string(i)).c_str()); });
+        clients.emplace_back([&, i] { replies[i] = Ask("client" + std::to_string(i)); });
     for (auto& t : clients)
         t.join();
 
+    // Each client answered by another worker, none of them alone.
     std::set<std::string> workersSeen;
     for (int i = 0; i < 3; ++i) {
         const std::string prefix = "client" + std::to_string(i) + " from ";
-        ASSERT_EQ(replies[i].compare(0, prefix.size(), prefix), 0) << replies[i];
-        EXPECT_EQ(replies[i].find("alone"), std::string::npos) << replies[i];
+        EXPECT_EQ(replies[i].substr(0, prefix.size()), prefix);
         workersSeen.insert(replies[i].substr(prefix.size()));
     }
-    EXPECT_EQ(workersSeen.size(), 3u);
-    EXPECT_EQ(m_board.ids, (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(workersSeen, (std::set<std::string>{"0", "1", "2"}));
 
     EXPECT_EQ(service.Stop(2000, 0), 1);
     EXPECT_EQ((std::vector<int>{service.GetEndedCount(), service.Lines("boot..."), service.Lines("InitServer OK."),
@@ -180,28 +148,35 @@ TEST_F(PipeServiceTest, StopGivesUpOnAHandlerThatNeverReturns)
     EXPECT_EQ(service.GetEndedCount(), 0);
 
     m_board.release = true;
-    EXPECT_EQ(service.Stop(1000, 0), 1);
-    EXPECT_EQ(service.GetEndedCount(), 1);
-    EXPECT_EQ(m_board.calls, 1);  // the stop flag ended the loop
+    EXPECT_EQ((std::vector<int>{service.Stop(1000, 0), service.GetEndedCount(), m_board.calls}),
+              (std::vector<int>{1, 1, 1}));  // the stop flag ended the loop: one call
 }
 
 TEST_F(PipeServiceTest, KillCancelsHandlersWaitingOnTheirPipe)
 {
-    CPipeService service(kName, 2, BlockedReadHandler, 2);
+    // The handlers wait on their pipe for a string the client never sends.
+    CPipeService service(
+        kName, 2,
+        [](CPipeService* service) {
+            if (!service->WaitForConn())
+                return;
+            ++g_board->calls;
+            std::string text;
+            g_board->readResult = service->Pipe()->ReadString(text, 1);
+            service->Pipe()->Disconnect();
+        },
+        2);
     ASSERT_EQ(service.Start(), 1);
     CNamedPipe client;  // connects and then says nothing
-    ASSERT_EQ(client.InitClient(nullptr, kName), 1);
-    ASSERT_TRUE(Eventually([&] { return client.Connect(2, 0) == 1; }));
+    ASSERT_TRUE(client.InitClient(nullptr, kName) && Eventually([&] { return client.Connect(2, 0) == 1; }));
     ASSERT_TRUE(Eventually([&] { return m_board.calls > 0; }));  // the handler reads
-    EXPECT_EQ(service.Stop(200, 1), 1);
-    EXPECT_EQ(m_board.readResult.load(), 0);
-    EXPECT_EQ(service.GetEndedCount(), 2);
+    EXPECT_EQ((std::vector<int>{service.Stop(200, 1), m_board.readResult, service.GetEndedCount()}),
+              (std::vector<int>{1, 0, 2}));
 }
 
 TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
 {
-    static std::atomic<int> result{-2};
-    static std::atomic<int> below100{-2};
+    static std::atomic<int> result{-2}, below100{-2};
     result = below100 = -2;
     auto handler = [](CPipeService* service) {
         if (!service->WaitForConn())
@@ -215,32 +190,26 @@ TEST_F(PipeServiceTest, WaitForDisconnReturnsWhenTheClientGoes)
     ASSERT_EQ(service.Start(), 1);
     {
         CNamedPipe client;
-        ASSERT_EQ(client.InitClient(nullptr, kName), 1);
-        ASSERT_TRUE(Eventually([&] { return client.Connect(1, 0) == 1; }));
+        ASSERT_TRUE(client.InitClient(nullptr, kName) && Eventually([&] { return client.Connect(1, 0) == 1; }));
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
     ASSERT_TRUE(Eventually([&] { return below100 >= 0; }));
-    EXPECT_EQ(result.load(), 1);
-    EXPECT_EQ(below100.load(), 0);
-    EXPECT_EQ(service.Stop(1000, 0), 1);
+    EXPECT_EQ((std::vector<int>{result, below100, service.Stop(1000, 0)}), (std::vector<int>{1, 0, 1}));
 }
 
 TEST_F(PipeServiceTest, StartChecksItsArguments)
 {
-    CPipeService noHandler(kName, 2, nullptr, 2);
-    EXPECT_EQ(noHandler.Start(), 1);
-    EXPECT_EQ(noHandler.GetEndedCount(), 0);
-    EXPECT_EQ(noHandler.Stop(0, 0), 1);  // nothing runs
+    CPipeService noHandler(kName, 2, nullptr, 2);  // nothing runs
+    EXPECT_EQ((std::vector<int>{noHandler.Start(), noHandler.GetEndedCount(), noHandler.Stop(0, 0)}),
+              (std::vector<int>{1, 0, 1}));
 
     EXPECT_EQ(CPipeService(kName, 3, StuckHandler, 2).Start(), 0) << "more workers than slots";
     EXPECT_EQ(CPipeService(kName, 0, StuckHandler, 2).Start(), 0) << "no workers";
 
     RecordingService badName(std::string(60, 'n').c_str(), 2, StuckHandler, 2);
-    ASSERT_EQ(badName.Start(), 1);
-    EXPECT_EQ(badName.Stop(2000, 0), 1);
-    EXPECT_EQ(badName.Lines("InitServer failed !"), 2);
-    EXPECT_EQ(badName.Lines("Exit."), 2);
-    EXPECT_EQ(m_board.calls, 0);
+    EXPECT_EQ((std::vector<int>{badName.Start(), badName.Stop(2000, 0), badName.Lines("InitServer failed !"),
+                                badName.Lines("Exit."), m_board.calls}),
+              (std::vector<int>{1, 1, 2, 2, 0}));
 }
 
 TEST_F(PipeServiceTest, AHandlerCanStopItsOwnService)

@@ -5,19 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 TEST(RecordClasses, CopiesShareStringsAndKeepTheFileNameFirst)
 {
-    CResStrings a;
-    EXPECT_EQ(a.m_nCount, 0);
-    EXPECT_EQ(a.m_apszStrings[255], nullptr);
+    CResStrings a, b;
+    EXPECT_EQ(std::make_pair(a.m_nCount, a.m_apszStrings[255]), std::make_pair(0, static_cast<const char*>(nullptr)));
     static const char kHello[] = "hello";
     a.m_nCount = 1;
     a.m_apszStrings[255] = kHello;
-    CResStrings b;
     b = a;
-    EXPECT_EQ(b.m_nCount, 1);
-    EXPECT_EQ(b.m_apszStrings[255], kHello);  // shared, not copied
+    EXPECT_EQ(std::make_pair(b.m_nCount, b.m_apszStrings[255]), std::make_pair(1, &kHello[0]));  // shared, not copied
 
     static_assert(sizeof(CFileStat) == 43 * 4 && sizeof(CModem) == 97 * 4 && sizeof(CDde) == 28 * 4);
     CFileStat s;
@@ -26,6 +25,6 @@ TEST(RecordClasses, CopiesShareStringsAndKeepTheFileNameFirst)
     s.m_anMember[42] = 1234;
     CFileStat t;
     t = s;
-    EXPECT_STREQ(t.Filename(), "VM001.DBF");
-    EXPECT_EQ(t.m_anMember[42], 1234);
+    EXPECT_EQ(std::make_pair(std::string(t.Filename()), t.m_anMember[42]),
+              std::make_pair(std::string("VM001.DBF"), 1234));
 }

@@ -1,22 +1,31 @@
 // Helpers for the support library's tests: a private pipe directory per test,
-// time measurement and waiting for a condition.
+// time measurement, waiting for a condition and child processes.
 #pragma once
 
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace kxtest {
 
+using kx::test::ReadBytes;
 using kx::test::TempDir;
+using kx::test::WriteBytes;
+using Clock = std::chrono::steady_clock;
 
 // Input and output speed of a terminal device in bits per second (termios2),
 // {0, 0} when it cannot be read.
@@ -34,16 +43,34 @@ protected:
     TempDir m_dir{"kxpipe"};
 };
 
-inline int64_t MsSince(std::chrono::steady_clock::time_point start)
+inline int64_t MsSince(Clock::time_point start)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+// Runs `child` in a forked process that exits with what it returns; the pid.
+template <class F>
+pid_t Fork(F child)
+{
+    pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(child());
+    return pid;
+}
+
+inline int WaitExit(pid_t pid)
+{
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 // Retries `attempt` until it returns true or `timeoutMs` pass.
 template <class F>
 bool Eventually(F attempt, int timeoutMs = 3000)
 {
-    auto start = std::chrono::steady_clock::now();
+    auto start = Clock::now();
     while (!attempt()) {
         if (MsSince(start) > timeoutMs)
             return false;
@@ -52,28 +79,16 @@ bool Eventually(F attempt, int timeoutMs = 3000)
     return true;
 }
 
-// Runs `call` beside a watchdog: when `call` has not returned after `graceMs`,
-// the watchdog runs `late`, which gives a call that waits (wrongly) another
-// result. So what `call` returns tells whether it waited, without a clock.
+// Runs `call` on another thread: when it has not returned after `graceMs`,
+// runs `late`, which gives a call that waits (wrongly) another result. So
+// what `call` returns tells whether it waited, without a clock.
 template <class Call, class Late>
 auto WithoutWaiting(Call call, Late late, int graceMs = 2000)
 {
-    std::mutex mutex;
-    std::condition_variable returned;
-    bool done = false;
-    std::thread watchdog([&] {
-        std::unique_lock lock(mutex);
-        if (!returned.wait_for(lock, std::chrono::milliseconds(graceMs), [&] { return done; }))
-            late();
-    });
-    auto result = call();
-    {
-        std::lock_guard lock(mutex);
-        done = true;
-    }
-    returned.notify_all();
-    watchdog.join();
-    return result;
+    auto result = std::async(std::launch::async, call);
+    if (result.wait_for(std::chrono::milliseconds(graceMs)) == std::future_status::timeout)
+        late();
+    return result.get();
 }
 
 }  // namespace kxtest

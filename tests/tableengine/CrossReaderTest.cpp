@@ -66,7 +66,6 @@ TEST(DbfCrossReaders, PythonReadersSeeWhatTheEngineWrote)
               "dbf True ['gone        ', None, None, None, None]\n"
               "dbf False ['            ', None, 7, None, None]\n");
 
-    // And after a pack.
     t = Table::open(p);
     ASSERT_TRUE(t && t->pack());
     t.reset();
@@ -89,21 +88,13 @@ t.close()
 )",
               p);
     auto t = Table::open(p);
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->writeRefusal(), kx::dbf::WriteRefusal::None);
-    ASSERT_EQ(t->fieldCount(), 4u);
-    EXPECT_EQ(t->fieldName(2), "NUM");
-    EXPECT_EQ(t->fieldType(2), 'N');
-    EXPECT_EQ(t->fieldDecimals(2), 2u);
-    EXPECT_EQ(t->recordCount(), 2u);
-    ASSERT_TRUE(t->go(1));
-    EXPECT_EQ(bytesOf(*t, 1), "Zo\xeb" + std::string(17, ' '));
-    EXPECT_EQ(bytesOf(*t, 2), "   12.50");
-    EXPECT_EQ(bytesOf(*t, 3), "T");
-    EXPECT_EQ(bytesOf(*t, 4), "20240229");
+    ASSERT_TRUE(t && t->go(1));
+    EXPECT_EQ(std::make_tuple(t->writeRefusal(), t->fieldCount(), t->fieldName(2), t->fieldType(2), t->fieldDecimals(2),
+                              t->recordCount(), recordOf(*t)),
+              std::make_tuple(kx::dbf::WriteRefusal::None, 4u, std::string("NUM"), 'N', 2u, 2u,
+                              "Zo\xeb" + std::string(17, ' ') + "|   12.50|T|20240229|"));
     ASSERT_TRUE(t->go(2));
-    EXPECT_EQ(t->fieldInt(2), -3);
-    EXPECT_EQ(bytesOf(*t, 4), "        ");
+    EXPECT_EQ(std::make_pair(t->fieldInt(2), bytesOf(*t, 4)), std::make_pair(-3L, std::string(8, ' ')));
 
     ASSERT_TRUE(t->assignText(1, "engine") && t->appendBlank() && t->assignDouble(2, 0.25));
     t.reset();

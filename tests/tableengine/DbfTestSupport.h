@@ -63,7 +63,8 @@ inline std::string rawTable(const std::vector<RawField>& fields, const std::vect
     return s + '\x1a';
 }
 
-// Two fields NAME C(10), NUM N(6,2) and two records.
+// Two fields NAME C(10), NUM N(6,2) and two records; header and record lengths.
+constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;
 inline std::string smallTable()
 {
     return rawTable({{"NAME", 'C', 10}, {"NUM", 'N', 6, 2}}, {" alpha       1.50", "*beta       -2.00"});
@@ -106,6 +107,17 @@ inline std::string indexFile(const std::string& name, const std::vector<IndexTag
         }
     }
     return s;
+}
+
+// A new table "r.dbf" (or `name`) of NAME C(10) and NUM N(6) with records "recN", N.
+inline std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf")
+{
+    auto t = Table::create(dir.path(name), {{"NAME", 'C', 10, 0}, {"NUM", 'N', 6, 0}});
+    for (int i = 1; t && i <= records; ++i) {
+        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i))
+            return nullptr;
+    }
+    return t;
 }
 
 inline std::string bytesOf(Table& t, int field)

@@ -35,13 +35,8 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
     ASSERT_TRUE(t->appendBlank());
     EXPECT_EQ(masked(ReadBytes(p)), masked(rawTable(raw, {std::string(28, ' ')})));
 
-    ASSERT_TRUE(t->assignText(1, "abc"));
-    ASSERT_TRUE(t->assignDouble(2, 12.5));
-    ASSERT_TRUE(t->assignText(3, "t"));
-    ASSERT_TRUE(t->assignText(4, "20240229"));
-    ASSERT_TRUE(t->appendBlank());
-    ASSERT_TRUE(t->assignDouble(2, -3.257));
-    ASSERT_TRUE(t->markDeleted());
+    ASSERT_TRUE(t->assignText(1, "abc") && t->assignDouble(2, 12.5) && t->assignText(3, "t") &&
+                t->assignText(4, "20240229") && t->appendBlank() && t->assignDouble(2, -3.257) && t->markDeleted());
     file = ReadBytes(p);
     EXPECT_EQ(file.substr(4, 4), le(2, 4));
     EXPECT_EQ(file.substr(32 + 4 * 32 + 1), " abc          12.50T20240229*             -3.26         \x1a");
@@ -50,8 +45,7 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
     // The code-page byte as given; the old file replaced, no temporary file left behind.
     t = Table::create(p, {{"A", 'C', 1, 0}}, 0x03);
     ASSERT_TRUE(t);
-    EXPECT_EQ(ReadBytes(p)[29], '\x03');
-    EXPECT_EQ(t->languageDriver(), 0x03);
+    EXPECT_EQ(std::make_pair(ReadBytes(p)[29], t->languageDriver()), std::make_pair('\x03', std::uint8_t(3)));
     std::string out;
     runCommand("ls -A " + dir.root(), &out);
     EXPECT_EQ(out, "golden.dbf\n");
@@ -60,16 +54,13 @@ TEST(DbfLayout, CreateAppendAssignGoldenBytes)
 TEST(DbfLayout, CreateRefusesBadFieldListsAndKeepsExistingFile)
 {
     const std::vector<std::pair<const char*, std::vector<FieldInfo>>> cases = {
-        {"no fields", {}},
-        {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}},
-        {"name starts with digit", {{"1A", 'C', 5, 0}}},
-        {"duplicate name", {{"Name", 'C', 5, 0}, {"NAME", 'N', 5, 0}}},
-        {"zero length", {{"A", 'C', 0, 0}}},
-        {"character too long", {{"A", 'C', 255, 0}}},
-        {"numeric too long", {{"A", 'N', 21, 0}}},
-        {"too many decimals", {{"A", 'N', 5, 4}}},
-        {"logical length", {{"A", 'L', 2, 0}}},
+        // clang-format off
+        {"no fields", {}}, {"name too long", {{"ABCDEFGHIJK", 'C', 5, 0}}}, {"digit first", {{"1A", 'C', 5, 0}}},
+        {"duplicate name", {{"Name", 'C', 5, 0}, {"NAME", 'N', 5, 0}}}, {"zero length", {{"A", 'C', 0, 0}}},
+        {"character too long", {{"A", 'C', 255, 0}}}, {"numeric too long", {{"A", 'N', 21, 0}}},
+        {"too many decimals", {{"A", 'N', 5, 4}}}, {"logical length", {{"A", 'L', 2, 0}}},
         {"memo type", {{"A", 'M', 10, 0}}},
+        // clang-format on
     };
     TempDir dir;
     const std::string p = dir.path("keep.dbf");
@@ -92,14 +83,11 @@ TEST(DbfLayout, DateWrittenOncePerDayPerObject)
     const std::string p = dir.path("d.dbf");
     WriteBytes(p, smallTable());  // stored date 2024-01-02
     auto t = Table::open(p);
-    ASSERT_TRUE(t && t->go(1));
-    ASSERT_TRUE(t->assignText(1, "x"));
+    ASSERT_TRUE(t && t->go(1) && t->assignText(1, "x"));
     EXPECT_EQ(ReadBytes(p).substr(1, 3), todayBytes());
 
     // Another program puts its own date back: we do not rewrite it on every write.
-    std::string bytes = ReadBytes(p);
-    bytes.replace(1, 3, "\x7c\x01\x02");
-    WriteBytes(p, bytes);
+    WriteBytes(p, ReadBytes(p).replace(1, 3, "\x7c\x01\x02"));
     ASSERT_TRUE(t->assignText(1, "y"));
     EXPECT_EQ(ReadBytes(p).substr(1, 3), std::string("\x7c\x01\x02"));
 }

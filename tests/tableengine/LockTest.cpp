@@ -23,19 +23,15 @@ struct flock writeLock(off_t start, off_t length)
 }
 
 // Another program's lock on one range, through its own open file description.
-class ForeignLock {
-public:
-    ForeignLock(const std::string& path, off_t start, off_t length) : fd_(::open(path.c_str(), O_RDWR))
+struct ForeignLock {
+    ForeignLock(const std::string& path, off_t start, off_t length) : fd(::open(path.c_str(), O_RDWR))
     {
         struct flock fl = writeLock(start, length);
-        held_ = ::fcntl(fd_, F_OFD_SETLK, &fl) == 0;
+        held = ::fcntl(fd, F_OFD_SETLK, &fl) == 0;
     }
-    ~ForeignLock() { ::close(fd_); }
-    bool held() const { return held_; }
-
-private:
-    int fd_;
-    bool held_;
+    ~ForeignLock() { ::close(fd); }
+    int fd;
+    bool held;
 };
 
 // Whether someone else holds a write lock on [start, start+length).
@@ -48,40 +44,28 @@ bool lockedByOther(const std::string& path, off_t start, off_t length)
     return fl.l_type == F_WRLCK;
 }
 
-std::unique_ptr<Table> makeTable(const TempDir& dir, int records)
-{
-    auto t = Table::create(dir.path("l.dbf"), {{"NAME", 'C', 10, 0}});
-    for (int i = 0; t && i < records; ++i)
-        if (!t->appendBlank())
-            return nullptr;
-    if (t)
-        t->setLockTimeout(30ms);
-    return t;
-}
-
 }  // namespace
 
 TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
 {
     TempDir dir;
-    auto t = makeTable(dir, 3);
+    auto t = tableWith(dir, 3);
     ASSERT_TRUE(t);
+    t->setLockTimeout(30ms);
     ForeignLock record2(t->path(), kBase + 2, 1);
-    ASSERT_TRUE(record2.held());
+    ASSERT_TRUE(record2.held);
     ASSERT_TRUE(t->go(2));
     const std::string before = ReadBytes(t->path());
     EXPECT_FALSE(t->assignText(1, "x"));
     EXPECT_NE(t->lastError().find("record 2 is locked"), std::string::npos) << t->lastError();
-    EXPECT_FALSE(t->markDeleted());
-    EXPECT_FALSE(t->blank());
+    EXPECT_FALSE(t->markDeleted() || t->blank());
     EXPECT_EQ(ReadBytes(t->path()), before);
-    EXPECT_TRUE(t->go(1) && t->assignText(1, "x"));
-    EXPECT_TRUE(t->go(3) && t->assignText(1, "x"));
+    EXPECT_TRUE(t->go(1) && t->assignText(1, "x") && t->go(3) && t->assignText(1, "x"));
     EXPECT_TRUE(t->appendBlank()) << "append takes the header and record 4";
 
     // The header byte blocks appending only.
     ForeignLock header(t->path(), kBase, 1);
-    ASSERT_TRUE(header.held());
+    ASSERT_TRUE(header.held);
     EXPECT_FALSE(t->appendBlank());
     EXPECT_EQ(t->recordCount(), 4u);
     EXPECT_TRUE(t->go(1) && t->assignText(1, "y"));
@@ -90,10 +74,10 @@ TEST(DbfLocks, RecordAndHeaderLocksBlockOnlyWhatTheyCover)
 TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
 {
     TempDir dir;
-    auto a = makeTable(dir, 3);
-    ASSERT_TRUE(a);
+    auto a = tableWith(dir, 3);
     auto b = Table::open(a->path());
-    ASSERT_TRUE(b);
+    ASSERT_TRUE(a && b);
+    a->setLockTimeout(30ms);
     b->setLockTimeout(30ms);
 
     ASSERT_TRUE(a->lock());
@@ -120,8 +104,9 @@ TEST(DbfLocks, TableLockSitsAtClipperRangeAndBlocksOtherObjects)
 TEST(DbfLocks, ProcessLocksOfOtherProgramsBlockTheSameRecord)
 {
     TempDir dir;
-    auto t = makeTable(dir, 4);
+    auto t = tableWith(dir, 4);
     ASSERT_TRUE(t);
+    t->setLockTimeout(30ms);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t pid = ::fork();

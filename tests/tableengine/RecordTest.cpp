@@ -8,22 +8,6 @@
 
 using namespace kxtest;
 
-namespace {
-
-constexpr std::size_t kHL = 32 + 2 * 32 + 1, kRL = 17;  // smallTable()
-
-std::unique_ptr<Table> tableWith(const TempDir& dir, int records, const char* name = "r.dbf")
-{
-    auto t = Table::create(dir.path(name), {{"NAME", 'C', 10, 0}, {"NUM", 'N', 6, 0}});
-    for (int i = 1; t && i <= records; ++i) {
-        if (!t->appendBlank() || !t->assignText(1, "rec" + std::to_string(i)) || !t->assignDouble(2, i))
-            return nullptr;
-    }
-    return t;
-}
-
-}  // namespace
-
 TEST(DbfRecords, PositioningStaysWithinTheTable)
 {
     TempDir dir;
@@ -70,8 +54,7 @@ TEST(DbfRecords, MemoTablesAreWrittenAroundTheirMemoPointers)
             EXPECT_FALSE(t->assignText(2, "0000000001"));
             ASSERT_TRUE(t->flush());
             EXPECT_EQ(ReadBytes(p).substr(kMemoHL, 19), " beta 0000000007  1");
-            EXPECT_TRUE(t->blank());
-            ASSERT_TRUE(t->flush());
+            ASSERT_TRUE(t->blank() && t->flush());
             EXPECT_EQ(ReadBytes(p).substr(kMemoHL, 19), "      0000000007   ");
         }
     }
@@ -87,9 +70,7 @@ TEST(DbfRecords, AppendReusesASlotBeyondTheCountAndBoundsALyingCount)
     WriteBytes(p, bytes);
     auto t = Table::open(p);
     ASSERT_TRUE(t);
-    EXPECT_EQ(t->recordCount(), 1u);
-    ASSERT_TRUE(t->appendBlank());
-    EXPECT_EQ(t->recordNumber(), 2u);
+    EXPECT_EQ((std::vector<long>{t->recordCount(), t->appendBlank(), t->recordNumber()}), (std::vector<long>{1, 1, 2}));
     bytes = ReadBytes(p);
     EXPECT_EQ(bytes.substr(4, 4), le(2, 4));
     EXPECT_EQ(bytes.substr(kHL + kRL), std::string(kRL, ' ') + '\x1a');
@@ -121,10 +102,8 @@ TEST(DbfRecords, PackRemovesDeletedRecordsOnlyWithExclusiveUse)
         reader->setLockTimeout(std::chrono::milliseconds(0));
         EXPECT_EQ(reader->recordCount(), 7u);
     }
-    ASSERT_TRUE(t->lock());
-    ASSERT_TRUE(t->pack());
-    EXPECT_EQ(t->recordNumber(), 1u);
-    EXPECT_EQ(t->recordCount(), 3u);
+    ASSERT_TRUE(t->lock() && t->pack());
+    EXPECT_EQ(std::make_pair(t->recordNumber(), t->recordCount()), std::make_pair(1u, 3u));
     EXPECT_EQ(ReadBytes(t->path()).substr(kHL), " rec2           2 rec3           3 rec6           6\x1a");
     // pack() kept the caller's table lock.
     auto other = Table::open(t->path());
