@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <random>
 
 using namespace kx;
 using kx::console::ListRow;
@@ -127,9 +128,34 @@ private slots:
         m_site.reset();
     }
 
-    void listsShowTheSiteAndSwitch()
+    void listsShowTheSiteTakeTheKeyboardAndFollowTheGeneralSettings()
     {
         openWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTreeView* alarms = form()->alarmView();
+        QCOMPARE(QApplication::focusWidget(), alarms);
+        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
+        // Shift+F10 opens the menu of the list that has the focus; after the
+        // menu (an entry was highlighted) closes, the status bar says "Ready".
+        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
+                                                       {form()->memberView(), m_frame->personsMenu()}};
+        for (const auto& [list, menu] : lists) {
+            QWidget* opened = nullptr;
+            QTimer::singleShot(0, [&opened] {
+                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
+                    popup->setActiveAction(popup->actions().first());
+                    popup->close();
+                }
+            });
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
+            QCOMPARE(opened, menu);
+            const QString message = m_frame->statusBar()->currentMessage();
+            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
+            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
+            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
+        }
         const ListRow* sample = form()->alarmModel()->rowAt(rowOfKey(form()->alarmModel(), 4711));
         QVERIFY(sample && m_boxes->shown().empty());
         QCOMPARE(QString("%1 %2 %3|%4|%5 %6|%7")
@@ -157,6 +183,20 @@ private slots:
         QCOMPARE(button->text() + " " + form()->findChild<QLineEdit*>("firstKey")->text(), QString("Alarms 5000"));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(form()->alarmView()->isVisible());
+        // The dialog is modal: answer it from inside its own event loop.
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>("FirstAlarmKey")->setText("4700");
+            dialog->findChild<QLineEdit*>("LastAlarmKey")->setText("4710");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        trigger(cmd::GeneralSettings);
+        QCOMPARE(QString("%1..%2 %3")
+                     .arg(m_session->ranges().firstAlarmKey)
+                     .arg(m_session->ranges().lastAlarmKey)
+                     .arg(form()->alarmModel()->rowCount()),
+                 QString("4700..4710 11"));
     }
 
     void anotherProgramsChangeShowsUpAndTheSelectionStays()
@@ -210,6 +250,29 @@ private slots:
         trigger(cmd::AlarmSettings);
         QCOMPARE(m_programs->waitForCalls(1),
                  (std::vector<std::string>{"kxaconf|" + std::to_string(std::min(current, other))}));
+    }
+
+    void theListModelKeepsTheItemModelProtocol()
+    {
+        // Refills by key and by position, of sorted lists too, under Qt's model tester.
+        ui::ListTableModel model({"key", "name"}, {});
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        std::mt19937 random(4711);
+        for (int round = 0; round < 200 && !QTest::currentTestFailed(); ++round) {
+            std::vector<ListRow> fresh;
+            for (long key = 0; key < 30; ++key)
+                if (random() % 3 == 0)
+                    fresh.push_back({.key = key, .text = {std::to_string(key), std::to_string(random() % 3)}});
+            const QPersistentModelIndex kept = model.index(model.rowCount() / 2, 0);  // stays with its key
+            const long keptKey = kept.isValid() ? keyAt(&model, kept.row()) : -1;
+            auto keptFollows = [&] { return !kept.isValid() || keyAt(&model, kept.row()) == keptKey; };
+            if (round % 3 == 2)
+                model.sortRows(1, round % 2);
+            QVERIFY(keptFollows());
+            round % 4 == 3 ? model.mergeByPosition(fresh) : model.mergeByKey(fresh);
+            QVERIFY(model.rows() == fresh);
+            QVERIFY(round % 4 == 3 || keptFollows());
+        }
     }
 
     void theGroupSelectorAndTheMemberListFollowEachOther()
@@ -338,25 +401,6 @@ private slots:
                  QString("Please select at least one alarm, before changing the alarm icon."));
     }
 
-    void generalSettingsGiveTheViewItsRanges()
-    {
-        openWindow();
-        // The dialog is modal: answer it from inside its own event loop.
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            dialog->findChild<QLineEdit*>("FirstAlarmKey")->setText("4700");
-            dialog->findChild<QLineEdit*>("LastAlarmKey")->setText("4710");
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        trigger(cmd::GeneralSettings);
-        QCOMPARE(QString("%1..%2 %3")
-                     .arg(m_session->ranges().firstAlarmKey)
-                     .arg(m_session->ranges().lastAlarmKey)
-                     .arg(form()->alarmModel()->rowCount()),
-                 QString("4700..4710 11"));
-    }
-
     void withoutTheMailboxTableTheListsStayEmpty()
     {
         std::filesystem::remove(root() + "/db1/vm001.dbf");
@@ -365,36 +409,6 @@ private slots:
         QCOMPARE(m_boxes->texts(),
                  std::vector<std::string>{"Error, impossible to open alarm-database \\db1\\.\\vm001.dbf !"});
         QVERIFY(m_frame->isVisible());
-    }
-
-    void keyboardFocusContextMenusAndTheStatusBar()
-    {
-        openWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        QTreeView* alarms = form()->alarmView();
-        QCOMPARE(QApplication::focusWidget(), alarms);
-        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
-        // Shift+F10 opens the menu of the list that has the focus; after the
-        // menu (an entry was highlighted) closes, the status bar says "Ready".
-        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
-                                                       {form()->memberView(), m_frame->personsMenu()}};
-        for (const auto& [list, menu] : lists) {
-            QWidget* opened = nullptr;
-            QTimer::singleShot(0, [&opened] {
-                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
-                    popup->setActiveAction(popup->actions().first());
-                    popup->close();
-                }
-            });
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
-            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
-            QCOMPARE(opened, menu);
-            const QString message = m_frame->statusBar()->currentMessage();
-            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
-            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
-            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
-        }
     }
 
     void theFormAndTheMenusInEachLanguage_data()
@@ -442,6 +456,30 @@ private slots:
                 if (language.isEmpty() && !source.empty())
                     QCOMPARE(text, QString(source.source));
             }
+        }
+        if (!language.isEmpty())
+            return;
+        // The lists take the room the window gains; at the smallest size nothing overlaps.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QWidget* details = form()->findChild<QPushButton*>("details");
+        const QSize alarms = form()->alarmView()->size(), members = form()->memberView()->size(),
+                    button = details->size();
+        m_frame->resize(m_frame->width() + 300, m_frame->height() + 200);
+        form()->layout()->activate();
+        QCOMPARE(form()->alarmView()->height(), alarms.height() + 200);
+        QCOMPARE(form()->memberView()->height(), members.height() + 200);
+        QVERIFY(form()->alarmView()->width() > alarms.width() && form()->memberView()->width() > members.width());
+        QCOMPARE(details->size(), button);
+        m_frame->resize(400, 200);  // smaller than the form allows
+        form()->layout()->activate();
+        QVERIFY(form()->width() >= form()->minimumSizeHint().width());
+        for (QWidget* parent : {static_cast<QWidget*>(form()), form()->findChild<QWidget*>("listFrame"),
+                                form()->findChild<QWidget*>("groupFrame")}) {
+            const auto controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            for (QWidget* a : controls)
+                for (QWidget* b : controls)
+                    QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + " " + b->objectName()));
         }
     }
 
