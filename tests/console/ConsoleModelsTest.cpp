@@ -53,43 +53,30 @@ protected:
     void alarm(long key, const Fields& fields) { record(key, "91", fields); }
     void alarmIn(long key, const Fields& fields) { record(key, "92", fields); }
 
-    void groups(std::initializer_list<std::pair<int, const char*>> entries, unsigned idxgLength = 3)
+    // A table of the given fields, one record per row of texts (a short row fills the last fields).
+    static void table(const char* path, const std::vector<FIELD4INFO>& fields,
+                      std::initializer_list<std::vector<const char*>> rows)
     {
         CDatabase db;
-        ASSERT_EQ(db.Create("\\db1\\kxgroups.dbf",
-                            {{"IDXG", 'C', idxgLength, 0}, {"NAME", 'C', 39, 0}, {"NUMBER", 'N', 3, 0}}),
-                  1);
+        ASSERT_EQ(db.Create(path, fields), 1);
         ScopedClose closer(db);
-        for (const auto& [number, name] : entries) {
-            db.Append();
+        for (const auto& row : rows) {
+            ASSERT_EQ(db.Append(), 1);
             db.Bottom();
-            db.Replace("NAME", name);
-            db.Replace("NUMBER", number);
+            for (std::size_t i = 0; i < row.size(); ++i)
+                ASSERT_EQ(db.Replace(fields[fields.size() - row.size() + i].name.c_str(), row[i]), 1) << row[i];
         }
     }
-
-    void members(int group, std::initializer_list<std::tuple<const char*, const char*, const char*>> rows)
+    // Groups as name and number (read by their place in the table).
+    static void groups(std::initializer_list<std::vector<const char*>> rows, unsigned idxgLength = 3)
     {
-        CDatabase db;
-        const std::string path = "\\db1\\kxagrp" + std::to_string(group) + ".dbf";
-        ASSERT_EQ(db.Create(path.c_str(), {{"NAME", 'C', 30, 0}, {"TT1", 'C', 20, 0}, {"TY1", 'C', 3, 0}}), 1);
-        ScopedClose closer(db);
-        for (const auto& [name, phone, type] : rows) {
-            db.Append();
-            db.Bottom();
-            db.Replace("NAME", name);
-            db.Replace("TT1", phone);
-            db.Replace("TY1", type);
-        }
+        table("\\db1\\kxgroups.dbf", {{"IDXG", 'C', idxgLength, 0}, {"NAME", 'C', 39, 0}, {"NUMBER", 'N', 3, 0}}, rows);
     }
 };
 
 ListRow row(long key, const std::string& name = "n")
 {
-    ListRow r;
-    r.key = key;
-    r.text = {std::to_string(key), name};
-    return r;
+    return {.key = key, .text = {std::to_string(key), name}};
 }
 
 std::vector<ListRow> rows(std::initializer_list<long> keys, long renamed = -1)
@@ -189,7 +176,7 @@ protected:
 
 TEST_F(ListContentsTest, AlarmColumnsAndImages)
 {
-    groups({{10, "Fire brigade"}, {11, ""}, {7, "Seven"}});
+    groups({{"Fire brigade", "10"}, {"", "11"}, {"Seven", "7"}});
     record(16, "21", {});  // an ordinary mailbox: not listed
     alarm(25, {});         // outside the alarm range
     // 11: deactivated type 3, the empty group; 12: a missing group wins over the plan; 13: alternate image, plan;
@@ -278,7 +265,7 @@ TEST_F(ListContentsTest, GroupSelectorEntries)
     EXPECT_EQ(boxes.texts(),
               std::vector<std::string>{"Error, impossible to open group database \\db1\\kxgroups.dbf !"});
 
-    groups({{7, "Seven"}, {12, "Fire"}, {105, ""}});
+    groups({{"Seven", "7"}, {"Fire", "12"}, {"", "105"}});
     auto selector = LoadGroups("\\db1\\kxgroups.dbf", 0, list).value();
     EXPECT_EQ(selector.entries, (std::vector<std::string>{"12 Fire", "105 No name", "NO GROUP SPECIFIED"}));
     selector = LoadGroups("\\db1\\kxgroups.dbf", 1, list).value();
@@ -289,7 +276,7 @@ TEST_F(ListContentsTest, GroupSelectorEntries)
     EXPECT_EQ(std::make_pair(FindSelectorEntry(selector.entries, "105 "), FindSelectorEntry(selector.entries, "13 ")),
               std::make_pair(1, -1));
 
-    groups({{12, "Fire"}}, 2);  // an IDXG field of two characters rules three digits out
+    groups({{"Fire", "12"}}, 2);  // an IDXG field of two characters rules three digits out
     EXPECT_EQ(LoadGroups("\\db1\\kxgroups.dbf", 1, list).value().entries[0], "12 Fire");
 
     groups({});
@@ -297,10 +284,7 @@ TEST_F(ListContentsTest, GroupSelectorEntries)
     EXPECT_EQ(selector.noGroupText + std::to_string(selector.entries.size()), "No group created0");
 
     // Records whose groups cannot be read are no "No group created".
-    CDatabase db;
-    ASSERT_EQ(db.Create("\\db1\\kxgroups.dbf", {{"IDXG", 'C', 3, 0}}), 1);
-    ASSERT_EQ(db.Append(), 1);
-    db.Close();
+    table("\\db1\\kxgroups.dbf", {{"IDXG", 'C', 3, 0}}, {{}});
     selector = LoadGroups("\\db1\\kxgroups.dbf", 0, list).value();
     EXPECT_EQ(selector.noGroupText, "");
     EXPECT_EQ(selector.entries, std::vector<std::string>{"NO GROUP SPECIFIED"});
@@ -308,7 +292,8 @@ TEST_F(ListContentsTest, GroupSelectorEntries)
 
 TEST_F(ListContentsTest, MembersWithTheirImages)
 {
-    members(12, {{"Meier", "0301", "GSM"}, {"", "0302", "INT"}, {"Schulz", "0303", "-@-"}, {"Weber", "0304", "gsm"}});
+    table("\\db1\\kxagrp12.dbf", {{"NAME", 'C', 30, 0}, {"TT1", 'C', 20, 0}, {"TY1", 'C', 3, 0}},
+          {{"Meier", "0301", "GSM"}, {"", "0302", "INT"}, {"Schulz", "0303", "-@-"}, {"Weber", "0304", "gsm"}});
     site.write("windows/kxalogout.ini", "[LogedOut]\r\n0303=1\r\n0301=0\r\n");
     const std::string table = MemberTableOfSelector("12 Fire", "\\db1\\");
     EXPECT_EQ(table, "\\db1\\.\\kxagrp12.dbf");
@@ -367,16 +352,14 @@ TEST_F(ConsoleCommandsTest, LaunchAlarmAsksThenStartsTheScriptEngine)
     ASSERT_TRUE(started.has_value() && started->started);
     EXPECT_EQ(programs.waitForCalls(2),
               (std::vector<std::string>{"kxlaunch|10", "kxe|kxarun|1|-i412|-s8AlarmCenter|on|" + ComputerName()}));
-    const auto shown = boxes.shown();
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[2].text, "Do you want to launch the alarm '12 Gate A' ?");
-    EXPECT_TRUE(shown[2].defaultNo);
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    EXPECT_EQ(boxes.shown()[2].text, "Do you want to launch the alarm '12 Gate A' ?");
+    EXPECT_TRUE(boxes.shown()[2].defaultNo);
 }
 
 TEST_F(ConsoleCommandsTest, SchedulePlanEditorArgument)
 {
-    char old[4096];
-    ASSERT_TRUE(::getcwd(old, sizeof old));
+    const std::string old = std::filesystem::current_path();
     std::filesystem::create_directories(site.path("work"));
     ASSERT_EQ(::chdir(site.path("work").c_str()), 0);
     for (const char* plan : {"kxa_150.kxh", "KXA_160.KXW", "kxa_50.kxw"})
@@ -386,7 +369,7 @@ TEST_F(ConsoleCommandsTest, SchedulePlanEditorArgument)
         EXPECT_EQ(SchedulePlanArgument(key), argument) << key;
     EXPECT_EQ(SchedulePlanEditorLine(150).text() + "|" + SchedulePlanEditorLine(50).text(),
               "kxsched.exe KXA=150|kxsched.exe");
-    ASSERT_EQ(::chdir(old), 0);
+    ASSERT_EQ(::chdir(old.c_str()), 0);
 }
 
 TEST_F(ConsoleCommandsTest, SetAlarmTypeAndItsCheckMark)

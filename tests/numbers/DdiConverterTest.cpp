@@ -151,9 +151,7 @@ TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
     site.write("windows/kxaddiconv.ini", "[TestDdi]\r\n0=11\r\n2=33\r\n9=99\r\n");
     model.load();
     EXPECT_EQ(historyItems(), (std::vector<std::string>{"11", "33", "99"}));  // the gaps are no items
-    std::vector<std::string> ten;
-    for (int n = 0; n < 10; ++n)
-        ten.push_back("10" + std::to_string(n));
+    const std::vector<std::string> ten = {"100", "101", "102", "103", "104", "105", "106", "107", "108", "109"};
     site.write("windows/kxaddiconv.ini", historySection(ten));
     activate();
     EXPECT_EQ(historyItems(), ten);
@@ -176,8 +174,7 @@ TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
 TEST_F(DdiConverterTest, Test_ScriptEngineMissingIsReportedAndResultsStay)
 {
     site.write("windows/kxaddiconv.ini", "[ResultData]\r\nResult=old\r\n");
-    const char* path = std::getenv("PATH");
-    const std::string oldPath = path ? path : "";
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     ::setenv("PATH", site.path("nothing").c_str(), 1);
     activate();
     set({{"TestDDI", "123"}});
