@@ -1,6 +1,4 @@
-// DDI converter: OK's writes, the list mappings, the enabling rules, the test
-// history, a test run through the stand-in script engine, a run that cannot
-// start. The DDI-CLI alarm scanner: its rules and its section.
+// The DDI converter, its test runs through the stand-in script engine, and the DDI-CLI alarm scanner.
 
 #include "numbers/DdiConverter.h"
 #include "numbers/DdiCliScanner.h"
@@ -20,14 +18,15 @@ class DdiConverterTest : public ::testing::Test {
 protected:
     std::string alarmIni() { return site.read("windows/kxalarm.ini"); }
     std::string testIni() { return site.read("windows/kxaddiconv.ini"); }
-    void set(const std::string& name, const char* value)
+    void set(std::initializer_list<std::pair<const char*, const char*>> changes)
     {
-        ASSERT_EQ(model.change(name, value), Change::Done) << name << "=" << value;
+        for (const auto& [name, value] : changes)
+            ASSERT_EQ(model.change(name, value), Change::Done) << name << "=" << value;
     }
     void activate()
     {
         model.load();
-        set("DDIConversionActive", "1");
+        set({{"DDIConversionActive", "1"}});
     }
     std::vector<std::string> historyItems()
     {
@@ -66,14 +65,6 @@ protected:
     DdiConverter model;
 };
 
-TEST_F(DdiConverterTest, Ok_WritesTheSectionInOrderWithItsDefaults)
-{
-    model.load();
-    ASSERT_TRUE(model.ok());
-    EXPECT_EQ(alarmIni(), "[kxaddiconv]\r\nDDIConversionActive=0\r\n" + settingKeys({}));
-    EXPECT_FALSE(site.exists("windows/kxaddiconv.ini"));
-}
-
 TEST_F(DdiConverterTest, Lists_StoredValuesAsShownAndWritten)
 {
     // The key, its stored value (nullptr: missing), the value shown and the value written.
@@ -93,12 +84,10 @@ TEST_F(DdiConverterTest, Lists_StoredValuesAsShownAndWritten)
     }
     // The lists offer 1 to 9, and 0 to 9 and E.
     activate();
-    set("LastDigits", "1");
-    set("ReplaceActive1", "1");
+    set({{"LastDigits", "1"}, {"ReplaceActive1", "1"}});
     for (const auto& [name, value] : {std::pair{"UseLastDigits", "0"}, {"UseLastDigits", "10"}, {"ReplaceWith1", "e"}})
         EXPECT_EQ(model.change(name, value), Change::Refused) << name << "=" << value;
-    set("UseLastDigits", "1");
-    set("ReplaceWith1", "E");
+    set({{"UseLastDigits", "1"}, {"ReplaceWith1", "E"}});
 }
 
 TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActiveAndEachOptionsCheckBox)
@@ -106,7 +95,7 @@ TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActiveAndEachOption
     model.load();
     for (const settings::SettingRow& row : model.rows())
         EXPECT_EQ(model.isEnabled(row.name), row.name == "DDIConversionActive") << row.name;
-    set("DDIConversionActive", "1");
+    set({{"DDIConversionActive", "1"}});
     const std::vector<const char*> inputs = {"SuppressDigits", "UseLastDigits", "Replace3", "ReplaceWith3",
                                              "ReplaceAtPos3"};
     for (const char* name : {"SuppressDigitsActive", "CutLeadingDigits", "CutTrailingDigits", "LastDigits",
@@ -114,12 +103,11 @@ TEST_F(DdiConverterTest, Enabling_EverythingFollowsConversionActiveAndEachOption
         EXPECT_TRUE(model.isEnabled(name)) << name;
     for (const char* name : inputs)
         EXPECT_FALSE(model.isEnabled(name)) << name;
-    for (const char* name : {"SuppressDigitsActive", "LastDigits", "ReplaceActive3"})
-        set(name, "1");
+    set({{"SuppressDigitsActive", "1"}, {"LastDigits", "1"}, {"ReplaceActive3", "1"}});
     for (const char* name : inputs)
         EXPECT_TRUE(model.isEnabled(name)) << name;
     EXPECT_FALSE(model.isEnabled("Replace4"));
-    set("DDIConversionActive", "0");
+    set({{"DDIConversionActive", "0"}});
     for (const char* name : inputs)
         EXPECT_FALSE(model.isEnabled(name)) << name;
 }
@@ -135,11 +123,9 @@ TEST_F(DdiConverterTest, Test_RunsTheModuleOnTheDialogsValuesAndShowsTheResults)
     EXPECT_FALSE(site.exists("windows/kxe.args"));
     EXPECT_EQ(model.change("TestDDI", std::string(80, '1')), Change::Refused);
     boxes.clear();
-    set("LastDigits", "1");
-    set("UseLastDigits", "7");  // not saved: the test takes what the dialog shows
-    set("ReplaceActive1", "1");
-    set("ReplaceWith1", "E");
-    set("TestDDI", "08912345");
+    // UseLastDigits is not saved: the test takes what the dialog shows.
+    set({{"LastDigits", "1"}, {"UseLastDigits", "7"}, {"ReplaceActive1", "1"}, {"ReplaceWith1", "E"}});
+    set({{"TestDDI", "08912345"}});
     ASSERT_EQ(model.press("test"), Change::Done);
     EXPECT_TRUE(boxes.shown().empty()) << boxes.texts()[0];
 
@@ -165,20 +151,18 @@ TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
     site.write("windows/kxaddiconv.ini", "[TestDdi]\r\n0=11\r\n2=33\r\n9=99\r\n");
     model.load();
     EXPECT_EQ(historyItems(), (std::vector<std::string>{"11", "33", "99"}));  // the gaps are no items
-    std::vector<std::string> ten;
-    for (int n = 0; n < 10; ++n)
-        ten.push_back("10" + std::to_string(n));
+    const std::vector<std::string> ten = {"100", "101", "102", "103", "104", "105", "106", "107", "108", "109"};
     site.write("windows/kxaddiconv.ini", historySection(ten));
     activate();
     EXPECT_EQ(historyItems(), ten);
 
     // Already listed: the order stays.
-    set("TestDDI", "105");
+    set({{"TestDDI", "105"}});
     model.press("test");
     EXPECT_EQ(testIni().substr(0, historySection(ten).size()), historySection(ten));
 
     // An eleventh number goes in front and the oldest drops out.
-    set("TestDDI", "2000");
+    set({{"TestDDI", "2000"}});
     model.press("test");
     std::vector<std::string> expected = {"2000"};
     expected.insert(expected.end(), ten.begin(), ten.end() - 1);
@@ -190,11 +174,10 @@ TEST_F(DdiConverterTest, Test_HistoryKeepsItsOrderAndDropsTheOldest)
 TEST_F(DdiConverterTest, Test_ScriptEngineMissingIsReportedAndResultsStay)
 {
     site.write("windows/kxaddiconv.ini", "[ResultData]\r\nResult=old\r\n");
-    const char* path = std::getenv("PATH");
-    const std::string oldPath = path ? path : "";
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     ::setenv("PATH", site.path("nothing").c_str(), 1);
     activate();
-    set("TestDDI", "123");
+    set({{"TestDDI", "123"}});
     model.press("test");
     ::setenv("PATH", oldPath.c_str(), 1);
     ASSERT_EQ(boxes.shown().size(), 1u);

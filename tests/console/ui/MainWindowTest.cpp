@@ -1,7 +1,4 @@
-// The main window on a copy of the demo site: the lists, their refresh by
-// another program, sorting, switching, the commands' program lines, the
-// alarm menus, the form's layout in both languages, the start without a
-// mailbox table.
+// The main window on a copy of the demo site, with stand-ins for the programs it starts.
 
 #include "console/CommandIds.h"
 #include "console/ConsoleSession.h"
@@ -131,9 +128,34 @@ private slots:
         m_site.reset();
     }
 
-    void listsShowTheSiteAndSwitch()
+    void listsShowTheSiteTakeTheKeyboardAndFollowTheGeneralSettings()
     {
         openWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QTreeView* alarms = form()->alarmView();
+        QCOMPARE(QApplication::focusWidget(), alarms);
+        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
+        // Shift+F10 opens the menu of the list that has the focus; after the
+        // menu (an entry was highlighted) closes, the status bar says "Ready".
+        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
+                                                       {form()->memberView(), m_frame->personsMenu()}};
+        for (const auto& [list, menu] : lists) {
+            QWidget* opened = nullptr;
+            QTimer::singleShot(0, [&opened] {
+                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
+                    popup->setActiveAction(popup->actions().first());
+                    popup->close();
+                }
+            });
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
+            QCOMPARE(opened, menu);
+            const QString message = m_frame->statusBar()->currentMessage();
+            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
+            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
+            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
+        }
         const ListRow* sample = form()->alarmModel()->rowAt(rowOfKey(form()->alarmModel(), 4711));
         QVERIFY(sample && m_boxes->shown().empty());
         QCOMPARE(QString("%1 %2 %3|%4|%5 %6|%7")
@@ -161,6 +183,20 @@ private slots:
         QCOMPARE(button->text() + " " + form()->findChild<QLineEdit*>("firstKey")->text(), QString("Alarms 5000"));
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(form()->alarmView()->isVisible());
+        // The dialog is modal: answer it from inside its own event loop.
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>("FirstAlarmKey")->setText("4700");
+            dialog->findChild<QLineEdit*>("LastAlarmKey")->setText("4710");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        trigger(cmd::GeneralSettings);
+        QCOMPARE(QString("%1..%2 %3")
+                     .arg(m_session->ranges().firstAlarmKey)
+                     .arg(m_session->ranges().lastAlarmKey)
+                     .arg(form()->alarmModel()->rowCount()),
+                 QString("4700..4710 11"));
     }
 
     void anotherProgramsChangeShowsUpAndTheSelectionStays()
@@ -224,12 +260,9 @@ private slots:
         std::mt19937 random(4711);
         for (int round = 0; round < 200 && !QTest::currentTestFailed(); ++round) {
             std::vector<ListRow> fresh;
-            for (long key = 0; key < 30; ++key) {
-                if (random() % 3 == 0) {
-                    fresh.emplace_back().key = key;
-                    fresh.back().text = {std::to_string(key), std::to_string(random() % 3)};
-                }
-            }
+            for (long key = 0; key < 30; ++key)
+                if (random() % 3 == 0)
+                    fresh.push_back({.key = key, .text = {std::to_string(key), std::to_string(random() % 3)}});
             const QPersistentModelIndex kept = model.index(model.rowCount() / 2, 0);  // stays with its key
             const long keptKey = kept.isValid() ? keyAt(&model, kept.row()) : -1;
             auto keptFollows = [&] { return !kept.isValid() || keyAt(&model, kept.row()) == keptKey; };
@@ -362,30 +395,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(form()->alarmModel()->rowAt(0)->image[0], 30, kReported);
         trigger(cmd::ActivateAlarms);
         QCOMPARE(alarmType(keys[0]), 4);
-        // Without a selection: the error 61612.
         form()->alarmView()->selectionModel()->clearSelection();
         trigger(cmd::TypeContact);
         QCOMPARE(QString::fromStdString(m_boxes->texts().back()),
                  QString("Please select at least one alarm, before changing the alarm icon."));
-    }
-
-    void generalSettingsGiveTheViewItsRanges()
-    {
-        openWindow();
-        // The dialog is modal: answer it from inside its own event loop.
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            dialog->findChild<QLineEdit*>("FirstAlarmKey")->setText("4700");
-            dialog->findChild<QLineEdit*>("LastAlarmKey")->setText("4710");
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        trigger(cmd::GeneralSettings);
-        QCOMPARE(QString("%1..%2 %3")
-                     .arg(m_session->ranges().firstAlarmKey)
-                     .arg(m_session->ranges().lastAlarmKey)
-                     .arg(form()->alarmModel()->rowCount()),
-                 QString("4700..4710 11"));
     }
 
     void withoutTheMailboxTableTheListsStayEmpty()
@@ -396,36 +409,6 @@ private slots:
         QCOMPARE(m_boxes->texts(),
                  std::vector<std::string>{"Error, impossible to open alarm-database \\db1\\.\\vm001.dbf !"});
         QVERIFY(m_frame->isVisible());
-    }
-
-    void keyboardFocusContextMenusAndTheStatusBar()
-    {
-        openWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-        QTreeView* alarms = form()->alarmView();
-        QCOMPARE(QApplication::focusWidget(), alarms);
-        QVERIFY(alarms->viewport()->rect().contains(alarms->visualRect(alarms->currentIndex())));
-        // Shift+F10 opens the menu of the list that has the focus; after the
-        // menu (an entry was highlighted) closes, the status bar says "Ready".
-        const std::pair<QTreeView*, QMenu*> lists[] = {{alarms, m_frame->alarmMenu()},
-                                                       {form()->memberView(), m_frame->personsMenu()}};
-        for (const auto& [list, menu] : lists) {
-            QWidget* opened = nullptr;
-            QTimer::singleShot(0, [&opened] {
-                if (auto* popup = qobject_cast<QMenu*>(opened = QApplication::activePopupWidget())) {
-                    popup->setActiveAction(popup->actions().first());
-                    popup->close();
-                }
-            });
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
-            QCoreApplication::processEvents();  // the timer has run, whether a menu opened or not
-            QCOMPARE(opened, menu);
-            const QString message = m_frame->statusBar()->currentMessage();
-            const auto labels = m_frame->statusBar()->findChildren<QLabel*>();
-            auto shown = [](QLabel* label) { return label->isVisible() && label->text() == "Ready"; };
-            QVERIFY(message == "Ready" || (message.isEmpty() && std::any_of(labels.begin(), labels.end(), shown)));
-        }
     }
 
     void theFormAndTheMenusInEachLanguage_data()
@@ -478,15 +461,15 @@ private slots:
             return;
         // The lists take the room the window gains; at the smallest size nothing overlaps.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        const QSize alarms = form()->alarmView()->size(), members = form()->memberView()->size();
-        const QRect details = form()->findChild<QPushButton*>("details")->geometry();
+        QWidget* details = form()->findChild<QPushButton*>("details");
+        const QSize alarms = form()->alarmView()->size(), members = form()->memberView()->size(),
+                    button = details->size();
         m_frame->resize(m_frame->width() + 300, m_frame->height() + 200);
         form()->layout()->activate();
         QCOMPARE(form()->alarmView()->height(), alarms.height() + 200);
         QCOMPARE(form()->memberView()->height(), members.height() + 200);
         QVERIFY(form()->alarmView()->width() > alarms.width() && form()->memberView()->width() > members.width());
-        QCOMPARE(form()->findChild<QPushButton*>("details")->geometry().size(), details.size());
-
+        QCOMPARE(details->size(), button);
         m_frame->resize(400, 200);  // smaller than the form allows
         form()->layout()->activate();
         QVERIFY(form()->width() >= form()->minimumSizeHint().width());
@@ -494,12 +477,9 @@ private slots:
                                 form()->findChild<QWidget*>("groupFrame")}) {
             const auto controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             for (QWidget* a : controls)
-                for (QWidget* b : controls) {
-                    const QRect ra = a->geometry(), rb = b->geometry();
-                    if (a != b && a->isVisible() && b->isVisible())
-                        QVERIFY2(!ra.intersects(rb),
-                                 qPrintable(QString("%1 %2").arg(a->objectName(), b->objectName())));
-                }
+                for (QWidget* b : controls)
+                    QVERIFY2(a == b || !a->isVisible() || !b->isVisible() || !a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + " " + b->objectName()));
         }
     }
 
