@@ -46,8 +46,8 @@ TEST(DbfConcurrency, TwoProcessesWritingOneTableLoseNothing)
             ASSERT_TRUE(t->appendBlank());
     }
     constexpr int kRounds = 500;
-    auto second = std::async(std::launch::async, [&] { return inChild([&] { return writer(p, 2, kRounds); }); });
-    EXPECT_TRUE(inChild([&] { return writer(p, 1, kRounds); }));
+    auto second = std::async(std::launch::async, [&] { return InChildProcess([&] { return writer(p, 2, kRounds); }); });
+    EXPECT_TRUE(InChildProcess([&] { return writer(p, 1, kRounds); }));
     EXPECT_TRUE(second.get());
 
     auto t = Table::open(p);

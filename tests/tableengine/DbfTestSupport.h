@@ -21,6 +21,7 @@ namespace kxtest {
 
 using kx::dbf::FieldInfo;
 using kx::dbf::Table;
+using kx::test::InChildProcess;
 using kx::test::ReadBytes;
 using kx::test::TempDir;
 using kx::test::WriteBytes;
@@ -146,18 +147,6 @@ inline int runCommand(const std::string& command, std::string* out)
         out->append(buf, n);
     const int status = ::pclose(p);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Runs fn in a child process; true when it exited with 0.
-template <class Fn>
-bool inChild(Fn fn)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(fn() ? 0 : 1);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace kxtest

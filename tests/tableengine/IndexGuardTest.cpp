@@ -165,7 +165,7 @@ TEST(DbfIndexGuard, UnwritableFileOpensReadOnly)
     }
     // Permissions do not stop root: look as an unprivileged user instead.
     ASSERT_EQ(::chmod(dir.root().c_str(), 0755), 0);
-    EXPECT_TRUE(inChild([&] {
+    EXPECT_TRUE(InChildProcess([&] {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             return false;
         auto t = Table::open(p);
