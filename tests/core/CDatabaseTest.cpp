@@ -53,10 +53,13 @@ TEST_F(CDatabaseTest, ReadTrimsTrailingBlanksOnlyAndCutsToTheBuffer)
         ASSERT_EQ(db.Read("NAME", buf), 1);
         EXPECT_STREQ(buf, read);
     }
-    db.Replace("NAME", "abcdefghij");
-    char small[4];
-    ASSERT_EQ(db.Read("NAME", small, sizeof small), 1);
-    EXPECT_STREQ(small, "abc");
+    // Cut with its NUL inside the given size, also when the text is exactly that long.
+    for (const char* stored : {"abcdefghij", "abcd"}) {
+        db.Replace("NAME", stored);
+        char guarded[5] = {'.', '.', '.', '.', '#'};
+        ASSERT_EQ(db.Read("NAME", guarded, 4), 1);
+        EXPECT_EQ(std::string(guarded, 5), std::string("abc\0#", 5)) << stored;
+    }
     EXPECT_EQ(std::tuple(db.Read("NOPE", buf), db.FieldLength("NOPE"), db.FieldLength("name"),
                          std::string(db.Fieldname(2)), db.IsField("num")),
               std::tuple(0, 0u, 10u, "NUM", 1));
