@@ -173,14 +173,37 @@ std::string SettingsModel::readIni(const SettingRow& row) const
     return std::to_string(value);
 }
 
-std::string SettingsModel::readField(const SettingRow& row) const
+namespace {
+
+// The raw text a field of a new alarm-in holds: what the new record gets,
+// else blank (a blank number reads as 0).
+std::string newAlarmInText(long key, const std::string& field)
+{
+    for (const mailbox::FieldWrite& w : mailbox::NewRecordWrites(key, false))
+        if (field == w.logicalName)
+            return w.value;
+    return {};
+}
+
+}  // namespace
+
+std::string SettingsModel::readField(const SettingRow& row, const RecordSource& source) const
 {
     const int position = mailbox::PositionOfLogicalName(row.field);
-    if (!m_recordLoaded || position == 0)
+    if (position == 0)
         return row.defaultValue;
-    m_table->Go(mailbox::RecordOfKey(m_key));
     std::string text;
-    m_table->Read(mailbox::PhysicalName(position).c_str(), text);
+    bool asStored = !source.asNew;
+    for (const std::string& kept : source.keep)
+        asStored = asStored || kept == row.field;
+    if (asStored) {
+        if (!m_recordLoaded)
+            return row.defaultValue;
+        m_table->Go(mailbox::RecordOfKey(m_key));
+        m_table->Read(mailbox::PhysicalName(position).c_str(), text);
+    } else {
+        text = newAlarmInText(m_key, row.field);
+    }
     // Numbers are right-justified, and a blank numeric field reads as 0
     // (shown as a text, it is the digits without the blanks).
     if (mailbox::IsNumericPosition(position))
@@ -196,6 +219,11 @@ void SettingsModel::load()
 }
 
 void SettingsModel::load(long key, int variant)
+{
+    load(key, variant, RecordSource{});
+}
+
+void SettingsModel::load(long key, int variant, const RecordSource& source)
 {
     m_key = key;
     m_variant = variant;
@@ -225,7 +253,7 @@ void SettingsModel::load(long key, int variant)
         if (row.holdsVariant)
             m_values[row.name] = std::to_string(variant);
         else if (row.inRecord())
-            m_values[row.name] = readField(row);
+            m_values[row.name] = readField(row, source);
         else if (row.kind != Kind::Button && row.kind != Kind::View)
             m_values[row.name] = readIni(row);
     }
@@ -435,35 +463,30 @@ bool SettingsModel::checkRanges() const
     return true;
 }
 
-bool SettingsModel::writeRecord()
+bool WriteRecordUnit(CDatabase& table, long key, std::string_view expectedStatus, const RecordWrites& writes)
 {
-    std::vector<const SettingRow*> fields;
-    for (const SettingRow& row : m_rows)
-        if (row.inRecord() && row.writtenOnOk && isShown(row.name))
-            fields.push_back(&row);
-    if (fields.empty())
+    if (writes.empty())
         return true;
-    const std::string key = std::to_string(m_key);
-    if (!m_recordLoaded) {
-        ErrorBox(kRecordNotWritten, key, CDatabase::LastError());
+    const std::string keyText = std::to_string(key);
+    const unsigned long record = mailbox::RecordOfKey(key);
+    if (!table.IsOpen() || key < 0 || record > table.RecCount()) {
+        ErrorBox(kRecordNotWritten, keyText, CDatabase::LastError());
         return false;
     }
     // Another program may have freed or reused the key meanwhile.
-    CDatabase& table = *m_table;
-    const unsigned long record = mailbox::RecordOfKey(m_key);
     table.Go(record);
     std::string status;
-    if (table.Read(mailbox::field::Status, status) != 1 || status != m_loadedStatus) {
-        ErrorBox(kRecordChanged, key);
+    if (table.Read(mailbox::field::Status, status) != 1 || status != expectedStatus) {
+        ErrorBox(kRecordChanged, keyText);
         return false;
     }
     // One unit: the fields wait, then go in one flush under one record lock.
     // A failure drops what waits, so the record stays as it was.
     table.SetFlush(0);
     bool written = true;
-    for (const SettingRow* row : fields) {
-        written = mailbox::WriteField(table, record, static_cast<unsigned long>(m_key), row->field.c_str(),
-                                      stored(*row).c_str()) == 1;
+    for (const RecordWrite& w : writes) {
+        written =
+            mailbox::WriteField(table, record, static_cast<unsigned long>(key), w.field.c_str(), w.value.c_str()) == 1;
         if (!written)
             break;
     }
@@ -472,19 +495,72 @@ bool SettingsModel::writeRecord()
     written = table.Discard() == 0 && written;
     table.SetFlush(1);
     if (!written)
-        ErrorBox(kRecordNotWritten, key, CDatabase::LastError());
+        ErrorBox(kRecordNotWritten, keyText, CDatabase::LastError());
     return written;
+}
+
+bool SettingsModel::writeRecord()
+{
+    const RecordWrites writes = recordWrites();
+    if (writes.empty())
+        return true;
+    if (!m_recordLoaded) {
+        ErrorBox(kRecordNotWritten, std::to_string(m_key), CDatabase::LastError());
+        return false;
+    }
+    return WriteRecordUnit(*m_table, m_key, m_loadedStatus, writes);
+}
+
+bool SettingsModel::checkValues()
+{
+    return checkRanges() && check();
+}
+
+RecordWrites SettingsModel::recordWrites() const
+{
+    RecordWrites writes;
+    collectRecordWrites(writes);
+    return writes;
+}
+
+void SettingsModel::collectRecordWrites(RecordWrites& writes) const
+{
+    for (const SettingRow& row : m_rows)
+        if (row.inRecord() && row.writtenOnOk && isShown(row.name))
+            addRecordWrite(writes, row.name);
+}
+
+void SettingsModel::addRecordWrite(RecordWrites& writes, std::string_view name) const
+{
+    if (const SettingRow* r = row(name))
+        addRecordWrite(writes, name, stored(*r));
+}
+
+void SettingsModel::addRecordWrite(RecordWrites& writes, std::string_view name, std::string value) const
+{
+    if (const SettingRow* r = row(name))
+        writes.push_back({r->field, std::move(value)});
+}
+
+IniWrites SettingsModel::iniWrites() const
+{
+    IniWrites writes;
+    collectWrites(writes);
+    return writes;
+}
+
+void SettingsModel::saved()
+{
+    m_loaded = m_values;
 }
 
 bool SettingsModel::ok()
 {
-    if (!checkRanges() || !check() || !writeRecord())
+    if (!checkValues() || !writeRecord())
         return false;
-    IniWrites writes;
-    collectWrites(writes);
-    if (!writeAll(writes))
+    if (!writeAll(iniWrites()))
         return false;
-    m_loaded = m_values;
+    saved();
     return true;
 }
 
@@ -503,6 +579,12 @@ void SettingsModel::setOptions(std::string_view name, std::vector<Option> items)
 {
     if (SettingRow* r = mutableRow(name))
         r->options = std::move(items);
+}
+
+std::string SettingsModel::stored(std::string_view name) const
+{
+    const SettingRow* r = row(name);
+    return r ? stored(*r) : std::string();
 }
 
 std::string SettingsModel::stored(const SettingRow& row) const

@@ -44,6 +44,22 @@ struct IniWrite {
 };
 using IniWrites = std::vector<IniWrite>;
 
+// One field of the loaded key's record that OK writes, by logical name.
+struct RecordWrite {
+    std::string field;
+    std::string value;
+};
+using RecordWrites = std::vector<RecordWrite>;
+
+// Where load(key, variant, source) takes the values of the record rows from.
+struct RecordSource {
+    // As a new alarm-in has them (the fields a new record gets, every other
+    // one 0 or empty), not as stored: a page shown for a function the key
+    // does not have yet must not take fields stored for another function.
+    bool asNew = false;
+    std::vector<std::string> keep;  // ... except these logical names, read as stored
+};
+
 class SettingsModel {
 public:
     SettingsModel(std::string name, Text title, std::vector<SettingRow> rows);
@@ -61,6 +77,7 @@ public:
     void load();
     // A page of one key; `variant` tells a page that serves two functions which one.
     void load(long key, int variant = 0);
+    void load(long key, int variant, const RecordSource& source);
     long key() const { return m_key; }
     int variant() const { return m_variant; }
 
@@ -88,6 +105,20 @@ public:
     bool ok();
     void cancel();
 
+    // The steps of ok(), for a caller that saves several models of one key
+    // as one unit (a dialog and the page it shows): the checks (ranges, then
+    // check()) of every model first, then one record write of all their
+    // fields, the INI keys, and saved() on each.
+    bool checkValues();
+    RecordWrites recordWrites() const;
+    IniWrites iniWrites() const;
+    // What was written becomes what modified() compares with and Cancel returns to.
+    void saved();
+    // The mailbox table the model opened for its rows and lists (null when none or it did not open).
+    CDatabase* table() const { return m_table.get(); }
+    // The key's record was read when the model loaded.
+    bool recordLoaded() const { return m_recordLoaded; }
+
     // For the dialog's own logic: sets a token without checks or rules.
     void set(std::string_view name, std::string token);
     void setOptions(std::string_view name, std::vector<Option> items);
@@ -104,6 +135,14 @@ protected:
     virtual void collectWrites(IniWrites& writes) const;
     // A button of the dialog was pressed (it is enabled).
     virtual void pressed(std::string_view button);
+
+    // The record fields OK writes. Default: every shown record row written
+    // on OK, in table order, with its stored form.
+    virtual void collectRecordWrites(RecordWrites& writes) const;
+    void addRecordWrite(RecordWrites& writes, std::string_view name) const;
+    void addRecordWrite(RecordWrites& writes, std::string_view name, std::string value) const;
+    // A row's token as it is stored ("1"/"-1" for a check box with those flags).
+    std::string stored(std::string_view name) const;
 
     // The write of one row's key with its stored form, or with `value`.
     void addWrite(IniWrites& writes, std::string_view name) const;
@@ -122,7 +161,7 @@ private:
     std::string keyed(const std::string& name) const;
     std::string stored(const SettingRow& row) const;
     std::string readIni(const SettingRow& row) const;
-    std::string readField(const SettingRow& row) const;
+    std::string readField(const SettingRow& row, const RecordSource& source) const;
     bool checkRanges() const;
     bool writeRecord();
 
@@ -138,6 +177,13 @@ private:
     bool m_recordLoaded = false;  // the key's record was read
     std::string m_loadedStatus;   // its status then; a save expects it unchanged
 };
+
+// Writes `writes` into the record of `key` as one unit: under the record
+// lock the status is read again and must still be `expectedStatus` (another
+// program may have freed or reused the key); the fields then go in one
+// flush, and any failure drops them all, so the record stays as it was.
+// Failures are shown (naming the key) and give false. No writes: true.
+bool WriteRecordUnit(CDatabase& table, long key, std::string_view expectedStatus, const RecordWrites& writes);
 
 // A number as the settings dialogs read it: the integer profile call, but a
 // missing key or a text that is not a number gives the default.

@@ -1,0 +1,50 @@
+#include "alarmconfig/ui/AlarmInPageWidget.h"
+
+#include <QLayout>
+
+#include <map>
+#include <typeindex>
+
+namespace kx::ui {
+
+namespace {
+
+std::map<std::type_index, AlarmInPageWidgetMaker>& makers()
+{
+    static std::map<std::type_index, AlarmInPageWidgetMaker> all;
+    return all;
+}
+
+}  // namespace
+
+AlarmInPageWidget::AlarmInPageWidget(alarmconfig::AlarmInPage& page, QWidget* parent)
+    : QWidget(parent),
+      m_page(page),
+      m_binder(page, this)
+{}
+
+void AlarmInPageWidget::finishLayout(QLayout* content)
+{
+    setLayout(content);
+    m_problems = m_binder.bind();
+    m_binder.updateWidgets();
+}
+
+void AlarmInPageWidget::refresh()
+{
+    m_binder.updateWidgets();
+}
+
+bool RegisterAlarmInPageWidget(const std::type_info& pageType, AlarmInPageWidgetMaker make)
+{
+    makers()[std::type_index(pageType)] = make;
+    return true;
+}
+
+AlarmInPageWidget* MakeAlarmInPageWidget(alarmconfig::AlarmInPage& page, QWidget* parent)
+{
+    auto it = makers().find(std::type_index(typeid(page)));
+    return it == makers().end() ? nullptr : it->second(page, parent);
+}
+
+}  // namespace kx::ui
