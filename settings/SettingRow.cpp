@@ -74,6 +74,13 @@ SettingRow& SettingRow::notWrittenOnOk()
     return *this;
 }
 
+SettingRow& SettingRow::unlisted()
+{
+    listed = false;
+    writtenOnOk = false;
+    return *this;
+}
+
 SettingRow& SettingRow::asNumber()
 {
     numeric = true;

@@ -105,6 +105,11 @@ struct SettingRow {
     bool writtenOnOk = true;           // part of the default writes of OK (table order)
     bool numeric = false;              // read as a number (a missing key or a non-number gives the default)
     bool holdsVariant = false;         // VariantValue
+    // A control's own state that is no value of its own, such as the tick
+    // box in front of a list whose field stores "the chosen key when ticked,
+    // else 0": kxalarmctl neither prints nor sets it (the field's value
+    // carries it), it is never written, read or compared.
+    bool listed = true;
 
     // A custom mapping from the file to the token (default: by kind).
     std::function<std::string(const SettingRow&)> read;
@@ -125,6 +130,7 @@ struct SettingRow {
     SettingRow& buffer(std::size_t size);
     SettingRow& notWrittenOnOk();
     SettingRow& asNumber();
+    SettingRow& unlisted();
     SettingRow& readBy(std::function<std::string(const SettingRow&)> reader);
     SettingRow& shownAs(std::function<std::string(const SettingsModel&)> shower,
                         std::function<Change(SettingsModel&, std::string_view)> assigner);

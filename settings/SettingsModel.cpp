@@ -429,6 +429,8 @@ std::string SettingsModel::shown(std::string_view name) const
 Change SettingsModel::changeShown(std::string_view name, std::string_view text)
 {
     const SettingRow* r = row(name);
+    if (r && !r->listed)
+        return Change::UnknownName;  // kxalarmctl sets the value it belongs to
     if (!r || !r->assign)
         return change(name, text);
     if (!isEnabled(name))

@@ -29,7 +29,7 @@ constexpr const char* kHelp =
 void printValues(const settings::SettingsModel& model)
 {
     for (const settings::SettingRow& row : model.rows()) {
-        if (row.kind == settings::Kind::Button)
+        if (row.kind == settings::Kind::Button || !row.listed)
             continue;
         std::printf("%s\t%s\t%s\n", row.name.c_str(), Cp1252ToUtf8(model.shown(row.name)).c_str(),
                     model.isEnabled(row.name) ? "enabled" : "disabled");
