@@ -8,6 +8,13 @@
 
 namespace kx {
 
+int MessageBoxHandler::askChoice(const std::string& caption, const std::string& text, const std::vector<std::string>&,
+                                 int)
+{
+    showInfo(caption, text + " [answered: Cancel]");
+    return -1;
+}
+
 namespace {
 
 class StandardErrorHandler final : public MessageBoxHandler {
@@ -97,6 +104,15 @@ bool ConfirmBoxNumber(const Text& text, long number, bool defaultNo)
 void InfoBox(const Text& text, std::string_view arg1, std::string_view arg2)
 {
     CurrentMessageBoxHandler().showInfo(LoadString(str::Information), Tr(text, Cp1252ToUtf8(arg1), Cp1252ToUtf8(arg2)));
+}
+
+int ChoiceBox(const Text& caption, const Text& text, const std::vector<Text>& choices, int defaultChoice,
+              std::string_view arg1)
+{
+    std::vector<std::string> answers;
+    for (const Text& choice : choices)
+        answers.push_back(Tr(choice));
+    return CurrentMessageBoxHandler().askChoice(Tr(caption), Tr(text, Cp1252ToUtf8(arg1)), answers, defaultChoice);
 }
 
 void FixedErrorBox(std::string_view message)

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kx {
 
@@ -21,6 +22,11 @@ public:
     // True on Yes. `defaultNo` makes No the button that Enter presses.
     virtual bool askYesNo(const std::string& caption, const std::string& text, bool defaultNo) = 0;
     virtual void showInfo(const std::string& caption, const std::string& text) = 0;
+    // A question with several answers and Cancel: the index of the chosen
+    // answer (`defaultChoice` is chosen at first), or -1 for Cancel. The
+    // built-in handler cancels.
+    virtual int askChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& choices,
+                          int defaultChoice);
 };
 
 // Installs a handler for the whole process; returns the previous one.
@@ -44,6 +50,12 @@ void ErrorBoxNumber(const Text& text, long number);
 bool ConfirmBox(const Text& text, bool defaultNo, std::string_view arg1 = {}, std::string_view arg2 = {});
 bool ConfirmBoxNumber(const Text& text, long number, bool defaultNo);
 void InfoBox(const Text& text, std::string_view arg1 = {}, std::string_view arg2 = {});
+
+// A question with the caption `caption`, the text `text` (%1 = arg1) and
+// one radio choice per answer, OK and Cancel: the index of the answer, or
+// -1 for Cancel.
+int ChoiceBox(const Text& caption, const Text& text, const std::vector<Text>& choices, int defaultChoice,
+              std::string_view arg1 = {});
 
 // An error whose caption and text are fixed, not taken from the string table
 // (the table class's reports "CDatabase::Go" and the like). Caption "Error".

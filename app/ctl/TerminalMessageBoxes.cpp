@@ -41,4 +41,17 @@ bool TerminalMessageBoxes::askYesNo(const std::string& caption, const std::strin
     return !defaultNo;
 }
 
+int TerminalMessageBoxes::askChoice(const std::string& caption, const std::string& text,
+                                    const std::vector<std::string>& choices, int defaultChoice)
+{
+    int choice = -1;
+    if (m_choice >= 0 && m_choice < static_cast<int>(choices.size()))
+        choice = m_choice;
+    else if (m_answer == Answer::Yes)
+        choice = defaultChoice;
+    std::fprintf(stderr, "%s: %s [%s]\n", caption.c_str(), text.c_str(),
+                 choice >= 0 && choice < static_cast<int>(choices.size()) ? choices[choice].c_str() : "Cancel");
+    return choice;
+}
+
 }  // namespace kx::ctl
