@@ -66,6 +66,24 @@ ItemSource AlarmItems(KeyFormat format, bool withNone)
     };
 }
 
+ItemSource PageAlarmItems(bool withNone)
+{
+    return [withNone](CDatabase* table) {
+        const config::KeyRanges ranges = config::ReadKeyRanges();
+        std::vector<Option> items = keyItems(table, ranges.firstAlarmKey, ranges.lastAlarmKey, mailbox::KeyKind::Alarm,
+                                             -1, KeyFormat::OneBlank);
+        for (Option& item : items) {
+            if (item.text.size() == item.token.size() + 1) {  // "<key> " and no name
+                item.label = kNoDefinition;
+                item.text = item.token;
+            }
+        }
+        if (withNone)
+            items.push_back({"0", kDoNotLaunchAlarm, {}});
+        return items;
+    };
+}
+
 ItemSource AlarmInItems(int function, KeyFormat format)
 {
     return [function, format](CDatabase* table) {

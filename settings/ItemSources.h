@@ -11,6 +11,8 @@ namespace kx::settings {
 
 // The entry that stands for "no alarm" (stored as 0).
 constexpr Text kDoNotLaunchAlarm = KX_TEXT("SettingsModel", "Do not launch an alarm");
+// An alarm without a name in the alarm lists of the alarm-in pages (%1: its key).
+constexpr Text kNoDefinition = KX_TEXT("SettingsModel", "%1 [No definition]");
 
 // How a list shows a key and its name: "%d %s" or "%d  %s".
 enum class KeyFormat {
@@ -21,6 +23,10 @@ enum class KeyFormat {
 // The alarms (status "91") of the alarm range, with "Do not launch an alarm"
 // for 0 in front when `withNone`.
 ItemSource AlarmItems(KeyFormat format = KeyFormat::OneBlank, bool withNone = false);
+// The alarm list of the alarm-in pages: every alarm of the alarm range as
+// "%d %s", "[No definition]" for an alarm without a name, and, when
+// `withNone`, "Do not launch an alarm" for 0 at the end.
+ItemSource PageAlarmItems(bool withNone);
 // The alarms-in (status "92") of the alarm-in range: all, or those of one
 // function (p_ogm4).
 ItemSource AlarmInItems(int function = -1, KeyFormat format = KeyFormat::OneBlank);

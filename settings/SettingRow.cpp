@@ -74,6 +74,12 @@ SettingRow& SettingRow::notWrittenOnOk()
     return *this;
 }
 
+SettingRow& SettingRow::unavailable()
+{
+    available = false;
+    return *this;
+}
+
 SettingRow& SettingRow::unlisted()
 {
     listed = false;

@@ -110,6 +110,8 @@ struct SettingRow {
     // else 0": kxalarmctl neither prints nor sets it (the field's value
     // carries it), it is never written, read or compared.
     bool listed = true;
+    // A control of a function not built yet: shown, never enabled.
+    bool available = true;
 
     // A custom mapping from the file to the token (default: by kind).
     std::function<std::string(const SettingRow&)> read;
@@ -131,6 +133,7 @@ struct SettingRow {
     SettingRow& notWrittenOnOk();
     SettingRow& asNumber();
     SettingRow& unlisted();
+    SettingRow& unavailable();
     SettingRow& readBy(std::function<std::string(const SettingRow&)> reader);
     SettingRow& shownAs(std::function<std::string(const SettingsModel&)> shower,
                         std::function<Change(SettingsModel&, std::string_view)> assigner);

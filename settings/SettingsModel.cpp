@@ -301,7 +301,7 @@ bool SettingsModel::conditionsHold(const std::vector<Condition>& conditions, int
 
 bool SettingsModel::enabledAt(const SettingRow& row, int depth) const
 {
-    return conditionsHold(row.visibleWhen, depth) && conditionsHold(row.enabledWhen, depth);
+    return row.available && conditionsHold(row.visibleWhen, depth) && conditionsHold(row.enabledWhen, depth);
 }
 
 bool SettingsModel::isEnabled(std::string_view name) const

@@ -1245,5 +1245,9 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
         <source>&quot;%2&quot; is not a choice of &quot;%1&quot;.</source>
         <translation>&quot;%2&quot; ist keine Auswahl von &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>%1 [No definition]</source>
+        <translation>%1 [Keine Definition]</translation>
+    </message>
 </context>
 </TS>
