@@ -14,7 +14,7 @@ namespace kx::test {
 class RecordingMessageBoxes final : public MessageBoxHandler {
 public:
     struct Shown {
-        char kind;  // 'E' error, 'C' question, 'I' information
+        char kind;  // 'E' error, 'C' question, 'I' information, 'Q' question with choices
         std::string caption;
         std::string text;
         bool defaultNo = false;
@@ -58,6 +58,22 @@ public:
         return yes;
     }
     void showInfo(const std::string& caption, const std::string& text) override { add({'I', caption, text}); }
+    // The next question with choices gets this answer (-1: Cancel, the default when none is scripted).
+    void answerChoice(int choice)
+    {
+        std::lock_guard lock(m_mutex);
+        m_choices.push_back(choice);
+    }
+    int askChoice(const std::string& caption, const std::string& text, const std::vector<std::string>&, int) override
+    {
+        add({'Q', caption, text});
+        std::lock_guard lock(m_mutex);
+        if (m_choices.empty())
+            return -1;
+        const int choice = m_choices.front();
+        m_choices.pop_front();
+        return choice;
+    }
 
 private:
     void add(Shown s)
@@ -69,6 +85,7 @@ private:
     mutable std::mutex m_mutex;
     std::vector<Shown> m_shown;
     std::deque<bool> m_answers;
+    std::deque<int> m_choices;
     MessageBoxHandler* m_previous = nullptr;
 };
 
