@@ -114,6 +114,9 @@ public:
     IniWrites iniWrites() const;
     // What was written becomes what modified() compares with and Cancel returns to.
     void saved();
+    // Writes INI keys in order, one locked batch per file; on failure shows
+    // an error naming the file and returns false.
+    static bool writeAll(const IniWrites& writes);
     // The mailbox table the model opened for its rows and lists (null when none or it did not open).
     CDatabase* table() const { return m_table.get(); }
     // The key's record was read when the model loaded.
@@ -147,9 +150,6 @@ protected:
     // The write of one row's key with its stored form, or with `value`.
     void addWrite(IniWrites& writes, std::string_view name) const;
     void addWrite(IniWrites& writes, std::string_view name, std::string value) const;
-    // Writes in order, one locked batch per file; on failure shows an error
-    // naming the file and returns false.
-    static bool writeAll(const IniWrites& writes);
 
 private:
     SettingRow* mutableRow(std::string_view name);

@@ -3,6 +3,7 @@
 // the site is built once per test program and copied for every test, the
 // message boxes are recorded, and a record can be compared field by field.
 
+#include "alarmconfig/AlarmInPage.h"
 #include "app/ctl/DemoSite.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
@@ -97,6 +98,23 @@ protected:
         }
         return -1;
     }
+    // Saves a loaded page as the editor does, without the editor's own
+    // fields: its checks, its record fields as one unit, its INI keys, then
+    // its work after saving. False at the first step that refused.
+    static bool SavePage(alarmconfig::AlarmInPage& page)
+    {
+        if (!page.checkValues())
+            return false;
+        const settings::RecordWrites fields = page.recordWrites();
+        if (!fields.empty() &&
+            (!page.table() || !settings::WriteRecordUnit(*page.table(), page.key(), mailbox::kStatusAlarmIn, fields)))
+            return false;
+        if (!settings::SettingsModel::writeAll(page.iniWrites()))
+            return false;
+        page.saved();
+        return page.afterSave();
+    }
+
     // A file of the Windows directory ("" when missing).
     std::string ini(const std::string& name) const { return site.read("windows/" + name); }
 
