@@ -229,9 +229,14 @@ AlarmTypeValue DecodeAlarmType(int storedValue)
     return {storedValue, false};
 }
 
+const Text& AlarmInFunctionText(int code)
+{
+    return code >= 0 && code < kAlarmInFunctionCount ? kAlarmInFunctions[code] : kNoAlarmInFunction;
+}
+
 std::string AlarmInFunctionName(int code)
 {
-    return Tr(code >= 0 && code < kAlarmInFunctionCount ? kAlarmInFunctions[code] : kNoAlarmInFunction);
+    return Tr(AlarmInFunctionText(code));
 }
 
 std::vector<FieldWrite> NewRecordWrites(long key, bool alarm)

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/CDatabase.h"
+#include "platform/Text.h"
 
 namespace kx::mailbox {
 
@@ -87,6 +88,8 @@ AlarmTypeValue DecodeAlarmType(int storedValue);
 constexpr int kAlarmInFunctionCount = 22;
 // The name of an alarm-in function 0..21 (UTF-8); "No type of alarm defined" else.
 std::string AlarmInFunctionName(int code);
+// ... as its translatable text.
+const Text& AlarmInFunctionText(int code);
 
 // Field descriptors of a mailbox table as this system creates one (demo
 // sites and tests; the platform sizes its own): T01 N5, T02 N2 (so "91"

@@ -92,7 +92,9 @@ public:
     const std::vector<Option>& options(std::string_view name) const;
     bool modified() const;
 
-    Change change(std::string_view name, std::string_view token);
+    // A model whose values act beyond the rules (choosing another key to
+    // edit) takes the change itself and calls this one for the rest.
+    virtual Change change(std::string_view name, std::string_view token);
 
     // kxalarmctl's form of a value (as it is stored) and its change.
     std::string shown(std::string_view name) const;

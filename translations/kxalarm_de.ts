@@ -29,6 +29,163 @@
     </message>
 </context>
 <context>
+    <name>AlarmInEditor</name>
+    <message>
+        <source>Alarm-in:</source>
+        <translation>Alarmeingang:</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>Type of alarm entrie:</source>
+        <translation>Art des Alarmeingangs:</translation>
+    </message>
+    <message>
+        <source>Display message:</source>
+        <translation>Display-Meldung:</translation>
+    </message>
+    <message>
+        <source>Scheduleplan:</source>
+        <translation>Zeitplan:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you want to save the data for the alarm &apos;%1&apos; ?</source>
+        <translation>Wollen Sie die Daten für den Alarm &apos;%1&apos; speichern ?</translation>
+    </message>
+    <message>
+        <source>Error, impossible to save the data !</source>
+        <translation>Fehler, die Daten können nicht gespeichert werden !</translation>
+    </message>
+    <message>
+        <source>No alarm-in is loaded: there is nothing to save.</source>
+        <translation>Es ist kein Alarmeingang geladen: Es gibt nichts zu speichern.</translation>
+    </message>
+    <message>
+        <source>%d Alarm-in schedule- and weekplan</source>
+        <translation>%d Alarmeingang Jahres- und Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm-in scheduleplan only</source>
+        <translation>%d Alarmeingang nur Jahresplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm-in weekplan only</source>
+        <translation>%d Alarmeingang nur Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm schedule- and weekplan</source>
+        <translation>%d Alarm Jahres- und Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm scheduleplan only</source>
+        <translation>%d Alarm nur Jahresplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm weekplan only</source>
+        <translation>%d Alarm nur Wochenplan</translation>
+    </message>
+    <message>
+        <source>Settings for Broadcast / Launch &apos;%1&apos;</source>
+        <translation>Einstellungen für Rundruf / Auslösung &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to launch conference &apos;%1&apos;</source>
+        <translation>Einstellungen zum Starten der Konferenz &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to record alarm messages on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Aufnehmen von Alarmmeldungen auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Login and logout persons with internal numbers on &apos;%1&apos;</source>
+        <translation>Personen mit internen Nummern an- und abmelden auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for confirmation callback on &apos;%1&apos;</source>
+        <translation>Einstellungen für den Bestätigungsrückruf auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for confirmation callback for pager, SMS and email on &apos;%1&apos;</source>
+        <translation>Einstellungen für den Bestätigungsrückruf für Pager, SMS und E-Mail auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Line test call back on &apos;%1&apos;</source>
+        <translation>Leitungstest-Rückruf auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to record fax messages on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Aufnehmen von Faxnachrichten auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to play active alarms on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Abspielen aktiver Alarme auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to play alarm messages on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Abspielen von Alarmmeldungen auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Play the last alarm messages of the caller on  
+&apos;%1&apos;</source>
+        <translation>Die letzten Alarmmeldungen des Anrufers abspielen auf  
+&apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to play recorded conferences on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Abspielen aufgezeichneter Konferenzen auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for special functions on &apos;%1&apos;</source>
+        <translation>Einstellungen für Sonderfunktionen auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings to activate and deactivate the man-down supervision on &apos;%1&apos;</source>
+        <translation>Einstellungen zum Ein- und Ausschalten der Totmann-Überwachung auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for fax-broadcast / alarm launch by fax on &apos;%1&apos;</source>
+        <translation>Einstellungen für Fax-Rundruf / Alarmauslösung per Fax auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for room surveillance (baby call) on &apos;%1&apos; </source>
+        <translation>Einstellungen für die Raumüberwachung (Babyruf) auf &apos;%1&apos; </translation>
+    </message>
+    <message>
+        <source>Settings for evacuation launcher on &apos;%1&apos;</source>
+        <translation>Einstellungen für die Evakuierungsauslösung auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for conference pool on &apos;%1&apos;</source>
+        <translation>Einstellungen für den Konferenzpool auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for DECT alarm call on &apos;%1&apos;</source>
+        <translation>Einstellungen für den DECT-Alarmruf auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for IVR application on DDI &apos;%1&apos;</source>
+        <translation>Einstellungen für die IVR-Anwendung auf Durchwahl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for call transfer application on DDI &apos;%1&apos;</source>
+        <translation>Einstellungen für die Rufweiterleitung auf Durchwahl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings for DDI callback on &apos;%1&apos;</source>
+        <translation>Einstellungen für den Durchwahl-Rückruf auf &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Settings of alarms-in</source>
+        <translation>Einstellungen der Alarmeingänge</translation>
+    </message>
+</context>
+<context>
     <name>AlarmKeys</name>
     <message>
         <source>Only alarms of the alarm range %2 can be changed; these keys are not: %1. Nothing was changed.</source>

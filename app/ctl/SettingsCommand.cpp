@@ -1,6 +1,7 @@
 // kxalarmctl settings: a settings dialog without a window, on the same model.
 
 #include "app/ctl/CtlCommand.h"
+#include "app/ctl/SettingSteps.h"
 #include "platform/TextEncoding.h"
 #include "settings/SettingsRegistry.h"
 
@@ -26,16 +27,6 @@ constexpr const char* kHelp =
     "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
     "after the changes and buttons.";
 
-void printValues(const settings::SettingsModel& model)
-{
-    for (const settings::SettingRow& row : model.rows()) {
-        if (row.kind == settings::Kind::Button || !row.listed)
-            continue;
-        std::printf("%s\t%s\t%s\n", row.name.c_str(), Cp1252ToUtf8(model.shown(row.name)).c_str(),
-                    model.isEnabled(row.name) ? "enabled" : "disabled");
-    }
-}
-
 }  // namespace
 
 int RunSettings(const Arguments& args)
@@ -51,63 +42,27 @@ int RunSettings(const Arguments& args)
         return UsageError(self, "unknown settings dialog " + args[0]);
 
     // The options first, so that a usage error changes and writes nothing.
-    struct Step {
-        bool button;
-        std::string name;
-        std::string value;
-    };
-    std::vector<Step> steps;
+    std::vector<SettingStep> steps;
     bool pressOk = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        std::string operand;
-        if (a == "--ok") {
+        if (args[i] == "--ok") {
             pressOk = true;
             continue;
         }
-        if ((a == "--set" || a == "--button") && i + 1 < args.size())
-            operand = args[++i];
-        else if (a.rfind("--set=", 0) == 0)
-            operand = a.substr(6);
-        else if (a.rfind("--button=", 0) == 0)
-            operand = a.substr(9);
-        else
-            return UsageError(self, "unexpected argument " + a);
-        if (a.rfind("--button", 0) == 0) {
-            steps.push_back({true, operand, {}});
-            continue;
-        }
-        const std::size_t eq = operand.find('=');
-        if (eq == std::string::npos || eq == 0)
-            return UsageError(self, "--set expects NAME=VALUE, not " + operand);
-        std::string value;
-        if (!ToCp1252(operand.substr(eq + 1), value))
-            return kExitUsage;
-        steps.push_back({false, operand.substr(0, eq), value});
+        std::string error;
+        const int taken = ParseSettingStep(args, i, steps, error);
+        if (taken <= 0)
+            return UsageError(self, taken < 0 ? error : "unexpected argument " + args[i]);
     }
 
     std::unique_ptr<settings::SettingsModel> model = entry->make();
     model->load();
-    for (const Step& step : steps) {
-        const settings::Change result =
-            step.button ? model->press(step.name) : model->changeShown(step.name, step.value);
-        const std::string what = (step.button ? "button " : "value ") + step.name;
-        switch (result) {
-        case settings::Change::Done:
-            break;
-        case settings::Change::UnknownName:
-            return UsageError(self, entry->name + " has no " + what);
-        case settings::Change::Disabled:
-            return Fail("the " + what + " is disabled");
-        case settings::Change::ReadOnly:
-            return Fail("the " + what + " is read-only");
-        case settings::Change::Refused:
-            return kExitFailed;  // the model's message is on standard error
-        }
-    }
+    for (const SettingStep& step : steps)
+        if (const int code = ApplySettingStep(*model, step, self); code != kExitOk)
+            return code;
     if (pressOk)
         return model->ok() ? kExitOk : kExitFailed;
-    printValues(*model);
+    PrintSettingValues(*model);
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "console/ui/CommandHandler.h"
 
+#include "alarmconfig/ui/AlarmInSettingsDialog.h"
 #include "console/CommandIds.h"
 #include "console/ConsoleCommands.h"
 #include "console/Deactivation.h"
@@ -38,6 +39,12 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
             StartProgram(PersonsEditorLine(m_form.session().personsDirectory(), PersonsEditor::Group, *group));
     };
     const auto nothing = [] {};
+    // The first selected alarm-in, else the list's first; the list shows what was saved afterwards.
+    const auto alarmInSettings = [this] {
+        const std::vector<long> keys = m_form.selectedAlarmInKeys();
+        RunAlarmInSettings(keys.empty() ? -1 : keys.front(), m_window);
+        m_form.fillAlarmInList();
+    };
     m_own = {
         {cmd::AlarmSettings, configurator},
         {cmd::AlarmConfiguratorButton, configurator},
@@ -76,7 +83,12 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         {cmd::ToolBar, [this] { emit toggleToolBar(); }},
         {cmd::StatusBar, [this] { emit toggleStatusBar(); }},
         {cmd::Exit, [this] { emit exitRequested(); }},
-        {cmd::AlarmInList, nothing},
+        {cmd::AlarmInSettings, alarmInSettings},
+        {cmd::AlarmInList,  // double-click or Enter: only with a selection
+         [this, alarmInSettings] {
+             if (!m_form.selectedAlarmInKeys().empty())
+                 alarmInSettings();
+         }},
         {cmd::GroupSelector, nothing},
         {cmd::UnusedPopup1, nothing},
         {cmd::UnusedPopup2, nothing},

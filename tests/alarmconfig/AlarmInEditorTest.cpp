@@ -1,0 +1,165 @@
+// The alarm-in editor on a copy of the demo site: the list, the common
+// values, saving as one unit and switching with its question. Alarm-ins
+// 5000 + f have function f (0 to 21), 5088 an unknown function 25.
+
+#include "alarmconfig/AlarmInEditor.h"
+#include "platform/Profile.h"
+#include "tests/alarmconfig/AlarmInFixture.h"
+
+namespace kx::alarmconfig {
+namespace {
+
+using settings::Change;
+
+class AlarmInEditorTest : public test::AlarmInFixture {
+protected:
+    static void setField(long key, const char* name, const char* value)
+    {
+        CDatabase db;
+        ASSERT_EQ(db.Open(kTable), 1);
+        ASSERT_EQ(mailbox::WriteFields(db, key, {{name, value}}), 1);
+    }
+    AlarmInEditor editor;
+};
+
+TEST_F(AlarmInEditorTest, Open_SelectsTheKeyOrTheFirstAndNamesUnlabelledAlarmInsByFunction)
+{
+    setField(5008, "text_opt1", "");
+    for (const auto& [initial, expected] : std::vector<std::pair<long, long>>{{5005, 5005}, {-1, 5000}, {4711, 5000}}) {
+        editor.open(initial);
+        EXPECT_EQ(editor.currentKey(), expected) << initial;
+    }
+    editor.open(5008);
+    EXPECT_EQ(editor.entryText(), "5008 Play active alarms");
+    EXPECT_EQ(editor.value("FrameTitle"), "Settings to play active alarms on '5008'");
+    editor.open(5000);
+    EXPECT_EQ(editor.value("FrameTitle"), "Settings for Broadcast / Launch '5000 Incoming 5000'");
+    EXPECT_EQ(editor.options("key").size(), 100u);
+}
+
+TEST_F(AlarmInEditorTest, Save_WritesTheCommonFieldsAsOneUnitAndNothingElse)
+{
+    const std::vector<std::string> before = record(5010);
+    editor.open(5010);  // function 10: no page, so only the common fields are stored
+    ASSERT_EQ(editor.change("text_opt1", "Last message"), Change::Done);
+    ASSERT_EQ(editor.change("num1_6", "1"), Change::Done);
+    EXPECT_EQ(editor.change("DisplayMessage", "x"), Change::Disabled);  // ShowMsgOnIncoming is not 1
+    EXPECT_TRUE(editor.alarmInModified());
+    ASSERT_TRUE(editor.apply());
+    expectRecord(5010, before, {{"text_opt1", "Last message"}, {"num1_6", "1"}});
+    EXPECT_FALSE(editor.alarmInModified());
+    EXPECT_EQ(ini("kxamsgin.ini"), "");
+    EXPECT_EQ(editor.entryText(), "5010 Last message");
+}
+
+TEST_F(AlarmInEditorTest, DisplayMessage_OnlyWithTheFlagAndAtMost80Characters)
+{
+    WritePrivateProfileString("kxastart", "ShowMsgOnIncoming", "1", "kxalarm.ini");
+    WritePrivateProfileString("Messages", "5010", "On call", "kxamsgin.ini");
+    editor.open(5010);
+    EXPECT_EQ(editor.value("DisplayMessage"), "On call");
+    EXPECT_EQ(editor.change("DisplayMessage", std::string(81, 'm')), Change::Refused);
+    ASSERT_EQ(editor.change("DisplayMessage", std::string(80, 'm')), Change::Done);
+    ASSERT_TRUE(editor.apply());
+    EXPECT_EQ(ProfileString("kxamsgin.ini", "Messages", "5010", "", 256), std::string(80, 'm'));
+}
+
+TEST_F(AlarmInEditorTest, UnknownFunction_NoSelectionNoPageAndTheCodeWrittenBackUnchanged)
+{
+    const std::vector<std::string> before = record(5088);
+    editor.open(5088);
+    EXPECT_EQ(editor.function(), 25);
+    EXPECT_EQ(editor.page(), nullptr);
+    EXPECT_EQ(editor.value("FrameTitle"), "");
+    ASSERT_EQ(editor.change("text_opt1", "Odd"), Change::Done);
+    ASSERT_TRUE(editor.apply());
+    expectRecord(5088, before, {{"text_opt1", "Odd"}, {"num1_6", "0"}});  // a blank flag is stored as 0
+}
+
+TEST_F(AlarmInEditorTest, Save_RefusedWhenTheKeyIsNoLongerAnAlarmInOrNoneIsLoaded)
+{
+    editor.open(5010);
+    ASSERT_EQ(editor.change("text_opt1", "Changed"), Change::Done);
+    setField(5010, "status", "11");  // freed by another program meanwhile
+    const std::vector<std::string> before = record(5010);
+    EXPECT_FALSE(editor.apply());
+    expectRecord(5010, before, {});
+    ASSERT_EQ(boxes.shown().size(), 1u);
+
+    // No table: no alarm-in, and a save writes nothing anywhere.
+    std::filesystem::remove(site.path("db1/vm001.dbf"));
+    AlarmInEditor empty;
+    empty.open(-1);
+    EXPECT_FALSE(empty.hasAlarmIn());
+    EXPECT_FALSE(empty.apply());
+    EXPECT_EQ(boxes.shown().size(), 2u);
+}
+
+TEST_F(AlarmInEditorTest, Switch_AsksForAModifiedAlarmInYesSavesNoDropsAFailedSaveStays)
+{
+    const struct {
+        bool yes;
+        bool failSave;
+        long shownAfter;
+        const char* storedLabel;
+    } cases[] = {
+        {true, false, 5011, "Renamed"},
+        {false, false, 5011, "Incoming 5010"},
+        {true, true, 5010, "Incoming 5010"},
+    };
+    for (const auto& c : cases) {
+        setField(5010, "text_opt1", "Incoming 5010");
+        setField(5010, "status", "92");
+        boxes.clear();
+        editor.open(5010);
+        ASSERT_EQ(editor.change("text_opt1", "Renamed"), Change::Done);
+        if (c.failSave)
+            setField(5010, "status", "11");
+        boxes.answer(c.yes);
+        EXPECT_EQ(editor.change("key", "5011"), c.failSave ? Change::Refused : Change::Done);
+        EXPECT_EQ(editor.currentKey(), c.shownAfter);
+        EXPECT_EQ(editor.value("key"), std::to_string(c.shownAfter));
+        EXPECT_EQ(field(5010, "text_opt1"), c.storedLabel);
+        ASSERT_FALSE(boxes.shown().empty());
+        EXPECT_EQ(boxes.shown()[0].text, "Do you want to save the data for the alarm '5010 Incoming 5010' ?");
+        EXPECT_FALSE(boxes.shown()[0].defaultNo);
+        if (c.failSave) {
+            EXPECT_EQ(editor.value("text_opt1"), "Renamed");  // the changes stay on screen
+        }
+    }
+    // Unmodified: no question.
+    boxes.clear();
+    editor.open(5010);
+    ASSERT_EQ(editor.change("key", "5012"), Change::Done);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(AlarmInEditorTest, PlanLabel_ByPlanKindAndTheFilesPresent)
+{
+    const struct {
+        const char* kind;
+        std::vector<const char*> files;
+        const char* label;
+    } cases[] = {
+        {"0", {"KXI_20.KXW"}, "20 Alarm-in weekplan only"},
+        {"0", {"kxi_20.kxh"}, "20 Alarm-in scheduleplan only"},
+        {"0", {"kxi_20.kxh", "kxi_20.kxw"}, "20 Alarm-in schedule- and weekplan"},
+        {"1", {}, "20 Alarm weekplan only"},
+        {"1", {"kxa_20.kxh"}, "20 Alarm scheduleplan only"},
+        {"1", {"kxa_20.kxh", "kxa_20.kxw"}, "20 Alarm schedule- and weekplan"},
+    };
+    setField(5003, "n_mbx", "20");
+    for (const auto& c : cases) {
+        for (const auto& entry : std::filesystem::directory_iterator(site.path("work")))
+            std::filesystem::remove(entry.path());
+        for (const char* file : c.files)
+            site.write(std::string("work/") + file, "x");
+        setField(5003, "num1_7", c.kind);
+        editor.open(5003);
+        EXPECT_EQ(editor.value("PlanLabel"), c.label);
+        EXPECT_EQ(editor.isEnabled("PlanLabel"), editor.isOn("num1_6"));
+    }
+}
+
+}  // namespace
+}  // namespace kx::alarmconfig
