@@ -361,6 +361,37 @@ private slots:
         QCOMPARE(calls, expected);
     }
 
+    // The alarm-in editor opens on the first selected alarm-in (none: the
+    // list's first) by its command, and on Enter; the list shows what it saved.
+    void theAlarmInEditorOpensOnTheSelectionAndTheListShowsWhatItSaved()
+    {
+        openWindow();
+        form()->switchLists();
+        QTreeView* list = form()->alarmInView();
+        QStringList shownKeys;
+        const auto renameShown = [&shownKeys](const char* label) {
+            QTimer::singleShot(0, [&shownKeys, label] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                shownKeys << dialog->findChild<QComboBox*>("key")->currentText().section(' ', 0, 0);
+                if (label)
+                    dialog->findChild<QLineEdit*>("text_opt1")->setText(label);
+                QMetaObject::invokeMethod(dialog, label ? "accept" : "reject");
+            });
+        };
+        renameShown(nullptr);
+        trigger(cmd::AlarmInSettings);  // nothing selected
+        selectRows(list, {rowOfKey(form()->alarmInModel(), 5007)});
+        list->setCurrentIndex(list->model()->index(rowOfKey(form()->alarmInModel(), 5007), 0));
+        renameShown("Fax line");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(shownKeys, QStringList({"5000", "5007"}));
+        const ListRow* row = form()->alarmInModel()->rowAt(rowOfKey(form()->alarmInModel(), 5007));
+        QVERIFY(row);
+        QCOMPARE(QString::fromStdString(row->text[1]), QString("Fax line"));
+    }
+
     void theAlarmMenuSetsTypesAndDeactivatesWithItsCheckMarks()
     {
         openWindow();

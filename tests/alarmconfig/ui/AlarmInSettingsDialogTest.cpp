@@ -1,0 +1,124 @@
+// The dialog "Settings of alarms-in" on a copy of the demo site: every
+// function's page in the stack with every control bound, Apply, OK, Cancel
+// and the switch through the alarm-in list.
+
+#include "alarmconfig/AlarmInEditor.h"
+#include "alarmconfig/ui/AlarmInPageWidget.h"
+#include "alarmconfig/ui/AlarmInSettingsDialog.h"
+#include "app/ctl/DemoSite.h"
+#include "core/CDatabase.h"
+#include "core/MailboxLayout.h"
+#include "platform/SitePaths.h"
+#include "tests/common/RecordingMessageBoxes.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <filesystem>
+#include <memory>
+
+using namespace kx;
+
+class AlarmInSettingsDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_demo;
+    std::unique_ptr<QTemporaryDir> m_site;
+    std::unique_ptr<test::RecordingMessageBoxes> m_boxes;
+    QString m_oldDir;
+
+    static std::string label(long key)
+    {
+        CDatabase db;
+        std::string value;
+        if (db.Open("\\db1\\vm001.dbf")) {
+            db.Go(mailbox::RecordOfKey(key));
+            db.Read(mailbox::field::Comment, value);
+        }
+        return value;
+    }
+    static void choose(QComboBox* list, const QString& startingWith)
+    {
+        const int index = list->findText(startingWith, Qt::MatchStartsWith);
+        QVERIFY(index >= 0);
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        std::string error;
+        QVERIFY2(ctl::DemoSite::build((m_demo.path() + "/site").toStdString(), error), error.c_str());
+        m_oldDir = QDir::currentPath();
+    }
+    void init()
+    {
+        m_site = std::make_unique<QTemporaryDir>();
+        std::filesystem::copy((m_demo.path() + "/site").toStdString(), m_site->path().toStdString(),
+                              std::filesystem::copy_options::recursive);
+        SitePaths::configure(m_site->path().toStdString(), {});
+        QDir::setCurrent(m_site->path() + "/work");
+        m_boxes = std::make_unique<test::RecordingMessageBoxes>();
+    }
+    void cleanup()
+    {
+        m_boxes.reset();
+        QDir::setCurrent(m_oldDir);
+        m_site.reset();
+    }
+
+    void everyFunctionShowsItsBoundPage()
+    {
+        alarmconfig::AlarmInEditor editor;
+        editor.open(5000);
+        ui::AlarmInSettingsDialog dialog(editor, nullptr);
+        QCOMPARE(dialog.bindingProblems(), QStringList());
+        QCOMPARE(dialog.windowTitle(), QString("Settings of alarms-in"));
+        QComboBox* keys = dialog.findChild<QComboBox*>("key");
+        for (int function = 0; function < mailbox::kAlarmInFunctionCount; ++function) {
+            choose(keys, QString::number(5000 + function) + " ");
+            QCOMPARE(editor.currentKey(), 5000L + function);
+            ui::AlarmInPageWidget* page = dialog.pageWidget(function);
+            QVERIFY2((page == nullptr) == (function == 10), qPrintable(QString::number(function)));
+            if (page)
+                QCOMPARE(dialog.pageStack()->currentWidget(), page);
+            QCOMPARE(dialog.pageFrame()->title(),
+                     QString::fromStdString(alarmconfig::FrameTitleOf(function, 5000 + function, editor.entryText())));
+        }
+        QVERIFY(m_boxes->shown().empty());
+    }
+
+    void applyOkAndCancel()
+    {
+        alarmconfig::AlarmInEditor editor;
+        editor.open(5010);
+        {
+            ui::AlarmInSettingsDialog dialog(editor, nullptr);
+            dialog.findChild<QLineEdit*>("text_opt1")->setText("Applied");
+            dialog.buttonBox()->button(QDialogButtonBox::Apply)->click();
+            QCOMPARE(label(5010), std::string("Applied"));
+            dialog.findChild<QLineEdit*>("text_opt1")->setText("Dropped");
+            dialog.reject();
+            QCOMPARE(label(5010), std::string("Applied"));
+        }
+        editor.open(5010);
+        ui::AlarmInSettingsDialog dialog(editor, nullptr);
+        dialog.show();
+        dialog.findChild<QLineEdit*>("text_opt1")->setText("Closed");
+        // A typed label, then a switch: the question names the alarm-in shown, Yes saves it.
+        m_boxes->answer(true);
+        choose(dialog.findChild<QComboBox*>("key"), "5011 ");
+        QCOMPARE(label(5010), std::string("Closed"));
+        QCOMPARE(QString::fromStdString(m_boxes->texts().at(0)),
+                 QString("Do you want to save the data for the alarm '5010 Applied' ?"));
+        dialog.findChild<QLineEdit*>("text_opt1")->setText("By OK");
+        dialog.buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(label(5011), std::string("By OK"));
+        QVERIFY(!dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(AlarmInSettingsDialogTest)
+#include "AlarmInSettingsDialogTest.moc"
