@@ -54,7 +54,7 @@ ConferencePinsDialog::ConferencePinsDialog(alarmconfig::ConferencePins& pins, QW
     fillList();
 }
 
-void ConferencePinsDialog::open(QWidget* parent)
+void ConferencePinsDialog::run(QWidget* parent)
 {
     alarmconfig::ConferencePins pins;
     pins.load();

@@ -19,7 +19,7 @@ public:
     ConferencePinsDialog(alarmconfig::ConferencePins& pins, QWidget* parent);
 
     // Loads the pins and runs the dialog modally.
-    static void open(QWidget* parent);
+    static void run(QWidget* parent);
 
 private:
     void fillList();

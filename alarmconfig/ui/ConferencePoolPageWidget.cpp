@@ -29,7 +29,7 @@ ConferencePoolPageWidget::ConferencePoolPageWidget(alarmconfig::ConferencePoolPa
     grid->setRowStretch(line, 1);
     finishLayout(grid);
     // The pins are kept apart from the page: the editor writes each one at once.
-    connect(pins, &QPushButton::clicked, this, [this] { ConferencePinsDialog::open(this); });
+    connect(pins, &QPushButton::clicked, this, [this] { ConferencePinsDialog::run(this); });
 }
 
 }  // namespace kx::ui
