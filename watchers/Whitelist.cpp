@@ -195,12 +195,11 @@ bool Whitelist::select(std::string_view typed)
     const int slot = slotOf(name);
     const bool again = slot != 0 && slot == slotOf(m_name);
     m_name = name;
-    if (slot == 0 || again)
-        return true;
     for (const WhitelistEntry& entry : m_lists)
         if (entry.slot == slot)
-            m_name = entry.name;
-    loadNumbers();
+            m_name = entry.name;  // as stored
+    if (slot != 0 && !again)
+        loadNumbers();
     return true;
 }
 

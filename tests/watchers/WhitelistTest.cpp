@@ -179,7 +179,7 @@ TEST_F(WhitelistTest, EveryStepWritesExactlyWhatItShould)
         {"a list others use: No keeps everything",
          abc,
          {{"type_phone", "3"}},
-         {"open 5002", "open 5001", "no", "!delete"},
+         {"open 5002", "open 5001", "select c", "no", "!delete"},
          "=",
          "C",
          "c1",
