@@ -50,14 +50,18 @@ const ListRow* findRow(const std::vector<ListRow>& rows, long key)
 
 }  // namespace
 
+int RunListSupervision();  // SupervisionList.cpp
+
 int RunList(const Arguments& args)
 {
     const Command& self = *FindCommand("list");
     if (args.empty())
-        return UsageError(self, "expects alarms, alarms-in, groups or members GROUP");
+        return UsageError(self, "expects alarms, alarms-in, groups, members GROUP or supervision");
     const std::string& what = args[0];
     if ((what == "members" && args.size() != 2) || (what != "members" && args.size() != 1))
         return UsageError(self, "wrong number of arguments");
+    if (what == "supervision")
+        return RunListSupervision();
 
     console::ConsoleSession session;
     if (!startSession(session))
@@ -145,13 +149,15 @@ int RunLaunch(const Arguments& args)
 
 namespace {
 const CommandRegistration listRegistration(
-    40, {"list", "list alarms | alarms-in | groups | members GROUP",
+    40, {"list", "list alarms | alarms-in | groups | members GROUP | supervision",
          "The main window's lists, one row per line in list (key) order, tab-separated:\n"
          "  alarms:    key, name, group text, kind text, type image, group image, server image (-1: none)\n"
          "  alarms-in: key, name, function text, launched alarm text, image\n"
          "  groups:    the group selector's entries\n"
          "  members:   name, phone number, phone type, image, of the group GROUP (a selector entry or\n"
-         "             its number; \"Not generated or empty\" when it has none)",
+         "             its number; \"Not generated or empty\" when it has none)\n"
+         "  supervision: the alarms-in of function 6: key, name, launched alarm, interval, last call,\n"
+         "             last alarm (\"Supervison overview\")",
          RunList});
 const CommandRegistration setTypeRegistration(
     41, {"set-type", "set-type CODE KEY...",
