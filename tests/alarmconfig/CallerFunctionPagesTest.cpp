@@ -226,12 +226,14 @@ TEST_F(CallerFunctionPagesTest, SaveStoresEachValueInItsEncodingAndRefusesBadPas
         std::vector<std::string> iniWrites;
         for (const settings::IniWrite& w : page->iniWrites())
             iniWrites.push_back(w.section + "/" + w.key + "=" + w.value);
-        if (c.saved)
+        if (c.saved) {
             EXPECT_EQ(iniWrites, c.ini);
+        }
         EXPECT_EQ(SavePage(*page), c.saved);
         expectRecord(key, before, c.fields);
-        if (!c.saved)
+        if (!c.saved) {
             EXPECT_EQ(ini("kxalarm.ini"), iniBefore);
+        }
         // An error for a refused change and one for a refused save, nothing else.
         std::size_t errors = 0;
         for (const auto& shown : boxes.shown())
@@ -272,8 +274,9 @@ TEST_F(CallerFunctionPagesTest, ConferenceShowsTheKindOfItsAlarmAndOffersToMakeI
             boxes.answerChoice(c.answer);
         EXPECT_TRUE(SavePage(*page));
         ASSERT_EQ(boxes.shown().size(), asked ? 1u : 0u);
-        if (asked)
+        if (asked) {
             EXPECT_EQ(boxes.shown()[0].text, "The type of the alarm 102 is not conference !");
+        }
         expectRecord(c.alarm, alarmBefore, {{"type_alt", c.kindAfter}});
         EXPECT_EQ(conference.alarmKind(), std::atoi(c.kindAfter));  // the note line follows
         restore();
@@ -329,8 +332,9 @@ TEST_F(CallerFunctionPagesTest, BroadcastMessageSettingsNameTheAlarmsFileAndTheM
         model.set("RecBeforeLaunch", c.before);
         model.set("RecordMenu", c.menu);
         for (const settings::IniWrite& w : model.iniWrites())
-            if (w.key == "RecordMenu")
+            if (w.key == "RecordMenu") {
                 EXPECT_EQ(w.value, c.written) << c.alarm;
+            }
     }
     // Opened from its page, not from the menu: no command, and another such dialog keeps it.
     settings::AddSettingsDialog({0, "broadcast-messages-twin", {}, nullptr});
