@@ -145,7 +145,7 @@ TEST_F(CallerFunctionPagesTest, SaveStoresEachValueInItsEncodingAndRefusesBadPas
                             {"n_msg", "1"}}),
          {}},
         {1,
-         {{"p_ogm3", "100"}, {"waiting", "2"}, {"num6_2", "10"}},
+         {{"p_ogm3", "100"}, {"waiting", "2"}, {"num6_2", "10"}, {"p_msg_r", "1"}, {"num6_3", "999"}, {"p_msg_r", "0"}},
          Change::Done,
          true,
          with(kConference, {{"p_ogm3", "100"}, {"msg_ch_f", "2"}, {"num6_2", "10"}}),
