@@ -414,6 +414,7 @@ Change SettingsModel::change(std::string_view name, std::string_view input)
     if (!validate(*r, input, token))
         return Change::Refused;
     m_values[r->name] = std::move(token);
+    changed(r->name);
     applyRules();
     return Change::Done;
 }

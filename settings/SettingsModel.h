@@ -133,6 +133,9 @@ public:
 protected:
     // After every row was read: fill dynamic lists, derive values.
     virtual void fill() {}
+    // The operator changed `name` (change() took it), before the clearing
+    // rules run: keep values that depend on it in step (set()).
+    virtual void changed(std::string_view /*name*/) {}
     // OK's own checks, after the ranges, in order; show the failure's message and return false.
     virtual bool check() { return true; }
     // The INI keys OK writes, in order. Default: every shown row with a key

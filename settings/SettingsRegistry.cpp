@@ -19,7 +19,7 @@ void AddSettingsDialog(SettingsDialogEntry entry)
 {
     auto& list = entries();
     std::erase_if(list, [&entry](const SettingsDialogEntry& e) {
-        return e.name == entry.name || e.commandId == entry.commandId;
+        return e.name == entry.name || (entry.commandId != 0 && e.commandId == entry.commandId);
     });
     list.push_back(std::move(entry));
 }
@@ -43,6 +43,8 @@ const SettingsDialogEntry* FindSettingsDialog(std::string_view name)
 
 const SettingsDialogEntry* FindSettingsDialog(int commandId)
 {
+    if (commandId == 0)
+        return nullptr;  // dialogs without a menu command of their own
     for (const SettingsDialogEntry& e : entries())
         if (e.commandId == commandId)
             return &e;

@@ -21,17 +21,19 @@
 namespace kx::settings {
 
 struct SettingsDialogEntry {
-    int commandId = 0;
-    std::string name;  // "general", "ddi-converter" ...
+    int commandId = 0;  // 0: no menu command of its own (opened from another dialog)
+    std::string name;   // "general", "ddi-converter" ...
     Text title;
     std::function<std::unique_ptr<SettingsModel>()> make;
 };
 
-// Adds a dialog; a second entry of the same name or command replaces the first.
+// Adds a dialog; a second entry of the same name or command (other than 0)
+// replaces the first.
 void AddSettingsDialog(SettingsDialogEntry entry);
 // Every registered dialog, by name.
 std::vector<const SettingsDialogEntry*> SettingsDialogs();
 const SettingsDialogEntry* FindSettingsDialog(std::string_view name);
+// The dialog of a menu command; null for 0.
 const SettingsDialogEntry* FindSettingsDialog(int commandId);
 
 template <typename Model>

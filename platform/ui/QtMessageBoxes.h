@@ -12,6 +12,10 @@ public:
     void showError(const std::string& caption, const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text, bool defaultNo) override;
     void showInfo(const std::string& caption, const std::string& text) override;
+    // A small dialog: the text, one radio button per answer (the default
+    // checked), OK and Cancel.
+    int askChoice(const std::string& caption, const std::string& text, const std::vector<std::string>& choices,
+                  int defaultChoice) override;
 };
 
 }  // namespace kx::ui

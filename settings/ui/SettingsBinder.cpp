@@ -11,6 +11,8 @@
 #include <QMetaProperty>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace kx::ui {
 
 using settings::Kind;
@@ -73,13 +75,21 @@ SettingsBinder::SettingsBinder(settings::SettingsModel& model, QWidget* root)
       m_root(root)
 {}
 
+bool SettingsBinder::binds(const settings::SettingRow& row) const
+{
+    const auto listed = [&row](const std::vector<std::string>& names) {
+        return std::find(names.begin(), names.end(), row.name) != names.end();
+    };
+    return (m_only.empty() || listed(m_only)) && !listed(m_leftOut);
+}
+
 QStringList SettingsBinder::bind()
 {
     QStringList problems;
     m_bound.clear();
     const QList<QWidget*> widgets = m_root->findChildren<QWidget*>();
     for (const settings::SettingRow& row : m_model.rows()) {
-        if (row.kind == Kind::View)
+        if (row.kind == Kind::View || !binds(row))
             continue;
         Bound bound;
         bound.row = &row;
@@ -114,7 +124,7 @@ QStringList SettingsBinder::bind()
             continue;
         bool known = false;
         for (const settings::SettingRow& row : m_model.rows())
-            known = known || name == row.name || name.rfind(row.name + "_", 0) == 0;
+            known = known || (binds(row) && (name == row.name || name.rfind(row.name + "_", 0) == 0));
         if (!known)
             problems << QStringLiteral("%1: no value of that name").arg(w->objectName());
     }

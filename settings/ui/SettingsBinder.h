@@ -36,6 +36,13 @@ class SettingsBinder final : public QObject {
 public:
     SettingsBinder(settings::SettingsModel& model, QWidget* root);
 
+    // A dialog that edits a few values of a larger model binds only those;
+    // the widget that shows the rest leaves them out. Call before bind().
+    // Values not bound need no control, and a control named after one of
+    // them is reported like any control without a value.
+    void bindOnly(std::vector<std::string> names) { m_only = std::move(names); }
+    void leaveOut(std::vector<std::string> names) { m_leftOut = std::move(names); }
+
     // Finds and connects the widgets. Returns what does not match: a value
     // without a control, a named control without a value, a control without
     // a property to hold the value (empty when all is well; the tests
@@ -66,6 +73,7 @@ private:
         std::vector<settings::Option> shownOptions;  // the items the list shows
     };
 
+    bool binds(const settings::SettingRow& row) const;
     void connectControl(Bound& bound);
     void showValue(Bound& bound);
     void showOptions(Bound& bound);
@@ -75,7 +83,9 @@ private:
     settings::SettingsModel& m_model;
     QWidget* m_root;
     std::vector<Bound> m_bound;
-    bool m_updating = false;  // the binder itself sets the widgets
+    bool m_updating = false;          // the binder itself sets the widgets
+    std::vector<std::string> m_only;  // empty: every value
+    std::vector<std::string> m_leftOut;
 };
 
 }  // namespace kx::ui

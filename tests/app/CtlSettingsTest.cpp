@@ -21,7 +21,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
     const test::CtlResult names = ctl({"settings"});
     ASSERT_EQ(names.exitCode, 0) << names.err;
-    EXPECT_EQ(names.out, "ddi-cli-scanner\tDDI - CLI Alarm scanner\nddi-converter\tDDI Converter\n"
+    EXPECT_EQ(names.out, "broadcast-messages\tSettings of the alarm messages of the 'broadcast'\n"
+                         "ddi-cli-scanner\tDDI - CLI Alarm scanner\nddi-converter\tDDI Converter\n"
                          "general\tGeneral settings\n");
 
     const test::CtlResult r = ctl({"settings", "general"});
