@@ -193,6 +193,96 @@
     </message>
 </context>
 <context>
+    <name>BroadcastMessageSettings</name>
+    <message>
+        <source>Message file of the alarm:</source>
+        <translation>Meldungsdatei des Alarms:</translation>
+    </message>
+    <message>
+        <source>(no alarm chosen)</source>
+        <translation>(kein Alarm gewählt)</translation>
+    </message>
+    <message>
+        <source>Maximal duration of a recording in seconds:</source>
+        <translation>Maximale Aufnahmedauer in Sekunden:</translation>
+    </message>
+    <message>
+        <source>Minimal length of a recorded alarm message to launch the alarm</source>
+        <translation>Mindestlänge einer aufgenommenen Alarmmeldung, um den Alarm auszulösen</translation>
+    </message>
+    <message>
+        <source>Minimal size in bytes (10000 bytes are one second):</source>
+        <translation>Mindestgröße in Bytes (10000 Bytes sind eine Sekunde):</translation>
+    </message>
+    <message>
+        <source>Record the message as an alarm message of the defined alarm number</source>
+        <translation>Die Meldung als Alarmmeldung der festgelegten Alarmnummer aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record the alarm message before launching the alarm</source>
+        <translation>Die Alarmmeldung vor dem Auslösen des Alarms aufnehmen</translation>
+    </message>
+    <message>
+        <source>Menu to confirm, play and record the alarm message</source>
+        <translation>Menü zum Bestätigen, Abspielen und Aufnehmen der Alarmmeldung</translation>
+    </message>
+    <message>
+        <source>Settings of the alarm messages of the &apos;broadcast&apos;</source>
+        <translation>Einstellungen der Alarmmeldungen des &apos;Broadcast&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>BroadcastPage</name>
+    <message>
+        <source>Launch alarm:</source>
+        <translation>Alarm auslösen:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Record alarm message on each alarm launch</source>
+        <translation>Bei jeder Alarmauslösung eine Alarmmeldung aufnehmen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Enter a 4 digit password before launching the alarm</source>
+        <translation>Vor dem Auslösen des Alarms ein 4-stelliges Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Password to launch the alarm:</source>
+        <translation>Passwort zum Auslösen des Alarms:</translation>
+    </message>
+    <message>
+        <source>Play the menu &quot;launch alarm&quot; (3 = launch, 4 = do not launch, 2 = play the alarm message)</source>
+        <translation>Das Menü &quot;Alarm auslösen&quot; abspielen (3 = auslösen, 4 = nicht auslösen, 2 = Alarmmeldung abspielen)</translation>
+    </message>
+    <message>
+        <source>Use the alarm-in key defined by the number of the caller (CLI) if it exists</source>
+        <translation>Den durch die Nummer des Anrufers (CLI) bestimmten Alarmeingang verwenden, falls er existiert</translation>
+    </message>
+    <message>
+        <source>Only use the last %1 digits of the caller number (CLI)</source>
+        <translation>Nur die letzten %1 Ziffern der Anrufernummer (CLI) verwenden</translation>
+    </message>
+    <message>
+        <source>Add offset %1 to caller number (CLI)</source>
+        <translation>Versatz %1 zur Anrufernummer (CLI) addieren</translation>
+    </message>
+    <message>
+        <source>Use whitelist for phonenumbers which can start this alarm</source>
+        <translation>Whitelist für die Rufnummern verwenden, die diesen Alarm starten dürfen</translation>
+    </message>
+    <message>
+        <source>Edit whitelist</source>
+        <translation>Whitelist bearbeiten</translation>
+    </message>
+</context>
+<context>
     <name>CAlarmForm</name>
     <message>
         <source>Alarmnumber</source>
@@ -615,6 +705,276 @@
     </message>
 </context>
 <context>
+    <name>CallTransferPage</name>
+    <message>
+        <source>Transfer caller to number:</source>
+        <translation>Anrufer weiterleiten an Nummer:</translation>
+    </message>
+    <message>
+        <source>Transfer call on answer (default for Q.Sig )</source>
+        <translation>Anruf bei Annahme weiterleiten (Standard bei Q.Sig )</translation>
+    </message>
+    <message>
+        <source>Transfer call blind ( not waiting for call-status) after </source>
+        <translation>Anruf blind weiterleiten ( ohne auf den Rufstatus zu warten) nach </translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Number of rings before no answer:</source>
+        <translation>Anzahl Ruftöne bis „keine Antwort“:</translation>
+    </message>
+    <message>
+        <source>Play message on no answer of alarm / alarm-in:</source>
+        <translation>Bei keiner Antwort Meldung von Alarm / Alarmeingang abspielen:</translation>
+    </message>
+    <message>
+        <source>Do not play a message</source>
+        <translation>Keine Meldung abspielen</translation>
+    </message>
+    <message>
+        <source>Number of retries if called number did not answer:</source>
+        <translation>Anzahl Wiederholungen, wenn die gerufene Nummer nicht antwortet:</translation>
+    </message>
+    <message>
+        <source>Start outdial on other line and release calls after connection</source>
+        <translation>Wahl auf anderer Leitung starten und Anrufe nach dem Verbinden freigeben</translation>
+    </message>
+    <message>
+        <source>Start new alarm-in if the maximum retires reached:</source>
+        <translation>Neuen Alarmeingang starten, wenn die maximale Anzahl Wiederholungen erreicht ist:</translation>
+    </message>
+    <message>
+        <source>Do not start an alarm-in</source>
+        <translation>Keinen Alarmeingang starten</translation>
+    </message>
+    <message>
+        <source>The number of retries %1 should be between 0 and 99 !</source>
+        <translation>Die Anzahl Wiederholungen %1 sollte zwischen 0 und 99 liegen !</translation>
+    </message>
+    <message>
+        <source>The seconds before the blind transfer %1 should be between 0 and 9999 !</source>
+        <translation>Die Sekunden vor der blinden Weiterleitung %1 sollten zwischen 0 und 9999 liegen !</translation>
+    </message>
+</context>
+<context>
+    <name>ConferenceExtendedDialog</name>
+    <message>
+        <source>Extended settings for starting conferences</source>
+        <translation>Erweiterte Einstellungen zum Starten von Konferenzen</translation>
+    </message>
+</context>
+<context>
+    <name>ConferencePage</name>
+    <message>
+        <source>Start alarm for the conference:</source>
+        <translation>Alarm für die Konferenz starten:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The selected alarm is of type: parallel conferences</source>
+        <translation>Der gewählte Alarm ist vom Typ: parallele Konferenzen</translation>
+    </message>
+    <message>
+        <source>The selected alarm is of type:  2 party conference with the first who answers</source>
+        <translation>Der gewählte Alarm ist vom Typ:  2-Parteien-Konferenz mit dem ersten, der sich meldet</translation>
+    </message>
+    <message>
+        <source>Warning: The selected alarm is not of type conference !</source>
+        <translation>Warnung: Der gewählte Alarm ist nicht vom Typ Konferenz !</translation>
+    </message>
+    <message>
+        <source>Simulate ringing signal (ring tone), as long as nobody else is in the conference.</source>
+        <translation>Rufton simulieren, solange niemand sonst in der Konferenz ist.</translation>
+    </message>
+    <message>
+        <source>Play on-hold-message while nobody else is in the conference</source>
+        <translation>Wartemeldung abspielen, solange niemand sonst in der Konferenz ist</translation>
+    </message>
+    <message>
+        <source>Lead caller directly into the conference</source>
+        <translation>Anrufer direkt in die Konferenz führen</translation>
+    </message>
+    <message>
+        <source>Simulate ringing signal (ring tone) instead of a message, while waiting for the conference</source>
+        <translation>Rufton statt einer Meldung simulieren, während auf die Konferenz gewartet wird</translation>
+    </message>
+    <message>
+        <source>Play menu to start conference only if key 3 is pressed</source>
+        <translation>Menü abspielen und die Konferenz nur starten, wenn Taste 3 gedrückt wird</translation>
+    </message>
+    <message>
+        <source>When launching an alarm for conference, record a specific message, which will be heard before entering into the conference</source>
+        <translation>Beim Auslösen eines Alarms für die Konferenz eine eigene Meldung aufnehmen, die vor dem Eintritt in die Konferenz zu hören ist</translation>
+    </message>
+    <message>
+        <source>Password needs to be entered to start the conference</source>
+        <translation>Zum Starten der Konferenz muss ein Passwort eingegeben werden</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>On timeout waiting for conference, start alarm-in</source>
+        <translation>Bei Zeitüberschreitung beim Warten auf die Konferenz Alarmeingang starten</translation>
+    </message>
+    <message>
+        <source>Maximum time to wait for conference partners to be found: %1 seconds</source>
+        <translation>Maximale Wartezeit, bis Konferenzteilnehmer gefunden sind: %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Extended settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Deactivate DTMF tones to stop playing the message if a key is pressed</source>
+        <translation>DTMF-Töne abschalten, die das Abspielen der Meldung bei Tastendruck beenden</translation>
+    </message>
+    <message>
+        <source>Play  message asynchronous and start conference after %1 seconds</source>
+        <translation>Meldung  asynchron abspielen und die Konferenz nach %1 Sekunden starten</translation>
+    </message>
+    <message>
+        <source>Use whitelist for phonenumbers which can start this alarm</source>
+        <translation>Whitelist für die Rufnummern verwenden, die diesen Alarm starten dürfen</translation>
+    </message>
+    <message>
+        <source>Edit whitelist</source>
+        <translation>Whitelist bearbeiten</translation>
+    </message>
+    <message>
+        <source>Change alarmtype ?</source>
+        <translation>Alarmtyp ändern ?</translation>
+    </message>
+    <message>
+        <source>The type of the alarm %1 is not conference !</source>
+        <translation>Der Typ des Alarms %1 ist nicht Konferenz !</translation>
+    </message>
+    <message>
+        <source>Change alarm-type to conference / parallel</source>
+        <translation>Alarmtyp in Konferenz / parallel ändern</translation>
+    </message>
+    <message>
+        <source>Change alarm-type to conference with first</source>
+        <translation>Alarmtyp in Konferenz mit dem ersten ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ConferencePins</name>
+    <message>
+        <source>%1 is not a conference number of the conference pool (%2).</source>
+        <translation>%1 ist keine Konferenznummer des Konferenz-Pools (%2).</translation>
+    </message>
+    <message>
+        <source>The pin code &quot;%1&quot; must be a number from 0 to 9999.</source>
+        <translation>Der PIN-Code &quot;%1&quot; muss eine Zahl von 0 bis 9999 sein.</translation>
+    </message>
+    <message>
+        <source>The pin code %1 is already used by conference number %2.</source>
+        <translation>Der PIN-Code %1 wird bereits von der Konferenznummer %2 verwendet.</translation>
+    </message>
+    <message>
+        <source>The pin code could not be written to %1 !
+%2</source>
+        <translation>Der PIN-Code konnte nicht in %1 geschrieben werden !
+%2</translation>
+    </message>
+    <message>
+        <source>Edit conference pin codes</source>
+        <translation>Konferenz-PIN-Codes bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ConferencePinsDialog</name>
+    <message>
+        <source>Conference number</source>
+        <translation>Konferenznummer</translation>
+    </message>
+    <message>
+        <source>Pin code</source>
+        <translation>PIN-Code</translation>
+    </message>
+    <message>
+        <source>Set pin</source>
+        <translation>PIN setzen</translation>
+    </message>
+</context>
+<context>
+    <name>ConferencePoolPage</name>
+    <message>
+        <source>Password to join conference pool:</source>
+        <translation>Passwort für die Teilnahme am Konferenz-Pool:</translation>
+    </message>
+    <message>
+        <source>Get conference number from inifile specified by the entered 4 digit pin code </source>
+        <translation>Konferenznummer anhand des eingegebenen 4-stelligen PIN-Codes aus der INI-Datei ermitteln </translation>
+    </message>
+    <message>
+        <source>The conference number is defined fix to the alarm-in number</source>
+        <translation>Die Konferenznummer ist fest an die Alarmeingangsnummer gebunden</translation>
+    </message>
+    <message>
+        <source>Add caller to conference pool number:</source>
+        <translation>Anrufer zur Konferenz-Pool-Nummer hinzufügen:</translation>
+    </message>
+    <message>
+        <source>First conference number:</source>
+        <translation>Erste Konferenznummer:</translation>
+    </message>
+    <message>
+        <source>Last conference number:</source>
+        <translation>Letzte Konferenznummer:</translation>
+    </message>
+    <message>
+        <source>Edit pin codes</source>
+        <translation>PIN-Codes bearbeiten</translation>
+    </message>
+    <message>
+        <source>The conference number %1 should be between 1 and 9999 !</source>
+        <translation>Die Konferenznummer %1 sollte zwischen 1 und 9999 liegen !</translation>
+    </message>
+    <message>
+        <source>The first conference number %1 is above the last conference number %2 !</source>
+        <translation>Die erste Konferenznummer %1 ist größer als die letzte Konferenznummer %2 !</translation>
+    </message>
+    <message>
+        <source>The password to join the conference pool must be a number without a leading zero.</source>
+        <translation>Das Passwort für den Konferenz-Pool muss eine Zahl ohne führende Null sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationCallbackPage</name>
+    <message>
+        <source>Confirm the alarm by pressing the key &quot;3&quot; .</source>
+        <translation>Den Alarm durch Drücken der Taste &quot;3&quot; quittieren .</translation>
+    </message>
+    <message>
+        <source>Repeat the alarm message</source>
+        <translation>Die Alarmmeldung wiederholen</translation>
+    </message>
+    <message>
+        <source>Play all active alarms, if no call-back-code has been entered or a wrong code has been entered</source>
+        <translation>Alle aktiven Alarme abspielen, wenn kein Rückrufcode oder ein falscher Code eingegeben wurde</translation>
+    </message>
+    <message>
+        <source>Send confirmation-message to all pagers, which already received the alarm, if the alarm was confirmed. </source>
+        <translation>Quittierungsmeldung an alle Pager senden, die den Alarm schon erhalten haben, wenn der Alarm quittiert wurde. </translation>
+    </message>
+</context>
+<context>
+    <name>DdiCallbackPage</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>DdiCliScanner</name>
     <message>
         <source>Scan alarmname for DDI.CLI</source>
@@ -809,6 +1169,77 @@
     </message>
 </context>
 <context>
+    <name>DectAlarmCallPage</name>
+    <message>
+        <source>Default alarm:</source>
+        <translation>Standardalarm:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Use whitelist for phonenumbers which can start this alarm</source>
+        <translation>Whitelist für Rufnummern verwenden, die diesen Alarm starten dürfen</translation>
+    </message>
+    <message>
+        <source>Edit whitelist</source>
+        <translation>Whitelist bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add number of DECT to the played alarmmessage (wavfile)</source>
+        <translation>Nummer des DECT-Telefons an die abgespielte Alarmmeldung (WAV-Datei) anhängen</translation>
+    </message>
+    <message>
+        <source>Play alarm-in message asynchronous. Alarm is started immediately.</source>
+        <translation>Alarmeingangsmeldung asynchron abspielen. Der Alarm wird sofort gestartet.</translation>
+    </message>
+    <message>
+        <source>Check if a deadman function for the DECT was activated and a message recorded </source>
+        <translation>Prüfen, ob für das DECT-Telefon eine Totmann-Funktion aktiviert und eine Meldung aufgenommen wurde </translation>
+    </message>
+    <message>
+        <source>Use pre-message for alarm:</source>
+        <translation>Vorab-Meldung für den Alarm verwenden:</translation>
+    </message>
+</context>
+<context>
+    <name>EvacuationPage</name>
+    <message>
+        <source>Start alarm for the evacuation</source>
+        <translation>Alarm für die Evakuierung starten</translation>
+    </message>
+    <message>
+        <source>Play confirmation-menu to launch the evacuation-alarm</source>
+        <translation>Bestätigungsmenü zum Auslösen des Evakuierungsalarms abspielen</translation>
+    </message>
+    <message>
+        <source>Use whitelist for phonenumbers which can start this evacuation</source>
+        <translation>Whitelist für Rufnummern verwenden, die diese Evakuierung starten dürfen</translation>
+    </message>
+    <message>
+        <source>Edit whitelist</source>
+        <translation>Whitelist bearbeiten</translation>
+    </message>
+    <message>
+        <source>Password needed to launch all evacuations</source>
+        <translation>Passwort zum Auslösen aller Evakuierungen erforderlich</translation>
+    </message>
+    <message>
+        <source>No valid password defined for evacuation start !
+The password needs to be a 4 digit number.</source>
+        <translation>Kein gültiges Passwort für den Evakuierungsstart festgelegt !
+Das Passwort muss eine 4-stellige Zahl sein.</translation>
+    </message>
+</context>
+<context>
+    <name>FaxBroadcastPage</name>
+    <message>
+        <source>Launch alarm:</source>
+        <translation>Alarm auslösen:</translation>
+    </message>
+</context>
+<context>
     <name>GeneralSettings</name>
     <message>
         <source>First alarm number:</source>
@@ -927,6 +1358,56 @@
     </message>
 </context>
 <context>
+    <name>IvrApplicationPage</name>
+    <message>
+        <source>Standard IVR application</source>
+        <translation>Standard-IVR-Anwendung</translation>
+    </message>
+    <message>
+        <source>Web IVR application</source>
+        <translation>Web-IVR-Anwendung</translation>
+    </message>
+    <message>
+        <source>Start IVR application at menu level:</source>
+        <translation>IVR-Anwendung auf Menüebene starten:</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The menu level &quot;%1&quot; must be the digits of the menu keys without a leading zero (0 for the top level).</source>
+        <translation>Die Menüebene &quot;%1&quot; muss aus den Ziffern der Menütasten ohne führende Null bestehen (0 für die oberste Ebene).</translation>
+    </message>
+</context>
+<context>
+    <name>LineSupervisionPage</name>
+    <message>
+        <source>Start alarm if no call received in specified time</source>
+        <translation>Alarm starten, wenn in der angegebenen Zeit kein Anruf eingeht</translation>
+    </message>
+    <message>
+        <source>A call needs to be received every %1 minutes</source>
+        <translation>Alle %1 Minuten muss ein Anruf eingehen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no valid interval: please enter a whole number of minutes, at least 1.</source>
+        <translation>„%1“ ist kein gültiges Intervall: Bitte geben Sie eine ganze Zahl von Minuten ein, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>General settings for server / line supervision</source>
+        <translation>Allgemeine Einstellungen für Server- / Leitungsüberwachung</translation>
+    </message>
+</context>
+<context>
     <name>ListContents</name>
     <message>
         <source>[No definition]</source>
@@ -967,6 +1448,21 @@
     <message>
         <source>Not generated or empty</source>
         <translation>Nicht angelegt oder leer</translation>
+    </message>
+</context>
+<context>
+    <name>LoginLogoutPage</name>
+    <message>
+        <source>Play menu to login by pressing key 1 and logout with key 0</source>
+        <translation>Menü abspielen: Anmelden mit Taste 1 und Abmelden mit Taste 0</translation>
+    </message>
+    <message>
+        <source>Automatic login of calling person</source>
+        <translation>Automatische Anmeldung der anrufenden Person</translation>
+    </message>
+    <message>
+        <source>Automatic logout of calling person</source>
+        <translation>Automatische Abmeldung der anrufenden Person</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1630,73 @@
     <message>
         <source>No type of alarm defined</source>
         <translation>Kein Alarmtyp festgelegt</translation>
+    </message>
+</context>
+<context>
+    <name>ManDownPage</name>
+    <message>
+        <source>Man-down supervision concept with the alarm:</source>
+        <translation>Totmann-Überwachung mit dem Alarm:</translation>
+    </message>
+    <message>
+        <source>Use Alarm dependend on the caller number. If the alarm does not exist, the alarm is automatically created.</source>
+        <translation>Alarm abhängig von der Rufnummer des Anrufers verwenden. Existiert der Alarm nicht, wird er automatisch angelegt.</translation>
+    </message>
+    <message>
+        <source>Record alarmmessage when activating the supervision function</source>
+        <translation>Beim Aktivieren der Überwachung eine Alarmmeldung aufnehmen</translation>
+    </message>
+    <message>
+        <source>Play menu after recording to play and re-record message</source>
+        <translation>Nach der Aufnahme ein Menü zum Abspielen und erneuten Aufnehmen der Meldung abspielen</translation>
+    </message>
+    <message>
+        <source>Pre-name of created alarms:</source>
+        <translation>Namensvorsatz der angelegten Alarme:</translation>
+    </message>
+    <message>
+        <source>Message when calling the person:</source>
+        <translation>Meldung beim Anruf der Person:</translation>
+    </message>
+    <message>
+        <source>Escalation alarm:</source>
+        <translation>Eskalationsalarm:</translation>
+    </message>
+    <message>
+        <source>Interval in minutes:</source>
+        <translation>Intervall in Minuten:</translation>
+    </message>
+    <message>
+        <source>Retries before the escalation:</source>
+        <translation>Wiederholungen vor der Eskalation:</translation>
+    </message>
+    <message>
+        <source>First alarm number for created alarms:</source>
+        <translation>Erste Alarmnummer für angelegte Alarme:</translation>
+    </message>
+    <message>
+        <source>Last alarm number for created alarms:</source>
+        <translation>Letzte Alarmnummer für angelegte Alarme:</translation>
+    </message>
+    <message>
+        <source>Escalation message:</source>
+        <translation>Eskalationsmeldung:</translation>
+    </message>
+    <message>
+        <source>Global option to record the escalation message again after confirmation call</source>
+        <translation>Globale Option: Eskalationsmeldung nach dem Bestätigungsanruf erneut aufnehmen</translation>
+    </message>
+    <message>
+        <source>The first alarm number &apos;%1&apos; for created alarms should be between 10 and 9999 !</source>
+        <translation>Die erste Alarmnummer &apos;%1&apos; für angelegte Alarme sollte zwischen 10 und 9999 liegen !</translation>
+    </message>
+    <message>
+        <source>The last alarm number &apos;%1&apos; for created alarms should be between 10 and 9999 !</source>
+        <translation>Die letzte Alarmnummer &apos;%1&apos; für angelegte Alarme sollte zwischen 10 und 9999 liegen !</translation>
+    </message>
+    <message>
+        <source>The last alarm number for created alarms should not be lower than the first !</source>
+        <translation>Die letzte Alarmnummer für angelegte Alarme darf nicht kleiner als die erste sein !</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1917,119 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>NumberPassword</name>
+    <message>
+        <source>&quot;%1&quot; must be a number of 1 to 9 digits that does not begin with 0.</source>
+        <translation>&quot;%1&quot; muss eine Zahl mit 1 bis 9 Ziffern sein, die nicht mit 0 beginnt.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayActiveAlarmsPage</name>
+    <message>
+        <source>Play all active alarms</source>
+        <translation>Alle aktiven Alarme abspielen</translation>
+    </message>
+    <message>
+        <source>Play all active alarms from the number </source>
+        <translation>Alle aktiven Alarme abspielen von der Nummer </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Please enter the first number of the alarms to play (1 or higher) !</source>
+        <translation>Bitte geben Sie die erste Nummer der abzuspielenden Alarme ein (1 oder höher) !</translation>
+    </message>
+    <message>
+        <source>The first number %1 is higher than the last number %2 of the alarms to play !</source>
+        <translation>Die erste Nummer %1 ist größer als die letzte Nummer %2 der abzuspielenden Alarme !</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAlarmMessagePage</name>
+    <message>
+        <source>Play the alarm message of the alarm:</source>
+        <translation>Alarmmeldung dieses Alarms abspielen:</translation>
+    </message>
+    <message>
+        <source>Play the alarm message as long as the alarm status is ON</source>
+        <translation>Alarmmeldung abspielen, solange der Alarm aktiv ist</translation>
+    </message>
+    <message>
+        <source>Play the alarm message during</source>
+        <translation>Alarmmeldung abspielen noch</translation>
+    </message>
+    <message>
+        <source>minutes longer then the alarm has been launched</source>
+        <translation>Minuten länger, als der Alarm ausgelöst wurde</translation>
+    </message>
+    <message>
+        <source>Play the last alarm message of this alarm number</source>
+        <translation>Letzte Alarmmeldung dieser Alarmnummer abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFaxPage</name>
+    <message>
+        <source>Password to record fax messages:</source>
+        <translation>Passwort zum Aufnehmen von Faxnachrichten:</translation>
+    </message>
+    <message>
+        <source>Send the recorded fax message for verification to the number </source>
+        <translation>Die aufgenommene Faxnachricht zur Prüfung senden an die Nummer </translation>
+    </message>
+</context>
+<context>
+    <name>RecordMessagesPage</name>
+    <message>
+        <source>Password to record alarm messages</source>
+        <translation>Passwort zum Aufnehmen von Alarmmeldungen</translation>
+    </message>
+</context>
+<context>
+    <name>RecordedConferencesPage</name>
+    <message>
+        <source>Play the conferences of a phone number to enter</source>
+        <translation>Konferenzen einer einzugebenden Rufnummer abspielen</translation>
+    </message>
+    <message>
+        <source>Play the conferences of the caller</source>
+        <translation>Konferenzen des Anrufers abspielen</translation>
+    </message>
+    <message>
+        <source>Play the very last conference of the system</source>
+        <translation>Allerletzte Konferenz des Systems abspielen</translation>
+    </message>
+    <message>
+        <source>Play the conferences of a date and time to enter</source>
+        <translation>Konferenzen eines einzugebenden Datums und einer Uhrzeit abspielen</translation>
+    </message>
+    <message>
+        <source>Number of digits of the phone number to enter:</source>
+        <translation>Anzahl der Ziffern der einzugebenden Rufnummer:</translation>
+    </message>
+    <message>
+        <source>Maximal number of recorded conferences to play:</source>
+        <translation>Maximale Anzahl abzuspielender aufgezeichneter Konferenzen:</translation>
+    </message>
+    <message>
+        <source>Show the phone number of the caller, which initiated the conference, on the display</source>
+        <translation>Rufnummer des Anrufers, der die Konferenz gestartet hat, im Display anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>RoomSurveillancePage</name>
+    <message>
+        <source>Start conference on volume detection:</source>
+        <translation>Konferenz bei Geräuscherkennung starten:</translation>
+    </message>
+    <message>
+        <source>No conferences found to start</source>
+        <translation>Keine Konferenzen zum Starten gefunden</translation>
+    </message>
+</context>
+<context>
     <name>SettingsBinder</name>
     <message>
         <source>The text for &quot;%1&quot; holds characters that cannot be stored.</source>
@@ -1405,6 +2081,182 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     <message>
         <source>%1 [No definition]</source>
         <translation>%1 [Keine Definition]</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialFunctionsPage</name>
+    <message>
+        <source>Play the file:</source>
+        <translation>Datei abspielen:</translation>
+    </message>
+    <message>
+        <source>Record a file</source>
+        <translation>Eine Datei aufnehmen</translation>
+    </message>
+    <message>
+        <source>Start KXE program:</source>
+        <translation>KXE-Programm starten:</translation>
+    </message>
+    <message>
+        <source>End the call immediately and call back the caller</source>
+        <translation>Anruf sofort beenden und den Anrufer zurückrufen</translation>
+    </message>
+    <message>
+        <source>Start conference for two persons with recording of the conference</source>
+        <translation>Konferenz für zwei Personen mit Aufzeichnung der Konferenz starten</translation>
+    </message>
+    <message>
+        <source>Record the file</source>
+        <translation>Die Datei aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record this file as a voice recording of a conference</source>
+        <translation>Diese Datei als Sprachaufzeichnung einer Konferenz aufnehmen</translation>
+    </message>
+    <message>
+        <source>Maximal number of dial attempts </source>
+        <translation>Maximale Anzahl der Wählversuche </translation>
+    </message>
+    <message>
+        <source>Program to start after the call back:</source>
+        <translation>Nach dem Rückruf zu startendes Programm:</translation>
+    </message>
+    <message>
+        <source>Phone number of the second person:</source>
+        <translation>Rufnummer der zweiten Person:</translation>
+    </message>
+</context>
+<context>
+    <name>SupervisionOverview</name>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Supervison overview</source>
+        <translation>Überwachungsübersicht</translation>
+    </message>
+    <message>
+        <source>DDI</source>
+        <translation>DDI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Launch alarm</source>
+        <translation>Alarm auslösen</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Last call</source>
+        <translation>Letzter Anruf</translation>
+    </message>
+    <message>
+        <source>Last alarm</source>
+        <translation>Letzter Alarm</translation>
+    </message>
+</context>
+<context>
+    <name>Whitelist</name>
+    <message>
+        <source>Key %1 is not an alarm-in.</source>
+        <translation>Nummer %1 ist kein Alarmeingang.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the name of a whitelist.</source>
+        <translation>„%1“ kann nicht der Name einer Whitelist sein.</translation>
+    </message>
+    <message>
+        <source>The name of a whitelist cannot contain [ or ] or control characters.</source>
+        <translation>Der Name einer Whitelist darf weder [ noch ] noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name of a whitelist may have at most %1 characters.</source>
+        <translation>Der Name einer Whitelist darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A phone number cannot contain control characters.</source>
+        <translation>Eine Rufnummer darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A phone number may have at most %1 characters.</source>
+        <translation>Eine Rufnummer darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A whitelist holds at most %1 numbers.</source>
+        <translation>Eine Whitelist enthält höchstens %1 Nummern.</translation>
+    </message>
+    <message>
+        <source>The number %1 is not in the whitelist.</source>
+        <translation>Die Nummer %1 steht nicht in der Whitelist.</translation>
+    </message>
+    <message>
+        <source>No whitelist can be added: all %1 places for whitelists are in use. Delete one first.</source>
+        <translation>Es kann keine Whitelist hinzugefügt werden: alle %1 Plätze für Whitelists sind belegt. Löschen Sie zuerst eine.</translation>
+    </message>
+    <message>
+        <source>Please choose the whitelist to delete first.</source>
+        <translation>Bitte wählen Sie zuerst die zu löschende Whitelist.</translation>
+    </message>
+    <message>
+        <source>The whitelist &quot;%1&quot; is also used by these alarms-in:
+%2
+After deleting it they use no whitelist. Delete it?</source>
+        <translation>Die Whitelist „%1“ wird auch von diesen Alarmeingängen verwendet:
+%2
+Nach dem Löschen verwenden sie keine Whitelist. Löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>WhitelistDialog</name>
+    <message>
+        <source>Settings for whitelist</source>
+        <translation>Einstellungen für Whitelist</translation>
+    </message>
+    <message>
+        <source>Use whiltelist:</source>
+        <translation>Whitelist verwenden:</translation>
+    </message>
+    <message>
+        <source>Only these phonenumbers can launch an alarm:</source>
+        <translation>Nur diese Rufnummern können einen Alarm auslösen:</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Add number</source>
+        <translation>Nummer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete number</source>
+        <translation>Nummer löschen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The text &quot;%1&quot; holds characters that cannot be stored.</source>
+        <translation>Der Text „%1“ enthält Zeichen, die nicht gespeichert werden können.</translation>
     </message>
 </context>
 </TS>
