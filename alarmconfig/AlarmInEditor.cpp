@@ -7,6 +7,7 @@
 #include "platform/Profile.h"
 #include "platform/SitePaths.h"
 #include "platform/TextEncoding.h"
+#include "watchers/SupervisedAlarmIns.h"
 
 #include <array>
 #include <cstdlib>
@@ -16,6 +17,8 @@ namespace kx::alarmconfig {
 namespace {
 
 using settings::Change;
+
+constexpr int kLineSupervision = 6;
 using settings::SettingRow;
 
 constexpr Text kAlarmIn = KX_TEXT("AlarmInEditor", "Alarm-in:");
@@ -319,6 +322,7 @@ bool AlarmInEditor::save()
     saved();
     if (shown)
         shown->saved();
+    const bool supervisionChanged = (m_storedFunction == kLineSupervision) != (function() == kLineSupervision);
     m_storedFunction = function();
     // The list shows the label (or the function's name) as saved.
     std::vector<settings::Option> items = options("key");
@@ -330,7 +334,12 @@ bool AlarmInEditor::save()
             item.text = item.token + " " + label;
     setOptions("key", std::move(items));
     updateFrameTitle();
-    return !shown || shown->afterSave();
+    bool done = !shown || shown->afterSave();
+    // An alarm-in that became or stopped being a supervised line changes the
+    // list the line supervision follows (the page rebuilds it itself).
+    if (supervisionChanged && function() != kLineSupervision && watchers::SupervisionUsesList())
+        done = watchers::RebuildSupervisedList() && done;
+    return done;
 }
 
 }  // namespace kx::alarmconfig

@@ -1,6 +1,9 @@
 #include "alarmconfig/ui/AlarmInPageWidget.h"
 
+#include "watchers/ui/WhitelistDialog.h"
+
 #include <QLayout>
+#include <QPushButton>
 
 #include <map>
 #include <typeindex>
@@ -27,6 +30,9 @@ void AlarmInPageWidget::finishLayout(QLayout* content)
 {
     setLayout(content);
     m_problems = m_binder.bind();
+    // Every page with a whitelist opens the same dialog for its alarm-in.
+    if (auto* whitelist = findChild<QPushButton*>(QStringLiteral("whitelist")))
+        connect(whitelist, &QPushButton::clicked, this, [this] { OpenWhitelistDialog(m_page.key(), this); });
     m_binder.updateWidgets();
 }
 

@@ -12,6 +12,7 @@
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsRegistry.h"
 #include "settings/ui/SettingsDialog.h"
+#include "watchers/ui/SupervisionOverviewDialog.h"
 
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -84,6 +85,7 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         {cmd::StatusBar, [this] { emit toggleStatusBar(); }},
         {cmd::Exit, [this] { emit exitRequested(); }},
         {cmd::AlarmInSettings, alarmInSettings},
+        {cmd::SupervisionOverview, [this] { OpenSupervisionOverview(m_window); }},
         {cmd::AlarmInList,  // double-click or Enter: only with a selection
          [this, alarmInSettings] {
              if (!m_form.selectedAlarmInKeys().empty())

@@ -134,6 +134,52 @@ TEST_F(AlarmInEditorTest, Switch_AsksForAModifiedAlarmInYesSavesNoDropsAFailedSa
     EXPECT_TRUE(boxes.shown().empty());
 }
 
+TEST_F(AlarmInEditorTest, Save_PageChecksComeFirstAndAnotherFunctionStoresOnlyItsPageFields)
+{
+    // A refusal of the page writes nothing, the common fields included.
+    const std::vector<std::string> evacuation = record(5016);
+    const std::string settings = ini("kxalarm.ini");
+    editor.open(5016);
+    ASSERT_EQ(editor.change("text_opt1", "Exit"), Change::Done);
+    ASSERT_EQ(editor.page()->change("UsePassword", "1"), Change::Done);
+    ASSERT_EQ(editor.page()->change("Password", "123"), Change::Done);
+    EXPECT_FALSE(editor.apply());
+    expectRecord(5016, evacuation, {});
+    EXPECT_EQ(ini("kxalarm.ini"), settings);
+
+    // Another function: the record gets the common fields and the new page's
+    // fields, every other field stays; a launched alarm stays between pages that launch one.
+    const struct {
+        long key;
+        const char* function;
+        bool keepsLaunchedAlarm;
+    } cases[] = {{5010, "16", false}, {5000, "16", true}, {5001, "9", true}, {5015, "0", false}};
+    for (const auto& c : cases) {
+        setField(c.key, "p_ogm3", "4711");
+        const std::vector<std::string> before = record(c.key);
+        editor.open(c.key);
+        ASSERT_EQ(editor.change("p_ogm4", c.function), Change::Done);
+        ASSERT_NE(editor.page(), nullptr);
+        EXPECT_EQ(editor.page()->value("p_ogm3"), c.keepsLaunchedAlarm ? "4711" : "0") << c.key;
+        const std::string plan = field(c.key, "num1_6");
+        std::map<std::string, std::string> written = {{"p_ogm4", c.function}, {"num1_6", plan.empty() ? "0" : plan}};
+        for (const settings::RecordWrite& w : editor.page()->recordWrites())
+            written[w.field] = w.value;
+        ASSERT_TRUE(editor.apply()) << c.key;
+        expectRecord(c.key, before, written);
+    }
+}
+
+TEST_F(AlarmInEditorTest, Save_AFunctionChangedAwayFromLineSupervisionLeavesTheSupervisedList)
+{
+    WritePrivateProfileString("LineWatchDog", "MultiSrvCallBack", "1", "kxalarm.ini");
+    WritePrivateProfileString("Settings", "Key1", "5006", "kxawdog.ini");
+    editor.open(5006);
+    ASSERT_EQ(editor.change("p_ogm4", "10"), Change::Done);
+    ASSERT_TRUE(editor.apply());
+    EXPECT_EQ(ProfileString("kxawdog.ini", "Settings", "Key1", "", 256), "5028");
+}
+
 TEST_F(AlarmInEditorTest, PlanLabel_ByPlanKindAndTheFilesPresent)
 {
     const struct {
