@@ -2,8 +2,13 @@
 
 #include "watchers/ui/WhitelistDialog.h"
 
+#include "settings/ui/SettingsWidgets.h"
+
+#include <QComboBox>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <map>
 #include <typeindex>
@@ -34,6 +39,15 @@ void AlarmInPageWidget::finishLayout(QLayout* content)
     if (auto* whitelist = findChild<QPushButton*>(QStringLiteral("whitelist")))
         connect(whitelist, &QPushButton::clicked, this, [this] { OpenWhitelistDialog(m_page.key(), this); });
     m_binder.updateWidgets();
+}
+
+void AlarmInPageWidget::finishWithOneList(const std::string& name)
+{
+    auto* content = new QVBoxLayout;
+    content->addWidget(LabelFor(m_page, name, this));
+    content->addWidget(ListFor(m_page, name, this));
+    content->addStretch(1);
+    finishLayout(content);
 }
 
 void AlarmInPageWidget::refresh()

@@ -43,6 +43,8 @@ public:
 protected:
     // Sets `content` as the page's layout and binds the controls.
     void finishLayout(QLayout* content);
+    // The layout of a page that holds one list under its label.
+    void finishWithOneList(const std::string& name);
 
 private:
     alarmconfig::AlarmInPage& m_page;

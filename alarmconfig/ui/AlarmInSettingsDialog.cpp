@@ -6,11 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
