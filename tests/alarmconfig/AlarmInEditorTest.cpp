@@ -13,18 +13,12 @@ using settings::Change;
 
 class AlarmInEditorTest : public test::AlarmInFixture {
 protected:
-    static void setField(long key, const char* name, const char* value)
-    {
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
-        ASSERT_EQ(mailbox::WriteFields(db, key, {{name, value}}), 1);
-    }
     AlarmInEditor editor;
 };
 
 TEST_F(AlarmInEditorTest, Open_SelectsTheKeyOrTheFirstAndNamesUnlabelledAlarmInsByFunction)
 {
-    setField(5008, "text_opt1", "");
+    setFields(5008, {{"text_opt1", ""}});
     for (const auto& [initial, expected] : std::vector<std::pair<long, long>>{{5005, 5005}, {-1, 5000}, {4711, 5000}}) {
         editor.open(initial);
         EXPECT_EQ(editor.currentKey(), expected) << initial;
@@ -80,7 +74,7 @@ TEST_F(AlarmInEditorTest, Save_RefusedWhenTheKeyIsNoLongerAnAlarmInOrNoneIsLoade
 {
     editor.open(5010);
     ASSERT_EQ(editor.change("text_opt1", "Changed"), Change::Done);
-    setField(5010, "status", "11");  // freed by another program meanwhile
+    setFields(5010, {{"status", "11"}});  // freed by another program meanwhile
     const std::vector<std::string> before = record(5010);
     EXPECT_FALSE(editor.apply());
     expectRecord(5010, before, {});
@@ -108,13 +102,13 @@ TEST_F(AlarmInEditorTest, Switch_AsksForAModifiedAlarmInYesSavesNoDropsAFailedSa
         {true, true, 5010, "Incoming 5010"},
     };
     for (const auto& c : cases) {
-        setField(5010, "text_opt1", "Incoming 5010");
-        setField(5010, "status", "92");
+        setFields(5010, {{"text_opt1", "Incoming 5010"}});
+        setFields(5010, {{"status", "92"}});
         boxes.clear();
         editor.open(5010);
         ASSERT_EQ(editor.change("text_opt1", "Renamed"), Change::Done);
         if (c.failSave)
-            setField(5010, "status", "11");
+            setFields(5010, {{"status", "11"}});
         boxes.answer(c.yes);
         EXPECT_EQ(editor.change("key", "5011"), c.failSave ? Change::Refused : Change::Done);
         EXPECT_EQ(editor.currentKey(), c.shownAfter);
@@ -155,7 +149,7 @@ TEST_F(AlarmInEditorTest, Save_PageChecksComeFirstAndAnotherFunctionStoresOnlyIt
         bool keepsLaunchedAlarm;
     } cases[] = {{5010, "16", false}, {5000, "16", true}, {5001, "9", true}, {5015, "0", false}};
     for (const auto& c : cases) {
-        setField(c.key, "p_ogm3", "4711");
+        setFields(c.key, {{"p_ogm3", "4711"}});
         const std::vector<std::string> before = record(c.key);
         editor.open(c.key);
         ASSERT_EQ(editor.change("p_ogm4", c.function), Change::Done);
@@ -194,13 +188,13 @@ TEST_F(AlarmInEditorTest, PlanLabel_ByPlanKindAndTheFilesPresent)
         {"1", {"kxa_20.kxh"}, "20 Alarm scheduleplan only"},
         {"1", {"kxa_20.kxh", "kxa_20.kxw"}, "20 Alarm schedule- and weekplan"},
     };
-    setField(5003, "n_mbx", "20");
+    setFields(5003, {{"n_mbx", "20"}});
     for (const auto& c : cases) {
         for (const auto& entry : std::filesystem::directory_iterator(site.path("work")))
             std::filesystem::remove(entry.path());
         for (const char* file : c.files)
             site.write(std::string("work/") + file, "x");
-        setField(5003, "num1_7", c.kind);
+        setFields(5003, {{"num1_7", c.kind}});
         editor.open(5003);
         EXPECT_EQ(editor.value("PlanLabel"), c.label);
         EXPECT_EQ(editor.isEnabled("PlanLabel"), editor.isOn("num1_6"));

@@ -82,6 +82,13 @@ protected:
                 << "key " << key << " field " << mailbox::LogicalName(p);
         }
     }
+    // Sets fields of a key by logical name, as another program might.
+    static void setFields(long key, const std::vector<mailbox::FieldWrite>& writes)
+    {
+        CDatabase db;
+        ASSERT_EQ(db.Open(kTable), 1);
+        ASSERT_EQ(mailbox::WriteFields(db, key, writes), 1);
+    }
     // The first alarm-in of the demo site with that function.
     static long alarmInOfFunction(int function)
     {

@@ -28,13 +28,8 @@ TEST_F(AlarmInPageTest, AnotherFunctionLoadsANewAlarmInsFieldsButKeepsWhatBothPa
     const long evacuation = alarmInOfFunction(16), broadcast = alarmInOfFunction(0);
     const long roomSurveillance = alarmInOfFunction(15);
     // Every field set, so that "as stored" and "as new" differ.
-    for (long key : {evacuation, broadcast, roomSurveillance}) {
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
-        ASSERT_EQ(
-            mailbox::WriteFields(db, key, {{"p_ogm3", "4711"}, {"n_msg", "1"}, {"type_answr", "1"}, {"num6_2", "45"}}),
-            1);
-    }
+    for (long key : {evacuation, broadcast, roomSurveillance})
+        setFields(key, {{"p_ogm3", "4711"}, {"n_msg", "1"}, {"type_answr", "1"}, {"num6_2", "45"}});
     const struct {
         long key;
         int stored;

@@ -23,13 +23,10 @@ protected:
     void SetUp() override
     {
         AlarmInFixture::SetUp();
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
         for (const auto& [alarm, kind] : {std::pair{kParallelAlarm, "3"}, {kWithFirstAlarm, "4"}, {kOtherAlarm, "0"}})
-            ASSERT_EQ(mailbox::WriteFields(db, alarm, {{"type_alt", kind}}), 1);
+            setFields(alarm, {{"type_alt", kind}});
         for (const char* key : {"ConfirmPhCallback", "ConfirmPgCallback", "PlayAllOnTimeout", "SendConfPag"})
             ASSERT_TRUE(WriteProfileString("kxalarm.ini", "kxacallb", key, "1"));
-        db.Close();
         for (const char* file : kSaved)
             m_saved.push_back(site.read(file));
     }

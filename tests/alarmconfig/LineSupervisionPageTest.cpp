@@ -38,11 +38,7 @@ TEST_F(LineSupervisionPageTest, SavesAlarmAndIntervalAndRebuildsTheListOnlyWithS
         ASSERT_TRUE(WriteProfileString("kxalarm.ini", "LineWatchDog", "MultiSrvCallBack", c.multi));
         site.write("windows/kxawdog.ini", "");
         const long k = c.storedFunction == 6 ? key : other;
-        {
-            CDatabase db;
-            ASSERT_EQ(db.Open(kTable), 1);
-            ASSERT_EQ(mailbox::WriteFields(db, k, {{"num4_1", "4711"}, {"num6_1", "30"}}), 1);
-        }
+        setFields(k, {{"num4_1", "4711"}, {"num6_1", "30"}});
         const std::vector<std::string> before = record(k);
         LineSupervisionPage page;
         page.loadFor(k, 6, c.storedFunction);

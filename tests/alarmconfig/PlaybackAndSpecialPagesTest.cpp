@@ -45,11 +45,8 @@ protected:
         const long key = alarmInOfFunction(function);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.what);
-            for (const Stored& s : c.before) {
-                CDatabase db;
-                ASSERT_EQ(db.Open(kTable), 1);
-                ASSERT_EQ(mailbox::WriteFields(db, s.key ? s.key : key, {{s.field, s.value}}), 1);
-            }
+            for (const Stored& s : c.before)
+                setFields(s.key ? s.key : key, {{s.field, s.value}});
             const std::vector<std::string> before = record(key);
             const std::string inisBefore = ini("kxalarm.ini") + ini("kxadeadman.ini");
             std::unique_ptr<AlarmInPage> page = MakeAlarmInPage(function);
@@ -247,11 +244,8 @@ TEST_F(PlaybackAndSpecialPagesTest, FaxBroadcastAndRoomSurveillanceStoreTheirKey
                 {"a conference alarm-in", {{"p_ogm3", conference.c_str()}}, {{"p_ogm3", conference}}, {}},
                 {"no other alarm-in", {{"p_ogm3", other.c_str(), Change::Refused}}, {}, {}},
             });
-    for (long key; (key = alarmInOfFunction(1)) > 0;) {
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
-        ASSERT_EQ(mailbox::WriteFields(db, key, {{"p_ogm4", "0"}}), 1);
-    }
+    for (long key; (key = alarmInOfFunction(1)) > 0;)
+        setFields(key, {{"p_ogm4", "0"}});
     run(15, {{"no conference: the one entry is selected and stores 0", {}, {{"p_ogm3", "0"}}, {}}});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A copy of the demonstration site for the watchers' models (see
 // AlarmInFixture), with the INI files written as CRLF lines and read back
-// without the CRs, and record fields set by logical name.
+// without the CRs.
 
 #include "tests/alarmconfig/AlarmInFixture.h"
 
@@ -22,12 +22,6 @@ protected:
         std::string text = ini(name);
         std::erase(text, '\r');
         return text;
-    }
-    static void setFields(long key, const std::vector<mailbox::FieldWrite>& writes)
-    {
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
-        ASSERT_EQ(mailbox::WriteFields(db, key, writes), 1);
     }
     std::string boxKinds() const
     {
