@@ -55,6 +55,8 @@ public:
     long selectedAlarmKeyOrFirst() const;
     std::optional<console::SelectedAlarm> selectedAlarm() const;
     std::vector<long> selectedAlarmInKeys() const;
+    // The first selected alarm-in: its key and name columns.
+    std::optional<console::SelectedAlarm> selectedAlarmIn() const;
     std::optional<std::string> selectedMemberName() const;
     // The selected group's number text (the selector text up to the first blank).
     std::optional<std::string> selectedGroupNumber() const;

@@ -1,6 +1,7 @@
 #include "console/ui/CommandHandler.h"
 
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
+#include "alarmconfig/ui/MessageRecordingDialog.h"
 #include "console/CommandIds.h"
 #include "console/ConsoleCommands.h"
 #include "console/Deactivation.h"
@@ -18,6 +19,8 @@
 #include <QPrinter>
 #include <QWhatsThis>
 #include <QWidget>
+
+#include <cstdlib>
 
 namespace kx::ui {
 
@@ -45,6 +48,10 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         const std::vector<long> keys = m_form.selectedAlarmInKeys();
         RunAlarmInSettings(keys.empty() ? -1 : keys.front(), m_window);
         m_form.fillAlarmInList();
+    };
+    // "Record / play the alarm message" for the first selected row of a list.
+    const auto recordMessage = [this](alarmconfig::MessageRecording::Kind kind, const console::SelectedAlarm& row) {
+        MessageRecordingDialog::run(kind, std::strtol(row.keyText.c_str(), nullptr, 10), row.name, m_window);
     };
     m_own = {
         {cmd::AlarmSettings, configurator},
@@ -85,6 +92,18 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         {cmd::StatusBar, [this] { emit toggleStatusBar(); }},
         {cmd::Exit, [this] { emit exitRequested(); }},
         {cmd::AlarmInSettings, alarmInSettings},
+        {cmd::RecordAlarmMessage,
+         [this, recordMessage] {
+             if (auto alarm = m_form.selectedAlarm())
+                 recordMessage(alarmconfig::MessageRecording::Kind::Alarm, *alarm);
+             else
+                 ErrorBox(str::SelectAlarmToRecord);
+         }},
+        {cmd::RecordAlarmInMessage,  // nothing without a selection
+         [this, recordMessage] {
+             if (auto alarmIn = m_form.selectedAlarmIn())
+                 recordMessage(alarmconfig::MessageRecording::Kind::AlarmIn, *alarmIn);
+         }},
         {cmd::SupervisionOverview, [this] { OpenSupervisionOverview(m_window); }},
         {cmd::AlarmInList,  // double-click or Enter: only with a selection
          [this, alarmInSettings] {
