@@ -392,6 +392,41 @@ private slots:
         QCOMPARE(QString::fromStdString(row->text[1]), QString("Fax line"));
     }
 
+    // The record commands open the dialog on the selected alarm or alarm-in;
+    // it stays open on a refused number and closes once the job is posted.
+    void theRecordCommandsDialForTheSelectedKey()
+    {
+        m_programs->add("kxtque");
+        openWindow();
+        trigger(cmd::RecordAlarmMessage);
+        QCOMPARE(QString::fromStdString(m_boxes->texts().at(0)),
+                 QString("Please select the alarm first, for which you want to record the alarm message !"));
+        QStringList frames;
+        const auto dial = [&frames](const char* number) {
+            QTimer::singleShot(0, [&frames, number] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                frames << dialog->findChild<QGroupBox*>()->title();
+                dialog->findChild<QComboBox*>("number")->setEditText("12 3");
+                dialog->findChild<QPushButton*>("dial")->click();
+                QVERIFY(dialog->isVisible());
+                dialog->findChild<QComboBox*>("number")->setEditText(number);
+                dialog->findChild<QPushButton*>("dial")->click();
+            });
+        };
+        selectRows(form()->alarmView(), {rowOfKey(form()->alarmModel(), 4711)});
+        dial("0301");
+        trigger(cmd::RecordAlarmMessage);
+        form()->switchLists();
+        selectRows(form()->alarmInView(), {rowOfKey(form()->alarmInModel(), 5000)});
+        dial("+4930");
+        trigger(cmd::RecordAlarmInMessage);
+        QCOMPARE(frames, QStringList({"Play / record the message for the alarm 4711 Fire alarm building ... ",
+                                      "Play / record the message for the alarm-in 5000 Incoming 5000 "}));
+        QCOMPARE(m_programs->waitForCalls(2), (std::vector<std::string>{"kxtque|postjob|1|_rec1am|-s10301|-i14711",
+                                                                        "kxtque|postjob|1|_rec1am|-s1+4930|-i15000"}));
+    }
+
     void theAlarmMenuSetsTypesAndDeactivatesWithItsCheckMarks()
     {
         openWindow();
