@@ -57,13 +57,11 @@ private:
 
 TEST_F(MessageRecordingTest, NumbersAreCheckedThenDialledWithThePrefixRule)
 {
-    const char* const kRefused = "The phone number '%1' can not be dialled.\nOnly digits, * and # and a leading + are "
-                                 "allowed.";
     const struct {
         std::string entered;
-        const char* longerThan;
+        const char* longerThan;  // nullptr: missing
         const char* prefix;
-        std::string dialled;  // empty: refused
+        std::string dialled;
     } cases[] = {
         {"0301234567", "6", "", "00301234567"},  // an empty prefix dials "0"
         {"1234", "6", "", "1234"},
@@ -74,37 +72,29 @@ TEST_F(MessageRecordingTest, NumbersAreCheckedThenDialledWithThePrefixRule)
         {" \t+4930123456789 ", "6", "9", "+4930123456789"},  // a leading + gets no prefix
         {"*31#", "3", "0", "0*31#"},
         {std::string(40, '1'), "99", "", std::string(40, '1')},
-        {std::string(41, '1'), "99", "", {}},
-        {"", "6", "", {}},
-        {"  ", "6", "", {}},
-        {"+", "6", "", {}},
-        {"12 34", "6", "", {}},
-        {"1+2", "6", "", {}},
-        {"++49", "6", "", {}},
-        {"12a", "6", "", {}},
-        {"0301\xFC", "6", "", {}},
     };
-    std::size_t posted = 0;
-    for (const auto& c : cases) {
-        setConfig(c.longerThan, c.prefix);
-        const std::string before = history();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        setConfig(cases[i].longerThan, cases[i].prefix);
         boxes.clear();
-        const Outcome outcome = dial(c.entered);
+        EXPECT_EQ(dial(cases[i].entered), Outcome::Posted) << cases[i].entered;
         EXPECT_EQ(ProfileString("kxalarm.ini", "config", "AddPrefixIfNbrLongerDigits"),
-                  c.longerThan && *c.longerThan ? c.longerThan : "6");
-        if (c.dialled.empty()) {
-            EXPECT_EQ(outcome, Outcome::Refused) << c.entered;
-            EXPECT_EQ(boxes.texts(), (std::vector<std::string>{FillArguments(kRefused, Cp1252ToUtf8(c.entered))}));
-            EXPECT_EQ(history(), before) << c.entered;
-            continue;
-        }
-        EXPECT_EQ(outcome, Outcome::Posted) << c.entered;
-        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Dialling the number " + c.dialled + " "}));
-        const auto calls = queue.waitForCalls(++posted);
-        ASSERT_EQ(calls.size(), posted);
-        EXPECT_EQ(calls.back(), "kxtque|postjob|1|_rec1am|-s1" + c.dialled + "|-i14711");
+                  cases[i].longerThan && *cases[i].longerThan ? cases[i].longerThan : "6");
+        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Dialling the number " + cases[i].dialled + " "}));
+        const auto calls = queue.waitForCalls(i + 1);
+        ASSERT_EQ(calls.size(), i + 1);
+        EXPECT_EQ(calls.back(), "kxtque|postjob|1|_rec1am|-s1" + cases[i].dialled + "|-i14711");
     }
-    EXPECT_EQ(ProfileString("kxrecalr.ini", "LastDialed", "Nbr0"), std::string(40, '1'));
+    const std::string before = history();
+    for (const std::string refused :
+         std::vector<std::string>{std::string(41, '1'), "", "  ", "+", "12 34", "1+2", "++49", "12a", "0301\xFC"}) {
+        boxes.clear();
+        EXPECT_EQ(dial(refused), Outcome::Refused) << refused;
+        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"The phone number '" + Cp1252ToUtf8(refused) +
+                                                           "' can not be dialled.\nOnly digits, * and # and a leading "
+                                                           "+ are allowed."}));
+    }
+    EXPECT_EQ(history(), before);
+    EXPECT_EQ(queue.calls().size(), std::size(cases));
 }
 
 TEST_F(MessageRecordingTest, TheNewestNumberComesFirstAndTheOldestIsDropped)
@@ -123,7 +113,7 @@ TEST_F(MessageRecordingTest, TheNewestNumberComesFirstAndTheOldestIsDropped)
     EXPECT_TRUE(std::equal(recording.history().begin(), recording.history().end(), std::begin(expected)));
 }
 
-TEST_F(MessageRecordingTest, TheModuleIsLookedForInTheWorkingDirectoryThenInKxt)
+TEST_F(MessageRecordingTest, TheModuleInTheWorkingDirectoryOrKxtAndTheJobQueueMustExist)
 {
     dial("111");
     site.write("work/_rec1am.kxe", "; module");
@@ -133,46 +123,32 @@ TEST_F(MessageRecordingTest, TheModuleIsLookedForInTheWorkingDirectoryThenInKxt)
     std::filesystem::remove(site.path("work/_rec1am.kxe"));
     boxes.clear();
     EXPECT_EQ(dial("333"), Outcome::ModuleMissing);
-    EXPECT_EQ(boxes.shown().at(0).text.find("The module '_rec1am.kxe' to record specific alarm messages is not in "
-                                            "the expected location !\n"),
+    EXPECT_EQ(boxes.texts().at(0).find("The module '_rec1am.kxe' to record specific alarm messages is not in the "
+                                       "expected location !\n"),
               0u);
     EXPECT_EQ(ProfileString("kxrecalr.ini", "LastDialed", "Nbr0"), "333");  // the number is kept
     EXPECT_EQ(queue.calls().size(), 2u);
-}
-
-TEST_F(MessageRecordingTest, AJobQueueThatDoesNotStartIsNamedInsteadOfDialling)
-{
+    site.write("kxt/_rec1am.kxe", "; module");
     std::filesystem::remove(site.path("bin/kxtque"));
-    EXPECT_EQ(dial("111"), Outcome::NotStarted);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].kind, 'E');
-    EXPECT_NE(boxes.shown()[0].text.find("kxtque could not be started"), std::string::npos);
+    boxes.clear();
+    EXPECT_EQ(dial("444"), Outcome::NotStarted);
+    ASSERT_EQ(boxes.shown().size(), 1u);  // no "Dialling ..."
+    EXPECT_NE(boxes.shown()[0].text.find("The job queue program kxtque could not be started"), std::string::npos);
 }
 
 TEST_F(MessageRecordingTest, FrameAndNote)
 {
-    const struct {
-        Kind kind;
-        const char* name;
-        const char* prefix;
-        const char* frame;
-        const char* note;
-    } cases[] = {
-        {Kind::Alarm, "Fire alarm building 47 \xFC", nullptr,
-         "Play / record the message for the alarm 4711 Fire alarm "
-         "building ... ",
-         ""},
-        {Kind::AlarmIn, "Fire alarm building\xFC", "00",
-         "Play / record the message for the alarm-in 4711 Fire alarm building\xC3\xBC ",
-         "If the phonenumber is longer then 8 digits, a 00 is automatically added as prefix for external calls."},
-    };
-    for (const auto& c : cases) {
-        setConfig("8", c.prefix);
-        MessageRecording recording(c.kind, 4711, c.name);
-        recording.load();
-        EXPECT_EQ(recording.frameText(), c.frame);
-        EXPECT_EQ(recording.note(), c.note);
-    }
+    setConfig("8", nullptr);
+    MessageRecording alarm(Kind::Alarm, 4711, "Fire alarm building 47 \xFC");
+    alarm.load();
+    EXPECT_EQ(alarm.frameText(), "Play / record the message for the alarm 4711 Fire alarm building ... ");
+    EXPECT_EQ(alarm.note(), "");
+    setConfig("8", "00");
+    MessageRecording alarmIn(Kind::AlarmIn, 5000, "Fire alarm building\xFC");  // 20 characters: whole
+    alarmIn.load();
+    EXPECT_EQ(alarmIn.frameText(), "Play / record the message for the alarm-in 5000 Fire alarm building\xC3\xBC ");
+    EXPECT_EQ(alarmIn.note(),
+              "If the phonenumber is longer then 8 digits, a 00 is automatically added as prefix for external calls.");
 }
 
 }  // namespace
