@@ -85,7 +85,7 @@ TEST_F(MessageRecordingTest, NumbersAreCheckedThenDialledWithThePrefixRule)
         EXPECT_EQ(calls.back(), "kxtque|postjob|1|_rec1am|-s1" + cases[i].dialled + "|-i14711");
     }
     const std::string before = history();
-    for (const std::string refused :
+    for (const std::string& refused :
          std::vector<std::string>{std::string(41, '1'), "", "  ", "+", "12 34", "1+2", "++49", "12a", "0301\xFC"}) {
         boxes.clear();
         EXPECT_EQ(dial(refused), Outcome::Refused) << refused;
