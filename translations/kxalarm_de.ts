@@ -1700,6 +1700,70 @@ Das Passwort muss eine 4-stellige Zahl sein.</translation>
     </message>
 </context>
 <context>
+    <name>MessageRecording</name>
+    <message>
+        <source>Play / record the message for the alarm %1 %2 </source>
+        <translation>Meldung für den Alarm %1 %2 abspielen / aufnehmen </translation>
+    </message>
+    <message>
+        <source>Play / record the message for the alarm-in %1 %2 </source>
+        <translation>Meldung für den Alarmeingang %1 %2 abspielen / aufnehmen </translation>
+    </message>
+    <message>
+        <source>If the phonenumber is longer then %1 digits, a %2 is automatically added as prefix for external calls.</source>
+        <translation>Hat die Rufnummer mehr als %1 Ziffern, wird für externe Rufe automatisch %2 als Vorwahl vorangestellt.</translation>
+    </message>
+    <message>
+        <source>The phone number &apos;%1&apos; can not be dialled.
+Only digits, * and # and a leading + are allowed.</source>
+        <translation>Die Rufnummer &apos;%1&apos; kann nicht gewählt werden.
+Erlaubt sind nur Ziffern, * und # sowie ein führendes +.</translation>
+    </message>
+    <message>
+        <source>The module &apos;_rec1am.kxe&apos; to record specific alarm messages is not in the expected location !
+Please use the alarm-in type &apos;record alarm messages&apos; to record alarm messages
+Please contact Quillon for further information.</source>
+        <translation>Das Modul &apos;_rec1am.kxe&apos; zum Aufnehmen einzelner Alarmmeldungen ist nicht am erwarteten Ort!
+Bitte nehmen Sie Alarmmeldungen mit dem Alarmeingangstyp &apos;Alarmmeldung aufnehmen&apos; auf
+Bitte wenden Sie sich für weitere Informationen an Quillon.</translation>
+    </message>
+    <message>
+        <source>Dialling the number %1 </source>
+        <translation>Die Nummer %1 wird gewählt </translation>
+    </message>
+    <message>
+        <source>The job queue program %1 could not be started, no number is dialled !
+%2</source>
+        <translation>Das Auftragsprogramm %1 konnte nicht gestartet werden, es wird keine Nummer gewählt!
+%2</translation>
+    </message>
+    <message>
+        <source>The last dialled numbers could not be written to %1 !
+%2</source>
+        <translation>Die zuletzt gewählten Nummern konnten nicht in %1 geschrieben werden!
+%2</translation>
+    </message>
+    <message>
+        <source>Record / play the alarm message</source>
+        <translation>Alarmmeldung aufnehmen / abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>MessageRecordingDialog</name>
+    <message>
+        <source>&amp;Phone number:</source>
+        <translation>&amp;Rufnummer:</translation>
+    </message>
+    <message>
+        <source>Dial selected number</source>
+        <translation>Gewählte Nummer anrufen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Error</source>
