@@ -18,9 +18,9 @@ bool PrintPrintout(QPrinter& printer, PrintoutRenderer& renderer)
 {
     printer.setDocName(QString::fromLatin1(kDocumentName));
     const bool range = printer.printRange() == QPrinter::PageRange;
-    if (renderer.print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0))
+    if (renderer.print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0,
+                       [&printer] { printer.abort(); }))
         return true;
-    printer.abort();
     ErrorBoxNumber(kPageRefused, renderer.refusedPage());
     return false;
 }

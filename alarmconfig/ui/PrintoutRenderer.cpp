@@ -100,7 +100,7 @@ void PrintoutRenderer::layOut(QPaintDevice& device)
     m_pages = Layout(m_content, bodyHeight);
 }
 
-bool PrintoutRenderer::print(QPagedPaintDevice& device, int fromPage, int toPage)
+bool PrintoutRenderer::print(QPagedPaintDevice& device, int fromPage, int toPage, const std::function<void()>& abortJob)
 {
     m_printedAt = QDateTime::currentDateTime();
     m_refusedPage = 0;
@@ -118,6 +118,8 @@ bool PrintoutRenderer::print(QPagedPaintDevice& device, int fromPage, int toPage
     for (int page = first; page <= last; ++page) {
         if (page > first && !device.newPage()) {
             m_refusedPage = page;
+            if (abortJob)
+                abortJob();
             painter.end();
             return false;
         }

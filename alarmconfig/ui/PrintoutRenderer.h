@@ -33,9 +33,10 @@ public:
     // One print: takes the time of printing, lays out for the device's page
     // and draws the pages `fromPage` to `toPage` (counted from 1; 0 means
     // from the first / to the last), each footer with the full page count.
-    // False when the device cannot start or refuses a new page: the caller
-    // aborts the job (refusedPage() names the page).
-    bool print(QPagedPaintDevice& device, int fromPage = 0, int toPage = 0);
+    // False when the device cannot start or refuses a new page
+    // (refusedPage() names the page): `abortJob` then runs while the job is
+    // still open, so that it is aborted instead of finished.
+    bool print(QPagedPaintDevice& device, int fromPage = 0, int toPage = 0, const std::function<void()>& abortJob = {});
 
     // Of the last print (or layOut()).
     int pageCount() const { return static_cast<int>(m_pages.size()); }
