@@ -227,12 +227,14 @@ void PrintoutRenderer::drawTable(QPainter& painter, const Page& page) const
 void PrintoutRenderer::drawGroups(QPainter& painter, const Page& page) const
 {
     const Metrics& m = m_metrics;
+    // Headings and the continuation line end where the body does.
+    const qreal bodyWidth = kPageWidth - 8 * m.averageCharWidth;
     for (const GroupBlock& block : page.blocks) {
         const Group& group = m_content.groups[block.group];
         qreal y = m.bodyTop + block.top;
         painter.setPen(Qt::black);
         painter.setFont(m.heading);
-        painter.drawText(device(0, y, kPageWidth, kGroupHeadingHeight),
+        painter.drawText(device(0, y, bodyWidth, kGroupHeadingHeight),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          Translated(kGroupHeading).arg(FromBytes(group.selectorEntry)));
         y += kGroupHeadingHeight;
@@ -254,8 +256,8 @@ void PrintoutRenderer::drawGroups(QPainter& painter, const Page& page) const
             }
         }
         if (block.continues)
-            painter.drawText(device(0, y, kPageWidth, kRowHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Translated(kContinues));
+            painter.drawText(device(0, y, bodyWidth, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                             Translated(kContinues));
     }
 }
 
