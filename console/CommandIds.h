@@ -9,6 +9,7 @@ enum : int {
     // File
     Print = 57607,
     PrinterSetup = 57606,
+    PrintPreview = 57609,
     Exit = 57665,
     // Settings dialogs
     GeneralSettings = 32816,

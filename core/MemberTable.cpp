@@ -17,6 +17,7 @@ std::optional<std::vector<Member>> LoadMembers(const std::string& tablePath)
         Member member;
         if (!table.Read("NAME", member.name) || member.name.empty())
             continue;
+        table.Read("GRP", member.grp);
         table.Read("TT1", member.phone);
         table.Read("TY1", member.phoneType);
         members.push_back(std::move(member));

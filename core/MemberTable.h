@@ -1,7 +1,7 @@
 #pragma once
 // The members of one group: the table "%s.\kxagrp%d.dbf" in the persons
-// base directory, one record per member with NAME, TT1 (phone number) and
-// TY1 (phone type).
+// base directory, one record per member with GRP, NAME, TT1 (phone number)
+// and TY1 (phone type).
 
 #include <optional>
 #include <string>
@@ -10,6 +10,7 @@
 namespace kx {
 
 struct Member {
+    std::string grp;  // GRP; empty when the table has no such field
     std::string name;
     std::string phone;
     std::string phoneType;

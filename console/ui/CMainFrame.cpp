@@ -66,6 +66,7 @@ struct CommandText {
 };
 constexpr CommandText kCommandTexts[] = {
     {cmd::Print, KX_TEXT("CMainFrame", "&Print...")},
+    {cmd::PrintPreview, KX_TEXT("CMainFrame", "Print pre&view...")},
     {cmd::PrinterSetup, KX_TEXT("CMainFrame", "Printer&settings...")},
     {cmd::Exit, KX_TEXT("CMainFrame", "E&xit")},
     {cmd::GeneralSettings, KX_TEXT("CMainFrame", "&General settings")},
@@ -209,6 +210,7 @@ void CMainFrame::createMenus()
 {
     QMenu* file = menuBar()->addMenu(Translated(kMenuFile));
     addCommand(file, cmd::Print)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCommand(file, cmd::PrintPreview);
     addCommand(file, cmd::PrinterSetup);
     file->addSeparator();
     addCommand(file, cmd::Exit);

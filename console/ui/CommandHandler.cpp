@@ -1,20 +1,25 @@
 #include "console/ui/CommandHandler.h"
 
+#include "alarmconfig/Printout.h"
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
 #include "alarmconfig/ui/MessageRecordingDialog.h"
+#include "alarmconfig/ui/PrintoutJob.h"
 #include "console/CommandIds.h"
 #include "console/ConsoleCommands.h"
 #include "console/Deactivation.h"
 #include "console/ui/AboutDialog.h"
 #include "console/ui/CAlarmForm.h"
+#include "console/ui/ConsoleIcons.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/StringTable.h"
+#include "platform/ui/WidgetText.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsRegistry.h"
 #include "settings/ui/SettingsDialog.h"
 #include "watchers/ui/SupervisionOverviewDialog.h"
 
+#include <QComboBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QWhatsThis>
@@ -26,7 +31,11 @@ namespace kx::ui {
 
 using namespace console;
 
-CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(window), m_form(form), m_window(window)
+CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window)
+    : QObject(window),
+      m_form(form),
+      m_window(window),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     const auto start = [](const CommandLine& line) { StartProgram(line); };
     const auto persons = [this](PersonsEditor mode, const std::string& name = {}) {
@@ -82,11 +91,9 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         {cmd::Refresh, [this] { m_form.refreshAll(); }},
         {cmd::SwitchListsButton, [this] { m_form.switchLists(); }},
         {cmd::About, [this] { AboutDialog(m_window).exec(); }},
-        {cmd::PrinterSetup,
-         [this] {
-             static QPrinter printer;
-             QPageSetupDialog(&printer, m_window).exec();
-         }},
+        {cmd::Print, [this] { printout(false); }},
+        {cmd::PrintPreview, [this] { printout(true); }},
+        {cmd::PrinterSetup, [this] { QPageSetupDialog(m_printer.get(), m_window).exec(); }},
         {cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); }},
         {cmd::ToolBar, [this] { emit toggleToolBar(); }},
         {cmd::StatusBar, [this] { emit toggleStatusBar(); }},
@@ -139,6 +146,24 @@ void CommandHandler::execute(int id)
         StartProgram(line);
     else
         m_own.at(id)();
+}
+
+CommandHandler::~CommandHandler() = default;
+
+void CommandHandler::printout(bool preview)
+{
+    alarmconfig::printout::Content content;
+    content.alarms = m_form.alarmModel()->rows();
+    content.alarmIns = m_form.alarmInModel()->rows();
+    std::vector<std::string> selector;
+    for (int i = 0; i < m_form.groupSelector()->count(); ++i)
+        selector.push_back(ToBytesLossy(m_form.groupSelector()->itemText(i)));
+    content.groups = alarmconfig::printout::LoadGroups(selector, m_form.session().personsDirectory());
+    PrintoutRenderer renderer(content, m_window->window()->windowTitle(), RenderAlarmImage);
+    if (preview)
+        PreviewPrintout(*m_printer, renderer, m_window);
+    else
+        PrintPrintoutWithDialog(*m_printer, renderer, m_window);
 }
 
 void CommandHandler::openSettingsDialog(int commandId)

@@ -9,7 +9,9 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
+class QPrinter;
 class QWidget;
 
 namespace kx::ui {
@@ -20,6 +22,7 @@ class CommandHandler : public QObject {
     Q_OBJECT
 public:
     CommandHandler(CAlarmForm& form, QWidget* window);
+    ~CommandHandler() override;
 
     // Runs a command.
     void execute(int commandId);
@@ -38,9 +41,13 @@ private:
     void setAlarmType(int commandId);
     void deactivate(int minutes);
     void openSettingsDialog(int commandId);
+    // Prints (or previews) the lists as the window shows them and the groups.
+    void printout(bool preview);
 
     CAlarmForm& m_form;
     QWidget* m_window;
+    // The printer of "Print...", "Print preview..." and "Printer settings...".
+    std::unique_ptr<QPrinter> m_printer;
     // What the commands of the window itself do (some nothing yet).
     std::map<int, std::function<void()>> m_own;
 };

@@ -128,6 +128,26 @@ private slots:
         m_site.reset();
     }
 
+    // "Print..." opens the print dialog, "Print preview..." draws the lists into its preview.
+    void printCommandsOpenTheirDialogs()
+    {
+        openWindow();
+        QCOMPARE(m_frame->action(cmd::Print)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        const std::pair<int, QString> commands[] = {{cmd::Print, "QPrintDialog"},
+                                                    {cmd::PrintPreview, "QPrintPreviewDialog"}};
+        for (const auto& [command, expected] : commands) {
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    shown = dialog->metaObject()->className();
+                    QMetaObject::invokeMethod(dialog, "reject");
+                }
+            });
+            trigger(command);
+            QCOMPARE(shown, expected);
+        }
+    }
+
     void listsShowTheSiteTakeTheKeyboardAndFollowTheGeneralSettings()
     {
         openWindow();
