@@ -703,6 +703,10 @@
         <source>Help on the item clicked next</source>
         <translation>Hilfe zum nächsten angeklickten Element</translation>
     </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
 </context>
 <context>
     <name>CallTransferPage</name>
@@ -2031,6 +2035,64 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     <message>
         <source>Play the last alarm message of this alarm number</source>
         <translation>Letzte Alarmmeldung dieser Alarmnummer abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutJob</name>
+    <message>
+        <source>The printer did not accept page %d. The printout was aborted.</source>
+        <translation>Der Drucker hat Seite %d nicht angenommen. Der Ausdruck wurde abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintoutRenderer</name>
+    <message>
+        <source>Alarmnumber</source>
+        <translation>Alarmnummer</translation>
+    </message>
+    <message>
+        <source>Alarmname</source>
+        <translation>Alarmname</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Alarm-in</source>
+        <translation>Alarmeingang</translation>
+    </message>
+    <message>
+        <source>Launch alarm</source>
+        <translation>Alarm auslösen</translation>
+    </message>
+    <message>
+        <source>Grp</source>
+        <translation>Grp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Rufnummer</translation>
+    </message>
+    <message>
+        <source>Group: %1</source>
+        <translation>Gruppe: %1</translation>
+    </message>
+    <message>
+        <source>Printout of group continues on next page.</source>
+        <translation>Ausdruck der Gruppe wird auf der nächsten Seite fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Page %d of %d</source>
+        <translation>Seite %d von %d</translation>
     </message>
 </context>
 <context>

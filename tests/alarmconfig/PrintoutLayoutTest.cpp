@@ -79,10 +79,11 @@ TEST(PrintoutLayout, GroupsFollowOneAnotherAndSplitOnlyUpTo300UnitsUsed)
             actual.emplace_back();
             for (const GroupBlock& b : page.blocks) {
                 actual.back().emplace_back(b.group, b.firstMember, b.memberCount, b.continues);
-                if (c.bodyHeight >= 100)  // nothing below the body
+                if (c.bodyHeight >= 100) {  // nothing below the body
                     EXPECT_LE(b.top + kGroupHeadingHeight + kGroupHeaderHeight +
                                   (b.memberCount + b.continues) * kRowHeight,
                               static_cast<std::size_t>(std::min(c.bodyHeight, kGroupArea)));
+                }
             }
         }
         EXPECT_EQ(actual, c.pages) << c.members.size() << " groups, first " << c.members[0];

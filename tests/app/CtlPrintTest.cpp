@@ -28,8 +28,9 @@ void expectFramedPages(const std::vector<PdfPage>& pages, const std::string& wha
         for (std::size_t w = 0; w < words.size(); ++w) {
             EXPECT_LE(words[w].xMax, pages[p].width) << what << ": " << words[w].text;
             EXPECT_LE(words[w].yMax, pages[p].height) << what << ": " << words[w].text;
-            if (w < footer)  // the footer line lies about half a line above the footer text
+            if (w < footer) {  // the footer line lies about half a line above the footer text
                 EXPECT_LE(words[w].yMax, page.yMin - 3) << what << ", page " << p + 1 << ": " << words[w].text;
+            }
         }
     }
 }
