@@ -321,4 +321,69 @@ int WriteFields(CDatabase& table, long key, const std::vector<FieldWrite>& write
     return 1;
 }
 
+namespace {
+
+// Why one logical-name write of a unit failed.
+std::string unitWriteFailure(CDatabase& table, const FieldWrite& w, int result)
+{
+    const int position = w.logicalName ? PositionOfLogicalName(w.logicalName) : 0;
+    const std::string name = w.logicalName ? w.logicalName : "";
+    if (position == 0)
+        return "unknown field name \"" + name + "\"";
+    const std::string physical = PhysicalName(position);
+    if (!table.IsField(physical.c_str()))
+        return "the table has no field " + physical + " (" + name + ")";
+    if (result == -2)
+        return "the value \"" + w.value + "\" does not fit field " + physical + " (" + name + ")";
+    const std::string error = CDatabase::LastError();
+    return error.empty() ? "field " + physical + " (" + name + ") could not be written" : error;
+}
+
+}  // namespace
+
+UnitResult WriteUnit(CDatabase& table, long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                     const std::vector<FieldWrite>& writes)
+{
+    UnitResult result;
+    const unsigned long record = RecordOfKey(key);
+    if (!table.IsOpen() || key < 0 || record > table.RecCount()) {
+        result.outcome = UnitResult::Outcome::Failed;
+        result.reason = table.IsOpen() ? "the key has no record in the table" : "the table is not open";
+        return result;
+    }
+    if (!table.LockRecord(record)) {
+        result.outcome = UnitResult::Outcome::Failed;
+        result.reason = CDatabase::LastError();
+        return result;
+    }
+    table.Go(record);
+    if (table.Read(field::Status, result.status) != 1 || !statusAllowed(result.status)) {
+        table.Unlock();
+        result.outcome = UnitResult::Outcome::StatusChanged;
+        return result;
+    }
+    // The fields wait, then go in one flush under the lock already held.
+    table.SetFlush(0);
+    bool written = true;
+    for (const FieldWrite& w : writes) {
+        const int r = WriteField(table, record, static_cast<unsigned long>(key), w.logicalName, w.value.c_str());
+        if (r != 1) {
+            result.reason = unitWriteFailure(table, w, r);
+            written = false;
+            break;
+        }
+    }
+    if (written)
+        table.Flush();
+    if (table.Discard() != 0 && written) {  // the flush failed: nothing of it stays pending
+        result.reason = CDatabase::LastError();
+        written = false;
+    }
+    table.SetFlush(1);
+    table.Unlock();
+    if (!written)
+        result.outcome = UnitResult::Outcome::Failed;
+    return result;
+}
+
 }  // namespace kx::mailbox
