@@ -465,6 +465,15 @@ std::optional<console::SelectedAlarm> CAlarmForm::selectedAlarm() const
                                   rows.front()->text[console::alarm_column::Name]};
 }
 
+std::optional<console::SelectedAlarm> CAlarmForm::selectedAlarmIn() const
+{
+    const auto rows = selectedRows(m_alarmInView, m_alarmInModel);
+    if (rows.empty())
+        return std::nullopt;
+    return console::SelectedAlarm{rows.front()->text[console::alarm_in_column::Key],
+                                  rows.front()->text[console::alarm_in_column::Name]};
+}
+
 std::vector<long> CAlarmForm::selectedAlarmInKeys() const
 {
     std::vector<long> keys;

@@ -55,6 +55,7 @@ public:
     long selectedAlarmKeyOrFirst() const;
     std::optional<console::SelectedAlarm> selectedAlarm() const;
     std::vector<long> selectedAlarmInKeys() const;
+    std::optional<console::SelectedAlarm> selectedAlarmIn() const;  // the first selected alarm-in's key and name
     std::optional<std::string> selectedMemberName() const;
     // The selected group's number text (the selector text up to the first blank).
     std::optional<std::string> selectedGroupNumber() const;

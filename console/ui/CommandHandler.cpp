@@ -1,6 +1,7 @@
 #include "console/ui/CommandHandler.h"
 
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
+#include "alarmconfig/ui/KeyDialogs.h"
 #include "console/CommandIds.h"
 #include "console/ConsoleCommands.h"
 #include "console/Deactivation.h"
@@ -46,7 +47,28 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window) : QObject(wind
         RunAlarmInSettings(keys.empty() ? -1 : keys.front(), m_window);
         m_form.fillAlarmInList();
     };
+    // Adding and deleting keys; the lists show the result afterwards (and
+    // the file-watch refills arriving during a run are served meanwhile).
+    const auto addKeys = [this](bool alarm) {
+        const config::KeyRanges& r = m_form.session().ranges();
+        AddKeys(m_form.session().mailboxPath(), alarm, alarm ? r.firstAlarmKey : r.firstAlarmInKey,
+                alarm ? r.lastAlarmKey : r.lastAlarmInKey, m_window);
+        alarm ? m_form.fillAlarmList() : m_form.fillAlarmInList();
+    };
+    const auto deleteKeys = [this](bool alarm) {
+        const config::KeyRanges& r = m_form.session().ranges();
+        const std::optional<SelectedAlarm> row = alarm ? m_form.selectedAlarm() : m_form.selectedAlarmIn();
+        DeleteKeys(m_form.session().mailboxPath(), alarm, alarm ? r.firstAlarmKey : r.firstAlarmInKey,
+                   alarm ? r.lastAlarmKey : r.lastAlarmInKey,
+                   alarm ? m_form.selectedAlarmKeys() : m_form.selectedAlarmInKeys(),
+                   row ? row->keyText + " " + row->name : std::string(), m_window);
+        alarm ? m_form.fillAlarmList() : m_form.fillAlarmInList();
+    };
     m_own = {
+        {cmd::AddAlarm, [addKeys] { addKeys(true); }},
+        {cmd::NewAlarmIn, [addKeys] { addKeys(false); }},
+        {cmd::DeleteAlarm, [deleteKeys] { deleteKeys(true); }},
+        {cmd::DeleteAlarmIn, [deleteKeys] { deleteKeys(false); }},
         {cmd::AlarmSettings, configurator},
         {cmd::AlarmConfiguratorButton, configurator},
         {cmd::AlarmList,  // double-click or Enter: only with a selection
