@@ -4,6 +4,7 @@
 #include "core/MailboxLayout.h"
 #include "platform/MessageBoxes.h"
 
+#include <condition_variable>
 #include <mutex>
 
 namespace kx::alarmconfig {
@@ -20,12 +21,19 @@ constexpr Text kKeyNotWritten = KX_TEXT("KeyRun", "Key %1 could not be written; 
                                                   "are left as they are.\n%2");
 constexpr Text kTableNotOpened = KX_TEXT("KeyRun", "The mailbox table could not be opened; nothing was written.\n%1");
 
-// One writer at a time in the process: a run that starts while another
-// writes waits here, on its own thread.
-std::mutex& writerTurn()
+// One writer at a time in the process, in the order the runs were started:
+// start() draws a ticket on the starting thread, and the writer waits on its
+// own thread until the writers before it have ended.
+struct WriterTurns {
+    std::mutex mutex;
+    std::condition_variable next;
+    unsigned long drawn = 0;
+    unsigned long serving = 0;
+};
+WriterTurns& writerTurns()
 {
-    static std::mutex turn;
-    return turn;
+    static WriterTurns turns;
+    return turns;
 }
 
 }  // namespace
@@ -45,8 +53,15 @@ KeyRun::~KeyRun()
 
 void KeyRun::start()
 {
-    if (!m_thread.joinable() && !m_ended)
-        m_thread = std::thread([this] { work(); });
+    if (m_thread.joinable() || m_ended)
+        return;
+    WriterTurns& turns = writerTurns();
+    unsigned long ticket = 0;
+    {
+        std::lock_guard<std::mutex> lock(turns.mutex);
+        ticket = turns.drawn++;
+    }
+    m_thread = std::thread([this, ticket] { work(ticket); });
 }
 
 void KeyRun::wait()
@@ -55,13 +70,19 @@ void KeyRun::wait()
         m_thread.join();
 }
 
-void KeyRun::work()
+void KeyRun::work(unsigned long ticket)
 {
-    RunEnd end;
+    WriterTurns& turns = writerTurns();
     {
-        std::lock_guard<std::mutex> turn(writerTurn());
-        end = writeKeys();
+        std::unique_lock<std::mutex> lock(turns.mutex);
+        turns.next.wait(lock, [&] { return turns.serving == ticket; });
     }
+    const RunEnd end = writeKeys();
+    {
+        std::lock_guard<std::mutex> lock(turns.mutex);
+        ++turns.serving;
+    }
+    turns.next.notify_all();
     m_ended = true;  // before the event: its receiver may close the run
     if (m_events.ended)
         m_events.ended(end);

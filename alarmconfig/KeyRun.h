@@ -72,7 +72,7 @@ public:
     static void ReportFailure(const RunEnd& end);
 
 private:
-    void work();
+    void work(unsigned long ticket);
     RunEnd writeKeys();
 
     std::string m_tablePath;
