@@ -107,6 +107,7 @@ RunEnd KeyRun::writeKeys()
         return status == kindStatus;
     };
     const std::vector<mailbox::FieldWrite> freed = mailbox::FreedRecordWrites();
+    mailbox::UnitWriter writer(table);
     int reported = 0;
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         if (m_cancel) {
@@ -115,8 +116,8 @@ RunEnd KeyRun::writeKeys()
         }
         const long key = m_keys[i];
         if (key >= mailbox::kLowestFreeableKey) {
-            const mailbox::UnitResult result = mailbox::WriteUnit(
-                table, key, statusAllowed, m_kind.add ? mailbox::NewRecordWrites(key, m_kind.alarm) : freed);
+            const mailbox::UnitResult result =
+                writer.write(key, statusAllowed, m_kind.add ? mailbox::NewRecordWrites(key, m_kind.alarm) : freed);
             if (result.outcome == mailbox::UnitResult::Outcome::Failed) {
                 end.outcome = RunEnd::Outcome::Failed;
                 end.failedKey = key;

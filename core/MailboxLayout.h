@@ -8,6 +8,7 @@
 // logical names ("p_ogm4") through WriteField, which converts numeric fields
 // from text.
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -162,5 +163,28 @@ struct UnitResult {
 // in time, an I/O error) drops them all, so the record stays as it was.
 UnitResult WriteUnit(CDatabase& table, long key, const std::function<bool(std::string_view status)>& statusAllowed,
                      const std::vector<FieldWrite>& writes);
+
+// One-unit writes (as WriteUnit) into many keys of one open table: each
+// field's physical name and width are looked up once for the whole run, and
+// the fields of a key go into the record made current under its lock
+// without positioning or counting the records again per field.
+class UnitWriter {
+public:
+    explicit UnitWriter(CDatabase& table) : m_table(table) {}
+    UnitResult write(long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                     const std::vector<FieldWrite>& writes);
+
+private:
+    struct Field {
+        bool resolved = false;
+        std::string physical;
+        unsigned width = 0;  // 0: the table lacks the field
+    };
+    Field& resolve(int position);
+    int writeField(const FieldWrite& w);  // as WriteField, into the current record
+
+    CDatabase& m_table;
+    std::array<Field, kFieldCount + 1> m_fields;
+};
 
 }  // namespace kx::mailbox
