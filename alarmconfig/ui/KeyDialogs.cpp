@@ -86,8 +86,11 @@ void KeyRunDialog::showPercent(int percent)
 {
     if (m_end)
         return;
-    setValue(percent);
+    // A modal progress dialog's setValue() processes events: the later
+    // percentages and the end may be shown inside it, so the label goes first
+    // and nothing follows that could cover the end's text.
     setLabelText(m_frame + '\n' + percentText(percent));
+    setValue(percent);
 }
 
 void KeyRunDialog::ended(const RunEnd& end)
