@@ -72,7 +72,7 @@ int CDatabase::Create(const char* path, const std::vector<FIELD4INFO>& fields)
     }
     if (!table) {
         t_lastError = native.empty() ? "no table path given" : error;
-        kx::FixedErrorBox("CDatabase::Create");
+        report("CDatabase::Create");
         return 0;
     }
     table.reset();
@@ -91,6 +91,7 @@ int CDatabase::Close()
     delete m_table;  // writes what is pending and releases the locks
     m_table = nullptr;
     m_currentTag = nullptr;
+    m_recordHeld = false;
     return 1;
 }
 
@@ -130,11 +131,18 @@ bool CDatabase::hasCurrentRecord()
     return m_table && m_table->recordNumber() != 0;
 }
 
+void CDatabase::report(const char* operation)
+{
+    if (!m_quiet)
+        kx::FixedErrorBox(operation);
+}
+
 void CDatabase::flushAfterWrite(const char* operation)
 {
     if (m_flush && !m_table->flush())
-        kx::FixedErrorBox(operation);
-    m_table->unlock();
+        report(operation);
+    if (!m_recordHeld)
+        m_table->unlock();
 }
 
 void CDatabase::Top()
@@ -143,7 +151,7 @@ void CDatabase::Top()
         return;
     // An empty table has no first record; that is not an error.
     if (!m_table->top() && m_table->recordCount() > 0)
-        kx::FixedErrorBox("CDatabase::Top");
+        report("CDatabase::Top");
 }
 
 void CDatabase::Bottom()
@@ -151,7 +159,7 @@ void CDatabase::Bottom()
     if (!m_table)
         return;
     if (!m_table->bottom() && m_table->recordCount() > 0)
-        kx::FixedErrorBox("CDatabase::Bottom");
+        report("CDatabase::Bottom");
 }
 
 void CDatabase::Go(unsigned long record)
@@ -163,7 +171,7 @@ void CDatabase::Go(unsigned long record)
     if (record > 0xFFFFFFFFul || !m_table->go(static_cast<std::uint32_t>(record))) {
         t_lastError =
             record > 0xFFFFFFFFul ? "record " + std::to_string(record) + " does not exist" : m_table->lastError();
-        kx::FixedErrorBox("CDatabase::Go");
+        report("CDatabase::Go");
     }
 }
 
@@ -190,8 +198,22 @@ void CDatabase::Lock()
 
 void CDatabase::Unlock()
 {
+    m_recordHeld = false;
     if (m_table)
         m_table->unlock();
+}
+
+int CDatabase::LockRecord(unsigned long record)
+{
+    if (!m_table)
+        return 0;
+    if (record > 0xFFFFFFFFul || !m_table->lockRecord(static_cast<std::uint32_t>(record))) {
+        t_lastError =
+            record > 0xFFFFFFFFul ? "record " + std::to_string(record) + " does not exist" : m_table->lastError();
+        return 0;
+    }
+    m_recordHeld = true;
+    return 1;
 }
 
 void CDatabase::SetFlush(int flag)
@@ -210,8 +232,11 @@ void CDatabase::Flush()
 {
     if (!m_table)
         return;
-    if (!m_table->flush())
-        kx::FixedErrorBox("CDatabase::Flush");
+    if (!m_table->flush()) {
+        t_lastError = m_table->lastError();
+        report("CDatabase::Flush");
+    }
+    m_recordHeld = false;
     m_table->unlock();
 }
 
@@ -315,7 +340,7 @@ int CDatabase::finishReplace(bool assigned)
     // not take a value that never reached the file as written.
     if (!assigned) {
         t_lastError = m_table->lastError();
-        kx::FixedErrorBox("CDatabase::Replace");
+        report("CDatabase::Replace");
         m_table->unlock();
         return 0;
     }
@@ -349,15 +374,15 @@ void CDatabase::Recall()
     recordOperation(&kx::dbf::Table::recall, "CDatabase::Recall");
 }
 
-void CDatabase::recordOperation(bool (kx::dbf::Table::*operation)(), const char* report)
+void CDatabase::recordOperation(bool (kx::dbf::Table::*operation)(), const char* name)
 {
     if (!hasCurrentRecord())
         return;
     if (!(m_table->*operation)()) {
         t_lastError = m_table->lastError();
-        kx::FixedErrorBox(report);
+        report(name);
     }
-    flushAfterWrite(report);
+    flushAfterWrite(name);
 }
 
 void CDatabase::Pack()
@@ -393,7 +418,7 @@ void CDatabase::CopyRecord(unsigned long source, unsigned long target)
         ok = m_table->assignText(m_fields[i].handle, m_fields[i].buffer) && ok;
     m_table->setWriteThrough(m_flush != 0);
     if (!ok || (m_flush && !m_table->flush()))
-        kx::FixedErrorBox("CDatabase::CopyRecord");
+        report("CDatabase::CopyRecord");
     m_table->unlock();
 }
 

@@ -39,6 +39,14 @@ public:
     virtual unsigned long RecCount();
     virtual void Lock();
     virtual void Unlock();
+    // Takes the lock of one record and keeps it across reads and writes
+    // until Flush() or Unlock(): a status read under it stays true while
+    // the record is written. 0 when the lock was not had in time
+    // (LastError() says why).
+    int LockRecord(unsigned long record);
+    // Quiet: failures give their results and LastError() but no error box
+    // (a writer thread must not wait for the operator).
+    void SetQuiet(bool quiet) { m_quiet = quiet; }
     virtual void SetFlush(int flag);
     virtual void Flush();
     virtual int IsField(const char* name);
@@ -82,15 +90,18 @@ private:
     int GetFieldsAddrs();
     FieldEntry* entryOf(const char* field);
     bool hasCurrentRecord();
+    void report(const char* operation);
     void flushAfterWrite(const char* operation);
     int finishReplace(bool assigned);
-    void recordOperation(bool (kx::dbf::Table::*operation)(), const char* report);
+    void recordOperation(bool (kx::dbf::Table::*operation)(), const char* name);
 
     kx::dbf::Table* m_table = nullptr;  // table handle
     void* m_currentTag = nullptr;       // default index tag (the engine keeps no index tags)
     unsigned m_fieldCount = 0;
     FieldEntry* m_fields = nullptr;
     int m_flush = 0;
+    bool m_quiet = false;
+    bool m_recordHeld = false;  // LockRecord's lock outlives single writes
 };
 
 // Closes a table at the end of a scope, whatever way the scope is left.

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <unordered_map>
 
@@ -260,22 +261,39 @@ std::vector<FieldWrite> FreedRecordWrites()
     return writes;
 }
 
+namespace {
+
+// Why `text` cannot go into a field at `position` that is `width` wide (0:
+// the table lacks it); a numeric field's number comes back in `number`.
+ValueProblem valueProblem(int position, unsigned width, const char* text, std::size_t length, bool textMustFit,
+                          int& number)
+{
+    number = 0;
+    if (IsNumericPosition(position)) {
+        bool inRange = true;
+        number = leadingNumber(text, inRange);
+        if (!inRange)
+            return ValueProblem::NumberOutOfRange;
+        if (width > 0 && std::to_string(number).size() > width)
+            return ValueProblem::NumberTooWide;
+        return ValueProblem::None;
+    }
+    if (std::string_view(text, length).find_first_of("\r\n") != std::string_view::npos)
+        return ValueProblem::LineBreak;
+    if (textMustFit && length > width)
+        return ValueProblem::TextTooLong;
+    return ValueProblem::None;
+}
+
+}  // namespace
+
 ValueCheck CheckFieldValue(CDatabase& table, int position, std::string_view value, bool textMustFit)
 {
     ValueCheck check;
     check.width = table.FieldLength(PhysicalName(position).c_str());
-    if (IsNumericPosition(position)) {
-        bool inRange = true;
-        const int number = leadingNumber(std::string(value).c_str(), inRange);
-        if (!inRange)
-            check.problem = ValueProblem::NumberOutOfRange;
-        else if (check.width > 0 && std::to_string(number).size() > check.width)
-            check.problem = ValueProblem::NumberTooWide;
-    } else if (value.find_first_of("\r\n") != std::string_view::npos) {
-        check.problem = ValueProblem::LineBreak;
-    } else if (textMustFit && value.size() > check.width) {
-        check.problem = ValueProblem::TextTooLong;
-    }
+    const std::string text(value);
+    int number = 0;
+    check.problem = valueProblem(position, check.width, text.c_str(), text.size(), textMustFit, number);
     return check;
 }
 
@@ -294,12 +312,12 @@ int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKe
     if (firstRecord < 1 || lastKey >= records || firstRecord > lastKey + 1)
         return 0;
     const char* text = value ? value : "";
-    if (CheckFieldValue(table, position, text, false).problem != ValueProblem::None)
-        return -2;
     const std::string physical = PhysicalName(position);
+    int number = 0;
+    if (valueProblem(position, table.FieldLength(physical.c_str()), text, std::strlen(text), false, number) !=
+        ValueProblem::None)
+        return -2;
     const bool numeric = IsNumericPosition(position);
-    bool inRange = true;
-    const int number = numeric ? leadingNumber(text, inRange) : 0;
     int result = 1;
     for (unsigned long record = firstRecord; record <= lastKey + 1; ++record) {
         table.Go(record);
@@ -319,6 +337,102 @@ int WriteFields(CDatabase& table, long key, const std::vector<FieldWrite>& write
             return result;
     }
     return 1;
+}
+
+namespace {
+
+// Why one logical-name write of a unit failed.
+std::string unitWriteFailure(CDatabase& table, const FieldWrite& w, int result)
+{
+    const int position = w.logicalName ? PositionOfLogicalName(w.logicalName) : 0;
+    const std::string name = w.logicalName ? w.logicalName : "";
+    if (position == 0)
+        return "unknown field name \"" + name + "\"";
+    const std::string physical = PhysicalName(position);
+    if (!table.IsField(physical.c_str()))
+        return "the table has no field " + physical + " (" + name + ")";
+    if (result == -2)
+        return "the value \"" + w.value + "\" does not fit field " + physical + " (" + name + ")";
+    const std::string error = CDatabase::LastError();
+    return error.empty() ? "field " + physical + " (" + name + ") could not be written" : error;
+}
+
+}  // namespace
+
+UnitWriter::Field& UnitWriter::resolve(int position)
+{
+    Field& f = m_fields[static_cast<std::size_t>(position)];
+    if (!f.resolved) {
+        f.physical = PhysicalName(position);
+        f.width = m_table.FieldLength(f.physical.c_str());
+        f.resolved = true;
+    }
+    return f;
+}
+
+int UnitWriter::writeField(const FieldWrite& w)
+{
+    const int position = w.logicalName ? PositionOfLogicalName(w.logicalName) : 0;
+    if (position == 0)
+        return -1;
+    const Field& f = resolve(position);
+    int number = 0;
+    if (valueProblem(position, f.width, w.value.c_str(), w.value.size(), false, number) != ValueProblem::None)
+        return -2;
+    return IsNumericPosition(position) ? m_table.Replace(f.physical.c_str(), number)
+                                       : m_table.Replace(f.physical.c_str(), w.value.c_str());
+}
+
+UnitResult UnitWriter::write(long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                             const std::vector<FieldWrite>& writes)
+{
+    UnitResult result;
+    const unsigned long record = RecordOfKey(key);
+    if (!m_table.IsOpen() || key < 0 || record > m_table.RecCount()) {
+        result.outcome = UnitResult::Outcome::Failed;
+        result.reason = m_table.IsOpen() ? "the key has no record in the table" : "the table is not open";
+        return result;
+    }
+    if (!m_table.LockRecord(record)) {
+        result.outcome = UnitResult::Outcome::Failed;
+        result.reason = CDatabase::LastError();
+        return result;
+    }
+    m_table.Go(record);
+    if (m_table.Read(field::Status, result.status) != 1 || !statusAllowed(result.status)) {
+        m_table.Unlock();
+        result.outcome = UnitResult::Outcome::StatusChanged;
+        return result;
+    }
+    // The fields wait, then go in one flush under the lock already held. The
+    // record stays current throughout: its presence was checked above.
+    m_table.SetFlush(0);
+    bool written = true;
+    for (const FieldWrite& w : writes) {
+        const int r = writeField(w);
+        if (r != 1) {
+            result.reason = unitWriteFailure(m_table, w, r);
+            written = false;
+            break;
+        }
+    }
+    if (written)
+        m_table.Flush();
+    if (m_table.Discard() != 0 && written) {  // the flush failed: nothing of it stays pending
+        result.reason = CDatabase::LastError();
+        written = false;
+    }
+    m_table.SetFlush(1);
+    m_table.Unlock();
+    if (!written)
+        result.outcome = UnitResult::Outcome::Failed;
+    return result;
+}
+
+UnitResult WriteUnit(CDatabase& table, long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                     const std::vector<FieldWrite>& writes)
+{
+    return UnitWriter(table).write(key, statusAllowed, writes);
 }
 
 }  // namespace kx::mailbox

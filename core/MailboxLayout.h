@@ -8,6 +8,8 @@
 // logical names ("p_ogm4") through WriteField, which converts numeric fields
 // from text.
 
+#include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -141,5 +143,48 @@ int WriteField(CDatabase& table, unsigned long firstRecord, unsigned long lastKe
 // Writes a prepared list of fields into the record of one key; stops at the
 // first failure and returns its result (1 when all were written).
 int WriteFields(CDatabase& table, long key, const std::vector<FieldWrite>& writes);
+
+// How a one-unit write of a key's record ended.
+struct UnitResult {
+    enum class Outcome {
+        Written,
+        StatusChanged,  // the status no longer allowed the write; nothing written
+        Failed,         // nothing written; `reason` says why
+    };
+    Outcome outcome = Outcome::Written;
+    std::string status;  // the status found under the lock
+    std::string reason;  // for messages (English, like the engine's reasons)
+};
+// Writes `writes` into the record of `key` as one unit, without any message
+// box (usable from a writer thread): under the record's lock the status is
+// read again and must satisfy `statusAllowed` (another program may have
+// freed or reused the key); the fields then wait and go in one flush, and
+// any failure (no record, a missing field, a refused value, the lock not had
+// in time, an I/O error) drops them all, so the record stays as it was.
+UnitResult WriteUnit(CDatabase& table, long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                     const std::vector<FieldWrite>& writes);
+
+// One-unit writes (as WriteUnit) into many keys of one open table: each
+// field's physical name and width are looked up once for the whole run, and
+// the fields of a key go into the record made current under its lock
+// without positioning or counting the records again per field.
+class UnitWriter {
+public:
+    explicit UnitWriter(CDatabase& table) : m_table(table) {}
+    UnitResult write(long key, const std::function<bool(std::string_view status)>& statusAllowed,
+                     const std::vector<FieldWrite>& writes);
+
+private:
+    struct Field {
+        bool resolved = false;
+        std::string physical;
+        unsigned width = 0;  // 0: the table lacks the field
+    };
+    Field& resolve(int position);
+    int writeField(const FieldWrite& w);  // as WriteField, into the current record
+
+    CDatabase& m_table;
+    std::array<Field, kFieldCount + 1> m_fields;
+};
 
 }  // namespace kx::mailbox

@@ -470,36 +470,23 @@ bool WriteRecordUnit(CDatabase& table, long key, std::string_view expectedStatus
 {
     if (writes.empty())
         return true;
-    const std::string keyText = std::to_string(key);
-    const unsigned long record = mailbox::RecordOfKey(key);
-    if (!table.IsOpen() || key < 0 || record > table.RecCount()) {
-        ErrorBox(kRecordNotWritten, keyText, CDatabase::LastError());
+    std::vector<mailbox::FieldWrite> fields;
+    fields.reserve(writes.size());
+    for (const RecordWrite& w : writes)
+        fields.push_back({w.field.c_str(), w.value});
+    const mailbox::UnitResult result = mailbox::WriteUnit(
+        table, key, [expectedStatus](std::string_view status) { return status == expectedStatus; }, fields);
+    switch (result.outcome) {
+    case mailbox::UnitResult::Outcome::Written:
+        return true;
+    case mailbox::UnitResult::Outcome::StatusChanged:
+        ErrorBox(kRecordChanged, std::to_string(key));
         return false;
+    case mailbox::UnitResult::Outcome::Failed:
+        break;
     }
-    // Another program may have freed or reused the key meanwhile.
-    table.Go(record);
-    std::string status;
-    if (table.Read(mailbox::field::Status, status) != 1 || status != expectedStatus) {
-        ErrorBox(kRecordChanged, keyText);
-        return false;
-    }
-    // One unit: the fields wait, then go in one flush under one record lock.
-    // A failure drops what waits, so the record stays as it was.
-    table.SetFlush(0);
-    bool written = true;
-    for (const RecordWrite& w : writes) {
-        written =
-            mailbox::WriteField(table, record, static_cast<unsigned long>(key), w.field.c_str(), w.value.c_str()) == 1;
-        if (!written)
-            break;
-    }
-    if (written)
-        table.Flush();
-    written = table.Discard() == 0 && written;
-    table.SetFlush(1);
-    if (!written)
-        ErrorBox(kRecordNotWritten, keyText, CDatabase::LastError());
-    return written;
+    ErrorBox(kRecordNotWritten, std::to_string(key), result.reason);
+    return false;
 }
 
 bool SettingsModel::writeRecord()

@@ -142,9 +142,13 @@ public:
     // flush(), a move to another record, or close; only the changed fields are
     // written then. Turning it on writes what is pending.
     void setWriteThrough(bool on);
-    bool flush();   // writes whatever is pending; true when nothing failed
-    bool sync();    // flush(), then fdatasync: the changes survive a power loss
-    bool lock();    // the whole-table lock (bounded wait); record writes then need no record lock
+    bool flush();  // writes whatever is pending; true when nothing failed
+    bool sync();   // flush(), then fdatasync: the changes survive a power loss
+    bool lock();   // the whole-table lock (bounded wait); record writes then need no record lock
+    // The lock of one record (bounded wait), held until unlock(): what is
+    // read of the record afterwards is what the file holds, and no other
+    // program writes it meanwhile; the record's own writes go on under it.
+    bool lockRecord(std::uint32_t record);
     void unlock();  // releases every lock this object holds; cheap when none is held
     // Drops what is pending unwritten, so the record stays as the file holds
     // it (and reads so again); true when there was anything to drop.

@@ -100,6 +100,7 @@ struct Table::Impl {
 
     // Locks.
     bool tableLocked = false;
+    std::uint32_t heldRecord = 0;  // a record lock kept across writes (lockRecord), 0: none
     bool inUseHeld = false;
     std::chrono::milliseconds lockTimeout{2000};
 
@@ -132,6 +133,8 @@ struct Table::Impl {
     const detail::FieldLayout* fieldToWrite(int number);
     bool lockRecord(std::uint32_t r);
     void unlockRecord(std::uint32_t r);
+    bool holdRecord(std::uint32_t r);
+    void releaseRecord();
     bool recordPresent(std::uint32_t r);
     void refreshToday();
     bool touchDate();

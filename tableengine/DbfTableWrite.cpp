@@ -73,7 +73,7 @@ bool Table::Impl::checkCurrent()
 
 bool Table::Impl::lockRecord(std::uint32_t r)
 {
-    if (tableLocked)
+    if (tableLocked || r == heldRecord)
         return true;  // the table lock covers every record lock byte
     int err = 0;
     const LockResult res = detail::LockRange(fd, detail::kRecordLockBase + r, 1, F_WRLCK, lockTimeout, &err);
@@ -84,9 +84,32 @@ bool Table::Impl::lockRecord(std::uint32_t r)
 
 void Table::Impl::unlockRecord(std::uint32_t r)
 {
-    // Unlocking inside our own table lock would punch a hole into it.
-    if (!tableLocked)
+    // Unlocking inside our own table lock would punch a hole into it; a
+    // held record lock stays until unlock().
+    if (!tableLocked && r != heldRecord)
         detail::UnlockRange(fd, detail::kRecordLockBase + r, 1);
+}
+
+bool Table::Impl::holdRecord(std::uint32_t r)
+{
+    if (r != heldRecord)
+        releaseRecord();
+    if (!lockRecord(r))
+        return false;
+    if (!tableLocked)
+        heldRecord = r;
+    rec = nullptr;  // read the record afresh once the lock is ours
+    dropWindow();
+    return true;
+}
+
+void Table::Impl::releaseRecord()
+{
+    if (heldRecord == 0)
+        return;
+    const std::uint32_t r = heldRecord;
+    heldRecord = 0;
+    unlockRecord(r);
 }
 
 bool Table::Impl::recordPresent(std::uint32_t r)
@@ -452,6 +475,7 @@ void Table::Impl::close()
     if (fd < 0)
         return;
     flushPending();
+    releaseRecord();
     unlockTable();
     ::close(fd);  // also drops the in-use lock
     fd = -1;
@@ -608,8 +632,13 @@ bool Table::lock()
 {
     return d->lockTable();
 }
+bool Table::lockRecord(std::uint32_t record)
+{
+    return d->holdRecord(record);
+}
 void Table::unlock()
 {
+    d->releaseRecord();
     d->unlockTable();
 }
 void Table::setLockTimeout(std::chrono::milliseconds timeout)

@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>AddKeysDialog</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>AlarmInEditor</name>
     <message>
         <source>Alarm-in:</source>
@@ -1208,6 +1215,21 @@
     </message>
 </context>
 <context>
+    <name>DeleteKeyDialog</name>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>EvacuationPage</name>
     <message>
         <source>Start alarm for the evacuation</source>
@@ -1382,6 +1404,221 @@ Das Passwort muss eine 4-stellige Zahl sein.</translation>
     <message>
         <source>The menu level &quot;%1&quot; must be the digits of the menu keys without a leading zero (0 for the top level).</source>
         <translation>Die Menüebene &quot;%1&quot; muss aus den Ziffern der Menütasten ohne führende Null bestehen (0 für die oberste Ebene).</translation>
+    </message>
+</context>
+<context>
+    <name>KeyChoice</name>
+    <message>
+        <source>Not used yet:</source>
+        <translation>Noch nicht benutzt:</translation>
+    </message>
+    <message>
+        <source>Set state</source>
+        <translation>Status setzen</translation>
+    </message>
+    <message>
+        <source>[No definition]</source>
+        <translation>[Keine Definition]</translation>
+    </message>
+    <message>
+        <source>%1 of the selected keys are mailboxes of the voice platform.
+Their data will be overwritten. Continue ?</source>
+        <translation>%1 der ausgewählten Schlüssel sind Mailboxen der Sprachplattform.
+Ihre Daten werden überschrieben. Fortfahren ?</translation>
+    </message>
+    <message>
+        <source>Deleting the selected alarms ?
+All data of this alarm will be reset.</source>
+        <translation>Die ausgewählten Alarme löschen ?
+Alle Daten dieses Alarms werden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Deleting the selected alarms-in ?
+All data of these alarms-in will be deleted Alarmeingänge werden zurückgesetzt.</source>
+        <translation>Die ausgewählten Alarmeingänge löschen ?
+Alle Daten dieser Alarmeingänge werden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The selected alarm &apos;%1&apos; is invalid and can not be deleted !</source>
+        <translation>Der ausgewählte Alarm &apos;%1&apos; ist ungültig und kann nicht gelöscht werden !</translation>
+    </message>
+    <message>
+        <source>The selected alarm-in &apos;%1&apos; is invalid and can not be deleted !</source>
+        <translation>Der ausgewählte Alarmeingang &apos;%1&apos; ist ungültig und kann nicht gelöscht werden !</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the &apos;%1&apos; ?
+All data of this alarm will be reset.</source>
+        <translation>Möchten Sie &apos;%1&apos; löschen ?
+Alle Daten dieses Alarms werden zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Delete the alarm-in &apos;%1&apos; ?
+All data of this alarm-in will be deleted.</source>
+        <translation>Den Alarmeingang &apos;%1&apos; löschen ?
+Alle Daten dieses Alarmeingangs werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Error, impossible to delete the alarm !
+The database entry could not be reset.</source>
+        <translation>Fehler, der Alarm kann nicht gelöscht werden !
+Der Datenbankeintrag konnte nicht zurückgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Error, impossible to delete the alarm-in !
+The database entry could not be reset.</source>
+        <translation>Fehler, der Alarmeingang kann nicht gelöscht werden !
+Der Datenbankeintrag konnte nicht zurückgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Add new alarms</source>
+        <translation>Neue Alarme hinzufügen</translation>
+    </message>
+    <message>
+        <source>New alarms:</source>
+        <translation>Neue Alarme:</translation>
+    </message>
+    <message>
+        <source>New alarm</source>
+        <translation>Neuer Alarm</translation>
+    </message>
+    <message>
+        <source>There are no new alarms selected now !
+Please mark first the alarms to add in the left field and 
+move them to the right field by pressing the button with the green flash.</source>
+        <translation>Es sind jetzt keine neuen Alarme ausgewählt !
+Bitte markieren Sie zuerst die hinzuzufügenden Alarme im linken Feld und 
+verschieben Sie sie mit der Schaltfläche mit dem grünen Pfeil in das rechte Feld.</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel adding new alarms ?</source>
+        <translation>Möchten Sie das Hinzufügen neuer Alarme abbrechen ?</translation>
+    </message>
+    <message>
+        <source>Add new alarms-in</source>
+        <translation>Neue Alarmeingänge hinzufügen</translation>
+    </message>
+    <message>
+        <source>New alarms-in:</source>
+        <translation>Neue Alarmeingänge:</translation>
+    </message>
+    <message>
+        <source>New alarm-in</source>
+        <translation>Neuer Alarmeingang</translation>
+    </message>
+    <message>
+        <source>There are no new alarms-in selected now !
+Please mark first the alarms-in to add in the left field and
+move them to the right field by pressing the button with the green flash.</source>
+        <translation>Es sind jetzt keine neuen Alarmeingänge ausgewählt !
+Bitte markieren Sie zuerst die hinzuzufügenden Alarmeingänge im linken Feld und
+verschieben Sie sie mit der Schaltfläche mit dem grünen Pfeil in das rechte Feld.</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel adding new alarms-in ?</source>
+        <translation>Möchten Sie das Hinzufügen neuer Alarmeingänge abbrechen ?</translation>
+    </message>
+    <message>
+        <source>Delete alarm</source>
+        <translation>Alarm löschen</translation>
+    </message>
+    <message>
+        <source>Select alarm</source>
+        <translation>Alarm auswählen</translation>
+    </message>
+    <message>
+        <source>No alarms to select</source>
+        <translation>Keine Alarme zur Auswahl</translation>
+    </message>
+    <message>
+        <source>All selected alarms will be deleted</source>
+        <translation>Alle ausgewählten Alarme werden gelöscht</translation>
+    </message>
+    <message>
+        <source>Delete alarms</source>
+        <translation>Alarme löschen</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the deletion of alarms ?</source>
+        <translation>Möchten Sie das Löschen der Alarme abbrechen ?</translation>
+    </message>
+    <message>
+        <source>Delete alarm-in</source>
+        <translation>Alarmeingang löschen</translation>
+    </message>
+    <message>
+        <source>Select an alarm-in</source>
+        <translation>Einen Alarmeingang auswählen</translation>
+    </message>
+    <message>
+        <source>There are no alarms-in</source>
+        <translation>Es gibt keine Alarmeingänge</translation>
+    </message>
+    <message>
+        <source>All selected alarms-in will be deleted</source>
+        <translation>Alle ausgewählten Alarmeingänge werden gelöscht</translation>
+    </message>
+    <message>
+        <source>Delete alarms-in</source>
+        <translation>Alarmeingänge löschen</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the deletion of alarms-in ?</source>
+        <translation>Möchten Sie das Löschen der Alarmeingänge abbrechen ?</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRun</name>
+    <message>
+        <source>%1 of %2 keys done</source>
+        <translation>%1 von %2 Schlüsseln erledigt</translation>
+    </message>
+    <message>
+        <source>Delete of alarms has been canceled</source>
+        <translation>Das Löschen der Alarme wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Delete of alarms-in has been canceled</source>
+        <translation>Das Löschen der Alarmeingänge wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>Canceled, no new elements are added</source>
+        <translation>Abgebrochen, es werden keine neuen Elemente hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Canceled, no further elements are added</source>
+        <translation>Abgebrochen, es werden keine weiteren Elemente hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Changed by another program meanwhile and left as they are: %1</source>
+        <translation>Inzwischen von einem anderen Programm geändert und unverändert gelassen: %1</translation>
+    </message>
+    <message>
+        <source>Key %1 could not be written; it and the keys after it are left as they are.
+%2</source>
+        <translation>Schlüssel %1 konnte nicht geschrieben werden; er und die folgenden Schlüssel bleiben unverändert.
+%2</translation>
+    </message>
+    <message>
+        <source>The mailbox table could not be opened; nothing was written.
+%1</source>
+        <translation>Die Mailbox-Tabelle konnte nicht geöffnet werden; es wurde nichts geschrieben.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRunDialog</name>
+    <message>
+        <source>%d %%</source>
+        <translation>%d %%</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

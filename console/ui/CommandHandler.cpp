@@ -2,6 +2,7 @@
 
 #include "alarmconfig/Printout.h"
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
+#include "alarmconfig/ui/KeyDialogs.h"
 #include "alarmconfig/ui/MessageRecordingDialog.h"
 #include "alarmconfig/ui/PrintoutJob.h"
 #include "console/CommandIds.h"
@@ -62,7 +63,28 @@ CommandHandler::CommandHandler(CAlarmForm& form, QWidget* window)
     const auto recordMessage = [this](alarmconfig::MessageRecording::Kind kind, const console::SelectedAlarm& row) {
         MessageRecordingDialog::run(kind, std::strtol(row.keyText.c_str(), nullptr, 10), row.name, m_window);
     };
+    // Adding and deleting keys; the lists show the result afterwards (and
+    // the file-watch refills arriving during a run are served meanwhile).
+    const auto addKeys = [this](bool alarm) {
+        const config::KeyRanges& r = m_form.session().ranges();
+        AddKeys(m_form.session().mailboxPath(), alarm, alarm ? r.firstAlarmKey : r.firstAlarmInKey,
+                alarm ? r.lastAlarmKey : r.lastAlarmInKey, m_window);
+        alarm ? m_form.fillAlarmList() : m_form.fillAlarmInList();
+    };
+    const auto deleteKeys = [this](bool alarm) {
+        const config::KeyRanges& r = m_form.session().ranges();
+        const std::optional<SelectedAlarm> row = alarm ? m_form.selectedAlarm() : m_form.selectedAlarmIn();
+        DeleteKeys(m_form.session().mailboxPath(), alarm, alarm ? r.firstAlarmKey : r.firstAlarmInKey,
+                   alarm ? r.lastAlarmKey : r.lastAlarmInKey,
+                   alarm ? m_form.selectedAlarmKeys() : m_form.selectedAlarmInKeys(),
+                   row ? row->keyText + " " + row->name : std::string(), m_window);
+        alarm ? m_form.fillAlarmList() : m_form.fillAlarmInList();
+    };
     m_own = {
+        {cmd::AddAlarm, [addKeys] { addKeys(true); }},
+        {cmd::NewAlarmIn, [addKeys] { addKeys(false); }},
+        {cmd::DeleteAlarm, [deleteKeys] { deleteKeys(true); }},
+        {cmd::DeleteAlarmIn, [deleteKeys] { deleteKeys(false); }},
         {cmd::AlarmSettings, configurator},
         {cmd::AlarmConfiguratorButton, configurator},
         {cmd::AlarmList,  // double-click or Enter: only with a selection

@@ -191,7 +191,7 @@ private slots:
         QVERIFY(form()->memberModel()->rowCount() > 0);  // group 10, the first entry
         // Commands whose dialogs do not exist yet are disabled.
         m_frame->alarmMenu()->popup(QPoint(0, 0));
-        QVERIFY(!m_frame->action(cmd::AddAlarm)->isEnabled() && m_frame->action(cmd::LaunchAlarm)->isEnabled());
+        QVERIFY(m_frame->action(cmd::AddAlarm)->isEnabled() && m_frame->action(cmd::DeleteAlarm)->isEnabled());
         m_frame->alarmMenu()->hide();
         for (int id : {cmd::GeneralSettings, cmd::DdiConverter, cmd::DdiCliScanner, cmd::ParallelAlarmSettings})
             QVERIFY(m_frame->commands()->isEnabled(id) == (id != cmd::ParallelAlarmSettings));
