@@ -1,6 +1,7 @@
-// The progress dialog of an add or delete run on a copy of the demo site:
-// it runs to the end with "OK"; a cancel answered Yes stops between keys,
-// and the button reads "OK" only once the writer has ended.
+// The dialogs of an add or delete run on a copy of the demo site: the
+// progress runs to the end with "OK"; a cancel answered Yes stops between
+// keys, and the button reads "OK" only once the writer has ended; "Add"
+// offers the free keys and asks before a mailbox is overwritten.
 
 #include "alarmconfig/ui/KeyDialogs.h"
 #include "app/ctl/DemoSite.h"
@@ -9,6 +10,7 @@
 #include "platform/SitePaths.h"
 #include "tests/common/RecordingMessageBoxes.h"
 
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -80,6 +82,35 @@ private slots:
         QCOMPARE(int(dialog.end()->outcome), int(alarmconfig::RunEnd::Outcome::Canceled));
         QCOMPARE(dialog.end()->done, std::size_t(2));
         QCOMPARE(status(31) + status(32), std::string("9111"));
+    }
+
+    // "Add" offers the keys of the range that have a record and are neither
+    // alarms nor alarms-in, sorted as text; a mailbox of the platform among
+    // the chosen keys is asked about first, No keeps the dialog open.
+    void addOffersFreeKeysAndAsksBeforeOverwritingAMailbox()
+    {
+        {
+            CDatabase db;
+            QVERIFY(db.Open(kTable));
+            QCOMPARE(mailbox::WriteFields(db, 5150, {{"status", "21"}}), 1);
+        }
+        ui::AddKeysDialog dialog(kTable, false, 5090, 5199, nullptr);
+        QListWidget* offered = dialog.freeList();
+        QCOMPARE(offered->count(), 100);  // 5100 .. 5199; 5090 .. 5099 are alarms-in
+        QCOMPARE(offered->item(0)->text(), QString("5100"));
+        for (const char* key : {"5150", "5101"})
+            offered->findItems(key, Qt::MatchExactly).front()->setSelected(true);
+        dialog.toNewButton()->click();
+        QCOMPARE(offered->count(), 98);
+        m_boxes.answer(false);
+        dialog.addButton()->click();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QVERIFY(m_boxes.shown().back().text.find("1 of the selected keys are mailboxes of the voice platform.") == 0);
+        QVERIFY(m_boxes.shown().back().defaultNo);
+        m_boxes.answer(true);
+        dialog.addButton()->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.chosenKeys(), std::vector<long>({5101, 5150}));
     }
 };
 

@@ -1,10 +1,12 @@
 // The main window on a copy of the demo site, with stand-ins for the programs it starts.
 
+#include "alarmconfig/ui/KeyDialogs.h"
 #include "console/CommandIds.h"
 #include "console/ConsoleSession.h"
 #include "console/ui/CAlarmForm.h"
 #include "console/ui/CMainFrame.h"
 #include "core/CDatabase.h"
+#include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
 #include "platform/SystemInfo.h"
 #include "platform/ui/SingleInstance.h"
@@ -379,6 +381,48 @@ private slots:
         std::sort(calls.begin(), calls.end());
         std::sort(expected.begin(), expected.end());
         QCOMPARE(calls, expected);
+    }
+
+    // While a run adds keys (held up at the second key's record lock), a
+    // change made by another program reaches the list: the window keeps
+    // serving the file-watch refills.
+    void aRunKeepsServingTheListRefills()
+    {
+        openWindow();
+        CDatabase holder;
+        QVERIFY(holder.Open("\\db1\\vm001.dbf"));
+        QVERIFY(holder.LockRecord(5102));  // key 5101
+        bool refilled = false;
+        QTimer::singleShot(0, [this, &holder, &refilled] {
+            auto* add = qobject_cast<ui::AddKeysDialog*>(QApplication::activeModalWidget());
+            QVERIFY(add);
+            for (int i = 0; i < 2; ++i)
+                add->freeList()->item(i)->setSelected(true);  // 5100 and 5101
+            add->toNewButton()->click();
+            QTimer::singleShot(0, [this, &holder, &refilled] {
+                auto* run = qobject_cast<ui::KeyRunDialog*>(QApplication::activeModalWidget());
+                QVERIFY(run);
+                CDatabase other;
+                QVERIFY(other.Open("\\db1\\vm001.dbf"));
+                QCOMPARE(mailbox::WriteFields(other, 4711, {{"text_opt1", "Changed during the run"}}), 1);
+                other.Close();
+                const auto shown = [this] {
+                    const ListRow* row = form()->alarmModel()->rowAt(rowOfKey(form()->alarmModel(), 4711));
+                    return row && row->text[1] == "Changed during the run";
+                };
+                QTRY_VERIFY_WITH_TIMEOUT(shown(), kReported);
+                // Served while the run's dialog is open (and, unless the writer
+                // gave up waiting for the lock on a slow machine, still writing).
+                refilled = true;
+                holder.Unlock();
+                QTRY_VERIFY(run->end().has_value());
+                run->button()->click();
+            });
+            add->addButton()->click();
+        });
+        trigger(cmd::NewAlarmIn);
+        QVERIFY(refilled);
+        QVERIFY(form()->alarmInModel()->rowCount() >= 101);
     }
 
     // The alarm-in editor opens on the first selected alarm-in (none: the
