@@ -5,7 +5,7 @@
 
 #include "alarmconfig/AlarmInEditor.h"
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
-#include "app/ctl/DemoSite.h"
+#include "bench/BenchSite.h"
 #include "platform/SitePaths.h"
 
 #include <QApplication>
@@ -20,15 +20,7 @@ namespace {
 
 void useDemoSite()
 {
-    static const std::string dir = [] {
-        const std::string path = (std::filesystem::temp_directory_path() / "kx-bench-alarm-in").string();
-        std::filesystem::remove_all(path);
-        std::string error;
-        if (!kx::ctl::DemoSite::build(path, error))
-            throw std::runtime_error(error);
-        std::filesystem::current_path(path + "/work");
-        return path;
-    }();
+    static const std::string dir = kx::bench::BuildBenchSite("kx-bench-alarm-in");
     kx::SitePaths::configure(dir, {});
 }
 

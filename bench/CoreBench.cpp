@@ -2,7 +2,7 @@
 // a list fill reads five fields of every record; adding 9,000 alarms writes
 // 33 fields per key, each written through at once.
 
-#include "app/ctl/DemoSite.h"
+#include "bench/BenchSite.h"
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
@@ -16,14 +16,7 @@ namespace {
 
 const std::string& demoRoot()
 {
-    static const std::string root = [] {
-        const std::string dir = (std::filesystem::temp_directory_path() / "kx-bench-site").string();
-        std::filesystem::remove_all(dir);
-        std::string error;
-        if (!kx::ctl::DemoSite::build(dir, error))
-            throw std::runtime_error(error);
-        return dir;
-    }();
+    static const std::string root = kx::bench::BuildBenchSite("kx-bench-site");
     return root;
 }
 

@@ -3,7 +3,7 @@
 // 0.3 s each.
 
 #include "alarmconfig/KeyRun.h"
-#include "app/ctl/DemoSite.h"
+#include "bench/BenchSite.h"
 #include "core/MailboxLayout.h"
 #include "platform/SitePaths.h"
 
@@ -19,12 +19,7 @@ constexpr const char* kTable = "\\db1\\vm001.dbf";
 std::vector<long> freeSite()
 {
     static const std::vector<long> keys = [] {
-        const std::string path = (std::filesystem::temp_directory_path() / "kx-bench-keys").string();
-        std::filesystem::remove_all(path);
-        std::string error;
-        if (!kx::ctl::DemoSite::build(path, error))
-            throw std::runtime_error(error);
-        kx::SitePaths::configure(path, {});
+        kx::bench::BuildBenchSite("kx-bench-keys");
         std::vector<long> all;
         CDatabase db;
         db.Open(kTable);

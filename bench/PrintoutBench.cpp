@@ -5,7 +5,7 @@
 
 #include "alarmconfig/Printout.h"
 #include "alarmconfig/ui/PrintoutRenderer.h"
-#include "app/ctl/DemoSite.h"
+#include "bench/BenchSite.h"
 #include "console/ConsoleSession.h"
 #include "console/ui/ConsoleIcons.h"
 #include "core/CDatabase.h"
@@ -28,13 +28,7 @@ namespace {
 void useFullSite()
 {
     static const std::string dir = [] {
-        const std::string path = (std::filesystem::temp_directory_path() / "kx-bench-printout").string();
-        std::filesystem::remove_all(path);
-        std::string error;
-        if (!kx::ctl::DemoSite::build(path, error))
-            throw std::runtime_error(error);
-        kx::SitePaths::configure(path, {});
-        std::filesystem::current_path(path + "/work");
+        const std::string path = kx::bench::BuildBenchSite("kx-bench-printout");
         CDatabase table;
         if (!table.Open("\\db1\\vm001.dbf"))
             throw std::runtime_error("vm001.dbf");
