@@ -716,6 +716,49 @@
     </message>
 </context>
 <context>
+    <name>CallActionsPage</name>
+    <message>
+        <source>Play the file:</source>
+        <translation>Datei abspielen:</translation>
+    </message>
+    <message>
+        <source>Record a file</source>
+        <translation>Eine Datei aufnehmen</translation>
+    </message>
+    <message>
+        <source>Start KXE program:</source>
+        <translation>KXE-Programm starten:</translation>
+    </message>
+    <message>
+        <source>End the call immediately and call back the caller</source>
+        <translation>Anruf sofort beenden und den Anrufer zurückrufen</translation>
+    </message>
+    <message>
+        <source>Start conference for two persons with recording of the conference</source>
+        <translation>Konferenz für zwei Personen mit Aufzeichnung der Konferenz starten</translation>
+    </message>
+    <message>
+        <source>Record the file</source>
+        <translation>Die Datei aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record this file as a voice recording of a conference</source>
+        <translation>Diese Datei als Sprachaufzeichnung einer Konferenz aufnehmen</translation>
+    </message>
+    <message>
+        <source>Maximal number of dial attempts </source>
+        <translation>Maximale Anzahl der Wählversuche </translation>
+    </message>
+    <message>
+        <source>Program to start after the call back:</source>
+        <translation>Nach dem Rückruf zu startendes Programm:</translation>
+    </message>
+    <message>
+        <source>Phone number of the second person:</source>
+        <translation>Rufnummer der zweiten Person:</translation>
+    </message>
+</context>
+<context>
     <name>CallTransferPage</name>
     <message>
         <source>Transfer caller to number:</source>
@@ -2444,49 +2487,6 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     <message>
         <source>%1 [No definition]</source>
         <translation>%1 [Keine Definition]</translation>
-    </message>
-</context>
-<context>
-    <name>SpecialFunctionsPage</name>
-    <message>
-        <source>Play the file:</source>
-        <translation>Datei abspielen:</translation>
-    </message>
-    <message>
-        <source>Record a file</source>
-        <translation>Eine Datei aufnehmen</translation>
-    </message>
-    <message>
-        <source>Start KXE program:</source>
-        <translation>KXE-Programm starten:</translation>
-    </message>
-    <message>
-        <source>End the call immediately and call back the caller</source>
-        <translation>Anruf sofort beenden und den Anrufer zurückrufen</translation>
-    </message>
-    <message>
-        <source>Start conference for two persons with recording of the conference</source>
-        <translation>Konferenz für zwei Personen mit Aufzeichnung der Konferenz starten</translation>
-    </message>
-    <message>
-        <source>Record the file</source>
-        <translation>Die Datei aufnehmen</translation>
-    </message>
-    <message>
-        <source>Record this file as a voice recording of a conference</source>
-        <translation>Diese Datei als Sprachaufzeichnung einer Konferenz aufnehmen</translation>
-    </message>
-    <message>
-        <source>Maximal number of dial attempts </source>
-        <translation>Maximale Anzahl der Wählversuche </translation>
-    </message>
-    <message>
-        <source>Program to start after the call back:</source>
-        <translation>Nach dem Rückruf zu startendes Programm:</translation>
-    </message>
-    <message>
-        <source>Phone number of the second person:</source>
-        <translation>Rufnummer der zweiten Person:</translation>
     </message>
 </context>
 <context>

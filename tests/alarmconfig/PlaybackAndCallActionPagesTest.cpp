@@ -36,7 +36,7 @@ struct Case {
     std::vector<Stored> before = {};
 };
 
-class PlaybackAndSpecialPagesTest : public test::AlarmInFixture {
+class PlaybackAndCallActionPagesTest : public test::AlarmInFixture {
 protected:
     // Each case loads the page afresh for the first alarm-in of `function`,
     // on the site as the cases before it left it.
@@ -77,7 +77,7 @@ protected:
     }
 };
 
-TEST_F(PlaybackAndSpecialPagesTest, PlayActiveAlarmsStoresTheRangeOrZeroAndZero)
+TEST_F(PlaybackAndCallActionPagesTest, PlayActiveAlarmsStoresTheRangeOrZeroAndZero)
 {
     run(8, {
                {"from 5 to 5", {{"range", "1"}, {"from", "5"}, {"to", "5"}}, {{"p_mbx_f", "5"}, {"p_mbx_r", "5"}}, {}},
@@ -110,7 +110,7 @@ TEST_F(PlaybackAndSpecialPagesTest, PlayActiveAlarmsStoresTheRangeOrZeroAndZero)
            });
 }
 
-TEST_F(PlaybackAndSpecialPagesTest, PlayAlarmMessageStoresAlarmModeAndMinutes)
+TEST_F(PlaybackAndCallActionPagesTest, PlayAlarmMessageStoresAlarmModeAndMinutes)
 {
     run(9, {
                {"mode 1 with minutes",
@@ -124,7 +124,7 @@ TEST_F(PlaybackAndSpecialPagesTest, PlayAlarmMessageStoresAlarmModeAndMinutes)
            });
 }
 
-TEST_F(PlaybackAndSpecialPagesTest, RecordedConferencesStoreTheChoiceAndTheSharedSettings)
+TEST_F(PlaybackAndCallActionPagesTest, RecordedConferencesStoreTheChoiceAndTheSharedSettings)
 {
     const char* kIni = "kxalarm.ini";
     run(11, {
@@ -143,7 +143,7 @@ TEST_F(PlaybackAndSpecialPagesTest, RecordedConferencesStoreTheChoiceAndTheShare
             });
 }
 
-TEST_F(PlaybackAndSpecialPagesTest, SpecialFunctionsStoreTheArgumentOfTheChosenActionOnly)
+TEST_F(PlaybackAndCallActionPagesTest, CallActionsStoreTheArgumentOfTheChosenActionOnly)
 {
     const char* kIni = "kxalarm.ini";
     run(12,
@@ -184,7 +184,7 @@ TEST_F(PlaybackAndSpecialPagesTest, SpecialFunctionsStoreTheArgumentOfTheChosenA
         });
 }
 
-TEST_F(PlaybackAndSpecialPagesTest, ManDownStoresRecordAndSupervisionSettings)
+TEST_F(PlaybackAndCallActionPagesTest, ManDownStoresRecordAndSupervisionSettings)
 {
     const char* kDeadman = "kxadeadman.ini";
     run(13, {
@@ -232,7 +232,7 @@ TEST_F(PlaybackAndSpecialPagesTest, ManDownStoresRecordAndSupervisionSettings)
             });
 }
 
-TEST_F(PlaybackAndSpecialPagesTest, FaxBroadcastAndRoomSurveillanceStoreTheirKey)
+TEST_F(PlaybackAndCallActionPagesTest, FaxBroadcastAndRoomSurveillanceStoreTheirKey)
 {
     run(14, {
                 {"an alarm", {{"p_ogm3", "4690"}}, {{"p_ogm3", "4690"}}, {}},

@@ -1,4 +1,4 @@
-#include "alarmconfig/SpecialFunctionsPage.h"
+#include "alarmconfig/CallActionsPage.h"
 
 #include "alarmconfig/PageRows.h"
 #include "settings/ItemSources.h"
@@ -7,20 +7,20 @@ namespace kx::alarmconfig {
 
 namespace {
 
-const PageRegistration<SpecialFunctionsPage> kPage({12});
+const PageRegistration<CallActionsPage> kPage({12});
 
-constexpr Text kPlayFile = KX_TEXT("SpecialFunctionsPage", "Play the file:");
-constexpr Text kRecordFile = KX_TEXT("SpecialFunctionsPage", "Record a file");
-constexpr Text kStartProgram = KX_TEXT("SpecialFunctionsPage", "Start KXE program:");
-constexpr Text kCallBack = KX_TEXT("SpecialFunctionsPage", "End the call immediately and call back the caller");
+constexpr Text kPlayFile = KX_TEXT("CallActionsPage", "Play the file:");
+constexpr Text kRecordFile = KX_TEXT("CallActionsPage", "Record a file");
+constexpr Text kStartProgram = KX_TEXT("CallActionsPage", "Start KXE program:");
+constexpr Text kCallBack = KX_TEXT("CallActionsPage", "End the call immediately and call back the caller");
 constexpr Text kTwoPersonConference =
-    KX_TEXT("SpecialFunctionsPage", "Start conference for two persons with recording of the conference");
-constexpr Text kRecordAsFile = KX_TEXT("SpecialFunctionsPage", "Record the file");
+    KX_TEXT("CallActionsPage", "Start conference for two persons with recording of the conference");
+constexpr Text kRecordAsFile = KX_TEXT("CallActionsPage", "Record the file");
 constexpr Text kRecordAsConference =
-    KX_TEXT("SpecialFunctionsPage", "Record this file as a voice recording of a conference");
-constexpr Text kDialAttempts = KX_TEXT("SpecialFunctionsPage", "Maximal number of dial attempts ");
-constexpr Text kProgramAfterCallBack = KX_TEXT("SpecialFunctionsPage", "Program to start after the call back:");
-constexpr Text kParticipant = KX_TEXT("SpecialFunctionsPage", "Phone number of the second person:");
+    KX_TEXT("CallActionsPage", "Record this file as a voice recording of a conference");
+constexpr Text kDialAttempts = KX_TEXT("CallActionsPage", "Maximal number of dial attempts ");
+constexpr Text kProgramAfterCallBack = KX_TEXT("CallActionsPage", "Program to start after the call back:");
+constexpr Text kParticipant = KX_TEXT("CallActionsPage", "Phone number of the second person:");
 
 constexpr const char* kIni = "kxalarm.ini";
 constexpr const char* kSection = "kxaspecin";
@@ -49,7 +49,7 @@ settings::SettingRow moduleRow()
 
 }  // namespace
 
-SpecialFunctionsPage::SpecialFunctionsPage()
+CallActionsPage::CallActionsPage()
     : AlarmInPage(
           {12},
           {
@@ -71,11 +71,11 @@ SpecialFunctionsPage::SpecialFunctionsPage()
               settings::ViewValue(
                   "pager",
                   [](const settings::SettingsModel& page) {
-                      const char* control = static_cast<const SpecialFunctionsPage&>(page).argumentControl();
+                      const char* control = static_cast<const CallActionsPage&>(page).argumentControl();
                       return control ? page.value(control) : std::string();
                   },
                   [](settings::SettingsModel& page, std::string_view text) {
-                      const char* control = static_cast<SpecialFunctionsPage&>(page).argumentControl();
+                      const char* control = static_cast<CallActionsPage&>(page).argumentControl();
                       return control ? page.change(control, text) : settings::Change::Disabled;
                   })
                   .when("type_msg", {"2", "3", "4"}),
@@ -83,7 +83,7 @@ SpecialFunctionsPage::SpecialFunctionsPage()
           })
 {}
 
-const char* SpecialFunctionsPage::argumentControl() const
+const char* CallActionsPage::argumentControl() const
 {
     for (const auto& a : kArguments)
         if (value("type_msg") == a.action)
@@ -91,7 +91,7 @@ const char* SpecialFunctionsPage::argumentControl() const
     return nullptr;
 }
 
-void SpecialFunctionsPage::fill()
+void CallActionsPage::fill()
 {
     // `pager` belongs to the stored action only; the other controls start
     // empty. An action this page does not know keeps `pager` as stored.
@@ -101,7 +101,7 @@ void SpecialFunctionsPage::fill()
             set(a.control, {});
 }
 
-void SpecialFunctionsPage::collectRecordWrites(settings::RecordWrites& writes) const
+void CallActionsPage::collectRecordWrites(settings::RecordWrites& writes) const
 {
     AlarmInPage::collectRecordWrites(writes);
     const char* control = argumentControl();

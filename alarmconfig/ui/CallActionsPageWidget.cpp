@@ -1,4 +1,4 @@
-#include "alarmconfig/ui/SpecialFunctionsPageWidget.h"
+#include "alarmconfig/ui/CallActionsPageWidget.h"
 
 #include "settings/ui/SettingsWidgets.h"
 
@@ -11,7 +11,7 @@
 
 namespace kx::ui {
 
-SpecialFunctionsPageWidget::SpecialFunctionsPageWidget(alarmconfig::SpecialFunctionsPage& page, QWidget* parent)
+CallActionsPageWidget::CallActionsPageWidget(alarmconfig::CallActionsPage& page, QWidget* parent)
     : AlarmInPageWidgetFor(page, parent)
 {
     auto* grid = new QGridLayout;

@@ -10,9 +10,9 @@
 
 namespace kx::alarmconfig {
 
-class SpecialFunctionsPage final : public AlarmInPage {
+class CallActionsPage final : public AlarmInPage {
 public:
-    SpecialFunctionsPage();
+    CallActionsPage();
 
     // The control that holds `pager` for the chosen action; null for an action without argument.
     const char* argumentControl() const;
