@@ -85,6 +85,11 @@ void ErrorBox(const Text& text, std::string_view arg1, std::string_view arg2)
     CurrentMessageBoxHandler().showError(LoadString(str::Error), Tr(text, Cp1252ToUtf8(arg1), Cp1252ToUtf8(arg2)));
 }
 
+void ErrorBoxText(std::string_view message)
+{
+    CurrentMessageBoxHandler().showError(LoadString(str::Error), std::string(message));
+}
+
 void ErrorBoxNumber(const Text& text, long number)
 {
     CurrentMessageBoxHandler().showError(LoadString(str::Error), TrNumber(text, number));

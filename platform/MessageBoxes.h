@@ -51,6 +51,10 @@ bool ConfirmBox(const Text& text, bool defaultNo, std::string_view arg1 = {}, st
 bool ConfirmBoxNumber(const Text& text, long number, bool defaultNo);
 void InfoBox(const Text& text, std::string_view arg1 = {}, std::string_view arg2 = {});
 
+// An error whose text is already made in the operator's language (UTF-8),
+// such as a report that a worker thread put together. Caption "Error".
+void ErrorBoxText(std::string_view message);
+
 // A question with the caption `caption`, the text `text` (%1 = arg1) and
 // one radio choice per answer, OK and Cancel: the index of the answer, or
 // -1 for Cancel.
