@@ -286,6 +286,25 @@ void apply(const Edit& edit, std::string& text)
     }
 }
 
+// The edits in order; each run of sets in one pass over the text.
+void applyAll(const Edit* edits, std::size_t count, std::string& text)
+{
+    std::vector<pt::SetEdit> sets;
+    for (std::size_t i = 0; i < count;) {
+        if (edits[i].kind != Edit::Set) {
+            apply(edits[i++], text);
+            continue;
+        }
+        sets.clear();
+        for (; i < count && edits[i].kind == Edit::Set; ++i)
+            sets.push_back({edits[i].app, edits[i].key, edits[i].value});
+        if (sets.size() == 1)
+            pt::SetValue(text, sets[0].app, sets[0].key, sets[0].value);
+        else
+            pt::SetValues(text, sets);
+    }
+}
+
 // The write transaction: check every edit, take both locks, read the file,
 // apply the edits in order, and replace the file when its bytes changed.
 // On false the file is as it was and t_lastError says why.
@@ -344,8 +363,7 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
             return false;
         }
         std::string edited = text;
-        for (std::size_t i = 0; i < count; ++i)
-            apply(edits[i], edited);
+        applyAll(edits, count, edited);
         if (edited == text)
             return true;  // same bytes: no write, the file keeps its time
         if (!pf::MayReplace(location, before, error)) {

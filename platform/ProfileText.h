@@ -93,6 +93,15 @@ void SetValue(std::string& text, std::string_view app, std::string_view key, std
 void DeleteKey(std::string& text, std::string_view app, std::string_view key);
 void DeleteSection(std::string& text, std::string_view app);
 
+// Many sets at once, with the bytes SetValue would leave after each of them
+// in turn, in time linear in the text and the number of sets.
+struct SetEdit {
+    std::string_view app;
+    std::string_view key;
+    std::string_view value;
+};
+void SetValues(std::string& text, const std::vector<SetEdit>& sets);
+
 // Why a set cannot be written as asked (empty when it can): CR, LF or NUL
 // anywhere; a section name that is empty, holds ']' or has other blanks at an
 // end; a key name that is empty, holds '=', starts with ';' or '[' or has
