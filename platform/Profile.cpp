@@ -525,4 +525,39 @@ std::vector<std::string> ProfileSectionNames(std::string_view file)
     return names;
 }
 
+std::string ProfileValues::folded(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = static_cast<char>(FoldCp1252(static_cast<unsigned char>(c)));
+    return key;
+}
+
+std::string_view ProfileValues::value(std::string_view key) const
+{
+    const auto it = m_values.find(folded(pt::StripSpaces(key)));
+    return it == m_values.end() ? std::string_view() : std::string_view(it->second);
+}
+
+ProfileValues ProfileSectionValues(std::string_view file, std::string_view section, std::size_t size)
+{
+    t_lastError.clear();
+    ProfileValues values;
+    thread_local std::string text;
+    const ReadResult read = readProfile(file, text);
+    if (!read.ok || size == 0)
+        return values;
+    bool found = false;
+    const std::vector<pt::Entry> entries = pt::SectionEntries(text, section, found);
+    if (!found)
+        noteSectionMissing(read, section);
+    values.m_values.reserve(entries.size());
+    for (const pt::Entry& e : entries) {
+        // The first entry of a name wins, as in a single lookup.
+        const std::string_view value = pt::Unquote(e.value).substr(0, size - 1);
+        values.m_values.try_emplace(ProfileValues::folded(e.name), value);
+    }
+    return values;
+}
+
 }  // namespace kx

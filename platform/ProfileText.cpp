@@ -210,6 +210,21 @@ std::vector<std::string_view> KeyNames(std::string_view text, std::string_view a
     return names;
 }
 
+std::vector<Entry> SectionEntries(std::string_view text, std::string_view app, bool& found)
+{
+    std::vector<Entry> entries;
+    const Section section = FindSection(text, StripSpaces(app));
+    found = section.found;
+    if (!section.found)
+        return entries;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry)
+            entries.push_back({line.name, line.value});
+        return true;
+    });
+    return entries;
+}
+
 bool AppendSectionLines(std::string_view text, std::string_view app, std::string& out)
 {
     const Section section = FindSection(text, StripSpaces(app));

@@ -79,6 +79,14 @@ std::vector<std::string_view> SectionNames(std::string_view text);
 // Entry names of the first section `app` in file order, duplicates repeated;
 // comments and bare lines are not keys. `found`: whether the section exists.
 std::vector<std::string_view> KeyNames(std::string_view text, std::string_view app, bool& found);
+// Name and value of each entry of the first section `app` in file order,
+// duplicates repeated (both stripped, the value still quoted). `found`:
+// whether the section exists.
+struct Entry {
+    std::string_view name;
+    std::string_view value;
+};
+std::vector<Entry> SectionEntries(std::string_view text, std::string_view app, bool& found);
 // The section dump: each entry as "name=value" (stripped, quotes kept), each
 // bare line as it stands (stripped), every string followed by a NUL; comments
 // and blank lines left out. False when the section does not exist.

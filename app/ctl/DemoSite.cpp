@@ -191,6 +191,16 @@ bool writeIniFiles(const std::string& windir, std::string& error)
                           "[kxaredundant]", "Active=0", "Mode=0", "FirstAlarm=0", "LastAlarm=0"},
                          error) &&
            writeTextFile(windir + "/kxalogout.ini", {"[LogedOut]", "0301234003=1", "0301234017=0"}, error) &&
+           // Alarm messages of some alarms: pager/SMS text and the three display texts.
+           writeTextFile(windir + "/kxamsg.ini",
+                         {"[Messages]", "100=Fire in building 100; leave by the stairs",
+                          "101=Pumpe 3 \xFC"
+                          "berhitzt",
+                          "4711=\"  Fire alarm building 47  \""},
+                         error) &&
+           writeTextFile(windir + "/kxamsg1.ini", {"[Messages]", "100=FIRE B100", "4711=FIRE B47"}, error) &&
+           writeTextFile(windir + "/kxamsg2.ini", {"[Messages]", "100=Call 112", "4711=Meet at gate \"B\""}, error) &&
+           writeTextFile(windir + "/kxamsg3.ini", {"[Messages]", "4711=Assembly point: car park"}, error) &&
            writeTextFile(windir + "/kxamaster.ini",
                          {"[Server1]", "ServerName=ALARMSRV1", "[Server2]", "ServerName=ALARMSRV2"}, error) &&
            writeTextFile(windir + "/kxt.ini", {"[SETTINGS]", "MapMaxLines=30"}, error) &&
