@@ -286,6 +286,25 @@ void apply(const Edit& edit, std::string& text)
     }
 }
 
+// The edits in order; each run of sets in one pass over the text.
+void applyAll(const Edit* edits, std::size_t count, std::string& text)
+{
+    std::vector<pt::SetEdit> sets;
+    for (std::size_t i = 0; i < count;) {
+        if (edits[i].kind != Edit::Set) {
+            apply(edits[i++], text);
+            continue;
+        }
+        sets.clear();
+        for (; i < count && edits[i].kind == Edit::Set; ++i)
+            sets.push_back({edits[i].app, edits[i].key, edits[i].value});
+        if (sets.size() == 1)
+            pt::SetValue(text, sets[0].app, sets[0].key, sets[0].value);
+        else
+            pt::SetValues(text, sets);
+    }
+}
+
 // The write transaction: check every edit, take both locks, read the file,
 // apply the edits in order, and replace the file when its bytes changed.
 // On false the file is as it was and t_lastError says why.
@@ -344,8 +363,7 @@ bool writeEdits(OptView file, const Edit* edits, std::size_t count)
             return false;
         }
         std::string edited = text;
-        for (std::size_t i = 0; i < count; ++i)
-            apply(edits[i], edited);
+        applyAll(edits, count, edited);
         if (edited == text)
             return true;  // same bytes: no write, the file keeps its time
         if (!pf::MayReplace(location, before, error)) {
@@ -505,6 +523,41 @@ std::vector<std::string> ProfileSectionNames(std::string_view file)
     for (std::string_view n : pt::SectionNames(text))
         names.emplace_back(n);
     return names;
+}
+
+std::string ProfileValues::folded(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = static_cast<char>(FoldCp1252(static_cast<unsigned char>(c)));
+    return key;
+}
+
+std::string_view ProfileValues::value(std::string_view key) const
+{
+    const auto it = m_values.find(folded(pt::StripSpaces(key)));
+    return it == m_values.end() ? std::string_view() : std::string_view(it->second);
+}
+
+ProfileValues ProfileSectionValues(std::string_view file, std::string_view section, std::size_t size)
+{
+    t_lastError.clear();
+    ProfileValues values;
+    thread_local std::string text;
+    const ReadResult read = readProfile(file, text);
+    if (!read.ok || size == 0)
+        return values;
+    bool found = false;
+    const std::vector<pt::Entry> entries = pt::SectionEntries(text, section, found);
+    if (!found)
+        noteSectionMissing(read, section);
+    values.m_values.reserve(entries.size());
+    for (const pt::Entry& e : entries) {
+        // The first entry of a name wins, as in a single lookup.
+        const std::string_view value = pt::Unquote(e.value).substr(0, size - 1);
+        values.m_values.try_emplace(ProfileValues::folded(e.name), value);
+    }
+    return values;
 }
 
 }  // namespace kx

@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace kx {
@@ -72,5 +73,25 @@ bool DeleteProfileSection(std::string_view file, std::string_view section);
 std::vector<std::string> ProfileKeyNames(std::string_view file, std::string_view section);
 // Names of all sections, in file order.
 std::vector<std::string> ProfileSectionNames(std::string_view file);
+
+// Every key of one section from a single read of the file, for callers that
+// would otherwise read thousands of keys one call at a time.
+class ProfileValues {
+public:
+    // What ProfileString(file, section, key, "", size) gives: names compare
+    // case-insensitively without their outer spaces, the first entry of a
+    // name wins, one pair of outer quotes is removed, the value is cut to
+    // size - 1 bytes; "" for a key that is missing.
+    std::string_view value(std::string_view key) const;
+    std::size_t size() const { return m_values.size(); }
+
+private:
+    friend ProfileValues ProfileSectionValues(std::string_view, std::string_view, std::size_t);
+    static std::string folded(std::string_view name);
+
+    std::unordered_map<std::string, std::string> m_values;  // by folded name
+};
+// The section's values as read with a buffer of `size` bytes.
+ProfileValues ProfileSectionValues(std::string_view file, std::string_view section, std::size_t size = 256);
 
 }  // namespace kx

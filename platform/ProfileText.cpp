@@ -3,6 +3,7 @@
 #include "platform/SitePaths.h"
 
 #include <cstring>
+#include <unordered_map>
 
 namespace kx::profile_text {
 
@@ -209,6 +210,21 @@ std::vector<std::string_view> KeyNames(std::string_view text, std::string_view a
     return names;
 }
 
+std::vector<Entry> SectionEntries(std::string_view text, std::string_view app, bool& found)
+{
+    std::vector<Entry> entries;
+    const Section section = FindSection(text, StripSpaces(app));
+    found = section.found;
+    if (!section.found)
+        return entries;
+    forEachLine(text, section.bodyBegin, section.bodyEnd, [&](const Line& line) {
+        if (line.kind == LineKind::Entry)
+            entries.push_back({line.name, line.value});
+        return true;
+    });
+    return entries;
+}
+
 bool AppendSectionLines(std::string_view text, std::string_view app, std::string& out)
 {
     const Section section = FindSection(text, StripSpaces(app));
@@ -362,6 +378,131 @@ void DeleteSection(std::string& text, std::string_view app)
     });
     result.append(text, section.bodyEnd, std::string::npos);
     text.swap(result);
+}
+
+namespace {
+
+std::string folded(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = static_cast<char>(FoldCp1252(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// The entries a batch adds to one section, in order, by folded key.
+struct AddedEntries {
+    std::vector<std::pair<std::string_view, std::string_view>> entries;  // key, value
+    std::unordered_map<std::string, std::size_t> index;
+
+    void set(std::string_view key, std::string_view value)
+    {
+        const auto [it, added] = index.try_emplace(folded(key), entries.size());
+        if (added)
+            entries.emplace_back(key, value);
+        else
+            entries[it->second].second = value;
+    }
+    void append(std::string& out) const
+    {
+        for (const auto& [key, value] : entries) {
+            out += key;
+            out += '=';
+            out += value;
+            out += "\r\n";
+        }
+    }
+};
+
+// The first section of a name as the text has it.
+struct IndexedSection {
+    std::size_t last = 0;                                  // index of the line new entries go after
+    std::unordered_map<std::string, std::size_t> entries;  // folded key -> first entry line
+    AddedEntries added;
+};
+
+}  // namespace
+
+void SetValues(std::string& text, const std::vector<SetEdit>& sets)
+{
+    // One pass over the text: its lines, and for the first section of each
+    // name its first entry of each key and its last entry or bare line.
+    std::vector<Line> lines;
+    std::unordered_map<std::string, IndexedSection> sections;
+    IndexedSection* current = nullptr;
+    forEachLine(text, 0, text.size(), [&](const Line& line) {
+        const std::size_t index = lines.size();
+        lines.push_back(line);
+        if (line.kind == LineKind::Header) {
+            const auto [it, added] = sections.try_emplace(folded(line.name));
+            current = added ? &it->second : nullptr;
+            if (current)
+                current->last = index;
+        } else if (current && (line.kind == LineKind::Entry || line.kind == LineKind::Bare)) {
+            current->last = index;
+            if (line.kind == LineKind::Entry)
+                current->entries.try_emplace(folded(line.name), index);
+        }
+        return true;
+    });
+
+    // The sets, by line: a new value for an entry, entries added after a
+    // section's last line, sections added at the end.
+    std::unordered_map<std::size_t, std::string_view> replaced;
+    std::vector<std::pair<std::string_view, AddedEntries>> newSections;
+    std::unordered_map<std::string, std::size_t> newSectionIndex;
+    for (const SetEdit& set : sets) {
+        const std::string_view app = StripSpaces(set.app);
+        const std::string_view key = StripSpaces(set.key);
+        const std::string appKey = folded(app);
+        if (const auto section = sections.find(appKey); section != sections.end()) {
+            if (const auto entry = section->second.entries.find(folded(key)); entry != section->second.entries.end())
+                replaced[entry->second] = set.value;
+            else
+                section->second.added.set(key, set.value);
+            continue;
+        }
+        const auto [it, added] = newSectionIndex.try_emplace(appKey, newSections.size());
+        if (added)
+            newSections.emplace_back(app, AddedEntries());
+        newSections[it->second].second.set(key, set.value);
+    }
+
+    std::vector<const AddedEntries*> addedAfter(lines.size(), nullptr);
+    for (const auto& [name, section] : sections)
+        if (!section.added.entries.empty())
+            addedAfter[section.last] = &section.added;
+
+    std::string out;
+    out.reserve(text.size() + text.size() / 4 + 64);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line& line = lines[i];
+        bool terminated = line.terminated();
+        if (const auto r = replaced.find(i); r != replaced.end()) {
+            out.append(text, line.begin, line.equals + 1 - line.begin);
+            out += r->second;
+            out.append(text, line.end, line.next - line.end);
+            if (!terminated)
+                out += "\r\n";
+            terminated = true;
+        } else {
+            out.append(text, line.begin, line.next - line.begin);
+        }
+        if (addedAfter[i]) {
+            if (!terminated)
+                out += "\r\n";
+            addedAfter[i]->append(out);
+        }
+    }
+    for (const auto& [name, entries] : newSections) {
+        if (!out.empty() && !isLineBreak(out.back()))
+            out += "\r\n";
+        out += '[';
+        out += name;
+        out += "]\r\n";
+        entries.append(out);
+    }
+    text.swap(out);
 }
 
 std::string CheckSet(std::string_view app, std::string_view key, std::string_view value)

@@ -79,6 +79,14 @@ std::vector<std::string_view> SectionNames(std::string_view text);
 // Entry names of the first section `app` in file order, duplicates repeated;
 // comments and bare lines are not keys. `found`: whether the section exists.
 std::vector<std::string_view> KeyNames(std::string_view text, std::string_view app, bool& found);
+// Name and value of each entry of the first section `app` in file order,
+// duplicates repeated (both stripped, the value still quoted). `found`:
+// whether the section exists.
+struct Entry {
+    std::string_view name;
+    std::string_view value;
+};
+std::vector<Entry> SectionEntries(std::string_view text, std::string_view app, bool& found);
 // The section dump: each entry as "name=value" (stripped, quotes kept), each
 // bare line as it stands (stripped), every string followed by a NUL; comments
 // and blank lines left out. False when the section does not exist.
@@ -92,6 +100,15 @@ unsigned int ParseInt(std::string_view s);
 void SetValue(std::string& text, std::string_view app, std::string_view key, std::string_view value);
 void DeleteKey(std::string& text, std::string_view app, std::string_view key);
 void DeleteSection(std::string& text, std::string_view app);
+
+// Many sets at once, with the bytes SetValue would leave after each of them
+// in turn, in time linear in the text and the number of sets.
+struct SetEdit {
+    std::string_view app;
+    std::string_view key;
+    std::string_view value;
+};
+void SetValues(std::string& text, const std::vector<SetEdit>& sets);
 
 // Why a set cannot be written as asked (empty when it can): CR, LF or NUL
 // anywhere; a section name that is empty, holds ']' or has other blanks at an

@@ -8,6 +8,7 @@
 
 #include <climits>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -182,17 +183,126 @@ bool writeIniFiles(const std::string& windir, std::string& error)
                          {"; Alarm configurator and console", "[Config]", "DefaultLanguage=", "Vm001Path=\\db1\\",
                           "GroupDataBase=\\db1\\kxgroups.dbf"},
                          error) &&
-           writeTextFile(windir + "/kxpers.ini", {"[DBInfo]", "Path=\\db1\\", "3DigitGroupNumbers=0"}, error) &&
+           writeTextFile(windir + "/kxpers.ini",
+                         {"[DBInfo]", "Path=\\db1\\", "3DigitGroupNumbers=0", "Pers=kxpers.dbf"}, error) &&
            writeTextFile(windir + "/kxalarm.ini",
                          {"[config]", "FirstAlarmKey=10", "LastAlarmKey=4999", "FirstAlarmInKey=5000",
                           "LastAlarmInKey=5999", "EnableAlarmDeactivation=1", "", "[kxachktn]", "CheckPerson=1", "",
                           "[kxaredundant]", "Active=0", "Mode=0", "FirstAlarm=0", "LastAlarm=0"},
                          error) &&
            writeTextFile(windir + "/kxalogout.ini", {"[LogedOut]", "0301234003=1", "0301234017=0"}, error) &&
+           // Alarm messages of some alarms: pager/SMS text and the three display texts.
+           writeTextFile(windir + "/kxamsg.ini",
+                         {"[Messages]", "100=Fire in building 100; leave by the stairs",
+                          "101=Pumpe 3 \xFC"
+                          "berhitzt",
+                          "4711=\"  Fire alarm building 47  \""},
+                         error) &&
+           writeTextFile(windir + "/kxamsg1.ini", {"[Messages]", "100=FIRE B100", "4711=FIRE B47"}, error) &&
+           writeTextFile(windir + "/kxamsg2.ini", {"[Messages]", "100=Call 112", "4711=Meet at gate \"B\""}, error) &&
+           writeTextFile(windir + "/kxamsg3.ini", {"[Messages]", "4711=Assembly point: car park"}, error) &&
            writeTextFile(windir + "/kxamaster.ini",
                          {"[Server1]", "ServerName=ALARMSRV1", "[Server2]", "ServerName=ALARMSRV2"}, error) &&
            writeTextFile(windir + "/kxt.ini", {"[SETTINGS]", "MapMaxLines=30"}, error) &&
            writeTextFile(windir + "/registry.ini", {"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]", "Version=4.1"}, error);
+}
+
+// The columns of the alarm export, in order, with their source: a field
+// position of the mailbox record, or a message file.
+struct ImportColumn {
+    const char* name;
+    int position;             // 0: a message file
+    const char* messageFile;  // for position 0
+};
+const std::array<ImportColumn, 52> kImportColumns = {{
+    {"alarmkey", 1, nullptr},
+    {"alarmname", 33, nullptr},
+    {"group", 30, nullptr},
+    {"alarmtype", 15, nullptr},
+    {"confirmation", 11, nullptr},
+    {"pag_sms_msg", 0, "kxamsg.ini"},
+    {"disp_msg1", 0, "kxamsg1.ini"},
+    {"disp_msg2", 0, "kxamsg2.ini"},
+    {"schedule", 10, nullptr},
+    {"rings", 21, nullptr},
+    {"priority", 22, nullptr},
+    {"password", 9, nullptr},
+    {"escalkey_level", 18, nullptr},
+    {"escalkey_contact", 20, nullptr},
+    {"escal_level", 24, nullptr},
+    {"escal_level_delay", 26, nullptr},
+    {"escal_contact_delay", 29, nullptr},
+    {"faxreport", 32, nullptr},
+    {"email", 34, nullptr},
+    {"wait_callback", 59, nullptr},
+    {"check_status", 60, nullptr},
+    {"2nd_alarm", 65, nullptr},
+    {"alarm_on_success", 66, nullptr},
+    {"alarm_on_reset", 67, nullptr},
+    {"alarm_escal_maxloops", 69, nullptr},
+    {"check_event", 73, nullptr},
+    {"event_time_before", 74, nullptr},
+    {"event_time_after", 75, nullptr},
+    {"update_event", 76, nullptr},
+    {"check_contact_add_offset", 77, nullptr},
+    {"slave_server", 78, nullptr},
+    {"master_server", 79, nullptr},
+    {"max_escal_level_loops", 80, nullptr},
+    {"max_escal_contact_loops", 81, nullptr},
+    {"alarm_icon", 82, nullptr},
+    {"pers_needed", 83, nullptr},
+    {"set_status", 84, nullptr},
+    {"check_status", 85, nullptr},
+    {"pag_sms_callback", 86, nullptr},
+    {"check_pers_login", 87, nullptr},
+    {"pers_supervision", 88, nullptr},
+    {"print_report", 90, nullptr},
+    {"mail_report", 91, nullptr},
+    {"fax_report", 92, nullptr},
+    {"escal_on_max_loops", 93, nullptr},
+    {"report_callback", 94, nullptr},
+    {"secure_name", 95, nullptr},
+    {"start_popup", 97, nullptr},
+    {"escal_only_noansw", 98, nullptr},
+    {"contact_on", 13, nullptr},
+    {"contact_off", 14, nullptr},
+    {"disp_msg3", 0, "kxamsg3.ini"},
+}};
+
+// The import schema for every export column: numbers within what their
+// field's width holds, texts as long as their field, messages as long as
+// the platform reads them. A name's second occurrence has "name#2".
+bool writeImportSchema(const std::string& windir, std::string& error)
+{
+    const std::vector<FIELD4INFO> fields = mailbox::TableFields();
+    std::vector<std::string> lines = {"; Columns of the alarm import: one section per column name"};
+    std::vector<std::string> seen;
+    for (const ImportColumn& column : kImportColumns) {
+        std::string section = column.name;
+        if (std::find(seen.begin(), seen.end(), section) != seen.end())
+            section += "#2";
+        seen.push_back(column.name);
+        lines.push_back("[" + section + "]");
+        if (column.position == 0) {
+            lines.insert(lines.end(), {std::string("Field=") + column.messageFile, "Type=ini", "MaxLen=127"});
+        } else {
+            const FIELD4INFO& f = fields[static_cast<std::size_t>(column.position - 1)];
+            lines.push_back("Field=" + f.name);
+            if (f.type == 'C') {
+                lines.insert(lines.end(), {"Type=str", "MaxLen=" + std::to_string(f.length)});
+            } else {
+                long long largest = 1;
+                for (unsigned i = 0; i < f.length; ++i)
+                    largest *= 10;
+                largest = std::min<long long>(largest - 1, INT_MAX);
+                const long long smallest = -std::min<long long>(largest / 10, INT_MAX / 10);
+                lines.insert(lines.end(), {"Type=int", "MinValue=" + std::to_string(smallest),
+                                           "MaxValue=" + std::to_string(largest)});
+            }
+        }
+        lines.push_back("");
+    }
+    return writeTextFile(windir + "/kxaimport.ini", lines, error);
 }
 
 // The fields of one key of the mailbox table, by physical name.
@@ -362,6 +472,36 @@ bool writeGroupTables(std::string& error)
     return true;
 }
 
+// The persons table: persons, then free records numbered as their records.
+bool writePersonsTable(std::string& error)
+{
+    CDatabase persons;
+    if (!persons.Create("\\db1\\kxpers.dbf", {{"NAME", 'C', 30, 0},
+                                              {"TT1", 'C', 25, 0},
+                                              {"TY1", 'C', 3, 0},
+                                              {"DEPARTMENT", 'C', 30, 0},
+                                              {"IDXP", 'C', 4, 0}})) {
+        error = "cannot create kxpers.dbf: " + CDatabase::LastError();
+        return false;
+    }
+    ScopedClose closer(persons);
+    Sequence seq;
+    const std::array<const char*, 4> departments = {"Technical service", "Security", "Nursing", ""};
+    for (int record = 1; record <= 16; ++record) {
+        persons.Append();
+        persons.Bottom();
+        persons.Replace("IDXP", format("%04d", record).c_str());
+        if (record > 12)
+            continue;  // free
+        const std::string name = std::string(kFirstNames[seq.below(24)]) + " " + kLastNames[seq.below(12)];
+        persons.Replace("NAME", name.c_str());
+        persons.Replace("TT1", format("0301234%03d", seq.below(40)).c_str());
+        persons.Replace("TY1", kPhoneTypes[seq.below(4)]);
+        persons.Replace("DEPARTMENT", departments[static_cast<std::size_t>(seq.below(4))]);
+    }
+    return true;
+}
+
 bool writePlatformDirectory(const std::string& root, std::string& error)
 {
     const std::string kxt = root + "/kxt";
@@ -420,7 +560,8 @@ bool DemoSite::build(const std::string& rootArgument, std::string& error)
     for (const char* dir : {"/windows", "/windows/system32", "/db1", "/kxt", "/work", "/work/log"})
         if (!makeDirectory(root + dir, error))
             return false;
-    return writeIniFiles(root + "/windows", error) && writeMailboxTable(error) && writeGroupTables(error) &&
+    return writeIniFiles(root + "/windows", error) && writeImportSchema(root + "/windows", error) &&
+           writeMailboxTable(error) && writeGroupTables(error) && writePersonsTable(error) &&
            writePlatformDirectory(root, error);
 }
 

@@ -230,6 +230,33 @@ TEST_F(ProfileRead, ConvenienceFormsMatchTheBufferCalls)
     EXPECT_EQ(ProfileSectionNames(kFile), (std::vector<std::string>{"Config", "Other"}));
 }
 
+TEST_F(ProfileRead, SectionValuesReadLikeTheSingleKeyCall)
+{
+    // One read of a section must give every key exactly what its own call gives.
+    const std::vector<std::optional<std::string>> files = {
+        "[Messages]\r\n10=a\r\n10=dup\r\nK=upper\r\n \t11 \t= \" q \" \r\n12='x'\r\n13=\"\r\n14=\"\"\r\n15=" +
+            std::string(300, 'L') + "\r\n16=\"" + std::string(127, 'q') +
+            "\"\r\n\xE9=low\r\n=empty\r\nbare\r\n;17=c\r\n"
+            "[Other]\r\n18=o\r\n[messages]\r\n19=later\r\n",
+        "[MESSAGES]\n10=lf\n\rk=cr\r\n20=\"a\"b\"\n21=v\0w\n"s,
+        "\xEF\xBB\xBF[Messages]\r\n10=hidden\r\n[x]\r\n[Messages]\r\n11=second\r\n",
+        "10=outside\r\n",
+        std::nullopt,
+    };
+    const std::vector<std::string> keys = {"10",   " 10 ", "k", "K",    "11",  "\t11", "12", "13", "14", "15", "16",
+                                           "\xC9", "\xE9", "",  "bare", ";17", "18",   "19", "20", "21", "99"};
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        useFile(files[f]);
+        for (std::size_t size : {0, 1, 4, 128}) {
+            const ProfileValues values = ProfileSectionValues(kFile, " messages ", size);
+            for (const std::string& key : keys)
+                EXPECT_EQ(Escaped(std::string(values.value(key))),
+                          Escaped(ProfileString(kFile, " messages ", key, "", size)))
+                    << "file " << f << " size " << size << " key " << Escaped(key);
+        }
+    }
+}
+
 TEST_F(ProfileRead, FallbacksSayWhy)
 {
     // Every case gives the default and leaves a reason; a good read leaves none.

@@ -1,6 +1,7 @@
 // Writing calls: the exact bytes written, refusals, batches, failures that leave the file as it was.
 
 #include "platform/Profile.h"
+#include "platform/ProfileText.h"
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -175,6 +177,37 @@ TEST_F(ProfileWrite, BatchAppliesEverythingOrNothing)
     EXPECT_TRUE(WritePrivateProfileEdits({}, "fresh.ini"));
     EXPECT_FALSE(PathExists(site.win("fresh.ini")));
     EXPECT_FALSE(PathExists(site.win(".fresh.ini.lock")));
+}
+
+// A run of sets in one pass leaves the bytes that setting each in turn
+// leaves: random texts (sections repeated in other case, duplicate keys,
+// comments, bare lines, missing and lone line ends) and random sets.
+TEST(ProfileSetValues, LeaveTheBytesOfOneSetAfterAnother)
+{
+    const std::vector<std::string> pieces = {"[S]", "[s]", "[T]",  " [ u ] ", "k=1",  "K = 2",  "j=3",
+                                             "k=4", ";c",  "bare", "",        "\x1a", "x=\"q\""};
+    const std::vector<std::string> ends = {"\r\n", "\n", "\r", ""};
+    const std::vector<std::string> names = {"S", "s", "T", "u", "V", "w"};
+    const std::vector<std::string> keys = {"k", "K", "j", "x", "new", " n2 "};
+    std::mt19937 random(13);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 8); n > 0; --n)
+            text += pieces[random() % pieces.size()] + ends[random() % ends.size()];
+        std::vector<profile_text::SetEdit> sets;
+        std::vector<std::string> values;
+        values.reserve(8);
+        for (int n = 2 + static_cast<int>(random() % 6); n > 0; --n) {
+            values.push_back("v" + std::to_string(random() % 3));
+            sets.push_back({names[random() % names.size()], keys[random() % keys.size()], values.back()});
+        }
+        std::string oneByOne = text;
+        for (const profile_text::SetEdit& set : sets)
+            profile_text::SetValue(oneByOne, set.app, set.key, set.value);
+        std::string batch = text;
+        profile_text::SetValues(batch, sets);
+        ASSERT_EQ(Escaped(batch), Escaped(oneByOne)) << Escaped(text);
+    }
 }
 
 TEST_F(ProfileWrite, ConvenienceFormsWriteDecimalTextAndDelete)
