@@ -83,7 +83,6 @@ public:
     // name wins, one pair of outer quotes is removed, the value is cut to
     // size - 1 bytes; "" for a key that is missing.
     std::string_view value(std::string_view key) const;
-    std::size_t size() const { return m_values.size(); }
 
 private:
     friend ProfileValues ProfileSectionValues(std::string_view, std::string_view, std::size_t);
