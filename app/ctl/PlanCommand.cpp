@@ -8,7 +8,6 @@
 #include "plans/PlanSelection.h"
 #include "platform/TextEncoding.h"
 
-#include <climits>
 #include <cstdio>
 #include <optional>
 
@@ -48,19 +47,6 @@ std::optional<plans::PlanFamily> family(const std::string& word)
 bool digitsOnly(const std::string& text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
-// A number of digits only; one too long for a long reads as the largest,
-// which lies outside every plan range, as in "Create plan".
-long numberOf(const std::string& digits)
-{
-    long value = 0;
-    for (const char c : digits) {
-        if (value > (LONG_MAX - (c - '0')) / 10)
-            return LONG_MAX;
-        value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 std::string shown(const std::string& cp1252)
@@ -170,7 +156,7 @@ int run(const Arguments& args)
     const std::string& digits = args[at++];
     if (!digitsOnly(digits))
         return UsageError(self(), "NUMBER must be decimal digits, not " + digits);
-    const long number = numberOf(digits);
+    const long number = plans::NumberOfDigits(digits);
 
     if (action == "show")
         return show(*chosen, number);
