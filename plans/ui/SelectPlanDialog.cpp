@@ -137,6 +137,11 @@ SelectPlanDialog::SelectPlanDialog(plans::PlanSelection& model, QWidget* parent)
     refresh();
 }
 
+SelectPlanDialog::~SelectPlanDialog()
+{
+    m_model.setCreateRunner({});  // the model may outlive the dialog
+}
+
 void SelectPlanDialog::refresh()
 {
     for (PlanFamily family : kFamilies) {

@@ -23,6 +23,7 @@ public:
     // `model` is open and outlives the dialog; its "New" opens "Create plan"
     // over this dialog.
     SelectPlanDialog(plans::PlanSelection& model, QWidget* parent);
+    ~SelectPlanDialog() override;
 
     // OK closes only when the model stored the plan.
     void accept() override;

@@ -10,6 +10,7 @@
 #include "platform/SitePaths.h"
 #include "platform/ui/WidgetText.h"
 #include "tests/common/RecordingMessageBoxes.h"
+#include "tests/common/StandInPrograms.h"
 #include "tests/common/TempSite.h"
 
 #include <QtTest>
@@ -173,6 +174,19 @@ private slots:
         QCOMPARE(child<QComboBox>(dialog, "alarmInPlans")->currentText(), QString("25 Alarm-in weekplan only"));
         QCOMPARE(child<QLineEdit>(dialog, "weekFile")->text(), QString("kxi_25.kxw"));
         QCOMPARE(child<QListWidget>(dialog, "weekLines")->count(), 1);
+    }
+
+    void editStartsThePlanEditorOnTheFileOfItsList()
+    {
+        const test::StandInPrograms programs(m_site->path().toStdString() + "/bin");
+        programs.add("kxsched.exe");
+        plans::PlanSelection model(kKey, 30, 1);
+        model.open();
+        ui::SelectPlanDialog dialog(model, nullptr);
+        child<QPushButton>(dialog, "editWeek")->click();
+        QCOMPARE(programs.waitForCalls(1).back(), std::string("kxsched.exe|kxa_30.kxw"));
+        child<QPushButton>(dialog, "editYear")->click();
+        QCOMPARE(programs.waitForCalls(2).back(), std::string("kxsched.exe|kxa_30.kxh"));
     }
 
     void okWritesOnlyWhatTheModelTook()
