@@ -1,94 +1,15 @@
 #pragma once
-// A copy of the demonstration site for the alarm-in editor and its pages:
-// the site is built once per test program and copied for every test, the
-// message boxes are recorded, and a record can be compared field by field.
+// The demonstration site for the alarm-in editor and its pages (see
+// DemoSiteFixture), with the alarm-ins found by function and a page saved
+// as the editor saves it.
 
 #include "alarmconfig/AlarmInPage.h"
-#include "app/ctl/DemoSite.h"
-#include "core/CDatabase.h"
-#include "core/MailboxLayout.h"
-#include "tests/common/TempSite.h"
-
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
+#include "tests/common/DemoSiteFixture.h"
 
 namespace kx::test {
 
-class AlarmInFixture : public ::testing::Test {
+class AlarmInFixture : public DemoSiteFixture {
 protected:
-    static constexpr const char* kTable = "\\db1\\vm001.dbf";
-
-    static void SetUpTestSuite()
-    {
-        if (demo())
-            return;
-        demo() = std::make_unique<TempDir>("kxdemo");
-        std::string error;
-        if (!ctl::DemoSite::build(demo()->path("site"), error))
-            FAIL() << error;
-    }
-
-    void SetUp() override
-    {
-        std::filesystem::copy(demo()->path("site"), site.root(),
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
-        SitePaths::configure(site.root(), {});
-        m_oldDir = std::filesystem::current_path();
-        std::filesystem::current_path(site.path("work"));  // plans and logs live in the working directory
-    }
-    void TearDown() override { std::filesystem::current_path(m_oldDir); }
-
-    // The 99 fields of a key as stored (numbers without their leading blanks).
-    static std::vector<std::string> record(long key)
-    {
-        std::vector<std::string> fields;
-        CDatabase db;
-        if (!db.Open(kTable))
-            return fields;
-        db.Go(mailbox::RecordOfKey(key));
-        for (int p = 1; p <= mailbox::kFieldCount; ++p) {
-            std::string value;
-            db.Read(mailbox::PhysicalName(p).c_str(), value);
-            fields.push_back(value.erase(0, value.find_first_not_of(' ')));
-        }
-        db.Close();
-        return fields;
-    }
-    static std::string field(long key, const char* logicalName)
-    {
-        const std::vector<std::string> fields = record(key);
-        const int p = mailbox::PositionOfLogicalName(logicalName);
-        return p > 0 && p <= static_cast<int>(fields.size()) ? fields[p - 1] : "<no field>";
-    }
-    // Every field of `key` is what it was in `before`, except those named
-    // in `changed` (logical name: value as stored, without leading blanks).
-    static void expectRecord(long key, const std::vector<std::string>& before,
-                             const std::map<std::string, std::string>& changed)
-    {
-        const std::vector<std::string> after = record(key);
-        ASSERT_EQ(after.size(), before.size());
-        for (int p = 1; p <= static_cast<int>(after.size()); ++p) {
-            const auto it = changed.find(mailbox::LogicalName(p));
-            EXPECT_EQ(after[p - 1], it != changed.end() ? it->second : before[p - 1])
-                << "key " << key << " field " << mailbox::LogicalName(p);
-        }
-    }
-    // Sets fields of a key by logical name, as another program might.
-    static void setFields(long key, const std::vector<mailbox::FieldWrite>& writes)
-    {
-        CDatabase db;
-        ASSERT_EQ(db.Open(kTable), 1);
-        ASSERT_EQ(mailbox::WriteFields(db, key, writes), 1);
-    }
     // The first alarm-in of the demo site with that function.
     static long alarmInOfFunction(int function)
     {
@@ -121,20 +42,6 @@ protected:
         page.saved();
         return page.afterSave();
     }
-
-    // A file of the Windows directory ("" when missing).
-    std::string ini(const std::string& name) const { return site.read("windows/" + name); }
-
-    TempSite site;
-    RecordingMessageBoxes boxes;
-
-private:
-    static std::unique_ptr<TempDir>& demo()
-    {
-        static std::unique_ptr<TempDir> dir;
-        return dir;
-    }
-    std::filesystem::path m_oldDir;
 };
 
 }  // namespace kx::test

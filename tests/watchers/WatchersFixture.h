@@ -1,13 +1,13 @@
 #pragma once
 // A copy of the demonstration site for the watchers' models (see
-// AlarmInFixture), with the INI files written as CRLF lines and read back
+// DemoSiteFixture), with the INI files written as CRLF lines and read back
 // without the CRs.
 
-#include "tests/alarmconfig/AlarmInFixture.h"
+#include "tests/common/DemoSiteFixture.h"
 
 namespace kx::test {
 
-class WatchersFixture : public AlarmInFixture {
+class WatchersFixture : public DemoSiteFixture {
 protected:
     // Writes a file of the Windows directory from "\n"-separated lines.
     void writeIni(const std::string& name, const std::string& lines)
