@@ -1,6 +1,7 @@
-// "Select plan" and "Create plan" on a copy of the demo site with plans made
-// here: enabling by mode, the lines in their colours, "New" through "Create
-// plan", "Edit", and OK closing and writing only when the model took it.
+// "Select plan" and "Create plan" over the demo site's mailbox table, in a
+// working directory holding only the plans made here: enabling by mode, the
+// lines in their colours, "New" through "Create plan", "Edit", and OK
+// closing and writing only when the model took it.
 
 #include "app/ctl/DemoSite.h"
 #include "core/CDatabase.h"
@@ -16,7 +17,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <filesystem>
 #include <memory>
 
 using namespace kx;
@@ -26,12 +26,11 @@ class PlanDialogsTest : public QObject {
 
 private:
     static constexpr long kKey = 5000;
-    QTemporaryDir m_demo;
-    std::unique_ptr<QTemporaryDir> m_site;
-    std::unique_ptr<test::RecordingMessageBoxes> m_boxes;
+    QTemporaryDir m_site;
+    std::unique_ptr<QTemporaryDir> m_work;
+    test::RecordingMessageBoxes m_boxes;
     std::unique_ptr<plans::PlanSelection> m_model;
     std::unique_ptr<ui::SelectPlanDialog> m_dialog;
-    QString m_oldDir;
 
     // "Select plan" for the alarm-in with a stored plan number and kind.
     ui::SelectPlanDialog& open(long plan, long kind)
@@ -51,7 +50,7 @@ private:
         return found;
     }
     static void ok(QObject* dialog) { dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
-    static std::string stored()
+    static std::string stored()  // "n_mbx/num1_7" of the alarm-in
     {
         CDatabase db;
         std::string plan, kind;
@@ -67,20 +66,15 @@ private slots:
     void initTestCase()
     {
         std::string error;
-        QVERIFY2(ctl::DemoSite::build((m_demo.path() + "/site").toStdString(), error), error.c_str());
-        m_oldDir = QDir::currentPath();
+        QVERIFY2(ctl::DemoSite::build(m_site.path().toStdString(), error), error.c_str());
+        SitePaths::configure(m_site.path().toStdString(), {});
     }
     void init()
     {
-        m_site = std::make_unique<QTemporaryDir>();
-        std::filesystem::copy((m_demo.path() + "/site").toStdString(), m_site->path().toStdString(),
-                              std::filesystem::copy_options::recursive);
-        SitePaths::configure(m_site->path().toStdString(), {});
-        // A working directory holding only these plans: alarm-in plans with
-        // default and ordinary lines, an offset alarm plan with a line
-        // without a type word, a group plan.
-        QDir(m_site->path()).mkdir("plans");
-        QDir::setCurrent(m_site->path() + "/plans");
+        // Alarm-in plans with default and ordinary lines, an offset alarm
+        // plan with a line without a type word, a group plan.
+        m_work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(m_work->path());
         test::WriteBytes("kxi_20.kxh", "00.00.  00 , 00:00 - 00.00.  00 , 00:00 , Default-in;\n"
                                        "01.01.27 , 08:00 - 02.01.27 , 18:00 , Ordinary;\n");
         test::WriteBytes("kxi_20.kxw", "0 , 00:00 - 00:00 , Week default;\n1 , 08:00 - 17:00 , Monday line;\n");
@@ -88,14 +82,13 @@ private slots:
         test::WriteBytes("kxa_30.kxh", "00.00.  00 , 00:00 - 00.00.  00 , 00:00 , OFS 5;\n");
         test::WriteBytes("kxa_30.kxw", "1 , 08:00 - 17:00 , OFS 10;\n2 , 08:00 - 17:00 , no type word;\n");
         test::WriteBytes("kxa_40.kxw", "1 , 08:00 - 17:00 , GRP 12;\n");
-        m_boxes = std::make_unique<test::RecordingMessageBoxes>();
+        m_boxes.clear();
     }
     void cleanup()
     {
         m_dialog.reset();
-        m_boxes.reset();
-        QDir::setCurrent(m_oldDir);
-        m_site.reset();
+        QDir::setCurrent(QDir::tempPath());
+        m_work.reset();
     }
 
     void enablingFollowsTheMode()
@@ -119,14 +112,13 @@ private slots:
 
     void linesShowTheirColours()
     {
-        const QColor in(50, 40, 30), inOrdinary(120, 100, 60);
+
         const struct {
             long plan, kind;
             const char *list, *file;
             QList<QColor> colours;
         } cases[] = {
-            {20, 0, "year", "kxi_20.kxh", {in, inOrdinary}},
-            {20, 0, "week", "kxi_20.kxw", {in, inOrdinary}},
+            {20, 0, "week", "kxi_20.kxw", {QColor(50, 40, 30), QColor(120, 100, 60)}},
             {30, 1, "year", "kxa_30.kxh", {QColor(40, 0, 0)}},
             {30, 1, "week", "kxa_30.kxw", {QColor(180, 0, 0), Qt::black}},
             {40, 1, "year", "kxa_40.kxh", {}},  // missing: no lines, its name all the same
@@ -171,17 +163,17 @@ private slots:
             child<QPushButton>(&dialog, "newAlarmIn")->click();
             QVERIFY(bothAtOpen);
             QCOMPARE(stayedOpen, !c.created);
-            QCOMPARE(m_boxes->shown().empty(), c.created);
+            QCOMPARE(m_boxes.shown().empty(), c.created);
             QCOMPARE(m_model->planNumber(), QString(c.typed).remove('x').toLong());
             QCOMPARE(child<QComboBox>(&dialog, "alarmInPlans")->currentText(), QString(c.item));
             QCOMPARE(QDir().entryList({QString(c.files).left(7) + "*"}).join(' '), QString(c.files));
-            m_boxes->clear();
+            m_boxes.clear();
         }
     }
 
     void editStartsThePlanEditorOnTheFileOfItsList()
     {
-        const test::StandInPrograms programs(m_site->path().toStdString() + "/bin");
+        const test::StandInPrograms programs(m_work->path().toStdString() + "/bin");
         programs.add("kxsched.exe");
         ui::SelectPlanDialog& dialog = open(30, 1);
         child<QPushButton>(&dialog, "editWeek")->click();
@@ -207,8 +199,8 @@ private slots:
             list->setCurrentIndex(list->findText(c.item, Qt::MatchStartsWith));
             ok(&dialog);
             QCOMPARE(stored(), std::string(c.stored));
-            QCOMPARE(accepted.count(), m_boxes->shown().empty() ? 1 : 0);
-            m_boxes->clear();
+            QCOMPARE(accepted.count(), m_boxes.shown().empty() ? 1 : 0);
+            m_boxes.clear();
         }
     }
 };
