@@ -93,6 +93,8 @@ TEST_F(CtlPlanTest, CommandLinesOnTheDemoPlans)
         EXPECT_EQ(r.out, c.out) << line;
         EXPECT_NE(r.err.find(c.err), std::string::npos) << line << r.err;
     }
+    // The alarm-in editor's "Edit" of the plan points to this command.
+    EXPECT_NE(ctl({"alarm-in", "5030", "--button", "PlanEdit"}).err.find("kxalarmctl plan choose"), std::string::npos);
     // The plans chosen are stored, kind and number; the refusals for 5032 wrote nothing.
     std::string stored;
     for (const char* key : {"5030", "5031", "5032"})
