@@ -3,9 +3,9 @@
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
+#include "plans/PlanList.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/SitePaths.h"
 #include "platform/TextEncoding.h"
 #include "watchers/SupervisedAlarmIns.h"
 
@@ -30,14 +30,6 @@ constexpr Text kEdit = KX_TEXT("AlarmInEditor", "Edit");
 constexpr Text kSaveQuestion = KX_TEXT("AlarmInEditor", "Do you want to save the data for the alarm '%1' ?");
 constexpr Text kCannotSave = KX_TEXT("AlarmInEditor", "Error, impossible to save the data !");
 constexpr Text kNothingLoaded = KX_TEXT("AlarmInEditor", "No alarm-in is loaded: there is nothing to save.");
-
-// Plan files of the alarm-in kind (num1_7 = 0) and of the alarm kind.
-constexpr Text kAlarmInBoth = KX_TEXT("AlarmInEditor", "%d Alarm-in schedule- and weekplan");
-constexpr Text kAlarmInYear = KX_TEXT("AlarmInEditor", "%d Alarm-in scheduleplan only");
-constexpr Text kAlarmInWeek = KX_TEXT("AlarmInEditor", "%d Alarm-in weekplan only");
-constexpr Text kAlarmBoth = KX_TEXT("AlarmInEditor", "%d Alarm schedule- and weekplan");
-constexpr Text kAlarmYear = KX_TEXT("AlarmInEditor", "%d Alarm scheduleplan only");
-constexpr Text kAlarmWeek = KX_TEXT("AlarmInEditor", "%d Alarm weekplan only");
 
 constexpr std::array<Text, mailbox::kAlarmInFunctionCount> kFrameTitles = {
     KX_TEXT("AlarmInEditor", "Settings for Broadcast / Launch '%1'"),
@@ -104,7 +96,7 @@ std::vector<SettingRow> commonRows()
         computed("n_mbx"),
         computed("num1_7"),
         settings::DisplayValue("PlanLabel").when("num1_6"),
-        settings::ButtonRow("PlanEdit", kEdit).when("num1_6").unavailable(),
+        settings::ButtonRow("PlanEdit", kEdit).when("num1_6"),
         computed("FrameTitle"),
     };
 }
@@ -229,14 +221,22 @@ void AlarmInEditor::fill()
 
 void AlarmInEditor::updatePlanLabel()
 {
-    const long plan = number("n_mbx");
-    const bool alarmKind = number("num1_7") != 0;
-    const std::string name = std::string(alarmKind ? "kxa_" : "kxi_") + std::to_string(plan);
-    const bool year = SitePaths::exists(name + ".kxh");
-    const bool week = SitePaths::exists(name + ".kxw");
-    const Text& text = year ? (week ? (alarmKind ? kAlarmBoth : kAlarmInBoth) : (alarmKind ? kAlarmYear : kAlarmInYear))
-                            : (alarmKind ? kAlarmWeek : kAlarmInWeek);
-    set("PlanLabel", Utf8ToCp1252Lossy(TrNumber(text, plan)));
+    // Any plan kind other than 0 means the alarm plans.
+    const plans::PlanFamily family = number("num1_7") != 0 ? plans::PlanFamily::Alarm : plans::PlanFamily::AlarmIn;
+    set("PlanLabel", plans::PlanLabel(number("n_mbx"), family));
+}
+
+void AlarmInEditor::pressed(std::string_view button)
+{
+    if (button != "PlanEdit" || !m_choosePlan || !hasAlarmIn())
+        return;
+    long plan = number("n_mbx"), kind = number("num1_7");
+    if (!m_choosePlan(m_current, plan, kind))
+        return;
+    // The chooser stored them; the editor only shows them.
+    set("n_mbx", std::to_string(plan));
+    set("num1_7", std::to_string(kind));
+    updatePlanLabel();
 }
 
 void AlarmInEditor::updateFrameTitle()

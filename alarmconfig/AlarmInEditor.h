@@ -7,7 +7,8 @@
 // Values (kxalarmctl prints them in this order): key (the alarm-in chosen
 // in the list), text_opt1, p_ogm4 (the function), DisplayMessage (only when
 // "ShowMsgOnIncoming" of kxastart is 1), num1_6 (schedule plan used),
-// n_mbx and num1_7 (plan number and kind, read-only here), PlanLabel,
+// n_mbx and num1_7 (plan number and kind, read-only here: the plan
+// chooser stores them), PlanLabel,
 // FrameTitle; then the values of the page.
 //
 // Choosing another key asks whether to save a modified alarm-in first
@@ -71,8 +72,17 @@ public:
     // false stops the switch or save.
     void setCommitTyped(std::function<bool()> commit) { m_commitTyped = std::move(commit); }
 
+    // "Edit" of the schedule plan: lets the operator choose the plan of
+    // alarm-in `key`, starting from the number and kind (num1_7) shown, and
+    // stores it itself. True when a plan was stored; `plan` and `kind` then
+    // hold it, and the editor shows them. Without a chooser "Edit" does
+    // nothing (kxalarmctl chooses plans with a command of its own).
+    using PlanChooser = std::function<bool(long key, long& plan, long& kind)>;
+    void setPlanChooser(PlanChooser chooser) { m_choosePlan = std::move(chooser); }
+
 protected:
     void fill() override;
+    void pressed(std::string_view button) override;
 
 private:
     void loadAlarmIn(long key);
@@ -85,6 +95,7 @@ private:
     long m_current = -1;
     int m_storedFunction = -1;
     std::function<bool()> m_commitTyped;
+    PlanChooser m_choosePlan;
 };
 
 // The frame title of a function's page (UTF-8): %1 is the key, or for the

@@ -18,15 +18,20 @@ bool PlanCreation::setNumberText(std::string_view digits)
     return true;
 }
 
-long PlanCreation::number() const
+long NumberOfDigits(std::string_view digits)
 {
     long value = 0;
-    for (char c : m_numberText) {
+    for (char c : digits) {
         if (value > (LONG_MAX - (c - '0')) / 10)
             return LONG_MAX;
         value = value * 10 + (c - '0');
     }
     return value;
+}
+
+long PlanCreation::number() const
+{
+    return NumberOfDigits(m_numberText);
 }
 
 bool PlanCreation::ok()

@@ -10,6 +10,10 @@
 
 namespace kx::plans {
 
+// The number a text of digits stands for (0 when empty); one too long for
+// a long reads as the largest, which lies outside every plan range.
+long NumberOfDigits(std::string_view digits);
+
 class PlanCreation {
 public:
     PlanCreation(long number, PlanFamily family);

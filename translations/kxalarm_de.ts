@@ -74,30 +74,6 @@
         <translation>Es ist kein Alarmeingang geladen: Es gibt nichts zu speichern.</translation>
     </message>
     <message>
-        <source>%d Alarm-in schedule- and weekplan</source>
-        <translation>%d Alarmeingang Jahres- und Wochenplan</translation>
-    </message>
-    <message>
-        <source>%d Alarm-in scheduleplan only</source>
-        <translation>%d Alarmeingang nur Jahresplan</translation>
-    </message>
-    <message>
-        <source>%d Alarm-in weekplan only</source>
-        <translation>%d Alarmeingang nur Wochenplan</translation>
-    </message>
-    <message>
-        <source>%d Alarm schedule- and weekplan</source>
-        <translation>%d Alarm Jahres- und Wochenplan</translation>
-    </message>
-    <message>
-        <source>%d Alarm scheduleplan only</source>
-        <translation>%d Alarm nur Jahresplan</translation>
-    </message>
-    <message>
-        <source>%d Alarm weekplan only</source>
-        <translation>%d Alarm nur Wochenplan</translation>
-    </message>
-    <message>
         <source>Settings for Broadcast / Launch &apos;%1&apos;</source>
         <translation>Einstellungen für Rundruf / Auslösung &apos;%1&apos;</translation>
     </message>
@@ -1019,6 +995,33 @@
     <message>
         <source>Send confirmation-message to all pagers, which already received the alarm, if the alarm was confirmed. </source>
         <translation>Quittierungsmeldung an alle Pager senden, die den Alarm schon erhalten haben, wenn der Alarm quittiert wurde. </translation>
+    </message>
+</context>
+<context>
+    <name>CreatePlanDialog</name>
+    <message>
+        <source>Create plan</source>
+        <translation>Plan anlegen</translation>
+    </message>
+    <message>
+        <source>Create sched- and/or weekplan for alarm-in </source>
+        <translation>Jahres- und/oder Wochenplan für Alarmeingang anlegen </translation>
+    </message>
+    <message>
+        <source>Create plan for alarm- / alarminkey:</source>
+        <translation>Plan anlegen für Alarm- / Alarmeingangsnummer:</translation>
+    </message>
+    <message>
+        <source>Create only scheduleplan </source>
+        <translation>Nur Jahresplan anlegen </translation>
+    </message>
+    <message>
+        <source>Create only weekplan</source>
+        <translation>Nur Wochenplan anlegen</translation>
+    </message>
+    <message>
+        <source>Create both scheduleplan and weekplan </source>
+        <translation>Jahresplan und Wochenplan anlegen </translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2275,106 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>PlanDisplay</name>
+    <message>
+        <source>Default action </source>
+        <translation>Standardaktion </translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFiles</name>
+    <message>
+        <source>Please enter a valid schedule-number for the plan !
+The number must be between 10 and 9999.</source>
+        <translation>Bitte geben Sie eine gültige Plannummer ein !
+Die Nummer muss zwischen 10 und 9999 liegen.</translation>
+    </message>
+    <message>
+        <source>The plan &apos;%1&apos; already exists for this number !
+Please use another number.</source>
+        <translation>Der Plan &apos;%1&apos; existiert für diese Nummer bereits !
+Bitte verwenden Sie eine andere Nummer.</translation>
+    </message>
+    <message>
+        <source>The plan &apos;%1&apos; could not be created !
+%2</source>
+        <translation>Der Plan &apos;%1&apos; konnte nicht angelegt werden !
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanList</name>
+    <message>
+        <source>%d Alarm-in schedule- and weekplan</source>
+        <translation>%d Alarmeingang Jahres- und Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm-in scheduleplan only</source>
+        <translation>%d Alarmeingang nur Jahresplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm-in weekplan only</source>
+        <translation>%d Alarmeingang nur Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm schedule- and weekplan</source>
+        <translation>%d Alarm Jahres- und Wochenplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm scheduleplan only</source>
+        <translation>%d Alarm nur Jahresplan</translation>
+    </message>
+    <message>
+        <source>%d Alarm weekplan only</source>
+        <translation>%d Alarm nur Wochenplan</translation>
+    </message>
+</context>
+<context>
+    <name>PlanSelection</name>
+    <message>
+        <source>Please select a schedule- and/or weekplan first!</source>
+        <translation>Bitte wählen Sie zuerst einen Jahres- und/oder Wochenplan!</translation>
+    </message>
+    <message>
+        <source>The type of the alarm scheduleplan is not offset !
+Alarm-in scheduleplans only support the the offset. (Group and Alarmkey are not supported)</source>
+        <translation>Der Typ des Alarm-Jahresplans ist nicht Offset !
+Alarmeingangspläne unterstützen nur den Offset. (Gruppe und Alarmnummer werden nicht unterstützt)</translation>
+    </message>
+    <message>
+        <source>Key %1 is not an alarm-in.</source>
+        <translation>Nummer %1 ist kein Alarmeingang.</translation>
+    </message>
+</context>
+<context>
     <name>PlayActiveAlarmsPage</name>
     <message>
         <source>Play all active alarms</source>
@@ -2433,6 +2536,53 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     <message>
         <source>No conferences found to start</source>
         <translation>Keine Konferenzen zum Starten gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>SelectPlanDialog</name>
+    <message>
+        <source>Select plan</source>
+        <translation>Plan auswählen</translation>
+    </message>
+    <message>
+        <source>Select sched- and weekplan for alarm-in</source>
+        <translation>Jahres- und Wochenplan für Alarmeingang auswählen</translation>
+    </message>
+    <message>
+        <source>Use alarm-in schedule plans:</source>
+        <translation>Zeitpläne der Alarmeingänge verwenden:</translation>
+    </message>
+    <message>
+        <source>Use alarm schedule plans:</source>
+        <translation>Zeitpläne der Alarme verwenden:</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Only alarm schedule- and weekplans with an offset are supported !</source>
+        <translation>Nur Jahres- und Wochenpläne von Alarmen mit Offset werden unterstützt !</translation>
+    </message>
+    <message>
+        <source>Weekplan:</source>
+        <translation>Wochenplan:</translation>
+    </message>
+    <message>
+        <source>Schedplan:</source>
+        <translation>Jahresplan:</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh schedule and weekplans list</source>
+        <translation>Liste der Jahres- und Wochenpläne aktualisieren</translation>
     </message>
 </context>
 <context>

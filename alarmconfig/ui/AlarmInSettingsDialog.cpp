@@ -1,6 +1,7 @@
 #include "alarmconfig/ui/AlarmInSettingsDialog.h"
 
 #include "alarmconfig/ui/AlarmInPageWidget.h"
+#include "plans/ui/SelectPlanDialog.h"
 #include "platform/ui/WidgetText.h"
 #include "settings/ui/SettingsWidgets.h"
 
@@ -77,8 +78,16 @@ AlarmInSettingsDialog::AlarmInSettingsDialog(alarmconfig::AlarmInEditor& editor,
         if (auto* list = common->findChild<QComboBox*>(QString::fromLatin1(name)))
             connect(list, &QComboBox::activated, this, &AlarmInSettingsDialog::showCurrent);
     editor.setCommitTyped([this] { return commitTyped(); });
+    // "Edit" of the schedule plan opens "Select plan", which stores the plan.
+    editor.setPlanChooser([this](long key, long& plan, long& kind) { return ChoosePlan(key, plan, kind, this); });
     m_binder->updateWidgets();
     showCurrent();
+}
+
+AlarmInSettingsDialog::~AlarmInSettingsDialog()
+{
+    m_editor.setCommitTyped({});
+    m_editor.setPlanChooser({});
 }
 
 AlarmInPageWidget* AlarmInSettingsDialog::pageWidget(int function) const

@@ -25,6 +25,8 @@ class AlarmInSettingsDialog final : public QDialog {
 public:
     // `editor` is open and outlives the dialog.
     AlarmInSettingsDialog(alarmconfig::AlarmInEditor& editor, QWidget* parent);
+    // Takes its hooks back from the editor, which outlives it.
+    ~AlarmInSettingsDialog() override;
 
     // What binding the common values and every page found amiss (for the tests).
     const QStringList& bindingProblems() const { return m_problems; }

@@ -54,6 +54,11 @@ int run(const Arguments& args)
         if (taken <= 0)
             return UsageError(self, taken < 0 ? error : "unexpected argument " + args[i]);
     }
+    // "Edit" of the schedule plan opens a dialog of its own here too.
+    for (const SettingStep& step : steps)
+        if (step.button && step.name == "PlanEdit")
+            return UsageError(self,
+                              "the schedule plan is chosen with: kxalarmctl plan choose KEY alarm|alarm-in NUMBER");
     // The two answers of "Change alarmtype ?" are conference types 3 and 4.
     if (auto* terminal = dynamic_cast<TerminalMessageBoxes*>(&CurrentMessageBoxHandler()); terminal && conferenceType)
         terminal->presetChoice(conferenceType - 3);

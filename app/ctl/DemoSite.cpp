@@ -2,6 +2,7 @@
 
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
+#include "plans/PlanFiles.h"
 #include "platform/SitePaths.h"
 
 #include <sys/stat.h>
@@ -365,6 +366,94 @@ RecordValues alarmInRecord(long key, int function, const std::vector<long>& alar
     return r;
 }
 
+// Schedule plans in the working directory: both families; both files, year
+// only (below 100, listed all the same) and week only; default lines, every
+// type word, comments, a short line, an unknown day and text behind the ";".
+struct DemoPlan {
+    long number;
+    plans::PlanFamily family;
+    bool week;
+    std::vector<const char*> lines;  // Windows-1252, after the header
+};
+
+const std::vector<DemoPlan> kDemoPlans = {
+    // An offset plan: alarm-in 5030 uses it as an alarm plan.
+    {100,
+     plans::PlanFamily::Alarm,
+     false,
+     {"00.00.  00 , 00:00 - 00.00.  00 , 00:00 , OFS 0;", "24.12.  25 , 18:00 - 26.12.  25 , 23:59 , OFS 5010;",
+      "rem  the turn of the year", "31.12.  25 , 20:00 - 01.01.  26 , 06:00 , OFS 5020;"}},
+    {100,
+     plans::PlanFamily::Alarm,
+     true,
+     {"0 , 00:00 - 00:00 , OFS 0;", "1 , 08:00 - 17:00 , OFS 100;", "3 , 08:00 - 17:00 , OFS 100;",
+      "9 , 12:00 - 13:00 , OFS 200;", "5 , 08:00 - 14:00 , OFS 100; short Friday", "6 , 10:00;"}},
+    // A group plan of the year only, and an alarm-key plan of the week only.
+    {20,
+     plans::PlanFamily::Alarm,
+     false,
+     {"00.00.  00 , 00:00 - 00.00.  00 , 00:00 , GRP 10;", "01.05.  25 , 00:00 - 01.05.  25 , 23:59 , GRP 3;"}},
+    {40,
+     plans::PlanFamily::Alarm,
+     true,
+     {"0 , 00:00 - 00:00 , KEY 4711;", "rem  weekends to the building alarm", "6 , 00:00 - 23:59 , KEY 4712;",
+      "7 , 00:00 - 23:59 , KEY 4712;"}},
+    // Alarm-in plans: both files (5033), year only (5031), week only (5032).
+    {300,
+     plans::PlanFamily::AlarmIn,
+     false,
+     {"00.00.  00 , 00:00 - 00.00.  00 , 00:00 , OFS 0;", "06.01.  26 , 00:00 - 06.01.  26 , 23:59 , OFS 1;"}},
+    {300,
+     plans::PlanFamily::AlarmIn,
+     true,
+     {"0 , 00:00 - 00:00 , OFS 0;",
+      "2 , 07:00 - 15:30 , OFS 2 K\xFC"
+      "hlraum;",
+      "4 , 07:00 - 15:30 , OFS 2;"}},
+    {30,
+     plans::PlanFamily::AlarmIn,
+     false,
+     {"00.00.  00 , 00:00 - 00.00.  00 , 00:00 , OFS 0;", "rem  works holiday",
+      "22.12.  25 , 00:00 - 02.01.  26 , 23:59 , OFS 10;"}},
+    {12, plans::PlanFamily::AlarmIn, true, {"0 , 00:00 - 00:00 , OFS 0;", "1 , 06:00 - 22:00 , OFS 1;"}},
+};
+
+// Plan files hold line-feed line ends, as the plan editor writes them.
+bool writePlanFiles(const std::string& work, std::string& error)
+{
+    for (const DemoPlan& plan : kDemoPlans) {
+        const std::string name =
+            plan.week ? plans::WeekFileName(plan.number, plan.family) : plans::YearFileName(plan.number, plan.family);
+        std::ofstream out(work + "/" + name, std::ios::binary | std::ios::trunc);
+        out << plans::PlanFileHeader(plan.number, plan.family, plan.week);
+        for (const char* line : plan.lines)
+            out << line << '\n';
+        out.close();
+        if (!out) {
+            error = "cannot write " + work + "/" + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The alarms-in that use the demo plans: num1_6 on, the plan kind and number.
+void usePlan(RecordValues& r, long key)
+{
+    const struct {
+        long key;
+        int kind;
+        int plan;
+    } users[] = {{5030, 1, 100}, {5031, 0, 30}, {5032, 0, 12}, {5033, 0, 300}};
+    for (const auto& u : users) {
+        if (u.key == key) {
+            r.set("T89", 1);
+            r.set("T90", u.kind);
+            r.set("T10", u.plan);
+        }
+    }
+}
+
 bool writeMailboxTable(std::string& error)
 {
     CDatabase table;
@@ -406,6 +495,7 @@ bool writeMailboxTable(std::string& error)
             const int n = static_cast<int>(key - 5000);
             const int function = n < 88 ? n % mailbox::kAlarmInFunctionCount : n == 88 ? 25 : n % 4;
             r = alarmInRecord(key, function, alarmKeys, seq);
+            usePlan(r, key);
         } else if (key >= 6000 && key < 6200) {
             r.set("T02", 21 + 10 * seq.below(3));  // ordinary mailboxes of the platform
             r.set("T33", format("Voice mailbox %d", static_cast<int>(key)));
@@ -562,7 +652,7 @@ bool DemoSite::build(const std::string& rootArgument, std::string& error)
             return false;
     return writeIniFiles(root + "/windows", error) && writeImportSchema(root + "/windows", error) &&
            writeMailboxTable(error) && writeGroupTables(error) && writePersonsTable(error) &&
-           writePlatformDirectory(root, error);
+           writePlatformDirectory(root, error) && writePlanFiles(root + "/work", error);
 }
 
 }  // namespace kx::ctl

@@ -95,9 +95,11 @@ TEST_F(PlanFilesTest, ExistingEntriesAreNeverOverwritten)
         EXPECT_EQ(plans::CreatePlanFiles(r.number, PlanFamily::Alarm, r.parts), r.message.empty());
         EXPECT_EQ(boxTexts(), r.message);
         EXPECT_EQ(entries(), r.entriesAfter);
-        for (const auto& [name, content] : r.existing)
-            if (content == "old")
+        for (const auto& [name, content] : r.existing) {
+            if (content == "old") {
                 EXPECT_EQ(bytes(name), "old") << name;
+            }
+        }
     }
 }
 

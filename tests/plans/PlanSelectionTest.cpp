@@ -1,8 +1,7 @@
-// "Select plan": every check before the one write of num1_7 and n_mbx,
-// "New" and "Edit".
+// "Select plan": every check before the one write of num1_7 and n_mbx, and
+// "Edit" ("New" and the modes are tested through the dialog).
 
 #include "plans/PlanSelection.h"
-#include "plans/PlanCreation.h"
 #include "tests/common/StandInPrograms.h"
 #include "tests/plans/PlansFixture.h"
 
@@ -95,47 +94,6 @@ TEST_F(PlanSelectionTest, NothingIsWrittenForAKeyThatIsNoAlarmInOrATableThatDoes
     EXPECT_EQ(boxTexts().rfind("Error, impossible to open alarm-database ", 0), 0u) << boxTexts();
     std::filesystem::rename(site.path("db1/moved.dbf"), site.path("db1/vm001.dbf"));
     expectRecord(kAlarmIn, before, {});
-}
-
-TEST_F(PlanSelectionTest, AnyStoredKindButZeroOpensWithAlarmPlans)
-{
-    PlanSelection selection(kAlarmIn, 30, 5);
-    selection.open();
-    EXPECT_EQ(selection.mode(), PlanFamily::Alarm);
-    EXPECT_EQ(selection.selected(PlanFamily::AlarmIn), -1);
-    EXPECT_EQ(selection.display().yearFile, "kxa_30.kxh");
-    EXPECT_EQ(selection.display().year.size(), 1u);
-}
-
-TEST_F(PlanSelectionTest, NewTakesTheNumberOfTheCreateDialogConfirmedOrNot)
-{
-    PlanSelection selection(kAlarmIn, 20, 0);
-    selection.open();
-    // An existing number, refused, then cancelled: that number is current.
-    selection.setCreateRunner([](plans::PlanCreation& creation) {
-        EXPECT_EQ(creation.numberText(), "20");
-        EXPECT_EQ(creation.what(), plans::PlanParts::Both);
-        EXPECT_FALSE(creation.setNumberText("3a"));
-        ASSERT_TRUE(creation.setNumberText("30"));
-        EXPECT_FALSE(creation.ok());
-    });
-    selection.newPlan(PlanFamily::Alarm);
-    EXPECT_EQ(selection.planNumber(), 30);
-    EXPECT_EQ(boxTexts(), "The plan 'kxa_30.kxh' already exists for this number !\nPlease use another number.|");
-    EXPECT_EQ(
-        selection.items(PlanFamily::Alarm)[static_cast<std::size_t>(selection.selected(PlanFamily::Alarm))].number, 30);
-    // A new plan is listed and selected.
-    selection.setCreateRunner([](plans::PlanCreation& creation) {
-        creation.setNumberText("77");
-        creation.setWhat(plans::PlanParts::Week);
-        EXPECT_TRUE(creation.ok());
-    });
-    selection.newPlan(PlanFamily::AlarmIn);
-    EXPECT_EQ(selection.items(PlanFamily::AlarmIn).size(), 2u);
-    EXPECT_EQ(
-        selection.items(PlanFamily::AlarmIn)[static_cast<std::size_t>(selection.selected(PlanFamily::AlarmIn))].text,
-        "77 Alarm-in weekplan only");
-    EXPECT_EQ(selection.display().weekFile, "kxi_77.kxw");
 }
 
 TEST_F(PlanSelectionTest, EditStartsThePlanEditorOnTheFileOfTheSelectedPlan)

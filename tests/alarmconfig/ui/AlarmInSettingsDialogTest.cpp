@@ -2,14 +2,16 @@
 // function's page in the stack with every control bound, Apply, OK, Cancel
 // and the switch through the alarm-in list.
 
+#include "alarmconfig/ui/AlarmInSettingsDialog.h"
 #include "alarmconfig/AlarmInEditor.h"
 #include "alarmconfig/ui/AlarmInPageWidget.h"
-#include "alarmconfig/ui/AlarmInSettingsDialog.h"
 #include "app/ctl/DemoSite.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
+#include "plans/ui/SelectPlanDialog.h"
 #include "platform/SitePaths.h"
 #include "tests/common/RecordingMessageBoxes.h"
+#include "tests/common/TempSite.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -28,16 +30,17 @@ private:
     std::unique_ptr<test::RecordingMessageBoxes> m_boxes;
     QString m_oldDir;
 
-    static std::string label(long key)
+    static std::string field(long key, const char* name)
     {
         CDatabase db;
         std::string value;
         if (db.Open("\\db1\\vm001.dbf")) {
             db.Go(mailbox::RecordOfKey(key));
-            db.Read(mailbox::field::Comment, value);
+            db.Read(mailbox::PhysicalName(mailbox::PositionOfLogicalName(name)).c_str(), value);
         }
-        return value;
+        return value.erase(0, value.find_first_not_of(' '));
     }
+    static std::string label(long key) { return field(key, "text_opt1"); }
     static void choose(QComboBox* list, const QString& startingWith)
     {
         const int index = list->findText(startingWith, Qt::MatchStartsWith);
@@ -117,6 +120,34 @@ private slots:
         dialog.buttonBox()->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(label(5011), std::string("By OK"));
         QVERIFY(!dialog.isVisible());
+    }
+
+    void planEditChoosesThePlanAndTheLabelFollows()
+    {
+        CDatabase db;
+        QVERIFY(db.Open("\\db1\\vm001.dbf") &&
+                mailbox::WriteFields(db, 5010, {{"num1_6", "1"}, {"n_mbx", "7"}, {"num1_7", "0"}}));
+        db.Close();
+        test::WriteBytes("kxa_30.kxw", "1 , 08:00 - 17:00 , OFS 10;\n");
+        alarmconfig::AlarmInEditor editor;
+        editor.open(5010);
+        ui::AlarmInSettingsDialog dialog(editor, nullptr);
+        QTimer::singleShot(0, this, [] {
+            auto* select = qobject_cast<ui::SelectPlanDialog*>(QApplication::activeModalWidget());
+            QVERIFY(select);
+            select->findChild<QRadioButton*>("alarmMode")->click();
+            auto* list = select->findChild<QComboBox*>("alarmPlans");
+            list->setCurrentIndex(list->findText("30 ", Qt::MatchStartsWith));
+            select->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        dialog.findChild<QPushButton*>("PlanEdit")->click();
+        QCOMPARE(dialog.findChild<QLineEdit*>("PlanLabel")->text(), QString("30 Alarm weekplan only"));
+        QCOMPARE(QString::fromStdString(editor.value("n_mbx") + "/" + editor.value("num1_7")), QString("30/1"));
+        // The editor's own save leaves the stored plan alone.
+        dialog.findChild<QLineEdit*>("text_opt1")->setText("Planned");
+        QVERIFY(dialog.apply());
+        QCOMPARE(QString::fromStdString(field(5010, "n_mbx") + "/" + field(5010, "num1_7") + "/" + label(5010)),
+                 QString("30/1/Planned"));
     }
 };
 
