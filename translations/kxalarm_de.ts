@@ -36,6 +36,88 @@
     </message>
 </context>
 <context>
+    <name>AlarmExport</name>
+    <message>
+        <source>Please specify a file to export the configuration to !</source>
+        <translation>Bitte geben Sie eine Datei an, in die die Konfiguration exportiert werden soll !</translation>
+    </message>
+    <message>
+        <source>The file %1 can not be opend to export configuration to !</source>
+        <translation>Die Datei %1 kann zum Exportieren der Konfiguration nicht geöffnet werden !</translation>
+    </message>
+    <message>
+        <source>The configuration could not be exported to %1: %2
+An existing file keeps its old content.</source>
+        <translation>Die Konfiguration konnte nicht nach %1 exportiert werden: %2
+Eine vorhandene Datei behält ihren bisherigen Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmImport</name>
+    <message>
+        <source>Error while adding the alarms !
+The database could not be opened.</source>
+        <translation>Fehler beim Hinzufügen der Alarme !
+Die Datenbank konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Maximum string length exceeded in field &apos;%1&apos; for alarmkey %2!</source>
+        <translation>Maximale Textlänge im Feld &apos;%1&apos; für Alarmnummer %2 überschritten!</translation>
+    </message>
+    <message>
+        <source>The value is not valid in the field &apos;%1&apos; for alarmkey %2!
+The value is not written to the database.</source>
+        <translation>Der Wert im Feld &apos;%1&apos; für Alarmnummer %2 ist ungültig!
+Der Wert wird nicht in die Datenbank geschrieben.</translation>
+    </message>
+    <message>
+        <source>the line has a value in column %1, but the header has only %2 columns.</source>
+        <translation>die Zeile hat einen Wert in Spalte %1, die Kopfzeile hat aber nur %2 Spalten.</translation>
+    </message>
+    <message>
+        <source>the alarm key &apos;%1&apos; is no whole decimal number.</source>
+        <translation>die Alarmnummer &apos;%1&apos; ist keine ganze Dezimalzahl.</translation>
+    </message>
+    <message>
+        <source>the alarm key %1 lies outside the alarm keys %2.</source>
+        <translation>die Alarmnummer %1 liegt außerhalb der Alarmnummern %2.</translation>
+    </message>
+    <message>
+        <source>the alarm key %1 has no record in the alarm database.</source>
+        <translation>die Alarmnummer %1 hat keinen Datensatz in der Alarmdatenbank.</translation>
+    </message>
+    <message>
+        <source>the key %1 is an alarm-in.</source>
+        <translation>die Nummer %1 ist ein Alarmeingang.</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; in the field &apos;%2&apos; is no whole number.</source>
+        <translation>der Wert &apos;%1&apos; im Feld &apos;%2&apos; ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>the value in the field &apos;%1&apos; holds a line break.</source>
+        <translation>der Wert im Feld &apos;%1&apos; enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The values of %1 could not be written: %2
+No alarm record was written.</source>
+        <translation>Die Werte von %1 konnten nicht geschrieben werden: %2
+Es wurde kein Alarmdatensatz geschrieben.</translation>
+    </message>
+    <message>
+        <source>the record of alarm key %1 could not be written: %2</source>
+        <translation>der Datensatz der Alarmnummer %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the key has become an alarm-in meanwhile.</source>
+        <translation>die Nummer ist inzwischen ein Alarmeingang geworden.</translation>
+    </message>
+    <message>
+        <source>The import stopped here; %1 lines were written before.</source>
+        <translation>Der Import wurde hier abgebrochen; %1 Zeilen waren bereits geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>AlarmInEditor</name>
     <message>
         <source>Alarm-in:</source>
@@ -1025,6 +1107,90 @@
     </message>
 </context>
 <context>
+    <name>CsvFileChooser</name>
+    <message>
+        <source>Select file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>CSV files (%1)</source>
+        <translation>CSV-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>Select CSV-File for import</source>
+        <translation>CSV-Datei für den Import auswählen</translation>
+    </message>
+    <message>
+        <source>Select file to export configuration to</source>
+        <translation>Datei für den Export der Konfiguration auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file holds a NUL byte.</source>
+        <translation>die Datei enthält ein NUL-Byte.</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text; please save it as UTF-8 or Windows-1252.</source>
+        <translation>die Datei ist UTF-16-Text; bitte speichern Sie sie als UTF-8 oder Windows-1252.</translation>
+    </message>
+    <message>
+        <source>the text is no valid UTF-8 or holds a character that Windows-1252 cannot hold.</source>
+        <translation>der Text ist kein gültiges UTF-8 oder enthält ein Zeichen, das Windows-1252 nicht darstellen kann.</translation>
+    </message>
+    <message>
+        <source>a carriage return that ends no line.</source>
+        <translation>ein Wagenrücklauf, der keine Zeile beendet.</translation>
+    </message>
+    <message>
+        <source>a quoted field begins here and is never closed.</source>
+        <translation>hier beginnt ein Feld in Anführungszeichen, das nie geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>the line is longer than 2047 bytes.</source>
+        <translation>die Zeile ist länger als 2047 Bytes.</translation>
+    </message>
+    <message>
+        <source>the line has more than %1 fields.</source>
+        <translation>die Zeile hat mehr als %1 Felder.</translation>
+    </message>
+    <message>
+        <source>column %1 of the header has no name.</source>
+        <translation>Spalte %1 der Kopfzeile hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>the header has more than 100 columns.</source>
+        <translation>die Kopfzeile hat mehr als 100 Spalten.</translation>
+    </message>
+    <message>
+        <source>the column name &apos;%1&apos; is longer than 79 characters.</source>
+        <translation>der Spaltenname &apos;%1&apos; ist länger als 79 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; is larger than 32 MiB and is not read.</source>
+        <translation>Die CSV-Datei &apos;%1&apos; ist größer als 32 MiB und wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; can not be read !
+%2</source>
+        <translation>Die CSV-Datei &apos;%1&apos; kann nicht gelesen werden !
+%2</translation>
+    </message>
+    <message>
+        <source>It is no regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The separator characters &apos;%1&apos; (CSVSeparationChar) cannot be used: they must not be empty or hold a blank, a digit, a letter, a quote or a line break.</source>
+        <translation>Die Trennzeichen &apos;%1&apos; (CSVSeparationChar) können nicht verwendet werden: sie dürfen nicht leer sein und kein Leerzeichen, keine Ziffer, keinen Buchstaben, kein Anführungszeichen und keinen Zeilenumbruch enthalten.</translation>
+    </message>
+</context>
+<context>
     <name>DdiCallbackPage</name>
     <message>
         <source>Settings</source>
@@ -1427,6 +1593,85 @@ Das Passwort muss eine 4-stellige Zahl sein.</translation>
     <message>
         <source>The alarm message on the display will be generated in the pbx (depending on own phone)</source>
         <translation>Die Alarmmeldung im Display wird in der TK-Anlage erzeugt (abhängig vom eigenen Telefon)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportExport</name>
+    <message>
+        <source>Alarm data was successfully imported.</source>
+        <translation>Die Alarmdaten wurden erfolgreich importiert.</translation>
+    </message>
+    <message>
+        <source>The alarm configuration has been successfully imported from the CSV file.</source>
+        <translation>Die Alarmkonfiguration wurde erfolgreich aus der CSV-Datei importiert.</translation>
+    </message>
+    <message>
+        <source>Personnel data was successfully imported.</source>
+        <translation>Die Personaldaten wurden erfolgreich importiert.</translation>
+    </message>
+    <message>
+        <source>%1 values or lines were not taken as they stood; the first of them:
+%2</source>
+        <translation>%1 Werte oder Zeilen wurden nicht unverändert übernommen; die ersten davon:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFile</name>
+    <message>
+        <source>No CSV file is selected !
+Please select first the CSV file containing the alarm configuration to import.</source>
+        <translation>Es ist keine CSV-Datei ausgewählt !
+Bitte wählen Sie zuerst die CSV-Datei mit der zu importierenden Alarmkonfiguration aus.</translation>
+    </message>
+    <message>
+        <source>The CSV file &apos;%1&apos; can not be opened !
+Please make sure, that the file 
+and directory exist.</source>
+        <translation>Die CSV-Datei &apos;%1&apos; kann nicht geöffnet werden !
+Bitte stellen Sie sicher, dass die Datei 
+und das Verzeichnis existieren.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSchema</name>
+    <message>
+        <source>No valid kxaimport.ini file found!
+The import-function needs this ini-file.
+Please make sure that a valid kxaimport.ini file exists in the windows (winnt) directory.</source>
+        <translation>Keine gültige Datei kxaimport.ini gefunden!
+Die Importfunktion benötigt diese INI-Datei.
+Bitte stellen Sie sicher, dass eine gültige Datei kxaimport.ini im Windows-Verzeichnis (winnt) vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>The first fieldname needs to be the alarmkey!
+The csv file can not be imported.</source>
+        <translation>Der erste Feldname muss der Alarmschlüssel (alarmkey) sein!
+Die CSV-Datei kann nicht importiert werden.</translation>
+    </message>
+    <message>
+        <source>The fieldname &apos;%1&apos; in the csv file is not valid!
+No alarms can be imported and the import-function will stop now.
+Please check the documentation or kxaimport.ini for the valid fieldnames.</source>
+        <translation>Der Feldname &apos;%1&apos; in der CSV-Datei ist ungültig!
+Es können keine Alarme importiert werden, die Importfunktion wird jetzt beendet.
+Die gültigen Feldnamen stehen in der Dokumentation und in kxaimport.ini.</translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; names the field &apos;%2&apos;, which the alarm database does not have.</source>
+        <translation>die Spalte &apos;%1&apos; nennt das Feld &apos;%2&apos;, das die Alarmdatenbank nicht hat.</translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; names the field %2, which only the key column may fill.</source>
+        <translation>die Spalte &apos;%1&apos; nennt das Feld %2, das nur die Schlüsselspalte füllen darf.</translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; is a text column, but its field %2 holds numbers.</source>
+        <translation>die Spalte &apos;%1&apos; ist eine Textspalte, ihr Feld %2 enthält aber Zahlen.</translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; names the INI file &apos;%2&apos;, which is no bare file name.</source>
+        <translation>die Spalte &apos;%1&apos; nennt die INI-Datei &apos;%2&apos;, die kein reiner Dateiname ist.</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2517,82 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     <message>
         <source>&quot;%1&quot; must be a number of 1 to 9 digits that does not begin with 0.</source>
         <translation>&quot;%1&quot; muss eine Zahl mit 1 bis 9 Ziffern sein, die nicht mit 0 beginnt.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRunner</name>
+    <message>
+        <source>Import of the alarm configuration</source>
+        <translation>Import der Alarmkonfiguration</translation>
+    </message>
+    <message>
+        <source>Import of personnel data</source>
+        <translation>Import der Personaldaten</translation>
+    </message>
+    <message>
+        <source>Export of the alarm configuration</source>
+        <translation>Export der Alarmkonfiguration</translation>
+    </message>
+    <message>
+        <source>Checking %1 ...</source>
+        <translation>%1 wird geprüft ...</translation>
+    </message>
+    <message>
+        <source>Importing %1 ...</source>
+        <translation>%1 wird importiert ...</translation>
+    </message>
+    <message>
+        <source>Exporting to %1 ...</source>
+        <translation>Export nach %1 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PersonsImport</name>
+    <message>
+        <source>Error while adding the alarms !
+The database could not be opened.</source>
+        <translation>Fehler beim Hinzufügen der Alarme !
+Die Datenbank konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The persons table %1 cannot be written: %2</source>
+        <translation>Die Personentabelle %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is read-only.</source>
+        <translation>sie ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>the index %1 beside it would not be kept up to date.</source>
+        <translation>der Index %1 daneben würde nicht mitgeführt.</translation>
+    </message>
+    <message>
+        <source>it has no field %1.</source>
+        <translation>sie hat kein Feld %1.</translation>
+    </message>
+    <message>
+        <source>the line has a value in column %1; a person has four columns at most (Name;Telnumber;Type;Department).</source>
+        <translation>die Zeile hat einen Wert in Spalte %1; eine Person hat höchstens vier Spalten (Name;Telefonnummer;Typ;Abteilung).</translation>
+    </message>
+    <message>
+        <source>the line has no name, telephone number or type and was skipped.</source>
+        <translation>die Zeile hat keinen Namen, keine Telefonnummer oder keinen Typ und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>the value &apos;%1&apos; is longer than the field %2 and was cut.</source>
+        <translation>der Wert &apos;%1&apos; ist länger als das Feld %2 und wurde gekürzt.</translation>
+    </message>
+    <message>
+        <source>the person could not be written into record %1: %2</source>
+        <translation>die Person konnte nicht in Datensatz %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The import stopped here; %1 persons were written before.</source>
+        <translation>Der Import wurde hier abgebrochen; %1 Personen waren bereits geschrieben.</translation>
     </message>
 </context>
 <context>
