@@ -6,6 +6,7 @@
 #include "console/ConsoleSession.h"
 #include "console/ListRow.h"
 #include "platform/TextEncoding.h"
+#include "settings/PostQueues.h"
 
 #include <cstdio>
 
@@ -56,12 +57,17 @@ int RunList(const Arguments& args)
 {
     const Command& self = *FindCommand("list");
     if (args.empty())
-        return UsageError(self, "expects alarms, alarms-in, groups, members GROUP or supervision");
+        return UsageError(self, "expects alarms, alarms-in, groups, members GROUP, supervision or post-queues");
     const std::string& what = args[0];
     if ((what == "members" && args.size() != 2) || (what != "members" && args.size() != 1))
         return UsageError(self, "wrong number of arguments");
     if (what == "supervision")
         return RunListSupervision();
+    if (what == "post-queues") {
+        for (const settings::Option& item : settings::PostQueueItems())
+            printRow({item.token, item.label.empty() ? u(item.text) : Tr(item.label)});
+        return kExitOk;
+    }
 
     console::ConsoleSession session;
     if (!startSession(session))
@@ -149,7 +155,7 @@ int RunLaunch(const Arguments& args)
 
 namespace {
 const CommandRegistration listRegistration(
-    40, {"list", "list alarms | alarms-in | groups | members GROUP | supervision",
+    40, {"list", "list alarms | alarms-in | groups | members GROUP | supervision | post-queues",
          "The main window's lists, one row per line in list (key) order, tab-separated:\n"
          "  alarms:    key, name, group text, kind text, type image, group image, server image (-1: none)\n"
          "  alarms-in: key, name, function text, launched alarm text, image\n"
@@ -157,7 +163,8 @@ const CommandRegistration listRegistration(
          "  members:   name, phone number, phone type, image, of the group GROUP (a selector entry or\n"
          "             its number; \"Not generated or empty\" when it has none)\n"
          "  supervision: the alarms-in of function 6: key, name, launched alarm, interval, last call,\n"
-         "             last alarm (\"Supervison overview\")",
+         "             last alarm (\"Supervison overview\")\n"
+         "  post-queues: the queue list of the queue selections: position (the queue number), text",
          RunList});
 const CommandRegistration setTypeRegistration(
     41, {"set-type", "set-type CODE KEY...",

@@ -78,5 +78,13 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
               "[SETTINGS]\r\nMapMaxLines=30\r\n[D300]\r\nE1Protocol=QSIG\r\nPBX_Protocol=Cornet\r\nCNXtoPBX=1\r\n");
 }
 
+TEST_F(CtlSettingsTest, PostQueuesAreListedWithTheirLines)
+{
+    const test::CtlResult list = ctl({"list", "post-queues"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out.substr(0, list.out.find("3\t")),
+              "0\tStandard queue\n1\tPostqueue 1  ( lines 1 to 4 ) \n2\tPostqueue 2  not existent\n");
+}
+
 }  // namespace
 }  // namespace kx
