@@ -23,7 +23,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
     ASSERT_EQ(names.exitCode, 0) << names.err;
     EXPECT_EQ(names.out, "broadcast-messages\tSettings of the alarm messages of the 'broadcast'\n"
                          "ddi-cli-scanner\tDDI - CLI Alarm scanner\nddi-converter\tDDI Converter\n"
-                         "general\tGeneral settings\n");
+                         "general\tGeneral settings\npersonnel\tSettings for personnel editor\n"
+                         "special-types\tSettings for special postqueue types\n");
 
     const test::CtlResult r = ctl({"settings", "general"});
     ASSERT_EQ(r.exitCode, 0) << r.err;

@@ -1,8 +1,11 @@
-// The post queues: the queue list, creating a missing queue.
+// The post queues (the queue list, creating a missing queue) and the dialogs
+// that store queues: personnel and special types.
 
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
+#include "settings/PersonnelSettings.h"
 #include "settings/PostQueues.h"
+#include "settings/SpecialTypeSettings.h"
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +147,94 @@ TEST_F(PostQueueTest, EnsureAsksOnlyForAMissingTableAndMakesBothFilesOrNeither)
     EXPECT_TRUE(check.allowed(3));
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].kind, 'E');
+}
+
+TEST_F(PostQueueTest, PersonnelWritesEveryTypeTheQueuesAndThePhones)
+{
+    site.write("windows/kxpers.ini", "[Types]\r\nGSM=1\r\n[PostQueueTypes]\r\nPostQueueForEXT=2\r\n");
+    const struct {
+        const char* phones;  // typed, or stored when `stored`
+        bool stored, yes, ok;
+        const char* queue;  // PostQueueForEXT written
+        const char* dialMore;
+    } cases[] = {
+        {"2", false, true, true, "PostQueueForEXT=2", "DialMoreNbrsOnKo=1"},
+        {"1", false, false, true, "PostQueueForEXT=0", "DialMoreNbrsOnKo=0"},
+        {"5", false, true, false, nullptr, nullptr},                          // typed outside 1 to 4: refused
+        {"7", true, false, true, "PostQueueForEXT=0", "DialMoreNbrsOnKo=1"},  // stored: kept
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.phones);
+        std::filesystem::remove(site.path("kxt/kxtpost2.dbf"));
+        site.write("windows/kxalarm.ini",
+                   c.stored ? std::string("[parallel]\r\nNumberOfPhonesPerPerson=") + c.phones : std::string());
+        const std::string before = ini("kxpers.ini");
+        boxes.answer(c.yes);
+        PersonnelSettings model;
+        model.load();
+        EXPECT_TRUE(model.isOn("GSM"));
+        ASSERT_EQ(model.change("-@-", "1"), Change::Done);
+        if (!c.stored)
+            ASSERT_EQ(model.change("NumberOfPhonesPerPerson", c.phones), Change::Done);
+        ASSERT_EQ(model.ok(), c.ok);
+        if (!c.ok) {
+            EXPECT_EQ(ini("kxpers.ini"), before);
+            continue;
+        }
+        EXPECT_TRUE(has("kxpers.ini", "-@-=1") && has("kxpers.ini", "GSM=1") && has("kxpers.ini", "WAP=0"));
+        EXPECT_TRUE(has("kxpers.ini", c.queue)) << ini("kxpers.ini");
+        EXPECT_TRUE(has("kxalarm.ini", std::string("NumberOfPhonesPerPerson=") + c.phones));
+        EXPECT_TRUE(has("kxalarm.ini", c.dialMore));
+    }
+    // An existing queue table that does not open stops OK before any question or write.
+    site.write("kxt/kxtpost2.dbf", "garbage");
+    site.write("windows/kxpers.ini", "[PostQueueTypes]\r\nPostQueueForEXT=2\r\n");
+    const std::string before = ini("kxpers.ini");
+    boxes.clear();
+    PersonnelSettings model;
+    model.load();
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(ini("kxpers.ini"), before);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].kind, 'E');
+}
+
+TEST_F(PostQueueTest, PersonnelGroupDigitsFollowTheGroupTable)
+{
+    const struct {
+        unsigned idxg, number;
+        const char* threeDigits;
+        const char* digits;
+    } cases[] = {{3, 3, "1", "3"}, {3, 2, "1", "2"}, {3, 3, "0", "2"}, {0, 0, "1", ""}};
+    for (const auto& c : cases) {
+        std::filesystem::remove(site.path("db1/kxgroups.dbf"));
+        std::filesystem::create_directories(site.path("db1"));
+        if (c.idxg) {
+            CDatabase table;
+            ASSERT_TRUE(table.Create(site.path("db1/kxgroups.dbf").c_str(),
+                                     {{"IDXG", 'C', c.idxg, 0}, {"NUMBER", 'C', c.number, 0}}));
+            table.Close();
+        }
+        site.write("windows/kxpers.ini", std::string("[DBInfo]\r\n3DigitGroupNumbers=") + c.threeDigits + "\r\n");
+        PersonnelSettings model;
+        model.load();
+        EXPECT_EQ(model.value("GroupDigits"), c.digits) << c.idxg << c.number << c.threeDigits;
+    }
+}
+
+TEST_F(PostQueueTest, SpecialTypesReadOnlyTheirExactNameAndWriteAllNine)
+{
+    site.write("windows/kxpers.ini",
+               "[PostQueueTypes]\r\nPostQueue1=PQ1\r\nPostQueue2=pq2\r\nPostQueue3=PQ2\r\nPostQueue4=1\r\n");
+    SpecialTypeSettings model;
+    model.load();
+    EXPECT_TRUE(model.isOn("PostQueue1"));
+    for (const char* name : {"PostQueue2", "PostQueue3", "PostQueue4", "PostQueue5"})
+        EXPECT_FALSE(model.isOn(name)) << name;
+    ASSERT_EQ(model.change("PostQueue9", "1"), Change::Done);
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(ini("kxpers.ini"), "[PostQueueTypes]\r\nPostQueue1=PQ1\r\nPostQueue2=\r\nPostQueue3=\r\nPostQueue4=\r\n"
+                                 "PostQueue5=\r\nPostQueue6=\r\nPostQueue7=\r\nPostQueue8=\r\nPostQueue9=PQ9\r\n");
 }
 
 }  // namespace

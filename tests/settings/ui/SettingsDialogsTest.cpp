@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -174,6 +175,39 @@ private slots:
         QCOMPARE(find<QLineEdit>("Result")->text(), QStringLiteral("0891/4/0"));
         QCOMPARE(ddi->itemText(0), QStringLiteral("0891"));
         QVERIFY(m_site->read("windows/kxaddiconv.ini").find("AddOffset=12\r\n") != std::string::npos);
+    }
+
+    void personnelDialogs_clicksEnableAndOkWrites()
+    {
+        m_site->write("windows/kxpers.ini", "[Types]\r\nINT=1\r\n");
+        open("personnel");
+        const QList<QListWidget*> lists = m_dialog->findChildren<QListWidget*>();
+        QCOMPARE(lists[0]->count(), 1);  // Activated: INT
+        QVERIFY(!find<QComboBox>("PostQueueForINT")->isEnabled());
+        QVERIFY(!find<QWidget>("specialTypes")->isEnabled());
+        find<QCheckBox>("Active")->click();
+        QVERIFY(find<QWidget>("PostQueueForINT_label")->isEnabled() && find<QWidget>("specialTypes")->isEnabled());
+        QCOMPARE(find<QComboBox>("PostQueueForINT")->itemText(1), QStringLiteral("Postqueue 1  ( lines 1 to 4 ) "));
+        lists[1]->findItems(QStringLiteral("SMS"), Qt::MatchExactly)[0]->setSelected(true);
+        for (QPushButton* b : m_dialog->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("<"))
+                b->click();
+        QCOMPARE(lists[0]->count(), 2);
+        QVERIFY(find<QCheckBox>("SMS")->isChecked());
+        find<QLineEdit>("MaxGroup")->setText(QStringLiteral("12"));
+        press(QDialogButtonBox::Ok);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        const std::string pers = m_site->read("windows/kxpers.ini");
+        QVERIFY(pers.find("SMS=1\r\n") != std::string::npos && pers.find("Active=1\r\n") != std::string::npos);
+        QVERIFY(pers.find("MaxGroup=12\r\n") != std::string::npos);
+
+        open("special-types");
+        QCOMPARE(m_dialog->buttonBox()->button(QDialogButtonBox::Ok)->text(), QStringLiteral("Save"));
+        QCOMPARE(find<QCheckBox>("PostQueue3")->text(),
+                 QStringLiteral("Add special phonetype in personnel editor for postqueue 3"));
+        find<QCheckBox>("PostQueue3")->click();
+        press(QDialogButtonBox::Ok);
+        QVERIFY(m_site->read("windows/kxpers.ini").find("PostQueue3=PQ3\r\n") != std::string::npos);
     }
 };
 
