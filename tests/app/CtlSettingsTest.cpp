@@ -22,6 +22,7 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
     const test::CtlResult names = ctl({"settings"});
     ASSERT_EQ(names.exitCode, 0) << names.err;
     EXPECT_EQ(names.out, "broadcast-messages\tSettings of the alarm messages of the 'broadcast'\n"
+                         "call-handling\tCall handling settings\n"
                          "ddi-cli-scanner\tDDI - CLI Alarm scanner\nddi-converter\tDDI Converter\n"
                          "general\tGeneral settings\npersonnel\tSettings for personnel editor\n"
                          "special-types\tSettings for special postqueue types\n");
@@ -79,12 +80,19 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
               "[SETTINGS]\r\nMapMaxLines=30\r\n[D300]\r\nE1Protocol=QSIG\r\nPBX_Protocol=Cornet\r\nCNXtoPBX=1\r\n");
 }
 
-TEST_F(CtlSettingsTest, PostQueuesAreListedWithTheirLines)
+TEST_F(CtlSettingsTest, PostQueuesAreListedAndAQueueOptionIsSetByItsKey)
 {
     const test::CtlResult list = ctl({"list", "post-queues"});
     ASSERT_EQ(list.exitCode, 0) << list.err;
     EXPECT_EQ(list.out.substr(0, list.out.find("3\t")),
               "0\tStandard queue\n1\tPostqueue 1  ( lines 1 to 4 ) \n2\tPostqueue 2  not existent\n");
+
+    const test::CtlResult ok =
+        ctl({"--yes", "settings", "call-handling", "--set", "DialAgainIfBusy=1", "--set", "BusyInQueue=3", "--ok"});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_NE(site.read("windows/kxalarm.ini").find("BusyInQueue=3\r\n"), std::string::npos);
+    EXPECT_EQ(site.read("kxt/kxtpost3.cgp"), "kxtpost3\r\n");
+    EXPECT_TRUE(hasLine(ctl({"settings", "call-handling"}).out, "BusyInQueue\t3\tenabled"));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The post queues (the queue list, creating a missing queue) and the dialogs
-// that store queues: personnel and special types.
+// that store queues: personnel, special types, call handling.
 
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
+#include "settings/CallHandlingSettings.h"
 #include "settings/PersonnelSettings.h"
 #include "settings/PostQueues.h"
 #include "settings/SpecialTypeSettings.h"
@@ -235,6 +236,29 @@ TEST_F(PostQueueTest, SpecialTypesReadOnlyTheirExactNameAndWriteAllNine)
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(ini("kxpers.ini"), "[PostQueueTypes]\r\nPostQueue1=PQ1\r\nPostQueue2=\r\nPostQueue3=\r\nPostQueue4=\r\n"
                                  "PostQueue5=\r\nPostQueue6=\r\nPostQueue7=\r\nPostQueue8=\r\nPostQueue9=PQ9\r\n");
+}
+
+TEST_F(PostQueueTest, CallHandlingQueuesAreOnWhenStoredAndKeepWhatTheListCannotShow)
+{
+    site.write("windows/kxalarm.ini", "[kxadlko]\r\nCheckKxt_st=1\r\nRepostOnOtherQueueOnISDNError=12\r\n"
+                                      "OnISDNErrorPri1RepostOnQueue=0\r\nDialAgainIfBusy=1\r\n");
+    boxes.answer(false);
+    CallHandlingSettings model;
+    model.load();
+    EXPECT_TRUE(model.isOn("RepostOnOtherQueueOnISDNErrorBox"));
+    EXPECT_EQ(model.shown("RepostOnOtherQueueOnISDNError"), "12");
+    EXPECT_EQ(model.shown("OnISDNErrorPri2RepostOnQueue"), "");
+    EXPECT_EQ(model.options("BusyInQueueList").size(), 10u);
+    ASSERT_EQ(model.changeShown("OnISDNErrorPri2RepostOnQueue", "1"), Change::Done);  // queue 1 is missing: "no"
+    ASSERT_EQ(model.changeShown("BusyInQueue", "0"), Change::Done);
+    EXPECT_TRUE(model.isOn("BusyInQueueBox"));
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(ini("kxalarm.ini"),
+              "[kxadlko]\r\nCheckKxt_st=1\r\nRepostOnOtherQueueOnISDNError=12\r\n"
+              "OnISDNErrorPri1RepostOnQueue=0\r\nDialAgainIfBusy=1\r\nDialAgainIfNoAnsDiffTime=0\r\n"
+              "OnISDNErrorPri2RepostOnQueue=\r\nOnISDNErrorPri3RepostOnQueue=\r\nBusyInQueue=0\r\n"
+              "MaxTriesOnISDNError=5\r\nMaxTriesIfBusy=5\r\nMaxTriesOnDiffTime=5\r\n"
+              "MaxDiffTimeInSec=10\r\n");
 }
 
 }  // namespace

@@ -177,7 +177,7 @@ private slots:
         QVERIFY(m_site->read("windows/kxaddiconv.ini").find("AddOffset=12\r\n") != std::string::npos);
     }
 
-    void personnelDialogs_clicksEnableAndOkWrites()
+    void queueDialogs_clicksEnableAndOkWrites()
     {
         m_site->write("windows/kxpers.ini", "[Types]\r\nINT=1\r\n");
         open("personnel");
@@ -200,6 +200,15 @@ private slots:
         const std::string pers = m_site->read("windows/kxpers.ini");
         QVERIFY(pers.find("SMS=1\r\n") != std::string::npos && pers.find("Active=1\r\n") != std::string::npos);
         QVERIFY(pers.find("MaxGroup=12\r\n") != std::string::npos);
+
+        open("call-handling");
+        QVERIFY(!find<QCheckBox>("BusyInQueueBox")->isEnabled());
+        find<QCheckBox>("DialAgainIfBusy")->click();
+        QVERIFY(!find<QComboBox>("BusyInQueueList")->isEnabled());
+        find<QCheckBox>("BusyInQueueBox")->click();
+        choose("BusyInQueueList", 1);
+        press(QDialogButtonBox::Ok);
+        QVERIFY(m_site->read("windows/kxalarm.ini").find("BusyInQueue=1\r\n") != std::string::npos);
 
         open("special-types");
         QCOMPARE(m_dialog->buttonBox()->button(QDialogButtonBox::Ok)->text(), QStringLiteral("Save"));
