@@ -188,8 +188,8 @@ bool writeIniFiles(const std::string& windir, std::string& error)
                          {"[DBInfo]", "Path=\\db1\\", "3DigitGroupNumbers=0", "Pers=kxpers.dbf"}, error) &&
            writeTextFile(windir + "/kxalarm.ini",
                          {"[config]", "FirstAlarmKey=10", "LastAlarmKey=4999", "FirstAlarmInKey=5000",
-                          "LastAlarmInKey=5999", "EnableAlarmDeactivation=1", "", "[kxachktn]", "CheckPerson=1", "",
-                          "[kxaredundant]", "Active=0", "Mode=0", "FirstAlarm=0", "LastAlarm=0"},
+                          "LastAlarmInKey=5999", "EnableAlarmDeactivation=1", "CSVSeparationChar=;", "", "[kxachktn]",
+                          "CheckPerson=1", "", "[kxaredundant]", "Active=0", "Mode=0", "FirstAlarm=0", "LastAlarm=0"},
                          error) &&
            writeTextFile(windir + "/kxalogout.ini", {"[LogedOut]", "0301234003=1", "0301234017=0"}, error) &&
            // Alarm messages of some alarms: pager/SMS text and the three display texts.
