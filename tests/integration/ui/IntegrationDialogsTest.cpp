@@ -1,0 +1,71 @@
+// The escalation, alarm-message and text-to-speech dialogs: binding,
+// enabling by clicks, OK, Cancel.
+
+#include "app/ctl/DemoSite.h"
+#include "settings/SettingsRegistry.h"
+#include "settings/ui/SettingsDialog.h"
+#include "tests/common/RecordingMessageBoxes.h"
+#include "tests/common/TempSite.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace kx;
+
+class IntegrationDialogsTest : public QObject {
+    Q_OBJECT
+
+private:
+    test::TempSite m_site;
+    test::RecordingMessageBoxes m_boxes;
+    std::unique_ptr<settings::SettingsModel> m_model;
+    std::unique_ptr<ui::SettingsDialog> m_dialog;
+
+    void open(const char* name, const std::string& alarmIni)
+    {
+        m_site.write("windows/kxalarm.ini", alarmIni);
+        m_dialog.reset();
+        m_model = settings::FindSettingsDialog(name)->make();
+        m_model->load();
+        m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
+        m_dialog->show();
+    }
+    template <typename W>
+    W* find(const char* name)
+    {
+        return m_dialog->findChild<W*>(QString::fromLatin1(name));
+    }
+    std::string alarmIni() const { return m_site.read("windows/kxalarm.ini"); }
+
+private slots:
+    void initTestCase()
+    {
+        std::filesystem::remove_all(m_site.root());
+        std::string error;
+        QVERIFY2(ctl::DemoSite::build(m_site.root(), error), error.c_str());
+    }
+    void cleanup() { m_boxes.clear(); }
+
+    void escalation_prefixFollowsItsBox()
+    {
+        open("escalation", "[kxarun2]\r\nConfirmedByPreMessage=old\r\n");
+        QVERIFY(!find<QLineEdit>("ConfirmedByPreMessage")->isEnabled());
+        find<QCheckBox>("SetConfirmedByForAlarmOnSuccess")->click();
+        find<QLineEdit>("ConfirmedByPreMessage")->setText(QStringLiteral("by "));
+        m_dialog->reject();
+        QCOMPARE(alarmIni(), std::string("[kxarun2]\r\nConfirmedByPreMessage=old\r\n"));
+        open("escalation", alarmIni());
+        find<QCheckBox>("SetConfirmedByForAlarmOnSuccess")->click();
+        find<QLineEdit>("ConfirmedByPreMessage")->setText(QStringLiteral("by "));
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(alarmIni().find("SetConfirmedByForAlarmOnSuccess=1\r\n") != std::string::npos);
+        QVERIFY(alarmIni().find("ConfirmedByPreMessage=by \r\n") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(IntegrationDialogsTest)
+#include "IntegrationDialogsTest.moc"
