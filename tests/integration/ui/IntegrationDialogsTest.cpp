@@ -65,6 +65,23 @@ private slots:
         QVERIFY(alarmIni().find("SetConfirmedByForAlarmOnSuccess=1\r\n") != std::string::npos);
         QVERIFY(alarmIni().find("ConfirmedByPreMessage=by \r\n") != std::string::npos);
     }
+
+    void alarmMessages_depositBoxEnablesItsCodes()
+    {
+        m_site.write("windows/kxt.ini", "[D300]\r\nPBX_Protocol=ABC\r\n");
+        open("alarm-messages", "[config]\r\nISDN=QSIG\r\n");
+        QVERIFY(find<QCheckBox>("DepositMMSOnInaccessible")->isEnabled());
+        QVERIFY(!find<QLineEdit>("DepositMMSOnISDNError2")->isEnabled());
+        find<QCheckBox>("DepositMMSOnInaccessible")->click();
+        find<QCheckBox>("DepositMMSOnISDNError1")->click();
+        find<QLineEdit>("DepositMMSOnISDNError2")->setText(QStringLiteral("0x22"));
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(alarmIni().find("[parallel]\r\nDepositMMSOnInaccessible=1\r\nDepositMMSOnISDNError1=0x91\r\n"
+                                "DepositMMSOnISDNError2=0x22\r\nDepositMMSOnISDNError3=\r\n") != std::string::npos);
+        open("alarm-messages", "[config]\r\nISDN=1\r\n");
+        QVERIFY(!find<QCheckBox>("DepositMMSOnInaccessible")->isEnabled());
+    }
 };
 
 QTEST_MAIN(IntegrationDialogsTest)
