@@ -3,6 +3,7 @@
 
 #include "integration/AlarmMessageSettings.h"
 #include "integration/EscalationSettings.h"
+#include "integration/TtsSettings.h"
 #include "platform/Profile.h"
 #include "tests/common/DemoSiteFixture.h"
 
@@ -94,6 +95,41 @@ TEST_F(IntegrationSettingsTest, AlarmMessagesKeepOneSectionAndRefuseOnlyTypedLen
     EXPECT_NE(file.find("MaxSmsLength=400\r\n"), std::string::npos);
     EXPECT_NE(file.find("MaxUuiLength=200\r\n"), std::string::npos);
     EXPECT_EQ(stored("kxamsg1.ini", "Settings", "MaxCharsForMessage"), "20");
+}
+
+TEST_F(IntegrationSettingsTest, TtsRunsAllThreeChecksAndSavesActiveAsOffWhenOneFails)
+{
+    const struct {
+        bool kxtts;
+        const char* registry;
+        const char* boxes;  // E: 61643, N: 61644
+        const char* active;
+    } rows[] = {
+        {true, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]\nStartupPath=\\kxt", "", "1"},
+        {true, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Svox\\TTS]\nStartupPath=\\nowhere", "N", "0"},
+        {false, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\loquendo]", "E", "0"},
+        {false, "", "EN", "0"},
+    };
+    for (const auto& r : rows) {
+        std::filesystem::remove(site.path("work/KXTTS"));
+        if (r.kxtts) {
+            site.write("work/KXTTS", "");  // any case, without ".exe"
+            std::filesystem::permissions(site.path("work/KXTTS"), std::filesystem::perms::owner_all);
+        }
+        writeIni("registry.ini", r.registry);
+        writeIni("kxalarm.ini", "[kxatts]\nActive=1\nFirstAlarmKey=5\nLastAlarmKey=50");
+        boxes.clear();
+        TtsSettings model;
+        model.load();
+        EXPECT_EQ(model.shown("TtsRange"), "0");
+        EXPECT_TRUE(model.ok());
+        std::string kinds;
+        for (const std::string& text : boxes.texts())
+            kinds += text.rfind("The program Kxtts.exe", 0) == 0 ? "E" : text.rfind("No TTS", 0) == 0 ? "N" : "?";
+        EXPECT_EQ(kinds, r.boxes) << r.registry;
+        EXPECT_EQ(stored("kxalarm.ini", "kxatts", "Active"), r.active) << r.registry;
+        EXPECT_EQ(stored("kxalarm.ini", "kxatts", "FirstAlarmKey"), "0");
+    }
 }
 
 }  // namespace

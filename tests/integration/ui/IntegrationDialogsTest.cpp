@@ -82,6 +82,22 @@ private slots:
         open("alarm-messages", "[config]\r\nISDN=1\r\n");
         QVERIFY(!find<QCheckBox>("DepositMMSOnInaccessible")->isEnabled());
     }
+
+    void tts_rangeBoxFollowsActiveAndTheDialogClosesWithoutATtsProgram()
+    {
+        open("tts", "[kxatts]\r\nFirstAlarmKey=10\r\nLastAlarmKey=20\r\n");
+        QVERIFY(find<QCheckBox>("TtsRange")->isChecked());
+        QVERIFY(!find<QCheckBox>("TtsRange")->isEnabled());
+        find<QCheckBox>("Active")->click();
+        QVERIFY(find<QLineEdit>("LastAlarmKey")->isEnabled());
+        find<QCheckBox>("TtsRange")->click();
+        QVERIFY(!find<QLineEdit>("LastAlarmKey")->isEnabled());
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_boxes.texts().size(), std::size_t(2));
+        QCOMPARE(alarmIni(), std::string("[kxatts]\r\nFirstAlarmKey=0\r\nLastAlarmKey=0\r\nActive=0\r\n"
+                                         "WaitForWavfile=0\r\nUseAlrMsgIfExistent=0\r\n"));
+    }
 };
 
 QTEST_MAIN(IntegrationDialogsTest)
