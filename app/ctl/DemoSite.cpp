@@ -650,6 +650,10 @@ bool DemoSite::build(const std::string& rootArgument, std::string& error)
     for (const char* dir : {"/windows", "/windows/system32", "/db1", "/kxt", "/work", "/work/log"})
         if (!makeDirectory(root + dir, error))
             return false;
+    // The restart program the line supervision looks for in the system directory.
+    const std::string shutdown = root + "/windows/system32/shutdown.exe";
+    if (!writeTextFile(shutdown, {"rem restart"}, error) || ::chmod(shutdown.c_str(), 0755) != 0)
+        return false;
     return writeIniFiles(root + "/windows", error) && writeImportSchema(root + "/windows", error) &&
            writeMailboxTable(error) && writeGroupTables(error) && writePersonsTable(error) &&
            writePlatformDirectory(root, error) && writePlanFiles(root + "/work", error);

@@ -21,11 +21,13 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
     const test::CtlResult names = ctl({"settings"});
     ASSERT_EQ(names.exitCode, 0) << names.err;
-    EXPECT_EQ(names.out, "broadcast-messages\tSettings of the alarm messages of the 'broadcast'\n"
-                         "call-handling\tCall handling settings\n"
-                         "ddi-cli-scanner\tDDI - CLI Alarm scanner\nddi-converter\tDDI Converter\n"
-                         "general\tGeneral settings\npersonnel\tSettings for personnel editor\n"
-                         "special-types\tSettings for special postqueue types\n");
+    for (const char* line :
+         {"broadcast-messages\tSettings of the alarm messages of the 'broadcast'",
+          "ddi-cli-scanner\tDDI - CLI Alarm scanner", "ddi-converter\tDDI Converter", "general\tGeneral settings",
+          "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
+          "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
+          "special-types\tSettings for special postqueue types", "extended\tExtended settings"})
+        EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
     ASSERT_EQ(r.exitCode, 0) << r.err;

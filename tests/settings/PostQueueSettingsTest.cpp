@@ -132,10 +132,12 @@ TEST_F(PostQueueTest, EnsureAsksOnlyForAMissingTableAndMakesBothFilesOrNeither)
         EXPECT_TRUE(check.allowed(0));
         EXPECT_EQ(kxt(), c.after);
         EXPECT_EQ(!boxes.shown().empty() && boxes.shown()[0].kind == 'C', c.asked);
-        if (c.allowed)
+        if (c.allowed) {
             EXPECT_EQ(site.read("kxt/kxtpost2.cgp"), "kxtpost2\r\n");
-        if (*c.existing)
+        }
+        if (*c.existing) {
             EXPECT_EQ(site.read("kxt/kxtpost2.dbf"), c.existing);
+        }
     }
     // A group file that cannot be written is reported; the queue is used all the same.
     site.write("kxt/kxtpost.ndx", "index");
@@ -175,8 +177,9 @@ TEST_F(PostQueueTest, PersonnelWritesEveryTypeTheQueuesAndThePhones)
         model.load();
         EXPECT_TRUE(model.isOn("GSM"));
         ASSERT_EQ(model.change("-@-", "1"), Change::Done);
-        if (!c.stored)
+        if (!c.stored) {
             ASSERT_EQ(model.change("NumberOfPhonesPerPerson", c.phones), Change::Done);
+        }
         ASSERT_EQ(model.ok(), c.ok);
         if (!c.ok) {
             EXPECT_EQ(ini("kxpers.ini"), before);
