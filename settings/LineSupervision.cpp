@@ -164,7 +164,7 @@ std::string HexTimeText(std::string_view stored)
     std::tm local{};
     if (!time || !localtime_r(&*time, &local))
         return {};
-    char text[32];
+    char text[64];  // room for any int the fields hold
     std::snprintf(text, sizeof text, "%02d.%02d.%04d  %02d:%02d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
                   local.tm_hour, local.tm_min);
     return text;

@@ -67,8 +67,9 @@ TEST_F(IntegrationSettingsTest, AlarmMessagesOfferTheDepositOnlyForQsigToAnAbcPb
         model.load();
         EXPECT_EQ(model.isOn("DepositMMSOnInaccessible"), r.available) << r.isdn << r.pbx;
         EXPECT_EQ(model.isEnabled("DepositMMSOnISDNError1"), r.available);
-        if (r.available)
+        if (r.available) {
             ASSERT_EQ(model.changeShown("DepositMMSOnISDNError1", "0"), Change::Done);
+        }
         ASSERT_TRUE(model.ok());
         EXPECT_EQ(stored("kxalarm.ini", "parallel", "DepositMMSOnInaccessible"), r.available ? "1" : "0");
         EXPECT_EQ(stored("kxalarm.ini", "parallel", "DepositMMSOnISDNError1"), r.available ? "" : "0x91");

@@ -98,8 +98,9 @@ TEST_F(LineSupervisionTest, IntervalReadsAndWritesBothKeysAndKeepsAnUnlistedOne)
         model.load();
         EXPECT_EQ(model.shown("Interval"), r.interval) << r.keys;
         ASSERT_EQ(model.changeShown("WDogActive", "1"), Change::Done);
-        if (r.chosen)
+        if (r.chosen) {
             ASSERT_EQ(model.changeShown("Interval", r.chosen), Change::Done);
+        }
         ASSERT_TRUE(model.ok());
         EXPECT_EQ(stored("DeltaHours"), r.deltaHours) << r.keys;
         EXPECT_EQ(stored("MinuteInterval"), r.minuteInterval) << r.keys;
