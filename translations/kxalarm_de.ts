@@ -258,6 +258,84 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>AlarmMessageSettings</name>
+    <message>
+        <source>Maximum length of message when ringing:</source>
+        <translation>Maximale Länge der Meldung beim Klingeln:</translation>
+    </message>
+    <message>
+        <source>Maximum length of message after answering:</source>
+        <translation>Maximale Länge der Meldung nach dem Abheben:</translation>
+    </message>
+    <message>
+        <source>Maximum length of info message:</source>
+        <translation>Maximale Länge der Infomeldung:</translation>
+    </message>
+    <message>
+        <source>Maximum length of mini-message / UUI:</source>
+        <translation>Maximale Länge der Kurznachricht / UUI:</translation>
+    </message>
+    <message>
+        <source>Maximum length of SMS message:</source>
+        <translation>Maximale Länge der SMS-Meldung:</translation>
+    </message>
+    <message>
+        <source>Maximum length of pager message:</source>
+        <translation>Maximale Länge der Pager-Meldung:</translation>
+    </message>
+    <message>
+        <source>Add text to SMS message</source>
+        <translation>Text zur SMS-Meldung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add text to pager message</source>
+        <translation>Text zur Pager-Meldung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Text to add at beginning of message:</source>
+        <translation>Text am Anfang der Meldung:</translation>
+    </message>
+    <message>
+        <source>Text to add at end of message:</source>
+        <translation>Text am Ende der Meldung:</translation>
+    </message>
+    <message>
+        <source>Deposit mini-message after internal parallel call on ISDN code.</source>
+        <translation>Kurznachricht nach internem Parallelruf bei ISDN-Code hinterlegen.</translation>
+    </message>
+    <message>
+        <source>Deposit mini-message on busy (ISDN code: 0x91)</source>
+        <translation>Kurznachricht bei besetzt hinterlegen (ISDN-Code: 0x91)</translation>
+    </message>
+    <message>
+        <source>Deposit mini-message on ISDN code:</source>
+        <translation>Kurznachricht bei ISDN-Code hinterlegen:</translation>
+    </message>
+    <message>
+        <source>Please enter a number from 1 to %2 for &quot;%1&quot;.</source>
+        <translation>Bitte für „%1“ eine Zahl von 1 bis %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Alarm-message settings</source>
+        <translation>Einstellungen der Alarmmeldungen</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmMessageSettingsDialog</name>
+    <message>
+        <source>Maximum lengths</source>
+        <translation>Maximale Längen</translation>
+    </message>
+    <message>
+        <source>Mini-messages</source>
+        <translation>Kurznachrichten</translation>
+    </message>
+    <message>
+        <source>Texts for SMS and pager messages</source>
+        <translation>Texte für SMS- und Pager-Meldungen</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastMessageSettings</name>
     <message>
         <source>Message file of the alarm:</source>
@@ -814,6 +892,76 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     <message>
         <source>Phone number of the second person:</source>
         <translation>Rufnummer der zweiten Person:</translation>
+    </message>
+</context>
+<context>
+    <name>CallHandlingSettings</name>
+    <message>
+        <source>Repost dial-job if a ISDN error occured (ISDN link down).</source>
+        <translation>Wählauftrag erneut einstellen, wenn ein ISDN-Fehler aufgetreten ist (ISDN-Verbindung ausgefallen).</translation>
+    </message>
+    <message>
+        <source>Maximum repetition per call if an error occured</source>
+        <translation>Maximale Wiederholungen pro Ruf nach einem Fehler</translation>
+    </message>
+    <message>
+        <source>Repost job if an error occured in </source>
+        <translation>Auftrag nach einem Fehler erneut einstellen in </translation>
+    </message>
+    <message>
+        <source>Repost job if an error occured on line 1 to 30 in</source>
+        <translation>Auftrag nach einem Fehler auf Leitung 1 bis 30 erneut einstellen in</translation>
+    </message>
+    <message>
+        <source>Repost job if an error occured on line 31 to 60 in</source>
+        <translation>Auftrag nach einem Fehler auf Leitung 31 bis 60 erneut einstellen in</translation>
+    </message>
+    <message>
+        <source>Repost job if an error occured on line 61 to 90 in</source>
+        <translation>Auftrag nach einem Fehler auf Leitung 61 bis 90 erneut einstellen in</translation>
+    </message>
+    <message>
+        <source>Repost dial-job if dialed number was busy. With a ISDN link, busy is not always signaled. In that case use the call handling function which checks the time used for dialing.</source>
+        <translation>Wählauftrag erneut einstellen, wenn die gewählte Nummer besetzt war. Bei einer ISDN-Verbindung wird Besetzt nicht immer gemeldet. Verwenden Sie in diesem Fall die Rufbehandlung, die die Wähldauer prüft.</translation>
+    </message>
+    <message>
+        <source>Maximum repetition per call if dialed number was busy</source>
+        <translation>Maximale Wiederholungen pro Ruf bei besetzter Nummer</translation>
+    </message>
+    <message>
+        <source>Repost job in a different queue.  Repost in</source>
+        <translation>Auftrag in eine andere Warteschlange einstellen.  Einstellen in</translation>
+    </message>
+    <message>
+        <source>Repost dial-job if the used time for dialing was shorter then the specified minimum time needed to dial a number which does not answer.</source>
+        <translation>Wählauftrag erneut einstellen, wenn die Wähldauer kürzer war als die angegebene Mindestzeit für das Wählen einer Nummer, die sich nicht meldet.</translation>
+    </message>
+    <message>
+        <source>Maximum repetition per call if time was too long</source>
+        <translation>Maximale Wiederholungen pro Ruf, wenn die Zeit zu lang war</translation>
+    </message>
+    <message>
+        <source>Minimum time for dialing a number in seconds</source>
+        <translation>Mindestzeit für das Wählen einer Nummer in Sekunden</translation>
+    </message>
+    <message>
+        <source>Call handling settings</source>
+        <translation>Einstellungen der Rufbehandlung</translation>
+    </message>
+</context>
+<context>
+    <name>CallHandlingSettingsDialog</name>
+    <message>
+        <source>ISDN error</source>
+        <translation>ISDN-Fehler</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Besetzt</translation>
+    </message>
+    <message>
+        <source>Time for dialing</source>
+        <translation>Wähldauer</translation>
     </message>
 </context>
 <context>
@@ -1442,6 +1590,33 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>EscalationSettings</name>
+    <message>
+        <source>Maximum escalations loops</source>
+        <translation>Maximale Anzahl Eskalationsdurchläufe</translation>
+    </message>
+    <message>
+        <source>If existent, use voice message from escalationkey.</source>
+        <translation>Falls vorhanden, Sprachmeldung der Eskalationsnummer verwenden.</translation>
+    </message>
+    <message>
+        <source>Use alarm-message from original alarmkey</source>
+        <translation>Alarmmeldung der ursprünglichen Alarmnummer verwenden</translation>
+    </message>
+    <message>
+        <source>Add number of person who confirmed the alarm,to the original alarmmessage</source>
+        <translation>Nummer der Person, die den Alarm quittiert hat, an die ursprüngliche Alarmmeldung anfügen</translation>
+    </message>
+    <message>
+        <source>Add prefix message before number:</source>
+        <translation>Vor der Nummer einzufügender Text:</translation>
+    </message>
+    <message>
+        <source>Escalation configuration</source>
+        <translation>Eskalationskonfiguration</translation>
+    </message>
+</context>
+<context>
     <name>EvacuationPage</name>
     <message>
         <source>Start alarm for the evacuation</source>
@@ -1468,6 +1643,72 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
 The password needs to be a 4 digit number.</source>
         <translation>Kein gültiges Passwort für den Evakuierungsstart festgelegt !
 Das Passwort muss eine 4-stellige Zahl sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtendedSettings</name>
+    <message>
+        <source>Delay between the injection of each job (in 1/10 seconds)</source>
+        <translation>Verzögerung zwischen dem Einstellen der einzelnen Jobs (in 1/10 Sekunden)</translation>
+    </message>
+    <message>
+        <source>On error in the alarm configuration, launch the alarm</source>
+        <translation>Bei einem Fehler in der Alarmkonfiguration den Alarm auslösen</translation>
+    </message>
+    <message>
+        <source>Import the alarm settings from a CSV file:</source>
+        <translation>Alarmeinstellungen aus einer CSV-Datei importieren:</translation>
+    </message>
+    <message>
+        <source>Export the alarm settings from a CSV file:</source>
+        <translation>Alarmeinstellungen in eine CSV-Datei exportieren:</translation>
+    </message>
+    <message>
+        <source>Import the personnel data from a CSV file:</source>
+        <translation>Personaldaten aus einer CSV-Datei importieren:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>At most %1 separation characters can be stored.</source>
+        <translation>Es können höchstens %1 Trennzeichen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The text editor could not be started:
+%1</source>
+        <translation>Der Texteditor konnte nicht gestartet werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Extended settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ExtendedSettingsDialog</name>
+    <message>
+        <source>Import and export of the alarm-configuration</source>
+        <translation>Import und Export der Alarmkonfiguration</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Format: Name;Telnumber;Type;Department           (Departement is optional)
+Example:John Smith;1234;INT;Technical service</source>
+        <translation>Format: Name;Telefonnummer;Typ;Abteilung           (Abteilung ist optional)
+Beispiel:Max Mustermann;1234;INT;Technischer Dienst</translation>
     </message>
 </context>
 <context>
@@ -1910,6 +2151,176 @@ verschieben Sie sie mit der Schaltfläche mit dem grünen Pfeil in das rechte Fe
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>LineSupervision</name>
+    <message>
+        <source>Activate line supervision</source>
+        <translation>Leitungsüberwachung aktivieren</translation>
+    </message>
+    <message>
+        <source>Testcall of a line onto the number:</source>
+        <translation>Testanruf einer Leitung auf die Nummer:</translation>
+    </message>
+    <message>
+        <source>Own phone passed with the call setup (DDI):</source>
+        <translation>Beim Verbindungsaufbau übermittelte eigene Nummer (DDI):</translation>
+    </message>
+    <message>
+        <source>Start testcalls on any line</source>
+        <translation>Testanrufe auf beliebiger Leitung starten</translation>
+    </message>
+    <message>
+        <source>Start testcalls on specified lines</source>
+        <translation>Testanrufe auf bestimmten Leitungen starten</translation>
+    </message>
+    <message>
+        <source>Repeat test calls every </source>
+        <translation>Testanrufe wiederholen alle </translation>
+    </message>
+    <message>
+        <source>On error, launch the alarm</source>
+        <translation>Bei Fehler den Alarm auslösen</translation>
+    </message>
+    <message>
+        <source>On error, show a warning message on the alarm server supervision program.</source>
+        <translation>Bei Fehler eine Warnung im Überwachungsprogramm des Alarmservers anzeigen.</translation>
+    </message>
+    <message>
+        <source>On error, restart alarmserver automatically.</source>
+        <translation>Bei Fehler den Alarmserver automatisch neu starten.</translation>
+    </message>
+    <message>
+        <source>Single-callback for a two server supervision</source>
+        <translation>Einfacher Rückruf für die Überwachung zweier Server</translation>
+    </message>
+    <message>
+        <source>Multi-callback option if more then one alarm-servers call this server</source>
+        <translation>Mehrfacher Rückruf, wenn mehr als ein Alarmserver diesen Server anruft</translation>
+    </message>
+    <message>
+        <source>Last test call: </source>
+        <translation>Letzter Testanruf: </translation>
+    </message>
+    <message>
+        <source>Last alarm launched:</source>
+        <translation>Zuletzt ausgelöster Alarm:</translation>
+    </message>
+    <message>
+        <source>Time for the next call:</source>
+        <translation>Zeit bis zum nächsten Anruf:</translation>
+    </message>
+    <message>
+        <source>Test now</source>
+        <translation>Jetzt testen</translation>
+    </message>
+    <message>
+        <source>The program shutdown.exe was not found in the windows system directory !
+This program is needed for the restart function.
+Please contact Quillon for further information.</source>
+        <translation>Das Programm shutdown.exe wurde im Windows-Systemverzeichnis nicht gefunden!
+Dieses Programm wird für den automatischen Neustart benötigt.
+Bitte wenden Sie sich für weitere Informationen an Quillon.</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be started: %2</source>
+        <translation>Das Programm %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>20 minutes</source>
+        <translation>20 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>3 hours</source>
+        <translation>3 Stunden</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 Stunden</translation>
+    </message>
+    <message>
+        <source>5 hours</source>
+        <translation>5 Stunden</translation>
+    </message>
+    <message>
+        <source>6 hours</source>
+        <translation>6 Stunden</translation>
+    </message>
+    <message>
+        <source>8 hours</source>
+        <translation>8 Stunden</translation>
+    </message>
+    <message>
+        <source>10 hours</source>
+        <translation>10 Stunden</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>18 hours</source>
+        <translation>18 Stunden</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>2nd day</source>
+        <translation>2. Tag</translation>
+    </message>
+    <message>
+        <source>3rd day</source>
+        <translation>3. Tag</translation>
+    </message>
+    <message>
+        <source>Supervision of lines</source>
+        <translation>Überwachung der Leitungen</translation>
+    </message>
+</context>
+<context>
+    <name>LineSupervisionDialog</name>
+    <message>
+        <source>Test calls</source>
+        <translation>Testanrufe</translation>
+    </message>
+    <message>
+        <source>Supervision by another alarm server</source>
+        <translation>Überwachung durch einen anderen Alarmserver</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>( only for ISDN systems )</source>
+        <translation>( nur für ISDN-Anlagen )</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>This is the time remaining for next call to be received, plus 10 minutes tolerance</source>
+        <translation>Dies ist die verbleibende Zeit bis zum Eingang des nächsten Anrufs, zuzüglich 10 Minuten Toleranz</translation>
     </message>
 </context>
 <context>
@@ -2551,6 +2962,332 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>PersonnelSettings</name>
+    <message>
+        <source>Phonetype INT:
+Internal call with no prefix</source>
+        <translation>Telefontyp INT:
+Interner Ruf ohne Vorwahl</translation>
+    </message>
+    <message>
+        <source>Phonetype EXT:
+External call with prefix</source>
+        <translation>Telefontyp EXT:
+Externer Ruf mit Vorwahl</translation>
+    </message>
+    <message>
+        <source>Phonetype GSM:
+External call for mobiles with prefix</source>
+        <translation>Telefontyp GSM:
+Externer Ruf zu Mobiltelefonen mit Vorwahl</translation>
+    </message>
+    <message>
+        <source>Phonetype DCT:
+Internal call for DECT with no prefix</source>
+        <translation>Telefontyp DCT:
+Interner Ruf zu DECT-Telefonen ohne Vorwahl</translation>
+    </message>
+    <message>
+        <source>Phonetype SMS:
+Sends alarmmessage as SMS to the defined mobile-number. (Additional modem required)</source>
+        <translation>Telefontyp SMS:
+Sendet die Alarmmeldung als SMS an die angegebene Mobilnummer. (Zusätzliches Modem erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype PAG:
+Sends alarmmessage to the defined alphanumeric pager. (Additional modem required)</source>
+        <translation>Telefontyp PAG:
+Sendet die Alarmmeldung an den angegebenen alphanumerischen Pager. (Zusätzliches Modem erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype PNR:
+Sends callback-number to the defined numeric pager over the phone lines. (No modem required)</source>
+        <translation>Telefontyp PNR:
+Sendet die Rückrufnummer über die Telefonleitungen an den angegebenen numerischen Pager. (Kein Modem erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype FAX:
+Sends a fax to the defined faxnumber. (Requires fax resources)</source>
+        <translation>Telefontyp FAX:
+Sendet ein Fax an die angegebene Faxnummer. (Fax-Ressourcen erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype -@-:
+Sends alarmmessage as e-mail to the address defined in the phoneumber field. (Tellmark needs to be connected to the network with access to the mailserver)</source>
+        <translation>Telefontyp -@-:
+Sendet die Alarmmeldung als E-Mail an die im Feld Telefonnummer angegebene Adresse. (Tellmark muss mit dem Netzwerk verbunden sein und Zugriff auf den Mailserver haben)</translation>
+    </message>
+    <message>
+        <source>Phonetype ALR:
+Starts additional alarm with the alarmnumber defined in the phonenumer field</source>
+        <translation>Telefontyp ALR:
+Startet einen weiteren Alarm mit der im Feld Telefonnummer angegebenen Alarmnummer</translation>
+    </message>
+    <message>
+        <source>Phonetype CCX:
+Closes a contact on the contact controller
+In the phonenumber filed the boxnumber, contact and durration have to be defined.
+Example: B1C1T5 for box 1, contact 1 to set contact for 5 seconds or
+B1C1S for box 1, contact 1 to set contact on or
+B1C1R for box 1, contact 1 to reset contact.</source>
+        <translation>Telefontyp CCX:
+Schließt einen Kontakt am Kontaktsteuergerät
+Im Feld Telefonnummer müssen Boxnummer, Kontakt und Dauer angegeben werden.
+Beispiel: B1C1T5 für Box 1, Kontakt 1, Kontakt für 5 Sekunden setzen oder
+B1C1S für Box 1, Kontakt 1, Kontakt einschalten oder
+B1C1R für Box 1, Kontakt 1, Kontakt zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Phonetype SCH:
+Checks the schedule- / weekplan defined under the phonenumber and uses the phonenumber returned from the plan. If no extension is specified, the scheduleplan is cheched first and then the weekplan. The new phonenumber to use, must be defined in the action from the plan.</source>
+        <translation>Telefontyp SCH:
+Prüft den unter der Telefonnummer angegebenen Jahres- / Wochenplan und verwendet die vom Plan gelieferte Telefonnummer. Ist keine Endung angegeben, wird zuerst der Jahresplan und dann der Wochenplan geprüft. Die neue Telefonnummer muss in der Aktion des Plans angegeben sein.</translation>
+    </message>
+    <message>
+        <source>Phonetype PRG:
+Starts the kxe-module, bat or exe program which is defined in the phonenumber field.</source>
+        <translation>Telefontyp PRG:
+Startet das im Feld Telefonnummer angegebene kxe-Modul, bat- oder exe-Programm.</translation>
+    </message>
+    <message>
+        <source>Phonetype CPY:
+Copies the alarmmessage to the defined mailbox. ( Voice Mail required )</source>
+        <translation>Telefontyp CPY:
+Kopiert die Alarmmeldung in die angegebene Mailbox. ( Voice-Mail erforderlich )</translation>
+    </message>
+    <message>
+        <source>Phonetype CPS:
+Copies a scheduleplan</source>
+        <translation>Telefontyp CPS:
+Kopiert einen Jahresplan</translation>
+    </message>
+    <message>
+        <source>Phonetype BCT:
+Broadcast to client console by network on defined port. ( Special client program is requierd )</source>
+        <translation>Telefontyp BCT:
+Rundruf an die Client-Konsole über das Netzwerk auf dem angegebenen Port. ( Spezielles Client-Programm erforderlich )</translation>
+    </message>
+    <message>
+        <source>Phonetype BCA:
+Broadcast to internal phones with automatic activation of the phone-loudspeaker.</source>
+        <translation>Telefontyp BCA:
+Rundruf an interne Telefone mit automatischem Einschalten des Telefonlautsprechers.</translation>
+    </message>
+    <message>
+        <source>Phonetype BCD:
+Sends alarmmessage to phones and DECT&apos;s. (Requires kxabcd.exe or kxatas.exe program and a Asotel PABX )</source>
+        <translation>Telefontyp BCD:
+Sendet die Alarmmeldung an Telefone und DECT-Geräte. (Erfordert das Programm kxabcd.exe oder kxatas.exe und eine Asotel-TK-Anlage )</translation>
+    </message>
+    <message>
+        <source>Phonetype TTR:
+Sends alarmmessage to a TETRA mobilephone.</source>
+        <translation>Telefontyp TTR:
+Sendet die Alarmmeldung an ein TETRA-Mobiltelefon.</translation>
+    </message>
+    <message>
+        <source>Phonetype DA4:
+Sends alarmmessage by DA4 to DECT</source>
+        <translation>Telefontyp DA4:
+Sendet die Alarmmeldung über DA4 an DECT</translation>
+    </message>
+    <message>
+        <source>Phonetype MSI:
+Call to a MSI local phone. (MSI board required)</source>
+        <translation>Telefontyp MSI:
+Ruf an ein lokales MSI-Telefon. (MSI-Karte erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype VIP:
+Calls number over a voice over IP connection. ( Voip board required)</source>
+        <translation>Telefontyp VIP:
+Ruft die Nummer über eine Voice-over-IP-Verbindung an. ( VoIP-Karte erforderlich)</translation>
+    </message>
+    <message>
+        <source>Phonetype DMS:
+Sends alarmmessage to a Philips DECT. The message is sent over a socket-connection to the DMS API.</source>
+        <translation>Telefontyp DMS:
+Sendet die Alarmmeldung an ein Philips-DECT. Die Meldung wird über eine Socket-Verbindung an die DMS-API gesendet.</translation>
+    </message>
+    <message>
+        <source>Phonetype POP:
+Starts Popup on client computer if the client is registered. The registered phonenumber or the ip-address of the client computer must be specified in the phonenumber field of the person. (Requires Quillon Popup server and client)</source>
+        <translation>Telefontyp POP:
+Öffnet ein Popup auf dem Client-Rechner, wenn der Client angemeldet ist. Die angemeldete Telefonnummer oder die IP-Adresse des Client-Rechners muss im Feld Telefonnummer der Person stehen. (Erfordert Quillon Popup-Server und -Client)</translation>
+    </message>
+    <message>
+        <source>Phonetype OXO:
+Sets message in Omni Office over the network and gets the ownnumber to use for this alarm, to show message on display.</source>
+        <translation>Telefontyp OXO:
+Setzt die Meldung über das Netzwerk in Omni Office und holt die eigene Nummer für diesen Alarm, um die Meldung im Display anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Phonetype MMS:
+Sends MMS to mobile phone.</source>
+        <translation>Telefontyp MMS:
+Sendet eine MMS an ein Mobiltelefon.</translation>
+    </message>
+    <message>
+        <source>Phonetype A9D:
+Sends alarmmessage by Ascom 9D to DECT. The program Kxaespa.exe needs to be running to send messages.</source>
+        <translation>Telefontyp A9D:
+Sendet die Alarmmeldung über Ascom 9D an DECT. Zum Senden muss das Programm Kxaespa.exe laufen.</translation>
+    </message>
+    <message>
+        <source>Phonetype ER1:
+Sends Alarmmessage to Ericsson DECT. This type only sends the first 12 chars of the message to the DECT. ( For example DECT DT570 )</source>
+        <translation>Telefontyp ER1:
+Sendet die Alarmmeldung an ein Ericsson-DECT. Dieser Typ sendet nur die ersten 12 Zeichen der Meldung an das DECT. ( Zum Beispiel DECT DT570 )</translation>
+    </message>
+    <message>
+        <source>Phonetype ER2:
+Sends Alarmmessage to Ericsson DECT. This type sends the first 24 chars of the message to the DECT. ( For example DECT DT420 )</source>
+        <translation>Telefontyp ER2:
+Sendet die Alarmmeldung an ein Ericsson-DECT. Dieser Typ sendet die ersten 24 Zeichen der Meldung an das DECT. ( Zum Beispiel DECT DT420 )</translation>
+    </message>
+    <message>
+        <source>Phonetype PSA:
+Send alarm-message to PSA.</source>
+        <translation>Telefontyp PSA:
+Sendet die Alarmmeldung an PSA.</translation>
+    </message>
+    <message>
+        <source>Phonetype XML:
+Send alarm-message to ip phone defined under phonenumber by XML.</source>
+        <translation>Telefontyp XML:
+Sendet die Alarmmeldung per XML an das unter der Telefonnummer angegebene IP-Telefon.</translation>
+    </message>
+    <message>
+        <source>Phonetype OCP:
+ Send alarm-message as page to internal phones for opencom PABX. The module kxgdx.dll needs to be running.</source>
+        <translation>Telefontyp OCP:
+ Sendet die Alarmmeldung als Durchsage an interne Telefone einer opencom-TK-Anlage. Das Modul kxgdx.dll muss laufen.</translation>
+    </message>
+    <message>
+        <source>Phonetype TRP:
+Sends alarm-message as SNMP Trap to  IP-Address defined in the phonenumber field. For this phonetype the program kxsendtrap.cmd needs to running.</source>
+        <translation>Telefontyp TRP:
+Sendet die Alarmmeldung als SNMP-Trap an die  im Feld Telefonnummer angegebene IP-Adresse. Für diesen Telefontyp muss das Programm kxsendtrap.cmd laufen.</translation>
+    </message>
+    <message>
+        <source>Alcatel notification server
+Send alarmmessage over CSTA to phone.</source>
+        <translation>Alcatel Notification Server
+Sendet die Alarmmeldung über CSTA an das Telefon.</translation>
+    </message>
+    <message>
+        <source>Send alarmmessage to pager by kxaespa program. The program kxaespa.exe needs to be running and connected by ESPA 4.4.4 interface to a paging system.</source>
+        <translation>Sendet die Alarmmeldung über das Programm kxaespa an einen Pager. Das Programm kxaespa.exe muss laufen und über die Schnittstelle ESPA 4.4.4 mit einer Personensuchanlage verbunden sein.</translation>
+    </message>
+    <message>
+        <source>Phonetype SNP:
+Sends message to DECT over Merdian message server by SNPP protocol.</source>
+        <translation>Telefontyp SNP:
+Sendet die Meldung über den Meridian-Message-Server mit dem SNPP-Protokoll an DECT.</translation>
+    </message>
+    <message>
+        <source>Send wap alarm link to mobile phone.</source>
+        <translation>Sendet einen WAP-Alarmlink an ein Mobiltelefon.</translation>
+    </message>
+    <message>
+        <source>Activate assignment of a queue for phonestypes.</source>
+        <translation>Zuordnung einer Warteschlange zu Telefontypen aktivieren.</translation>
+    </message>
+    <message>
+        <source>For internal ( INT) calls use </source>
+        <translation>Für interne ( INT) Rufe verwenden </translation>
+    </message>
+    <message>
+        <source>For external ( EXT) calls use </source>
+        <translation>Für externe ( EXT) Rufe verwenden </translation>
+    </message>
+    <message>
+        <source>For external calls to mobiles ( GSM ) use </source>
+        <translation>Für externe Rufe zu Mobiltelefonen ( GSM ) verwenden </translation>
+    </message>
+    <message>
+        <source>For internal calls to DECT&apos;s ( DCT ) use </source>
+        <translation>Für interne Rufe zu DECT-Telefonen ( DCT ) verwenden </translation>
+    </message>
+    <message>
+        <source>Activate groups in group function so that existing groups can be included in groups</source>
+        <translation>Gruppen in Gruppen aktivieren, damit bestehende Gruppen in Gruppen aufgenommen werden können</translation>
+    </message>
+    <message>
+        <source>Maximum number of groups:</source>
+        <translation>Maximale Anzahl Gruppen:</translation>
+    </message>
+    <message>
+        <source>Maximum number of persons:</source>
+        <translation>Maximale Anzahl Personen:</translation>
+    </message>
+    <message>
+        <source>Number of available phonenumbers for a person:</source>
+        <translation>Anzahl verfügbarer Telefonnummern pro Person:</translation>
+    </message>
+    <message>
+        <source>Activate function for more then one jobentry ( BCD, A9D, ERI, ...) per person</source>
+        <translation>Funktion für mehr als einen Auftragseintrag ( BCD, A9D, ERI, ...) pro Person aktivieren</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Special type</source>
+        <translation>Spezialtyp</translation>
+    </message>
+    <message>
+        <source>The number of phonenumbers for a person &apos;%1&apos; should be between 1 and 4 !</source>
+        <translation>Die Anzahl der Telefonnummern pro Person &apos;%1&apos; sollte zwischen 1 und 4 liegen !</translation>
+    </message>
+    <message>
+        <source>The program %1 could not be started:
+%2</source>
+        <translation>Das Programm %1 konnte nicht gestartet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Settings for personnel editor</source>
+        <translation>Einstellungen für den Personaleditor</translation>
+    </message>
+</context>
+<context>
+    <name>PersonnelSettingsDialog</name>
+    <message>
+        <source>Phone types</source>
+        <translation>Telefontypen</translation>
+    </message>
+    <message>
+        <source>Activated</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Deactivated</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Post queues</source>
+        <translation>Warteschlangen</translation>
+    </message>
+    <message>
+        <source>Configure which lines are in which queues</source>
+        <translation>Festlegen, welche Leitungen zu welcher Warteschlange gehören</translation>
+    </message>
+    <message>
+        <source>Add special phonetypes for postqueues</source>
+        <translation>Spezielle Telefontypen für Warteschlangen hinzufügen</translation>
+    </message>
+    <message>
+        <source>( Only 2 digit group numbers are supported )</source>
+        <translation>( Nur 2-stellige Gruppennummern werden unterstützt )</translation>
+    </message>
+</context>
+<context>
     <name>PersonsImport</name>
     <message>
         <source>Error while adding the alarms !
@@ -2742,6 +3479,47 @@ Alarmeingangspläne unterstützen nur den Offset. (Gruppe und Alarmnummer werden
     </message>
 </context>
 <context>
+    <name>PostQueues</name>
+    <message>
+        <source>Standard queue</source>
+        <translation>Standard-Warteschlange</translation>
+    </message>
+    <message>
+        <source>Postqueue %d  ( lines %d to %d ) </source>
+        <translation>Warteschlange %d  ( Leitungen %d bis %d ) </translation>
+    </message>
+    <message>
+        <source>Postqueue %d  not existent</source>
+        <translation>Warteschlange %d  nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Error ! The selected postqueue %1 does not exist !
+Would you like to create the postqueue now ?</source>
+        <translation>Fehler ! Die gewählte Warteschlange %1 existiert nicht !
+Möchten Sie die Warteschlange jetzt anlegen ?</translation>
+    </message>
+    <message>
+        <source>The selected postque %1,will be set to the standard queue.</source>
+        <translation>Die gewählte Warteschlange %1 wird auf die Standard-Warteschlange gesetzt.</translation>
+    </message>
+    <message>
+        <source>The postqueue table %1 exists but cannot be opened: %2
+Nothing was saved.</source>
+        <translation>Die Warteschlangentabelle %1 ist vorhanden, kann aber nicht geöffnet werden: %2
+Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The postqueue could not be created from %1: %2</source>
+        <translation>Die Warteschlange konnte nicht aus %1 angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2
+The postqueue is used nevertheless.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2
+Die Warteschlange wird trotzdem verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>PrintoutJob</name>
     <message>
         <source>The printer did not accept page %d. The printout was aborted.</source>
@@ -2860,6 +3638,28 @@ Alarmeingangspläne unterstützen nur den Offset. (Gruppe und Alarmnummer werden
     </message>
 </context>
 <context>
+    <name>SelectLines</name>
+    <message>
+        <source>Lines to check:</source>
+        <translation>Zu prüfende Leitungen:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a line. Please give line numbers from 1 to 60, separated by &quot;,&quot;.</source>
+        <translation>„%1“ ist keine Leitung. Bitte Leitungsnummern von 1 bis 60 angeben, getrennt durch „,“.</translation>
+    </message>
+    <message>
+        <source>Select lines</source>
+        <translation>Leitungen auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>SelectLinesDialog</name>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
     <name>SelectPlanDialog</name>
     <message>
         <source>Select plan</source>
@@ -2961,6 +3761,24 @@ Alarmeingangspläne unterstützen nur den Offset. (Gruppe und Alarmnummer werden
     </message>
 </context>
 <context>
+    <name>SpecialTypeSettings</name>
+    <message>
+        <source>Add special phonetype in personnel editor for postqueue %d</source>
+        <translation>Speziellen Telefontyp im Personaleditor für Warteschlange %d hinzufügen</translation>
+    </message>
+    <message>
+        <source>Settings for special postqueue types</source>
+        <translation>Einstellungen für spezielle Warteschlangentypen</translation>
+    </message>
+</context>
+<context>
+    <name>SpecialTypeSettingsDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>SupervisionOverview</name>
     <message>
         <source>%1 min</source>
@@ -2993,6 +3811,39 @@ Alarmeingangspläne unterstützen nur den Offset. (Gruppe und Alarmnummer werden
     <message>
         <source>Last alarm</source>
         <translation>Letzter Alarm</translation>
+    </message>
+</context>
+<context>
+    <name>TtsSettings</name>
+    <message>
+        <source>Acivate dynamic alarmmessage generation with Text To Speech.
+The TTS Program from SVOX or Loquendo is needed for this function.</source>
+        <translation>Dynamische Erzeugung von Alarmmeldungen mit Text To Speech aktivieren.
+Für diese Funktion wird das TTS-Programm von SVOX oder Loquendo benötigt.</translation>
+    </message>
+    <message>
+        <source>Specify an alarmmessage where the dynamic message generation is active</source>
+        <translation>Alarmmeldungen angeben, für die die dynamische Meldungserzeugung aktiv ist</translation>
+    </message>
+    <message>
+        <source>First alarm number:</source>
+        <translation>Erste Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>Last alarm number:</source>
+        <translation>Letzte Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>Wait for alarm-wavefile to be generate, before continueing with the alarm</source>
+        <translation>Vor dem Fortsetzen des Alarms warten, bis die Alarm-Wavedatei erzeugt ist</translation>
+    </message>
+    <message>
+        <source>Do not generate an alarm-message if an alarmmessage already exists for the alarm</source>
+        <translation>Keine Alarmmeldung erzeugen, wenn für den Alarm bereits eine Alarmmeldung existiert</translation>
+    </message>
+    <message>
+        <source>Dynamic alarmmessage TTS settings</source>
+        <translation>Einstellungen für dynamische TTS-Alarmmeldungen</translation>
     </message>
 </context>
 <context>
