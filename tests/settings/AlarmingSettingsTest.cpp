@@ -1,6 +1,7 @@
 // The alarming dialogs: sequential and parallel alarming, confirmation,
 // conference, alarm result and e-mail.
 
+#include "settings/AlarmingSettings.h"
 #include "core/Autostart.h"
 #include "platform/Profile.h"
 #include "settings/EmailSettings.h"
@@ -119,6 +120,85 @@ TEST_F(AlarmingSettingsTest, Email_ReceivingRegistersTheModuleAndLooksForGetmail
     EXPECT_EQ(model.press("edit-id-list"), Change::Done);
     ::unsetenv("KX_EDITOR");
     EXPECT_EQ(programs.waitForCalls(1), std::vector<std::string>{"editor|" + site.win("kxapwd.ini")});
+}
+
+TEST_F(AlarmingSettingsTest, CallBackNumberGoesToBothFilesOnlyWhileChecked)
+{
+    store("Config", "CallBackNumber", "111", "kxamsg.ini");
+    store("Config", "CBNumber", "222", "kxapagcb.ini");
+    SequentialSettings sequential;
+    sequential.load();
+    EXPECT_EQ(sequential.change("CallBackNumber", "333"), Change::Disabled);
+    ASSERT_TRUE(sequential.ok());
+    EXPECT_EQ(key("Config", "CallBackNumber", "kxamsg.ini") + key("Config", "CBNumber", "kxapagcb.ini"), "111222");
+    EXPECT_NE(ini("kxalarm.ini")
+                  .find("[sequent]\r\nRepeatMessage=2\r\nPagerCallBack=0\r\nSleepAfterPage=300\r\n"
+                        "DialMoreNbrsOnKo=0\r\n"),
+              std::string::npos);
+
+    ParallelSettings parallel;
+    parallel.load();
+    EXPECT_EQ(parallel.value("CallBackNumber"), "111");
+    parallel.change("PagerCallBack", "1");
+    parallel.change("CallBackNumber", "0891 333");
+    ASSERT_TRUE(parallel.ok());
+    EXPECT_EQ(key("Config", "CallBackNumber", "kxamsg.ini") + "|" + key("Config", "CBNumber", "kxapagcb.ini"),
+              "0891 333|0891 333");
+    EXPECT_EQ(key("Config", "Rings0Allowed", "kxaconf.ini"), "0");
+}
+
+TEST_F(AlarmingSettingsTest, SpinRangeRefusesTypedValuesAndKeepsStoredOnes)
+{
+    store("parallel", "RepeatMessage", "77");
+    ParallelSettings model;
+    model.load();
+    ASSERT_TRUE(model.ok());  // stored outside the range: kept
+    EXPECT_EQ(key("parallel", "RepeatMessage"), "77");
+    for (const char* typed : {"0", "51", "-3"}) {
+        EXPECT_EQ(model.change("RepeatMessage", typed), Change::Refused);
+        EXPECT_EQ(boxes.texts().back(), "The value of \"Play the alarm message\" must lie in the range 1-50.");
+    }
+    EXPECT_EQ(model.change("RepeatMessage", "50"), Change::Done);
+}
+
+TEST_F(AlarmingSettingsTest, ConferenceMinutesKeepSecondsUntilChanged)
+{
+    const struct {
+        const char* stored;  // MaxDurationInSeconds, nullptr: missing
+        const char* shown;
+        const char* typed;  // nullptr: untouched
+        const char* written;
+    } cases[] = {
+        {"90", "1", nullptr, "90"},
+        {"90", "1", "2", "120"},
+        {nullptr, "60", nullptr, "3600"},
+        {"7199", "119", "1", "60"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        WritePrivateProfileString("kxaconf", "MaxDurationInSeconds", c.stored,
+                                  SitePaths::profileFile("kxalarm.ini").c_str());
+        ConferenceSettings model;
+        model.load();
+        EXPECT_EQ(model.value("MaxDurationMinutes"), c.shown);
+        if (c.typed)
+            EXPECT_EQ(model.change("MaxDurationMinutes", c.typed), Change::Done);
+        ASSERT_TRUE(model.ok());
+        EXPECT_EQ(key("kxaconf", "MaxDurationInSeconds"), c.written);
+    }
+}
+
+TEST_F(AlarmingSettingsTest, AlarmResultKeepsTheViewerKeyAndLongTexts)
+{
+    store("kxarun", "StartViewer", "2");
+    AlarmResultSettings model;
+    model.load();
+    model.change("FaxAlarmResult", "1");
+    EXPECT_EQ(model.change("FaxNumber", std::string(127, '1')), Change::Done);
+    EXPECT_EQ(model.change("FaxNumber", std::string(128, '1')), Change::Refused);
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(key("kxarun", "StartViewer"), "2");
+    EXPECT_EQ(key("kxaprint", "FaxNumber"), std::string(127, '1'));
 }
 
 }  // namespace

@@ -99,6 +99,67 @@ private slots:
         QVERIFY(holds("Active=1\r\n") && holds("MailServer=mail.example\r\n") && holds("DefaultAlarm=100\r\n"));
         QCOMPARE(m_boxes->texts().size(), size_t(2));
     }
+
+    // Per dialog: the check box clicked, what it enables, an edit typed
+    // into and the key line that OK writes; Cancel first writes nothing.
+    void clickEnablesAndOkWrites_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("follows");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("sequential") << "sequential"
+                                    << "PagerCallBack"
+                                    << QStringList{"CallBackNumber", "SleepAfterPage", "SleepAfterPage_label"}
+                                    << "SleepAfterPage"
+                                    << "[sequent]\r\nRepeatMessage=2\r\nPagerCallBack=1\r\n";
+        QTest::newRow("parallel") << "parallel"
+                                  << "PagerCallBack" << QStringList{"CallBackNumber"} << "CallBackNumber"
+                                  << "[Config]\r\nCallBackNumber=7\r\n";
+        QTest::newRow("confirmation") << "confirmation"
+                                      << "SetConfirmedByForAlarmOnSuccess"
+                                      << QStringList{"ConfirmedByPreMessage", "ConfirmedByPreMessage_label",
+                                                     "ConfirmedByPreMessage_hint"}
+                                      << "ConfirmedByPreMessage"
+                                      << "ConfirmedByPreMessage=7\r\n";
+        QTest::newRow("conference") << "conference"
+                                    << "RecAsync" << QStringList{} << "MaxDurationMinutes"
+                                    << "MaxDurationInSeconds=420\r\n";
+        QTest::newRow("alarm-result") << "alarm-result"
+                                      << "PrintAlarmResult" << QStringList{"SleepBeforePrint", "SleepBeforePrint_hint"}
+                                      << "SleepBeforePrint"
+                                      << "[kxaprint]\r\nPrintAlarmResult=1\r\nSleepBeforePrint=7\r\n";
+    }
+    void clickEnablesAndOkWrites()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, box);
+        QFETCH(QStringList, follows);
+        QFETCH(QString, edit);
+        QFETCH(QString, written);
+        const auto files = [this] {
+            return alarmIni() + m_site->read("windows/kxamsg.ini") + m_site->read("windows/kxapagcb.ini");
+        };
+        const std::string before = files();
+        open(name.toStdString());
+        for (const QString& f : follows)
+            QVERIFY2(!find<QWidget>(qPrintable(f))->isEnabled(), qPrintable(f));
+        find<QCheckBox>(qPrintable(box))->click();
+        for (const QString& f : follows)
+            QVERIFY2(find<QWidget>(qPrintable(f))->isEnabled(), qPrintable(f));
+        find<QLineEdit>(qPrintable(edit))->setText(QStringLiteral("7"));
+        press(QDialogButtonBox::Cancel);
+        QCOMPARE(files(), before);
+
+        open(name.toStdString());
+        find<QCheckBox>(qPrintable(box))->click();
+        find<QLineEdit>(qPrintable(edit))->setText(QStringLiteral("7"));
+        press(QDialogButtonBox::Ok);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY2(files().find(written.toStdString()) != std::string::npos, files().c_str());
+        QVERIFY(m_boxes->texts().empty());
+    }
 };
 
 QTEST_MAIN(AlarmingDialogsTest)
