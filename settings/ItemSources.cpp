@@ -3,6 +3,7 @@
 #include "core/CDatabase.h"
 #include "core/Configuration.h"
 #include "core/MailboxLayout.h"
+#include "platform/Profile.h"
 #include "platform/SitePaths.h"
 
 #include <algorithm>
@@ -80,6 +81,18 @@ ItemSource PageAlarmItems(bool withNone)
         }
         if (withNone)
             items.push_back({"0", kDoNotLaunchAlarm, {}});
+        return items;
+    };
+}
+
+ItemSource SettingsAlarmItems(NoneItem where, int firstKeyDefault)
+{
+    return [where, firstKeyDefault](CDatabase* table) {
+        config::KeyRanges ranges = config::ReadKeyRanges();
+        ranges.firstAlarmKey = ProfileInt("kxalarm.ini", "config", "FirstAlarmKey", firstKeyDefault);
+        std::vector<Option> items = keyItems(table, ranges.firstAlarmKey, ranges.lastAlarmKey, mailbox::KeyKind::Alarm,
+                                             -1, KeyFormat::OneBlank);
+        items.insert(where == NoneItem::First ? items.begin() : items.end(), Option{"0", kDoNotLaunchAlarm, {}});
         return items;
     };
 }

@@ -27,6 +27,16 @@ ItemSource AlarmItems(KeyFormat format = KeyFormat::OneBlank, bool withNone = fa
 // "%d %s", "[No definition]" for an alarm without a name, and, when
 // `withNone`, "Do not launch an alarm" for 0 at the end.
 ItemSource PageAlarmItems(bool withNone);
+// Where a settings dialog's alarm list puts "Do not launch an alarm" (0).
+enum class NoneItem {
+    First,
+    Last,
+};
+// The alarm lists of the settings dialogs: "Do not launch an alarm" (always
+// there, also when the table does not open) and "%d %s" with the key and
+// name of every alarm of the alarm range, whose first key is read with
+// `firstKeyDefault`.
+ItemSource SettingsAlarmItems(NoneItem where, int firstKeyDefault = 10);
 // The alarms-in (status "92") of the alarm-in range: all, or those of one
 // function (p_ogm4).
 ItemSource AlarmInItems(int function = -1, KeyFormat format = KeyFormat::OneBlank);

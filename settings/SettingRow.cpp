@@ -62,6 +62,12 @@ SettingRow& SettingRow::range(long lowest, long highest, Text message)
     return *this;
 }
 
+SettingRow& SettingRow::spin(long lowest, long highest)
+{
+    limits = ValueRange{lowest, highest, {}, true};
+    return *this;
+}
+
 SettingRow& SettingRow::buffer(std::size_t size)
 {
     bufferSize = size;

@@ -75,6 +75,9 @@ struct ValueRange {
     long lowest = 0;
     long highest = 0;
     Text message;  // %1: the value
+    // A spin edit's range: typed input outside it is refused at once; a
+    // stored value outside it stays and is checked only when changed.
+    bool typed = false;
 };
 
 struct SettingRow {
@@ -129,6 +132,7 @@ struct SettingRow {
     SettingRow& clearedIf(std::vector<Condition> conditions, std::string value = "0");
     SettingRow& flags(std::string on, std::string off);
     SettingRow& range(long lowest, long highest, Text message);
+    SettingRow& spin(long lowest, long highest);
     SettingRow& buffer(std::size_t size);
     SettingRow& notWrittenOnOk();
     SettingRow& asNumber();

@@ -16,6 +16,7 @@ namespace kx::settings {
 namespace {
 
 constexpr Text kNotANumber = KX_TEXT("SettingsModel", "Please enter a whole number for \"%1\".");
+constexpr Text kOutsideSpin = KX_TEXT("SettingsModel", "The value of \"%1\" must lie in the range %2.");
 constexpr Text kTextTooLong = KX_TEXT("SettingsModel", "The text for \"%1\" may have at most %2 characters.");
 constexpr Text kNumberTooWide = KX_TEXT("SettingsModel", "The number for \"%1\" may have at most %2 digits.");
 constexpr Text kTextOneLine = KX_TEXT("SettingsModel", "The text for \"%1\" must stay on one line.");
@@ -344,6 +345,14 @@ bool SettingsModel::validate(const SettingRow& row, std::string_view input, std:
             ErrorBox(kNotANumber, caption);
             return false;
         }
+        if (row.limits && row.limits->typed) {
+            const long v = std::strtol(token.c_str(), nullptr, 10);
+            if (v < row.limits->lowest || v > row.limits->highest) {
+                ErrorBox(kOutsideSpin, caption,
+                         std::to_string(row.limits->lowest) + "-" + std::to_string(row.limits->highest));
+                return false;
+            }
+        }
         return fitsField(row, token);
     case Kind::Text:
         for (char c : input) {
@@ -457,6 +466,9 @@ bool SettingsModel::checkRanges() const
     for (const SettingRow& row : m_rows) {
         if (!row.limits || !isEnabled(row.name))
             continue;
+        // A spin edit refused typed input already; what was stored stays.
+        if (row.limits->typed)
+            continue;
         const long v = number(row.name);
         if (v < row.limits->lowest || v > row.limits->highest) {
             ErrorBox(row.limits->message, value(row.name));
@@ -551,6 +563,7 @@ bool SettingsModel::ok()
     if (!writeAll(iniWrites()))
         return false;
     saved();
+    afterWrite();
     return true;
 }
 

@@ -141,6 +141,9 @@ protected:
     // The INI keys OK writes, in order. Default: every shown row with a key
     // that is written on OK, in table order, with its stored form.
     virtual void collectWrites(IniWrites& writes) const;
+    // OK wrote the values; work that needs them saved (the dialog closes
+    // whatever this reports).
+    virtual void afterWrite() {}
     // A button of the dialog was pressed (it is enabled).
     virtual void pressed(std::string_view button);
 

@@ -26,7 +26,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "ddi-cli-scanner\tDDI - CLI Alarm scanner", "ddi-converter\tDDI Converter", "general\tGeneral settings",
           "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
           "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
-          "special-types\tSettings for special postqueue types", "extended\tExtended settings"})
+          "special-types\tSettings for special postqueue types", "extended\tExtended settings",
+          "conference\tConference settings", "email\tE-mail settings"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});

@@ -323,6 +323,7 @@ TEST_F(SettingsModelTest, ItemSources_OfferTheSitesKeysAndModules)
         // the items as token|text
         {AlarmItems(KeyFormat::TwoBlanks, true), {"0|", "11|11  Fire", "12|12  G\xE4s"}},
         {AlarmItems(), {"11|11 Fire", "12|12 G\xE4s"}},
+        {SettingsAlarmItems(NoneItem::Last), {"11|11 Fire", "12|12 G\xE4s", "0|"}},
         {AlarmInItems(), {"15|15 Conf", "16|16 Door"}},
         {AlarmInItems(1), {"15|15 Conf"}},
         {ModuleItems(), {"A.kxe|A.kxe", "b.KXE|b.KXE"}},

@@ -195,8 +195,8 @@ private slots:
         m_frame->alarmMenu()->popup(QPoint(0, 0));
         QVERIFY(m_frame->action(cmd::AddAlarm)->isEnabled() && m_frame->action(cmd::DeleteAlarm)->isEnabled());
         m_frame->alarmMenu()->hide();
-        for (int id : {cmd::GeneralSettings, cmd::DdiConverter, cmd::DdiCliScanner, cmd::ParallelAlarmSettings})
-            QVERIFY(m_frame->commands()->isEnabled(id) == (id != cmd::ParallelAlarmSettings));
+        for (int id : {cmd::GeneralSettings, cmd::DdiConverter, cmd::ParallelAlarmSettings, cmd::XmlSettings})
+            QVERIFY(m_frame->commands()->isEnabled(id) == (id != cmd::XmlSettings));
         // The switch shows the other list with its key range; its caption names the list it switches to.
         QPushButton* button = form()->switchButton();
         QCOMPARE(button->text(), QString("alarms-in"));
