@@ -336,6 +336,64 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>AlarmResultSettings</name>
+    <message>
+        <source>Send the alarm result after </source>
+        <translation>Alarmergebnis senden nach </translation>
+    </message>
+    <message>
+        <source>Send the alarm result as fax onto the number:</source>
+        <translation>Alarmergebnis als Fax senden an die Nummer:</translation>
+    </message>
+    <message>
+        <source>Send the alarm result as E-mail to:</source>
+        <translation>Alarmergebnis als E-Mail senden an:</translation>
+    </message>
+    <message>
+        <source>Launch the alarm viewer automatically after each alarm</source>
+        <translation>Alarmanzeige nach jedem Alarm automatisch starten</translation>
+    </message>
+    <message>
+        <source>Settings of the alarm analysis</source>
+        <translation>Einstellungen der Alarmauswertung</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmResultSettingsDialog</name>
+    <message>
+        <source>Settings of the analysis of alarms</source>
+        <translation>Einstellungen der Auswertung von Alarmen</translation>
+    </message>
+    <message>
+        <source>minutes onto the standard printer</source>
+        <translation>Minuten auf dem Standarddrucker</translation>
+    </message>
+</context>
+<context>
+    <name>AlarmingModeSettings</name>
+    <message>
+        <source>Play the alarm message </source>
+        <translation>Alarmmeldung abspielen </translation>
+    </message>
+    <message>
+        <source>Activate call back for SMS and pager on number:</source>
+        <translation>Rückruf für SMS und Pager aktivieren auf Nummer:</translation>
+    </message>
+</context>
+<context>
+    <name>Autostart</name>
+    <message>
+        <source>The autostart list %1 could not be written !
+%2</source>
+        <translation>Die Autostart-Liste %1 konnte nicht geschrieben werden !
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not added to the autostart list: the entries Startup_1 to Startup_%2 of kxtserv.ini are all in use.</source>
+        <translation>%1 wurde nicht in die Autostart-Liste aufgenommen: die Einträge Startup_1 bis Startup_%2 der kxtserv.ini sind alle belegt.</translation>
+    </message>
+</context>
+<context>
     <name>BroadcastMessageSettings</name>
     <message>
         <source>Message file of the alarm:</source>
@@ -1209,6 +1267,40 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>ConferenceSettings</name>
+    <message>
+        <source>Max. wait duration until a conference partner has been found:</source>
+        <translation>Max. Wartezeit, bis ein Konferenzpartner gefunden ist:</translation>
+    </message>
+    <message>
+        <source>Repeat this message while waiting for a conference every </source>
+        <translation>Diese Meldung beim Warten auf eine Konferenz wiederholen alle </translation>
+    </message>
+    <message>
+        <source>Maximum duration of conference:</source>
+        <translation>Maximale Dauer der Konferenz:</translation>
+    </message>
+    <message>
+        <source>Record conferences asynchronous (if recording is selected)</source>
+        <translation>Konferenzen asynchron aufzeichnen (wenn Aufzeichnung gewählt ist)</translation>
+    </message>
+    <message>
+        <source>Conference settings</source>
+        <translation>Konferenzeinstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ConferenceSettingsDialog</name>
+    <message>
+        <source>Settings for conferences</source>
+        <translation>Einstellungen für Konferenzen</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationCallbackPage</name>
     <message>
         <source>Confirm the alarm by pressing the key &quot;3&quot; .</source>
@@ -1225,6 +1317,40 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     <message>
         <source>Send confirmation-message to all pagers, which already received the alarm, if the alarm was confirmed. </source>
         <translation>Quittierungsmeldung an alle Pager senden, die den Alarm schon erhalten haben, wenn der Alarm quittiert wurde. </translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationSettings</name>
+    <message>
+        <source>Repeat the confirmation </source>
+        <translation>Quittierung wiederholen </translation>
+    </message>
+    <message>
+        <source>If the alarm message will be repeated, play the confirmation menu after each alarm message</source>
+        <translation>Wenn die Alarmmeldung wiederholt wird, das Quittierungsmenü nach jeder Alarmmeldung abspielen</translation>
+    </message>
+    <message>
+        <source>Set number of person who confirmed the alarm first, as alarmmessage. The message is used if an alarm is started on success. This can be activated in the escalations settings of the alarm.</source>
+        <translation>Nummer der Person, die den Alarm zuerst quittiert hat, als Alarmmeldung setzen. Die Meldung wird verwendet, wenn bei Erfolg ein Alarm gestartet wird. Dies kann in den Eskalationseinstellungen des Alarms aktiviert werden.</translation>
+    </message>
+    <message>
+        <source>Use message prefix:</source>
+        <translation>Meldungspräfix verwenden:</translation>
+    </message>
+    <message>
+        <source>Settings for the confirmation</source>
+        <translation>Einstellungen für die Quittierung</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmationSettingsDialog</name>
+    <message>
+        <source>times, if no key has been pressed</source>
+        <translation>mal, wenn keine Taste gedrückt wurde</translation>
+    </message>
+    <message>
+        <source>The number of who confirmed is added after the prefix </source>
+        <translation>Die Nummer des Quittierenden wird nach dem Präfix angefügt </translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1713,108 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>EmailSettings</name>
+    <message>
+        <source>Enable function for sending alarmmessages as e-mail</source>
+        <translation>Funktion zum Versenden von Alarmmeldungen als E-Mail aktivieren</translation>
+    </message>
+    <message>
+        <source>Send e-mail by SMTP host:</source>
+        <translation>E-Mail über SMTP-Host senden:</translation>
+    </message>
+    <message>
+        <source>E-mail sender-address:</source>
+        <translation>E-Mail-Absenderadresse:</translation>
+    </message>
+    <message>
+        <source>Add domain ( @xxxxx.yy ) </source>
+        <translation>Domäne ( @xxxxx.yy ) </translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domäne</translation>
+    </message>
+    <message>
+        <source>Add domain always to name. If a other domain was specified, do not send the mail.</source>
+        <translation>Domäne immer an den Namen anhängen. Wurde eine andere Domäne angegeben, die E-Mail nicht senden.</translation>
+    </message>
+    <message>
+        <source>Send alarm-wavfile (alarmref.wav) as attachment</source>
+        <translation>Alarm-WAV-Datei (alarmref.wav) als Anhang senden</translation>
+    </message>
+    <message>
+        <source>Enable function to receive alarm e-mails, to start a specified alarm.
+The KXE module kxaemailin.kxe needs to be running</source>
+        <translation>Funktion zum Empfang von Alarm-E-Mails aktivieren, um einen angegebenen Alarm zu starten.
+Das KXE-Modul kxaemailin.kxe muss dazu laufen</translation>
+    </message>
+    <message>
+        <source>Receive e-mails from mailserver:</source>
+        <translation>E-Mails von Mailserver empfangen:</translation>
+    </message>
+    <message>
+        <source>User name for mail-account:</source>
+        <translation>Benutzername des Mailkontos:</translation>
+    </message>
+    <message>
+        <source>Password for mail-account:</source>
+        <translation>Passwort des Mailkontos:</translation>
+    </message>
+    <message>
+        <source>Only start alarm, if the specified alarmnumber is in the range from:</source>
+        <translation>Alarm nur starten, wenn die angegebene Alarmnummer im Bereich liegt von:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>To launch an alarm, a ID and password has to be specified in the e-mail</source>
+        <translation>Zum Auslösen eines Alarms müssen in der E-Mail eine ID und ein Passwort angegeben sein</translation>
+    </message>
+    <message>
+        <source>Edit ID and password list</source>
+        <translation>ID- und Passwortliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Use default alarmkey if no valid alarmkey specified:</source>
+        <translation>Standardalarm verwenden, wenn keine gültige Alarmnummer angegeben ist:</translation>
+    </message>
+    <message>
+        <source>The program getmail.exe, which is needed to get the mails from the mailserver, is not installed !</source>
+        <translation>Das Programm getmail.exe, das zum Abholen der E-Mails vom Mailserver benötigt wird, ist nicht installiert !</translation>
+    </message>
+    <message>
+        <source>The text editor could not be started for %1:
+%2</source>
+        <translation>Der Texteditor konnte für %1 nicht gestartet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>E-mail settings</source>
+        <translation>E-Mail-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>EmailSettingsDialog</name>
+    <message>
+        <source>Settings for sending and receiving e-mails</source>
+        <translation>Einstellungen zum Senden und Empfangen von E-Mails</translation>
+    </message>
+    <message>
+        <source>automatically if not defined</source>
+        <translation>automatisch anhängen, wenn keine angegeben ist</translation>
+    </message>
+    <message>
+        <source>A:Alarmnumber;MSG:Alarmmessage;MSG1:Alarmmessage1;MSG2:Alarmmessage2;ID:UserID;PWD:Password;</source>
+        <translation>A:Alarmnummer;MSG:Alarmmeldung;MSG1:Alarmmeldung1;MSG2:Alarmmeldung2;ID:BenutzerID;PWD:Passwort;</translation>
+    </message>
+    <message>
+        <source>Example: A:7010;MSG:Fire in building 2;ID:4711;PWD:1234;</source>
+        <translation>Beispiel: A:7010;MSG:Feuer in Gebäude 2;ID:4711;PWD:1234;</translation>
     </message>
 </context>
 <context>
@@ -2962,6 +3190,21 @@ Der Alarmkommentar dieses Alarms wird überschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>ParallelSettings</name>
+    <message>
+        <source>Dial next number on no answer, busy or negative confirmation</source>
+        <translation>Nächste Nummer wählen bei keiner Antwort, besetzt oder negativer Quittierung</translation>
+    </message>
+    <message>
+        <source>Allow rings 0. This is used to only send mini messages</source>
+        <translation>Rufanzahl 0 zulassen. Damit werden nur Kurznachrichten gesendet</translation>
+    </message>
+    <message>
+        <source>Settings for parallel alarming</source>
+        <translation>Einstellungen für parallele Alarmierung</translation>
+    </message>
+</context>
+<context>
     <name>PersonnelSettings</name>
     <message>
         <source>Phonetype INT:
@@ -3707,6 +3950,32 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>SequentialSettings</name>
+    <message>
+        <source>Wait for a call back on sms or pager call, in seconds:</source>
+        <translation>Auf Rückruf nach SMS- oder Pager-Ruf warten, in Sekunden:</translation>
+    </message>
+    <message>
+        <source>Dial next number of person on no answer, busy, negative confirmation or answer if confirmation is active.</source>
+        <translation>Nächste Nummer der Person wählen bei keiner Antwort, besetzt, negativer Quittierung oder Antwort, wenn die Quittierung aktiv ist.</translation>
+    </message>
+    <message>
+        <source>Settings for sequential alarming</source>
+        <translation>Einstellungen für sequentielle Alarmierung</translation>
+    </message>
+</context>
+<context>
+    <name>SequentialSettingsDialog</name>
+    <message>
+        <source>Settings for serial alarming</source>
+        <translation>Einstellungen für serielle Alarmierung</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+</context>
+<context>
     <name>SettingsBinder</name>
     <message>
         <source>The text for &quot;%1&quot; holds characters that cannot be stored.</source>
@@ -3758,6 +4027,10 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     <message>
         <source>%1 [No definition]</source>
         <translation>%1 [Keine Definition]</translation>
+    </message>
+    <message>
+        <source>The value of &quot;%1&quot; must lie in the range %2.</source>
+        <translation>Der Wert von &quot;%1&quot; muss im Bereich %2 liegen.</translation>
     </message>
 </context>
 <context>

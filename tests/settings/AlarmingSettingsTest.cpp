@@ -181,8 +181,9 @@ TEST_F(AlarmingSettingsTest, ConferenceMinutesKeepSecondsUntilChanged)
         ConferenceSettings model;
         model.load();
         EXPECT_EQ(model.value("MaxDurationMinutes"), c.shown);
-        if (c.typed)
+        if (c.typed) {
             EXPECT_EQ(model.change("MaxDurationMinutes", c.typed), Change::Done);
+        }
         ASSERT_TRUE(model.ok());
         EXPECT_EQ(key("kxaconf", "MaxDurationInSeconds"), c.written);
     }
