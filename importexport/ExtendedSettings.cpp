@@ -71,7 +71,7 @@ ExtendedSettings::ExtendedSettings()
               CheckSetting("ErrorNumberActive", kAlarmIni, "kxaerror", false).label(kErrorNumberActive),
               // Read as stored, so that a key the list does not offer is written back as it was.
               ListSetting("ErrorNumber", kAlarmIni, "kxaerror", "0", {})
-                  .itemsFrom(PageAlarmItems(true))
+                  .itemsFrom(SettingsAlarmItems(NoneItem::Last))
                   .when("ErrorNumberActive"),
               ViewValue(kSeparatorKey, {}, assignSeparators),
               TextSetting("AlarmImportPath", {}, {}, {}, kPathBuffer).label(kAlarmImportPath).notWrittenOnOk(),

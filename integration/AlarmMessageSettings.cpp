@@ -6,7 +6,6 @@
 #include "platform/SitePaths.h"
 #include "settings/SettingsRegistry.h"
 
-#include <charconv>
 
 namespace kx::integration {
 
@@ -36,20 +35,10 @@ constexpr Text kDeposit =
     KX_TEXT("AlarmMessageSettings", "Deposit mini-message after internal parallel call on ISDN code.");
 constexpr Text kDepositBusy = KX_TEXT("AlarmMessageSettings", "Deposit mini-message on busy (ISDN code: 0x91)");
 constexpr Text kDepositCode = KX_TEXT("AlarmMessageSettings", "Deposit mini-message on ISDN code:");
-constexpr Text kOutOfRange = KX_TEXT("AlarmMessageSettings", "Please enter a number from 1 to %2 for \"%1\".");
-
-struct Spin {
-    const char* name;
-    long highest;
-};
-constexpr Spin kSpins[] = {
-    {"MaxCharsRinging", 32}, {"MaxCharsAnswered", 32}, {"MaxCharsInfo", 32},
-    {"MaxUuiLength", 200},   {"MaxSmsLength", 200},    {"MaxPagerLength", 200},
-};
 
 SettingRow displayLength(const char* name, const char* file, Text label)
 {
-    return IntSetting(name, file, "Settings", 16).at(file, "Settings", "MaxCharsForMessage").label(label);
+    return IntSetting(name, file, "Settings", 16).at(file, "Settings", "MaxCharsForMessage").label(label).spin(1, 32);
 }
 
 bool depositAvailable()
@@ -66,9 +55,9 @@ AlarmMessageSettings::AlarmMessageSettings()
                         displayLength("MaxCharsRinging", "kxamsg1.ini", kRinging),
                         displayLength("MaxCharsAnswered", "kxamsg2.ini", kAnswered),
                         displayLength("MaxCharsInfo", "kxamsg3.ini", kInfo),
-                        IntSetting("MaxUuiLength", kMessageIni, kMessageSection, 96).label(kUui),
-                        IntSetting("MaxSmsLength", kMessageIni, kMessageSection, 140).label(kSms),
-                        IntSetting("MaxPagerLength", kMessageIni, kMessageSection, 120).label(kPager),
+                        IntSetting("MaxUuiLength", kMessageIni, kMessageSection, 96).label(kUui).spin(1, 200),
+                        IntSetting("MaxSmsLength", kMessageIni, kMessageSection, 140).label(kSms).spin(1, 200),
+                        IntSetting("MaxPagerLength", kMessageIni, kMessageSection, 120).label(kPager).spin(1, 200),
                         CheckSetting("AddPreDefinedMsgForSMS", kMessageIni, kMessageSection, false).label(kAddSms),
                         CheckSetting("AddPreDefinedMsgForPager", kMessageIni, kMessageSection, false).label(kAddPager),
                         // Read from "config", written to "Config": section names compare
@@ -100,21 +89,6 @@ void AlarmMessageSettings::fill()
     set("DepositAvailable", available ? "1" : "0");
     if (!available)
         set("DepositMMSOnInaccessible", "0");
-}
-
-Change AlarmMessageSettings::change(std::string_view name, std::string_view token)
-{
-    for (const Spin& spin : kSpins) {
-        if (name != spin.name || !row(name) || !isEnabled(name))
-            continue;
-        long typed = 0;
-        const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), typed);
-        if (error == std::errc() && end == token.data() + token.size() && (typed < 1 || typed > spin.highest)) {
-            ErrorBox(kOutOfRange, ValueCaption(*row(name)), std::to_string(spin.highest));
-            return Change::Refused;
-        }
-    }
-    return SettingsModel::change(name, token);
 }
 
 void AlarmMessageSettings::collectWrites(IniWrites& writes) const

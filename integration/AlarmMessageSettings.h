@@ -21,8 +21,6 @@ public:
 
     AlarmMessageSettings();
 
-    settings::Change change(std::string_view name, std::string_view token) override;
-
 protected:
     void fill() override;
     void collectWrites(settings::IniWrites& writes) const override;

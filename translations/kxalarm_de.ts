@@ -312,10 +312,6 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
         <translation>Kurznachricht bei ISDN-Code hinterlegen:</translation>
     </message>
     <message>
-        <source>Please enter a number from 1 to %2 for &quot;%1&quot;.</source>
-        <translation>Bitte für „%1“ eine Zahl von 1 bis %2 eingeben.</translation>
-    </message>
-    <message>
         <source>Alarm-message settings</source>
         <translation>Einstellungen der Alarmmeldungen</translation>
     </message>

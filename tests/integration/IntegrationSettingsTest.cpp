@@ -89,7 +89,7 @@ TEST_F(IntegrationSettingsTest, AlarmMessagesKeepOneSectionAndRefuseOnlyTypedLen
     EXPECT_EQ(model.changeShown("MaxUuiLength", "0"), Change::Refused);
     EXPECT_EQ(model.changeShown("MaxUuiLength", "200"), Change::Done);
     EXPECT_EQ(boxes.texts().front(),
-              "Please enter a number from 1 to 32 for \"Maximum length of message when ringing\".");
+              "The value of \"Maximum length of message when ringing\" must lie in the range 1-32.");
     ASSERT_TRUE(model.ok());
     const std::string file = ini("kxamsg.ini");
     EXPECT_EQ(file.find("[Config]"), std::string::npos) << file;
