@@ -3817,6 +3817,24 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>QueueTypeSettings</name>
+    <message>
+        <source>Add special phonetype in personnel editor for postqueue %d</source>
+        <translation>Speziellen Telefontyp im Personaleditor für Warteschlange %d hinzufügen</translation>
+    </message>
+    <message>
+        <source>Settings for special postqueue types</source>
+        <translation>Einstellungen für spezielle Warteschlangentypen</translation>
+    </message>
+</context>
+<context>
+    <name>QueueTypeSettingsDialog</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
     <name>RecordFaxPage</name>
     <message>
         <source>Password to record fax messages:</source>
@@ -4027,24 +4045,6 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     <message>
         <source>The value of &quot;%1&quot; must lie in the range %2.</source>
         <translation>Der Wert von &quot;%1&quot; muss im Bereich %2 liegen.</translation>
-    </message>
-</context>
-<context>
-    <name>SpecialTypeSettings</name>
-    <message>
-        <source>Add special phonetype in personnel editor for postqueue %d</source>
-        <translation>Speziellen Telefontyp im Personaleditor für Warteschlange %d hinzufügen</translation>
-    </message>
-    <message>
-        <source>Settings for special postqueue types</source>
-        <translation>Einstellungen für spezielle Warteschlangentypen</translation>
-    </message>
-</context>
-<context>
-    <name>SpecialTypeSettingsDialog</name>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 #include "settings/ui/PersonnelSettingsDialog.h"
 
 #include "platform/ui/WidgetText.h"
-#include "settings/SpecialTypeSettings.h"
+#include "settings/QueueTypeSettings.h"
 #include "settings/ui/SettingsWidgets.h"
 
 #include <QCheckBox>
@@ -114,7 +114,7 @@ PersonnelSettingsDialog::PersonnelSettingsDialog(settings::PersonnelSettings& mo
     for (QListWidget* list : {m_activated, m_deactivated})
         connect(list, &QListWidget::itemSelectionChanged, this, [this, list] { showInfo(list); });
     connect(special, &QPushButton::clicked, this, [this] {
-        settings::SpecialTypeSettings specialTypes;
+        settings::QueueTypeSettings specialTypes;
         specialTypes.load();
         RunSettingsDialog(specialTypes, this);
     });

@@ -6,7 +6,7 @@
 #include "settings/CallHandlingSettings.h"
 #include "settings/PersonnelSettings.h"
 #include "settings/PostQueues.h"
-#include "settings/SpecialTypeSettings.h"
+#include "settings/QueueTypeSettings.h"
 #include "tests/common/TempSite.h"
 
 #include <gtest/gtest.h>
@@ -230,7 +230,7 @@ TEST_F(PostQueueTest, SpecialTypesReadOnlyTheirExactNameAndWriteAllNine)
 {
     site.write("windows/kxpers.ini",
                "[PostQueueTypes]\r\nPostQueue1=PQ1\r\nPostQueue2=pq2\r\nPostQueue3=PQ2\r\nPostQueue4=1\r\n");
-    SpecialTypeSettings model;
+    QueueTypeSettings model;
     model.load();
     EXPECT_TRUE(model.isOn("PostQueue1"));
     for (const char* name : {"PostQueue2", "PostQueue3", "PostQueue4", "PostQueue5"})

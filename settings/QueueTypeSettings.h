@@ -8,12 +8,12 @@
 
 namespace kx::settings {
 
-class SpecialTypeSettings final : public SettingsModel {
+class QueueTypeSettings final : public SettingsModel {
 public:
     static constexpr const char* kName = "special-types";
-    static constexpr Text kTitle = KX_TEXT("SpecialTypeSettings", "Settings for special postqueue types");
+    static constexpr Text kTitle = KX_TEXT("QueueTypeSettings", "Settings for special postqueue types");
 
-    SpecialTypeSettings();
+    QueueTypeSettings();
 };
 
 }  // namespace kx::settings

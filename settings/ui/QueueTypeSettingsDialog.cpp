@@ -1,4 +1,4 @@
-#include "settings/ui/SpecialTypeSettingsDialog.h"
+#include "settings/ui/QueueTypeSettingsDialog.h"
 
 #include "platform/ui/WidgetText.h"
 #include "settings/PostQueues.h"
@@ -13,11 +13,11 @@ namespace kx::ui {
 
 namespace {
 
-constexpr Text kSave = KX_TEXT("SpecialTypeSettingsDialog", "Save");
+constexpr Text kSave = KX_TEXT("QueueTypeSettingsDialog", "Save");
 
 }  // namespace
 
-SpecialTypeSettingsDialog::SpecialTypeSettingsDialog(settings::SpecialTypeSettings& model, QWidget* parent)
+QueueTypeSettingsDialog::QueueTypeSettingsDialog(settings::QueueTypeSettings& model, QWidget* parent)
     : SettingsDialogFor(model, parent)
 {
     auto* content = new QVBoxLayout;

@@ -1,4 +1,4 @@
-#include "settings/SpecialTypeSettings.h"
+#include "settings/QueueTypeSettings.h"
 
 #include "settings/PostQueues.h"
 #include "settings/SettingsRegistry.h"
@@ -7,10 +7,10 @@ namespace kx::settings {
 
 namespace {
 
-const Registration<SpecialTypeSettings> kRegistration(0);
+const Registration<QueueTypeSettings> kRegistration(0);
 
 constexpr Text kAddSpecialType =
-    KX_TEXT("SpecialTypeSettings", "Add special phonetype in personnel editor for postqueue %d");
+    KX_TEXT("QueueTypeSettings", "Add special phonetype in personnel editor for postqueue %d");
 
 std::vector<SettingRow> specialTypeRows()
 {
@@ -26,6 +26,6 @@ std::vector<SettingRow> specialTypeRows()
 
 }  // namespace
 
-SpecialTypeSettings::SpecialTypeSettings() : SettingsModel(kName, kTitle, specialTypeRows()) {}
+QueueTypeSettings::QueueTypeSettings() : SettingsModel(kName, kTitle, specialTypeRows()) {}
 
 }  // namespace kx::settings
