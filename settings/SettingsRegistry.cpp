@@ -41,14 +41,28 @@ const SettingsDialogEntry* FindSettingsDialog(std::string_view name)
     return nullptr;
 }
 
-const SettingsDialogEntry* FindSettingsDialog(int commandId)
+namespace {
+
+const SettingsDialogEntry* FindByCommand(int commandId, bool perAlarm)
 {
     if (commandId == 0)
-        return nullptr;  // dialogs without a menu command of their own
+        return nullptr;  // dialogs without a command of their own
     for (const SettingsDialogEntry& e : entries())
-        if (e.commandId == commandId)
+        if (e.commandId == commandId && e.perAlarm == perAlarm)
             return &e;
     return nullptr;
+}
+
+}  // namespace
+
+const SettingsDialogEntry* FindSettingsDialog(int commandId)
+{
+    return FindByCommand(commandId, false);
+}
+
+const SettingsDialogEntry* FindAlarmDialog(int typeCommandId)
+{
+    return FindByCommand(typeCommandId, true);
 }
 
 }  // namespace kx::settings

@@ -2,6 +2,9 @@
 
 #include "app/ctl/CtlCommand.h"
 #include "app/ctl/SettingSteps.h"
+#include "core/CDatabase.h"
+#include "core/Configuration.h"
+#include "core/MailboxLayout.h"
 #include "platform/TextEncoding.h"
 #include "settings/SettingsRegistry.h"
 
@@ -22,10 +25,32 @@ constexpr const char* kHelp =
     "                     disabled or the value is not accepted); the dialog's enabling and\n"
     "                     clearing rules run after each change, in the order given\n"
     "  --button NAME      presses a button of the dialog (after the changes before it)\n"
+    "  --key KEY          the alarm of a dialog of one alarm (server-watch, service-watch,\n"
+    "                     watchdog-alarm; required there): its comment as stored is printed\n"
+    "                     first, as comment_stored\n"
     "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
     "                     when one refuses, nothing written), then every key is written\n"
     "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
     "after the changes and buttons.";
+
+// The comment of the alarm `key` as it is stored, for a dialog of one
+// alarm; exit code other than kExitOk when the key is no alarm.
+int ReadAlarmComment(long key, std::string& comment)
+{
+    const std::string path = config::MailboxTablePath();
+    CDatabase table;
+    if (!table.Open(path.c_str()))
+        return Fail("cannot open the mailbox table " + Cp1252ToUtf8(path));
+    ScopedClose closer(table);
+    std::string status;
+    if (mailbox::RecordOfKey(key) <= table.RecCount())
+        table.Go(mailbox::RecordOfKey(key));
+    if (mailbox::RecordOfKey(key) > table.RecCount() || table.Read(mailbox::field::Status, status) != 1 ||
+        status != mailbox::kStatusAlarm)
+        return Fail("key " + std::to_string(key) + " is not an alarm");
+    table.Read(mailbox::field::Comment, comment);
+    return kExitOk;
+}
 
 }  // namespace
 
@@ -44,9 +69,17 @@ int RunSettings(const Arguments& args)
     // The options first, so that a usage error changes and writes nothing.
     std::vector<SettingStep> steps;
     bool pressOk = false;
+    long key = -1;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--ok") {
             pressOk = true;
+            continue;
+        }
+        if (args[i] == "--key" && i + 1 < args.size()) {
+            if (!entry->perAlarm)
+                return UsageError(self, entry->name + " is no dialog of one alarm: --key is not taken");
+            if (const int code = ParseKey(args[++i], key); code != kExitOk)
+                return code;
             continue;
         }
         std::string error;
@@ -55,21 +88,34 @@ int RunSettings(const Arguments& args)
             return UsageError(self, taken < 0 ? error : "unexpected argument " + args[i]);
     }
 
+    std::string comment;
+    if (entry->perAlarm) {
+        if (key < 0)
+            return UsageError(self, entry->name + " is a dialog of one alarm: --key KEY is missing");
+        if (const int code = ReadAlarmComment(key, comment); code != kExitOk)
+            return code;
+    }
+
     std::unique_ptr<settings::SettingsModel> model = entry->make();
-    model->load();
+    if (entry->perAlarm)
+        model->load(key);
+    else
+        model->load();
     for (const SettingStep& step : steps)
         if (const int code = ApplySettingStep(*model, step, self); code != kExitOk)
             return code;
     if (pressOk)
         return model->ok() ? kExitOk : kExitFailed;
+    if (entry->perAlarm)
+        std::printf("comment_stored\t%s\n", EscapeControls(Cp1252ToUtf8(comment)).c_str());
     PrintSettingValues(*model);
     return kExitOk;
 }
 
 namespace {
-const CommandRegistration registration(60,
-                                       {"settings", "settings [NAME [--set NAME=VALUE]... [--button NAME]... [--ok]]",
-                                        kHelp, RunSettings});
+const CommandRegistration
+    registration(60, {"settings", "settings [NAME [--key KEY] [--set NAME=VALUE]... [--button NAME]... [--ok]]", kHelp,
+                      RunSettings});
 }  // namespace
 
 }  // namespace kx::ctl

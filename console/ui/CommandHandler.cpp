@@ -207,9 +207,17 @@ void CommandHandler::openSettingsDialog(int commandId)
 void CommandHandler::setAlarmType(int commandId)
 {
     ConsoleSession& session = m_form.session();
-    SetAlarmType(AlarmTypeOfCommand(commandId), m_form.selectedAlarmKeys(), session.sharedTable(),
-                 session.mailboxPath());
-    // The list shows the new images when the file-watch thread reports the change.
+    const std::vector<long> keys = m_form.selectedAlarmKeys();
+    if (!SetAlarmType(AlarmTypeOfCommand(commandId), keys, session.sharedTable(), session.mailboxPath()))
+        return;
+    // The list shows the new images when the file-watch thread reports the
+    // change. The types of watch orders then open the order of the first
+    // selected alarm.
+    if (const settings::SettingsDialogEntry* dialog = settings::FindAlarmDialog(commandId)) {
+        std::unique_ptr<settings::SettingsModel> model = dialog->make();
+        model->load(keys.front());
+        RunSettingsDialog(*model, m_window);
+    }
 }
 
 void CommandHandler::deactivate(int minutes)

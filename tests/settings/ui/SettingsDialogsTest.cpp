@@ -44,8 +44,12 @@ private:
         if (!alarmIni.empty())
             m_site->write("windows/kxalarm.ini", alarmIni);
         m_dialog.reset();
-        m_model = settings::FindSettingsDialog(name)->make();
-        m_model->load();
+        const settings::SettingsDialogEntry* entry = settings::FindSettingsDialog(name);
+        m_model = entry->make();
+        if (entry->perAlarm)
+            m_model->load(ctl::DemoSite::kSampleAlarmKey);
+        else
+            m_model->load();
         m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
         QVERIFY(m_dialog);
         m_dialog->show();
