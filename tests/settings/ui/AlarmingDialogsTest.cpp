@@ -1,9 +1,6 @@
 // The alarming dialogs on the demo site: enabling by clicks, OK and Cancel.
 
-#include "app/ctl/DemoSite.h"
-#include "settings/SettingsRegistry.h"
-#include "settings/ui/SettingsDialog.h"
-#include "tests/common/TempSite.h"
+#include "tests/common/SettingsDialogFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,56 +11,19 @@
 
 using namespace kx;
 
-class AlarmingDialogsTest : public QObject {
+class AlarmingDialogsTest : public QObject, public test::SettingsDialogFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempSite> m_site = std::make_unique<test::TempSite>();
-    std::unique_ptr<test::RecordingMessageBoxes> m_boxes = std::make_unique<test::RecordingMessageBoxes>();
-    std::unique_ptr<settings::SettingsModel> m_model;
-    std::unique_ptr<ui::SettingsDialog> m_dialog;
-
-    std::string alarmIni() const { return m_site->read("windows/kxalarm.ini"); }
-    void open(const std::string& name)
-    {
-        m_dialog.reset();
-        m_model = settings::FindSettingsDialog(name)->make();
-        m_model->load();
-        m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
-        QVERIFY(m_dialog);
-        m_dialog->show();
-    }
-    template <typename W>
-    W* find(const char* name)
-    {
-        W* w = m_dialog->findChild<W*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-    // Which of `names` are enabled, as a string of 1 and 0.
-    QString enabled(std::initializer_list<const char*> names)
-    {
-        QString out;
-        for (const char* n : names)
-            out += find<QWidget>(n)->isEnabled() ? '1' : '0';
-        return out;
-    }
-    void press(QDialogButtonBox::StandardButton which) { m_dialog->buttonBox()->button(which)->click(); }
     bool holds(const std::string& text) const { return alarmIni().find(text) != std::string::npos; }
 
 private slots:
     void initTestCase()
     {
-        std::filesystem::remove_all(m_site->root());
-        std::string error;
-        QVERIFY2(ctl::DemoSite::build(m_site->root(), error), error.c_str());
+        const std::string error = build();
+        QVERIFY2(error.empty(), error.c_str());
     }
-    void cleanup()
-    {
-        m_dialog.reset();
-        m_boxes->clear();
-    }
+    void cleanup() { reset(); }
 
     void email()
     {
@@ -87,12 +47,11 @@ private slots:
         open("email");
         find<QCheckBox>("Active")->click();
         find<QLineEdit>("MailServer")->setText(QStringLiteral("mail.example"));
-        find<QComboBox>("DefaultAlarm")->setCurrentIndex(1);
-        emit find<QComboBox>("DefaultAlarm")->activated(1);
+        choose("DefaultAlarm", 1);
         press(QDialogButtonBox::Ok);  // the autostart question is answered No
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(holds("Active=1\r\n") && holds("MailServer=mail.example\r\n") && holds("DefaultAlarm=100\r\n"));
-        QCOMPARE(m_boxes->texts().size(), size_t(2));
+        QCOMPARE(boxes.texts().size(), size_t(2));
     }
 
     // Per dialog: the check box clicked, what it enables, an edit typed
@@ -134,7 +93,7 @@ private slots:
         QFETCH(QString, edit);
         QFETCH(QString, written);
         const auto files = [this] {
-            return alarmIni() + m_site->read("windows/kxamsg.ini") + m_site->read("windows/kxapagcb.ini");
+            return alarmIni() + site.read("windows/kxamsg.ini") + site.read("windows/kxapagcb.ini");
         };
         const std::string before = files();
         open(name.toStdString());
@@ -151,9 +110,9 @@ private slots:
         find<QCheckBox>(qPrintable(box))->click();
         find<QLineEdit>(qPrintable(edit))->setText(QStringLiteral("7"));
         press(QDialogButtonBox::Ok);
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY2(files().find(written.toStdString()) != std::string::npos, files().c_str());
-        QVERIFY(m_boxes->texts().empty());
+        QVERIFY(boxes.texts().empty());
     }
 };
 

@@ -1,11 +1,7 @@
 // "Supervision of lines" and "Select lines": binding, enabling by clicks, OK, Cancel.
 
-#include "app/ctl/DemoSite.h"
-#include "settings/SettingsRegistry.h"
 #include "settings/ui/SelectLinesDialog.h"
-#include "settings/ui/SettingsDialog.h"
-#include "tests/common/RecordingMessageBoxes.h"
-#include "tests/common/TempSite.h"
+#include "tests/common/SettingsDialogFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,49 +11,29 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
-
 using namespace kx;
 
-class LineSupervisionDialogTest : public QObject {
+class LineSupervisionDialogTest : public QObject, public test::SettingsDialogFixture {
     Q_OBJECT
-
-private:
-    test::TempSite m_site;
-    test::RecordingMessageBoxes m_boxes;
-    std::unique_ptr<settings::SettingsModel> m_model;
-    std::unique_ptr<ui::SettingsDialog> m_dialog;
 
     void open(const char* name, const std::string& watchdog)
     {
-        m_site.write("windows/kxalarm.ini", "[LineWatchDog]\r\n" + watchdog);
-        m_dialog.reset();
-        m_model = settings::FindSettingsDialog(name)->make();
-        m_model->load();
-        m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
-        m_dialog->show();
-    }
-    template <typename W>
-    W* find(const char* name)
-    {
-        return m_dialog->findChild<W*>(QString::fromLatin1(name));
+        SettingsDialogFixture::open(name, "windows/kxalarm.ini", "[LineWatchDog]\r\n" + watchdog);
     }
     static void select(ui::LineList* list, std::initializer_list<int> lines)
     {
         for (int line : lines)
             list->item(line - 1)->setSelected(true);
     }
-    std::string stored() const { return m_site.read("windows/kxalarm.ini"); }
+    std::string stored() const { return alarmIni(); }
 
 private slots:
     void initTestCase()
     {
-        std::filesystem::remove_all(m_site.root());
-        std::string error;
-        QVERIFY2(ctl::DemoSite::build(m_site.root(), error), error.c_str());
+        const std::string error = build();
+        QVERIFY2(error.empty(), error.c_str());
     }
-
-    void cleanup() { m_boxes.clear(); }
+    void cleanup() { reset(); }
 
     void selectLines_showsTheStoredLinesAndRefusesMoreThanTen()
     {
@@ -67,15 +43,15 @@ private slots:
         QCOMPARE(list->item(0)->text(), QStringLiteral("Line 01"));
         QCOMPARE(list->selectedItems().size(), 2);
         select(list, {1, 2, 4, 6, 7, 8, 9, 10, 11});
-        m_dialog->accept();
-        QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_boxes.texts().size(), std::size_t(1));
+        dialog->accept();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(boxes.texts().size(), std::size_t(1));
         QCOMPARE(stored(), std::string("[LineWatchDog]\r\nCheckLines=5,3\r\n"));
         list->item(0)->setSelected(false);
         list->item(59)->setSelected(true);
         list->item(59)->setSelected(false);
-        m_dialog->accept();
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        dialog->accept();
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(stored(), std::string("[LineWatchDog]\r\nCheckLines=2,3,4,5,6,7,8,9,10,11\r\n"));
     }
 
@@ -101,9 +77,9 @@ private slots:
         QCOMPARE(find<QLineEdit>("CheckLines")->text(), QStringLiteral("2,7"));
 
         find<QLineEdit>("NumberToDial")->setText(QStringLiteral("0891"));
-        m_dialog->accept();
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-        QVERIFY(m_boxes.texts().empty());
+        dialog->accept();
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(boxes.texts().empty());
         QCOMPARE(stored(), std::string("[LineWatchDog]\r\nCheckLines=2,7\r\nLastReset=65A0B8C0\r\nWDogActive=1\r\n"
                                        "NumberToDial=0891\r\nWithDDIForDial=\r\nMinuteInterval=0\r\nDeltaHours=1\r\n"
                                        "StartAlarm=0\r\nWriteWarningFile=0\r\nRestartSystem=0\r\nPostType=0\r\n"
