@@ -1,8 +1,8 @@
 #include "alarmconfig/BroadcastPage.h"
 
 #include "alarmconfig/NumberPassword.h"
-#include "platform/ProgramLauncher.h"
 #include "settings/ItemSources.h"
+#include "settings/ProgramStart.h"
 
 namespace kx::alarmconfig {
 
@@ -37,10 +37,9 @@ SettingRow digitsField(std::string name, std::string logicalName, int first, int
 
 }  // namespace
 
-void EditAlarm(long alarmKey)
+bool EditAlarm(long alarmKey)
 {
-    if (alarmKey > 0)
-        StartProgram(CommandLine("kxaconf.exe").arg(std::to_string(alarmKey)));
+    return alarmKey <= 0 || settings::StartReported(CommandLine("kxaconf.exe").arg(std::to_string(alarmKey)));
 }
 
 BroadcastPage::BroadcastPage()
@@ -77,8 +76,8 @@ void BroadcastPage::collectRecordWrites(RecordWrites& writes) const
 
 void BroadcastPage::pressed(std::string_view button)
 {
-    if (button == "edit")
-        EditAlarm(number("p_ogm3"));
+    if (button == "edit" && !EditAlarm(number("p_ogm3")))
+        pressFailed();
 }
 
 }  // namespace kx::alarmconfig

@@ -19,7 +19,8 @@ protected:
 };
 
 // Starts the alarm configurator for `alarmKey` ("kxaconf.exe <key>");
-// nothing for 0 ("Do not launch an alarm") or no choice.
-void EditAlarm(long alarmKey);
+// nothing for 0 ("Do not launch an alarm") or no choice. False when the
+// configurator did not start (reported).
+bool EditAlarm(long alarmKey);
 
 }  // namespace kx::alarmconfig

@@ -222,8 +222,8 @@ void ConferencePage::collectRecordWrites(RecordWrites& writes) const
 
 void ConferencePage::pressed(std::string_view button)
 {
-    if (button == "edit")
-        EditAlarm(number("p_ogm3"));
+    if (button == "edit" && !EditAlarm(number("p_ogm3")))
+        pressFailed();
 }
 
 bool ConferencePage::afterSave()

@@ -1,6 +1,6 @@
 #include "alarmconfig/DectAlarmCallPage.h"
 
-#include "platform/ProgramLauncher.h"
+#include "alarmconfig/BroadcastPage.h"
 #include "settings/ItemSources.h"
 
 namespace kx::alarmconfig {
@@ -37,8 +37,8 @@ DectAlarmCallPage::DectAlarmCallPage()
 
 void DectAlarmCallPage::pressed(std::string_view button)
 {
-    if (button == "edit" && number("p_ogm3") > 0)
-        StartProgram(CommandLine("kxaconf.exe").arg(value("p_ogm3")));
+    if (button == "edit" && !EditAlarm(number("p_ogm3")))
+        pressFailed();
 }
 
 }  // namespace kx::alarmconfig

@@ -2,7 +2,7 @@
 
 #include "alarmconfig/PageRows.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramLauncher.h"
+#include "settings/ProgramStart.h"
 
 namespace kx::alarmconfig {
 
@@ -40,8 +40,8 @@ bool IvrApplicationPage::check()
 
 void IvrApplicationPage::pressed(std::string_view button)
 {
-    if (button == "settings")
-        StartProgram(CommandLine("kxivr.exe").arg(std::to_string(key())));
+    if (button == "settings" && !settings::StartReported(CommandLine("kxivr.exe").arg(std::to_string(key()))))
+        pressFailed();
 }
 
 }  // namespace kx::alarmconfig

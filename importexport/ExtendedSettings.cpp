@@ -7,9 +7,9 @@
 #include "importexport/PersonsImport.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/ProgramLauncher.h"
 #include "platform/TextEncoding.h"
 #include "settings/ItemSources.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 
 #include <filesystem>
@@ -34,7 +34,6 @@ constexpr Text kImport = KX_TEXT("ExtendedSettings", "Import");
 constexpr Text kExport = KX_TEXT("ExtendedSettings", "Export");
 constexpr Text kShow = KX_TEXT("ExtendedSettings", "Show");
 constexpr Text kSeparatorsTooLong = KX_TEXT("ExtendedSettings", "At most %1 separation characters can be stored.");
-constexpr Text kEditorNotStarted = KX_TEXT("ExtendedSettings", "The text editor could not be started:\n%1");
 
 constexpr const char* kAlarmIni = "kxalarm.ini";
 constexpr const char* kConfig = "config";
@@ -159,9 +158,8 @@ void ExtendedSettings::pressed(std::string_view button)
         const std::string path = nativePath(pathName);
         if (path.empty())
             return;
-        const LaunchResult started = StartProgram(CommandLine().arg("notepad.exe").arg(path));
-        if (!started.started)
-            ErrorBox(kEditorNotStarted, Utf8ToCp1252Lossy(started.error));
+        if (!settings::OpenInEditor(path))
+            pressFailed();
     }
 }
 

@@ -3,9 +3,9 @@
 #include "console/CommandIds.h"
 #include "core/Autostart.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramLauncher.h"
 #include "platform/SitePaths.h"
 #include "settings/ItemSources.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 
 namespace kx::settings {
@@ -36,7 +36,6 @@ constexpr Text kEditIdList = KX_TEXT("EmailSettings", "Edit ID and password list
 constexpr Text kDefaultAlarm = KX_TEXT("EmailSettings", "Use default alarmkey if no valid alarmkey specified:");
 constexpr Text kGetmailMissing = KX_TEXT("EmailSettings", "The program getmail.exe, which is needed to get the mails "
                                                           "from the mailserver, is not installed !");
-constexpr Text kEditorNotStarted = KX_TEXT("EmailSettings", "The text editor could not be started for %1:\n%2");
 
 constexpr const char* kAlarmIni = "kxalarm.ini";
 constexpr const char* kSending = "kxaemail";
@@ -109,10 +108,8 @@ void EmailSettings::pressed(std::string_view button)
 {
     if (button != "edit-id-list")
         return;
-    const std::string list = SitePaths::windowsDirectory() + "/kxapwd.ini";
-    const LaunchResult started = StartProgram(CommandLine().arg("notepad").arg(list));
-    if (!started.started)
-        ErrorBox(kEditorNotStarted, list, started.error);
+    if (!OpenInEditor(SitePaths::windowsDirectory() + "/kxapwd.ini"))
+        pressFailed();
 }
 
 }  // namespace kx::settings

@@ -3,9 +3,9 @@
 #include "console/CommandIds.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/ProgramLauncher.h"
 #include "platform/SitePaths.h"
 #include "settings/ItemSources.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 
 #include <algorithm>
@@ -45,7 +45,6 @@ constexpr Text kNoShutdown =
     KX_TEXT("LineSupervision", "The program shutdown.exe was not found in the windows system directory !\nThis "
                                "program is needed for the restart function.\nPlease contact Quillon for further "
                                "information.");
-constexpr Text kNotStarted = KX_TEXT("LineSupervision", "The program %1 could not be started: %2");
 
 constexpr const char* kTestProgram = "\\kxt\\kxtque.exe";
 
@@ -267,9 +266,8 @@ void LineSupervision::pressed(std::string_view button)
     CommandLine command;
     command.arg(kTestProgram).arg("postjob").arg("1").arg("_dial_s1");
     command.arg("-s1" + value("NumberToDial")).arg("-s2" + value("WithDDIForDial"));
-    const LaunchResult result = RunAndWait(command);
-    if (!result.started)
-        ErrorBox(kNotStarted, kTestProgram, result.error);
+    if (!StartReported(command, Wait::UntilEnd))
+        pressFailed();
 }
 
 }  // namespace kx::settings

@@ -4,8 +4,8 @@
 #include "core/CDatabase.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/ProgramLauncher.h"
 #include "settings/PostQueues.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 
 namespace kx::settings {
@@ -77,7 +77,6 @@ constexpr Text kConfiguration = KX_TEXT("PersonnelSettings", "Configuration");
 constexpr Text kSpecialType = KX_TEXT("PersonnelSettings", "Special type");
 constexpr Text kPhonesOutOfRange =
     KX_TEXT("PersonnelSettings", "The number of phonenumbers for a person '%1' should be between 1 and 4 !");
-constexpr Text kNotStarted = KX_TEXT("PersonnelSettings", "The program %1 could not be started:\n%2");
 
 constexpr const char* kPersIni = "kxpers.ini";
 constexpr const char* kQueueSection = "PostQueueTypes";
@@ -191,9 +190,8 @@ void PersonnelSettings::pressed(std::string_view button)
     // "specialTypes" opens a dialog of its own; the window does that.
     if (button != "configuration")
         return;
-    const LaunchResult started = StartProgram(CommandLine("kxtpost.exe config"));
-    if (!started.started)
-        ErrorBox(kNotStarted, "kxtpost.exe", started.error);
+    if (!StartReported(CommandLine("kxtpost.exe config")))
+        pressFailed();
 }
 
 }  // namespace kx::settings

@@ -455,8 +455,9 @@ Change SettingsModel::press(std::string_view button)
         return Change::UnknownName;
     if (!isEnabled(button))
         return Change::Disabled;
+    m_pressFailed = false;
     pressed(button);
-    return Change::Done;
+    return m_pressFailed ? Change::Refused : Change::Done;
 }
 
 void SettingsModel::pressed(std::string_view) {}

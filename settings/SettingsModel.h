@@ -100,8 +100,8 @@ public:
     std::string shown(std::string_view name) const;
     Change changeShown(std::string_view name, std::string_view text);
 
-    // A button that acts at once. Done when it ran (its own messages may
-    // have reported a failure), Disabled, or UnknownName.
+    // A button that acts at once. Done when it ran, Refused when its work
+    // failed (its message was shown), Disabled, or UnknownName.
     Change press(std::string_view button);
 
     bool ok();
@@ -146,6 +146,10 @@ protected:
     virtual void afterWrite() {}
     // A button of the dialog was pressed (it is enabled).
     virtual void pressed(std::string_view button);
+    // Called by pressed() when the button's work failed (after showing why):
+    // press() then reports Refused, so that a caller such as kxalarmctl
+    // does not take the failure for success.
+    void pressFailed() { m_pressFailed = true; }
 
     // The record fields OK writes. Default: every shown record row written
     // on OK, in table order, with its stored form.
@@ -184,6 +188,7 @@ private:
     std::unique_ptr<CDatabase> m_table;
     bool m_recordLoaded = false;  // the key's record was read
     std::string m_loadedStatus;   // its status then; a save expects it unchanged
+    bool m_pressFailed = false;   // the button being pressed reported a failure
 };
 
 // Writes `writes` into the record of `key` as one unit: under the record

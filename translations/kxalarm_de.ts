@@ -1784,12 +1784,6 @@ Das KXE-Modul kxaemailin.kxe muss dazu laufen</translation>
         <translation>Das Programm getmail.exe, das zum Abholen der E-Mails vom Mailserver benötigt wird, ist nicht installiert !</translation>
     </message>
     <message>
-        <source>The text editor could not be started for %1:
-%2</source>
-        <translation>Der Texteditor konnte für %1 nicht gestartet werden:
-%2</translation>
-    </message>
-    <message>
         <source>E-mail settings</source>
         <translation>E-Mail-Einstellungen</translation>
     </message>
@@ -1906,12 +1900,6 @@ Das Passwort muss eine 4-stellige Zahl sein.</translation>
     <message>
         <source>At most %1 separation characters can be stored.</source>
         <translation>Es können höchstens %1 Trennzeichen gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The text editor could not be started:
-%1</source>
-        <translation>Der Texteditor konnte nicht gestartet werden:
-%1</translation>
     </message>
     <message>
         <source>Extended settings</source>
@@ -2446,10 +2434,6 @@ Please contact Quillon for further information.</source>
         <translation>Das Programm shutdown.exe wurde im Windows-Systemverzeichnis nicht gefunden!
 Dieses Programm wird für den automatischen Neustart benötigt.
 Bitte wenden Sie sich für weitere Informationen an Quillon.</translation>
-    </message>
-    <message>
-        <source>The program %1 could not be started: %2</source>
-        <translation>Das Programm %1 konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>10 minutes</source>
@@ -3481,12 +3465,6 @@ Sendet die Meldung über den Meridian-Message-Server mit dem SNPP-Protokoll an D
         <translation>Die Anzahl der Telefonnummern pro Person &apos;%1&apos; sollte zwischen 1 und 4 liegen !</translation>
     </message>
     <message>
-        <source>The program %1 could not be started:
-%2</source>
-        <translation>Das Programm %1 konnte nicht gestartet werden:
-%2</translation>
-    </message>
-    <message>
         <source>Settings for personnel editor</source>
         <translation>Einstellungen für den Personaleditor</translation>
     </message>
@@ -3814,6 +3792,21 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     <message>
         <source>Page %d of %d</source>
         <translation>Seite %d von %d</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>The program %1 could not be started:
+%2</source>
+        <translation>Das Programm %1 konnte nicht gestartet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The text editor could not be started for %1:
+%2</source>
+        <translation>Der Texteditor konnte für %1 nicht gestartet werden:
+%2</translation>
     </message>
 </context>
 <context>

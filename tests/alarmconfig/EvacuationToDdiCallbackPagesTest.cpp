@@ -151,6 +151,9 @@ TEST_F(EvacuationToDdiCallbackPagesTest, PoolNumbersAreProposedOnLoadAndCountedA
 TEST_F(EvacuationToDdiCallbackPagesTest, ButtonsStartTheirProgramsOrStayDisabled)
 {
     test::StandInPrograms programs(site.path("bin"));
+    EXPECT_EQ(loaded(5019, 19)->press("settings"), settings::Change::Refused);  // missing: reported
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0].rfind("The program kxivr.exe could not be started:", 0), 0u) << boxes.texts()[0];
     programs.add("kxivr");
     programs.add("kxaconf");
     std::unique_ptr<AlarmInPage> dect = loaded(5018, 18);
