@@ -57,7 +57,10 @@ std::vector<SettingRow> emailRows()
         CheckSetting("Active", kAlarmIni, kReceiving, false).label(kReceive),
         TextSetting("MailServer", kAlarmIni, kReceiving, {}, kTextBuffer).label(kMailServer).when("Active"),
         TextSetting("UserForPolling", kAlarmIni, kReceiving, {}, kTextBuffer).label(kUser).when("Active"),
-        TextSetting("PasswordForPolling", kAlarmIni, kReceiving, {}, kTextBuffer).label(kPassword).when("Active"),
+        TextSetting("PasswordForPolling", kAlarmIni, kReceiving, {}, kTextBuffer)
+            .label(kPassword)
+            .password()
+            .when("Active"),
         CheckSetting("AlarmRange", {}, {}, false).label(kRange).when("Active"),
         IntSetting("FirstAlarmForRange", kAlarmIni, kReceiving, 0).label(kRange).when("AlarmRange"),
         IntSetting("LastAlarmForRange", kAlarmIni, kReceiving, 0).label(kRangeTo).when("AlarmRange"),

@@ -86,6 +86,12 @@ SettingRow& SettingRow::unavailable()
     return *this;
 }
 
+SettingRow& SettingRow::password()
+{
+    secret = true;
+    return *this;
+}
+
 SettingRow& SettingRow::unlisted()
 {
     listed = false;

@@ -115,6 +115,9 @@ struct SettingRow {
     bool listed = true;
     // A control of a function not built yet: shown, never enabled.
     bool available = true;
+    // A password: its edit shows no characters and kxalarmctl prints one
+    // "*" per character, so that it never appears on a screen or in a log.
+    bool secret = false;
 
     // A custom mapping from the file to the token (default: by kind).
     std::function<std::string(const SettingRow&)> read;
@@ -138,6 +141,7 @@ struct SettingRow {
     SettingRow& asNumber();
     SettingRow& unlisted();
     SettingRow& unavailable();
+    SettingRow& password();
     SettingRow& readBy(std::function<std::string(const SettingRow&)> reader);
     SettingRow& shownAs(std::function<std::string(const SettingsModel&)> shower,
                         std::function<Change(SettingsModel&, std::string_view)> assigner);

@@ -433,6 +433,8 @@ std::string SettingsModel::shown(std::string_view name) const
     const SettingRow* r = row(name);
     if (r && r->show)
         return r->show(*this);
+    if (r && r->secret)
+        return std::string(value(name).size(), '*');
     return value(name);
 }
 

@@ -34,9 +34,12 @@ QCheckBox* CheckBoxFor(const settings::SettingsModel& model, const std::string& 
     return named(new QCheckBox(labelText(model, name), parent), name);
 }
 
-QLineEdit* EditFor(const settings::SettingsModel&, const std::string& name, QWidget* parent)
+QLineEdit* EditFor(const settings::SettingsModel& model, const std::string& name, QWidget* parent)
 {
-    return named(new QLineEdit(parent), name);
+    auto* edit = named(new QLineEdit(parent), name);
+    if (const settings::SettingRow* row = model.row(name); row && row->secret)
+        edit->setEchoMode(QLineEdit::Password);
+    return edit;
 }
 
 QComboBox* ListFor(const settings::SettingsModel&, const std::string& name, QWidget* parent, bool editable)

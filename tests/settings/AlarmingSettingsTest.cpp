@@ -96,8 +96,10 @@ TEST_F(AlarmingSettingsTest, Email_ReceivingRegistersTheModuleAndLooksForGetmail
 {
     test::StandInPrograms programs(site.path("bin"));
     store("kxaemailin", "Active", "1");
+    store("kxaemailin", "PasswordForPolling", "s3cr");
     EmailSettings model;
     model.load();
+    EXPECT_EQ(model.shown("PasswordForPolling"), "****");  // never printed
     boxes.answer(false);
     ASSERT_TRUE(model.ok());
     ASSERT_EQ(boxes.texts().size(), 2u);

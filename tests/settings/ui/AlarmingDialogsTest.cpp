@@ -43,6 +43,7 @@ private slots:
         find<QCheckBox>("NeedIdAndPwd")->click();
         QCOMPARE(enabled(receive), QStringLiteral("1111111"));
         QCOMPARE(find<QComboBox>("DefaultAlarm")->currentText(), QStringLiteral("Do not launch an alarm"));
+        QCOMPARE(find<QLineEdit>("PasswordForPolling")->echoMode(), QLineEdit::Password);
 
         open("email");
         find<QCheckBox>("Active")->click();
