@@ -5,6 +5,8 @@
 #include "platform/SitePaths.h"
 #include "platform/StringTable.h"
 
+#include <algorithm>
+
 namespace kx::autostart {
 
 namespace {
@@ -144,6 +146,35 @@ Lookup Find(const Row& row)
         }
     }
     return found;
+}
+
+std::vector<Slot> ListedSlots()
+{
+    std::vector<int> numbers;
+    for (const std::string& name : ProfileSectionNames(kListFile)) {
+        // Startup_<n> as Register() names it: no sign, no leading zero.
+        constexpr std::string_view kPrefix = "Startup_";
+        if (name.size() <= kPrefix.size() || !EqualsNoCase(std::string_view(name).substr(0, kPrefix.size()), kPrefix) ||
+            name.find_first_not_of("0123456789", kPrefix.size()) != std::string::npos ||
+            name.size() - kPrefix.size() > 9 || name[kPrefix.size()] == '0')
+            continue;
+        numbers.push_back(std::stoi(name.substr(kPrefix.size())));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::vector<Slot> slots;
+    for (int n : numbers) {
+        Slot slot{n,
+                  slotValue(n, "Program"),
+                  slotValue(n, "Params"),
+                  slotValue(n, "Enabled"),
+                  slotValue(n, "Minimized"),
+                  slotValue(n, "RunSystem"),
+                  slotValue(n, "Duration")};
+        if (!slot.program.empty())
+            slots.push_back(std::move(slot));
+    }
+    return slots;
 }
 
 Outcome Register(const Row& row)

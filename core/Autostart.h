@@ -62,6 +62,20 @@ struct Lookup {
 // whole stored values are compared, without regard to case.
 Lookup Find(const Row& row);
 
+// A slot of the list as stored (the whole values).
+struct Slot {
+    int number = 0;  // Startup_<number>
+    std::string program;
+    std::string params;
+    std::string enabled;
+    std::string minimized;
+    std::string runSystem;
+    std::string duration;
+};
+
+// Every slot whose Program is not empty, in slot order.
+std::vector<Slot> ListedSlots();
+
 // Looks the program up, asks the row's question where the program is not
 // registered or not switched on, and writes the row's keys on Yes (one
 // locked batch). Failures are shown to the operator and returned.

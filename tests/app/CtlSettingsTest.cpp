@@ -27,7 +27,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
           "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
           "special-types\tSettings for special postqueue types", "extended\tExtended settings",
-          "conference\tConference settings", "email\tE-mail settings"})
+          "conference\tConference settings", "email\tE-mail settings", "master-slave\tMaster / Slave configuration",
+          "slave-alarm-start\tSlave alarmstart settings"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
@@ -96,6 +97,15 @@ TEST_F(CtlSettingsTest, PostQueuesAreListedAndAQueueOptionIsSetByItsKey)
     EXPECT_NE(site.read("windows/kxalarm.ini").find("BusyInQueue=3\r\n"), std::string::npos);
     EXPECT_EQ(site.read("kxt/kxtpost3.cgp"), "kxtpost3\r\n");
     EXPECT_TRUE(hasLine(ctl({"settings", "call-handling"}).out, "BusyInQueue\t3\tenabled"));
+}
+
+TEST_F(CtlSettingsTest, MasterSlaveOkRegistersTheControllerThatAutostartListShows)
+{
+    site.write("windows/kxtserv.ini", "[Startup_1]\r\nProgram=\r\n[Startup_2]\r\nProgram=kxe.exe\r\nParams=x\ty\r\n");
+    ASSERT_EQ(ctl({"--yes", "settings", "master-slave", "--ok"}).exitCode, 0);
+    const test::CtlResult r = ctl({"autostart", "list"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "1\tkxamaster.exe\t\t1\t1\t1\t0\n2\tkxe.exe\tx\\x09y\t\t\t\t\n");
 }
 
 }  // namespace
