@@ -2,6 +2,7 @@
 // demonstration site.
 
 #include "core/CDatabase.h"
+#include "integration/HotelEvacuationSettings.h"
 #include "integration/IncomingCallSettings.h"
 #include "platform/Profile.h"
 #include "tests/common/DemoSiteFixture.h"
@@ -147,6 +148,49 @@ TEST_F(CallAndPersonSettingsTest, IncomingCallsCheckTheRingsOfTheLinesAndSaveThe
         EXPECT_EQ(texts.empty() ? "" : texts.front().substr(0, std::string(r.box).size()), r.box);
         EXPECT_EQ(stored("kxalarm.ini", "kxastart", "ShowMsgOnIncoming"), r.saved);
     }
+}
+
+TEST_F(CallAndPersonSettingsTest, HotelEvacuationReopensOnlyARangeAboveNineAndBelow9999)
+{
+    const struct {
+        const char* stored;  // CheckRoomInfo, FirstPriorityCheck, LastPriorityCheck
+        const char* opens;   // PriorityKeys, first, last
+        std::vector<std::string> changes;
+        const char* written;  // "" when OK is refused
+    } rows[] = {
+        {"1 10 500", "range 10 500", {}, "1 10 500"},
+        {"1 5 500", "all 1 1", {}, "1 1 1"},
+        {"1 10 9999", "all 1 1", {}, "1 1 1"},
+        {"0 10 500", "all 0 0", {}, "0 0 0"},
+        {"1 0 0", "all 1 1", {"PriorityKeys=range", "FirstPriorityCheck=10", "LastPriorityCheck=500"}, "1 10 500"},
+        {"1 0 0", "all 1 1", {"PriorityKeys=range", "FirstPriorityCheck=5", "LastPriorityCheck=500"}, ""},
+        {"1 0 0", "all 1 1", {"PriorityKeys=range", "FirstPriorityCheck=20", "LastPriorityCheck=10"}, ""},
+        {"1 10 500", "range 10 500", {"CheckRoomInfo=0"}, "0 0 0"},
+    };
+    for (const auto& r : rows) {
+        char check[2], ini[200];
+        long first = 0, last = 0;
+        std::sscanf(r.stored, "%1s %ld %ld", check, &first, &last);
+        std::snprintf(ini, sizeof ini,
+                      "[kxaprio1]\nCheckRoomInfo=%s\n[config]\nFirstPriorityCheck=%ld\nLastPriorityCheck=%ld", check,
+                      first, last);
+        writeIni("kxalarm.ini", ini);
+        HotelEvacuationSettings model;
+        model.load();
+        EXPECT_EQ(model.value("PriorityKeys") + " " + model.value("FirstPriorityCheck") + " " +
+                      model.value("LastPriorityCheck"),
+                  r.opens)
+            << r.stored;
+        apply(model, r.changes);
+        EXPECT_EQ(model.ok(), *r.written != '\0') << r.stored;
+        if (*r.written)
+            EXPECT_EQ(stored("kxalarm.ini", "kxaprio1", "CheckRoomInfo") + " " +
+                          stored("kxalarm.ini", "config", "FirstPriorityCheck") + " " +
+                          stored("kxalarm.ini", "config", "LastPriorityCheck"),
+                      r.written)
+                << r.stored;
+    }
+    EXPECT_EQ(stored("kxalarm.ini", "kxaprio1", "SleepBeforePostingEmpty"), "30");
 }
 
 }  // namespace

@@ -78,6 +78,28 @@ private slots:
                                          "VMStartProg=No module started\r\nSpecProg=kxaddiconv\r\n"
                                          "ShowMsgOnIncoming=0\r\n"));
     }
+    void hotelEvacuation_roomInfoEnablesTheRestAndTheRangeItsKeys()
+    {
+        const std::string stored = "[kxaprio1]\r\nCheckRoomInfo=0\r\n";
+        open("hotel-evacuation", stored);
+        QVERIFY(!enabled("PriorityKeys_range") && !enabled("LgCodeForDt") && !enabled("PostEmptyAtEnd"));
+        find<QCheckBox>("CheckRoomInfo")->click();
+        QVERIFY(enabled("PriorityKeys_range") && enabled("LgCodeForDt") && !enabled("FirstPriorityCheck"));
+        QVERIFY(!enabled("SleepBeforePostingEmpty"));
+        find<QCheckBox>("PostEmptyAtEnd")->click();
+        QVERIFY(enabled("SleepBeforePostingEmpty"));
+        m_dialog->reject();
+        QCOMPARE(alarmIni(), stored);
+        open("hotel-evacuation", stored);
+        find<QCheckBox>("CheckRoomInfo")->click();
+        find<QRadioButton>("PriorityKeys_range")->click();
+        QVERIFY(enabled("FirstPriorityCheck") && enabled("LastPriorityCheck"));
+        find<QLineEdit>("FirstPriorityCheck")->setText(QStringLiteral("10"));
+        find<QLineEdit>("LastPriorityCheck")->setText(QStringLiteral("500"));
+        m_dialog->accept();
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(alarmIni().find("FirstPriorityCheck=10\r\nLastPriorityCheck=500\r\n") != std::string::npos);
+    }
 };
 
 QTEST_MAIN(CallAndPersonDialogsTest)
