@@ -4,6 +4,7 @@
 #include "core/CDatabase.h"
 #include "integration/HotelEvacuationSettings.h"
 #include "integration/IncomingCallSettings.h"
+#include "integration/LoginLogoutSettings.h"
 #include "platform/Profile.h"
 #include "tests/common/DemoSiteFixture.h"
 
@@ -191,6 +192,36 @@ TEST_F(CallAndPersonSettingsTest, HotelEvacuationReopensOnlyARangeAboveNineAndBe
                 << r.stored;
     }
     EXPECT_EQ(stored("kxalarm.ini", "kxaprio1", "SleepBeforePostingEmpty"), "30");
+}
+
+TEST_F(CallAndPersonSettingsTest, LoginAndLogoutWriteTheNumberAtOnceAndRefuseWhatWouldBreakTheFile)
+{
+    writeIni("kxalogout.ini", "[LogedOut]\n0301=1\n0302=0\n0303= 1");
+    LoginLogoutSettings model;
+    model.load();
+    EXPECT_EQ(model.shown("LoggedOut"), "0301,0303");
+    const struct {
+        const char* number;  // typed, then Logout; nullptr: Login of "selected"
+        const char* selected;
+        const char* loggedOut;  // the list afterwards
+        bool refused;
+    } rows[] = {
+        {"0302", nullptr, "0301,0302,0303", false}, {"0499", nullptr, "0301,0302,0303,0499", false},
+        {nullptr, "0301", "0302,0303,0499", false}, {"", nullptr, "0302,0303,0499", false},
+        {" 05", nullptr, "0302,0303,0499", true},   {"05 ", nullptr, "0302,0303,0499", true},
+        {"0=5", nullptr, "0302,0303,0499", true},   {";05", nullptr, "0302,0303,0499", true},
+        {"[05]", nullptr, "0302,0303,0499", true},
+    };
+    for (const auto& r : rows) {
+        boxes.clear();
+        apply(model, {r.number ? std::string("number=") + r.number : std::string("selected=") + r.selected});
+        EXPECT_EQ(model.press(r.number ? "logout" : "login"), Change::Done);
+        EXPECT_EQ(model.shown("LoggedOut"), r.loggedOut) << r.number;
+        EXPECT_EQ(boxes.texts().size(), r.refused ? 1u : 0u) << r.number;
+    }
+    EXPECT_EQ(ini("kxalogout.ini"), "[LogedOut]\r\n0301=0\r\n0302=1\r\n0303= 1\r\n0499=1\r\n");
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(stored("kxalarm.ini", "kxachktn", "CheckPerson"), "1");
 }
 
 }  // namespace

@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
         QVERIFY(alarmIni().find("FirstPriorityCheck=10\r\nLastPriorityCheck=500\r\n") != std::string::npos);
     }
+    void loginLogout_buttonsFollowTheBoxAndWriteAtOnce()
+    {
+        m_site.write("windows/kxalogout.ini", "[LogedOut]\r\n0301=1\r\n");
+        open("login-logout", "[kxachktn]\r\nCheckPerson=0\r\n");
+        QVERIFY(!enabled("selected") && !enabled("number") && !enabled("login") && !enabled("logout"));
+        find<QCheckBox>("CheckPerson")->click();
+        QVERIFY(enabled("selected") && enabled("number") && enabled("login") && enabled("logout"));
+        find<QLineEdit>("number")->setText(QStringLiteral("0302"));
+        find<QPushButton>("logout")->click();
+        QCOMPARE(find<QComboBox>("selected")->count(), 2);
+        find<QComboBox>("selected")->setCurrentIndex(0);
+        emit find<QComboBox>("selected")->activated(0);
+        find<QPushButton>("login")->click();
+        QCOMPARE(m_site.read("windows/kxalogout.ini"), std::string("[LogedOut]\r\n0301=0\r\n0302=1\r\n"));
+        m_dialog->reject();
+        QCOMPARE(alarmIni(), std::string("[kxachktn]\r\nCheckPerson=0\r\n"));
+        open("login-logout", alarmIni());
+        find<QCheckBox>("CheckPerson")->click();
+        m_dialog->accept();
+        QCOMPARE(alarmIni(), std::string("[kxachktn]\r\nCheckPerson=1\r\n"));
+    }
 };
 
 QTEST_MAIN(CallAndPersonDialogsTest)
