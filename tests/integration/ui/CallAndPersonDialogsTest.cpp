@@ -7,11 +7,10 @@
 #include "tests/common/RecordingMessageBoxes.h"
 #include "tests/common/TempSite.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -42,8 +41,23 @@ private:
     {
         return m_dialog->findChild<W*>(QString::fromLatin1(name));
     }
-    bool enabled(const char* name) { return find<QWidget>(name)->isEnabled(); }
+    // "1"/"0" for each control named, whether it is enabled.
+    QString enabled(const QStringList& names)
+    {
+        QString flags;
+        for (const QString& name : names)
+            flags += m_dialog->findChild<QWidget*>(name)->isEnabled() ? '1' : '0';
+        return flags;
+    }
+    void click(const char* name) { find<QAbstractButton>(name)->click(); }
     std::string alarmIni() const { return m_site.read("windows/kxalarm.ini"); }
+    // Cancel writes nothing; the dialog opens again as stored.
+    void cancelAndReopen(const char* name, const std::string& stored)
+    {
+        m_dialog->reject();
+        QCOMPARE(alarmIni(), stored);
+        open(name, stored);
+    }
 
 private slots:
     void initTestCase()
@@ -60,17 +74,14 @@ private slots:
                                    "b\r\n";
         open("incoming-calls", stored);
         QVERIFY(find<QRadioButton>("StartWith_module")->isChecked());
-        QVERIFY(enabled("VMStartProg") && !enabled("DefaultAlarmIn") && !enabled("SpecProgComment"));
         QCOMPARE(find<QPlainTextEdit>("SpecProgComment")->toPlainText(), QStringLiteral("a\nb"));
-        find<QRadioButton>("StartWith_alarm-in")->click();
-        QVERIFY(!enabled("VMStartProg") && enabled("DefaultAlarmIn"));
-        find<QCheckBox>("RunSpecProg")->click();
-        QVERIFY(enabled("SpecProg") && enabled("SpecProgComment"));
-        find<QPlainTextEdit>("SpecProgComment")->setPlainText(QStringLiteral("x\ny"));
-        m_dialog->reject();
-        QCOMPARE(alarmIni(), stored);
-        open("incoming-calls", stored);
-        find<QCheckBox>("RunSpecProg")->click();
+        const QStringList controls = {"VMStartProg", "DefaultAlarmIn", "SpecProg", "SpecProgComment"};
+        QCOMPARE(enabled(controls), QStringLiteral("1000"));
+        click("StartWith_alarm-in");
+        click("RunSpecProg");
+        QCOMPARE(enabled(controls), QStringLiteral("0111"));
+        cancelAndReopen("incoming-calls", stored);
+        click("RunSpecProg");
         find<QPlainTextEdit>("SpecProgComment")->setPlainText(QStringLiteral("x\ny"));
         m_dialog->accept();
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
@@ -82,18 +93,17 @@ private slots:
     {
         const std::string stored = "[kxaprio1]\r\nCheckRoomInfo=0\r\n";
         open("hotel-evacuation", stored);
-        QVERIFY(!enabled("PriorityKeys_range") && !enabled("LgCodeForDt") && !enabled("PostEmptyAtEnd"));
-        find<QCheckBox>("CheckRoomInfo")->click();
-        QVERIFY(enabled("PriorityKeys_range") && enabled("LgCodeForDt") && !enabled("FirstPriorityCheck"));
-        QVERIFY(!enabled("SleepBeforePostingEmpty"));
-        find<QCheckBox>("PostEmptyAtEnd")->click();
-        QVERIFY(enabled("SleepBeforePostingEmpty"));
-        m_dialog->reject();
-        QCOMPARE(alarmIni(), stored);
-        open("hotel-evacuation", stored);
-        find<QCheckBox>("CheckRoomInfo")->click();
-        find<QRadioButton>("PriorityKeys_range")->click();
-        QVERIFY(enabled("FirstPriorityCheck") && enabled("LastPriorityCheck"));
+        const QStringList controls = {"PriorityKeys_range", "LgCodeForDt", "PostEmptyAtEnd", "FirstPriorityCheck",
+                                      "SleepBeforePostingEmpty"};
+        QCOMPARE(enabled(controls), QStringLiteral("00000"));
+        click("CheckRoomInfo");
+        QCOMPARE(enabled(controls), QStringLiteral("11100"));
+        click("PriorityKeys_range");
+        click("PostEmptyAtEnd");
+        QCOMPARE(enabled(controls), QStringLiteral("11111"));
+        cancelAndReopen("hotel-evacuation", stored);
+        click("CheckRoomInfo");
+        click("PriorityKeys_range");
         find<QLineEdit>("FirstPriorityCheck")->setText(QStringLiteral("10"));
         find<QLineEdit>("LastPriorityCheck")->setText(QStringLiteral("500"));
         m_dialog->accept();
@@ -103,21 +113,20 @@ private slots:
     void loginLogout_buttonsFollowTheBoxAndWriteAtOnce()
     {
         m_site.write("windows/kxalogout.ini", "[LogedOut]\r\n0301=1\r\n");
-        open("login-logout", "[kxachktn]\r\nCheckPerson=0\r\n");
-        QVERIFY(!enabled("selected") && !enabled("number") && !enabled("login") && !enabled("logout"));
-        find<QCheckBox>("CheckPerson")->click();
-        QVERIFY(enabled("selected") && enabled("number") && enabled("login") && enabled("logout"));
+        const std::string stored = "[kxachktn]\r\nCheckPerson=0\r\n";
+        open("login-logout", stored);
+        const QStringList controls = {"selected", "number", "login", "logout"};
+        QCOMPARE(enabled(controls), QStringLiteral("0000"));
+        click("CheckPerson");
+        QCOMPARE(enabled(controls), QStringLiteral("1111"));
         find<QLineEdit>("number")->setText(QStringLiteral("0302"));
-        find<QPushButton>("logout")->click();
+        click("logout");
         QCOMPARE(find<QComboBox>("selected")->count(), 2);
-        find<QComboBox>("selected")->setCurrentIndex(0);
         emit find<QComboBox>("selected")->activated(0);
-        find<QPushButton>("login")->click();
+        click("login");
         QCOMPARE(m_site.read("windows/kxalogout.ini"), std::string("[LogedOut]\r\n0301=0\r\n0302=1\r\n"));
-        m_dialog->reject();
-        QCOMPARE(alarmIni(), std::string("[kxachktn]\r\nCheckPerson=0\r\n"));
-        open("login-logout", alarmIni());
-        find<QCheckBox>("CheckPerson")->click();
+        cancelAndReopen("login-logout", stored);
+        click("CheckPerson");
         m_dialog->accept();
         QCOMPARE(alarmIni(), std::string("[kxachktn]\r\nCheckPerson=1\r\n"));
     }
