@@ -27,9 +27,10 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
           "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
           "special-types\tSettings for special postqueue types", "extended\tExtended settings",
-          "conference	Conference settings", "email	E-mail settings", "master-slave	Master / Slave configuration",
-          "slave-alarm-start	Slave alarmstart settings", "incoming-calls	Incoming call and alarm-in settings",
-          "hotel-evacuation	Hotel-evacuation settings", "login-logout	Login / Logout settings"})
+          "conference\tConference settings", "email\tE-mail settings", "master-slave\tMaster / Slave configuration",
+          "slave-alarm-start\tSlave alarmstart settings", "incoming-calls\tIncoming call and alarm-in settings",
+          "hotel-evacuation\tHotel-evacuation settings", "login-logout\tLogin / Logout settings",
+          "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings", "xml\tXML Settings"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
