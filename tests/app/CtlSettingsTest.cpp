@@ -27,7 +27,7 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
           "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
           "special-types\tSettings for special postqueue types", "extended\tExtended settings",
-          "conference\tConference settings", "email\tE-mail settings"})
+          "conference\tConference settings", "email\tE-mail settings", "watchdog-alarm\tWatchdog settings"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
@@ -57,6 +57,7 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         // The number edit is disabled until its check box is set, so this order is refused.
         // clang-format off
         {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "NumberToAdd is disabled"},
+        {{"watchdog-alarm", "--key", "4711", "--set", "mode=1", "--set", "event_minutes=0", "--ok"}, 1, "valid watchdog interval"},
         // clang-format on
         {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "The first alarm number '5' should be between 10"},
         {{"ddi-converter", "--button", "refresh"}, 1, "the button refresh is disabled"},
