@@ -30,7 +30,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "conference\tConference settings", "email\tE-mail settings", "master-slave\tMaster / Slave configuration",
           "slave-alarm-start\tSlave alarmstart settings", "incoming-calls\tIncoming call and alarm-in settings",
           "hotel-evacuation\tHotel-evacuation settings", "login-logout\tLogin / Logout settings",
-          "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings", "xml\tXML Settings"})
+          "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings", "xml\tXML Settings",
+          "watchdog-alarm\tWatchdog settings"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
@@ -60,6 +61,7 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         // The number edit is disabled until its check box is set, so this order is refused.
         // clang-format off
         {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "NumberToAdd is disabled"},
+        {{"watchdog-alarm", "--key", "4711", "--set", "mode=1", "--set", "event_minutes=0", "--ok"}, 1, "valid watchdog interval"},
         // clang-format on
         {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "The first alarm number '5' should be between 10"},
         {{"ddi-converter", "--button", "refresh"}, 1, "the button refresh is disabled"},
