@@ -27,7 +27,9 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
           "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
           "special-types\tSettings for special postqueue types", "extended\tExtended settings",
-          "conference\tConference settings", "email\tE-mail settings"})
+          "conference\tConference settings", "email\tE-mail settings",
+          "watchers\tServer / Service / Process watcher settings", "server-watch\tServer / Network watcher",
+          "service-watch\tService and process watcher"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
