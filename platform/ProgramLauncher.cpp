@@ -116,13 +116,34 @@ bool resolveArguments(const std::vector<std::string>& arguments, std::vector<std
     return true;
 }
 
-pid_t spawn(const std::vector<std::string>& argv, const std::string& program, bool detached, LaunchResult& result)
+// Our environment with the command line's variables set.
+std::vector<char*> environmentOf(const CommandLine& commandLine)
+{
+    std::vector<char*> envp;
+    const std::vector<std::string>& added = commandLine.environment();
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        bool replaced = false;
+        for (const std::string& a : added)
+            replaced = replaced || entry.substr(0, entry.find('=') + 1) == a.substr(0, a.find('=') + 1);
+        if (!replaced)
+            envp.push_back(*e);
+    }
+    for (const std::string& a : added)
+        envp.push_back(const_cast<char*>(a.c_str()));
+    envp.push_back(nullptr);
+    return envp;
+}
+
+pid_t spawn(const std::vector<std::string>& argv, const CommandLine& commandLine, const std::string& program,
+            bool detached, LaunchResult& result)
 {
     std::vector<char*> cargv;
     cargv.reserve(argv.size() + 1);
     for (const std::string& a : argv)
         cargv.push_back(const_cast<char*>(a.c_str()));
     cargv.push_back(nullptr);
+    std::vector<char*> envp = environmentOf(commandLine);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -148,7 +169,7 @@ pid_t spawn(const std::vector<std::string>& argv, const std::string& program, bo
     posix_spawnattr_setflags(&attr, flags);
 
     pid_t pid = -1;
-    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attr, cargv.data(), environ);
+    const int rc = ::posix_spawn(&pid, program.c_str(), &actions, &attr, cargv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
     if (rc != 0) {
@@ -229,6 +250,12 @@ CommandLine& CommandLine::words(std::string_view text)
     return *this;
 }
 
+CommandLine& CommandLine::environment(std::string_view name, std::string_view value)
+{
+    m_environment.push_back(std::string(name) + "=" + std::string(value));
+    return *this;
+}
+
 std::string CommandLine::text() const
 {
     std::string out;
@@ -300,7 +327,7 @@ LaunchResult StartProgram(const CommandLine& commandLine)
     std::vector<std::string> argv;
     if (!resolveArguments(commandLine.arguments(), argv, result))
         return result;
-    const pid_t pid = spawn(argv, result.program, true, result);
+    const pid_t pid = spawn(argv, commandLine, result.program, true, result);
     if (pid > 0) {
         // Reap the child when it ends, so no zombie stays behind.
         std::thread([pid] {
@@ -323,7 +350,7 @@ LaunchResult RunAndWait(const CommandLine& commandLine)
     std::vector<std::string> argv;
     if (!resolveArguments(commandLine.arguments(), argv, result))
         return result;
-    const pid_t pid = spawn(argv, result.program, false, result);
+    const pid_t pid = spawn(argv, commandLine, result.program, false, result);
     if (pid <= 0)
         return result;
     int status = 0;

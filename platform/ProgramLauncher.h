@@ -34,14 +34,21 @@ public:
     // A free text passed unquoted at the end: split at blanks only, every
     // other character (quotes included) kept as it is.
     CommandLine& words(std::string_view text);
+    // A variable set in the program's environment (replacing one of the same
+    // name), for a value that must not stand on a command line, where every
+    // user of the machine can read it. Not part of text().
+    CommandLine& environment(std::string_view name, std::string_view value);
 
     const std::vector<std::string>& arguments() const { return m_arguments; }
+    // The variables of environment(), as "NAME=value".
+    const std::vector<std::string>& environment() const { return m_environment; }
     bool empty() const { return m_arguments.empty(); }
     // For messages and logs: the arguments joined by blanks.
     std::string text() const;
 
 private:
     std::vector<std::string> m_arguments;
+    std::vector<std::string> m_environment;
 };
 
 struct LaunchResult {

@@ -31,7 +31,8 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
           "slave-alarm-start\tSlave alarmstart settings", "incoming-calls\tIncoming call and alarm-in settings",
           "hotel-evacuation\tHotel-evacuation settings", "login-logout\tLogin / Logout settings",
           "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings", "xml\tXML Settings",
-          "watchdog-alarm\tWatchdog settings"})
+          "watchdog-alarm\tWatchdog settings", "watchers\tServer / Service / Process watcher settings",
+          "server-watch\tServer / Network watcher", "service-watch\tService and process watcher"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});

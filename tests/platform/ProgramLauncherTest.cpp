@@ -54,8 +54,13 @@ TEST_F(ProgramLauncherTest, ArgumentsArriveVerbatimWithoutAShell)
     CommandLine free("kxe.exe kxarun 1 -i4711");
     free.words("-s8AlarmCenter on \"HOST\"  x*y");
     ASSERT_TRUE(RunAndWait(free).started);
-    EXPECT_EQ(programs.calls(),
-              (V{"kxe|kxarun|1|-i4100|-s8" + hostile, "kxe|kxarun|1|-i4711|-s8AlarmCenter|on|\"HOST\"|x*y"}));
+    // A variable of the command line replaces ours and is no argument.
+    programs.add("showenv", "printf '%s\\n' \"$KX_SECRET\" >> \"" + site.path("bin/calls.txt") + "\"");
+    ::setenv("KX_SECRET", "ours", 1);
+    ASSERT_TRUE(RunAndWait(CommandLine("showenv").environment("KX_SECRET", hostile)).started);
+    ::unsetenv("KX_SECRET");
+    EXPECT_EQ(programs.calls(), (V{"kxe|kxarun|1|-i4100|-s8" + hostile,
+                                   "kxe|kxarun|1|-i4711|-s8AlarmCenter|on|\"HOST\"|x*y", "showenv", hostile}));
     EXPECT_FALSE(std::filesystem::exists("pwned"));
 }
 
