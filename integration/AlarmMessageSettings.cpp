@@ -6,7 +6,6 @@
 #include "platform/SitePaths.h"
 #include "settings/SettingsRegistry.h"
 
-
 namespace kx::integration {
 
 namespace {

@@ -4,10 +4,10 @@
 #include "core/Configuration.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Profile.h"
-#include "platform/ProgramLauncher.h"
 #include "platform/SitePaths.h"
 #include "platform/StringTable.h"
 #include "settings/ItemSources.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 
 #include <array>
@@ -38,7 +38,6 @@ constexpr Text kGetCode = KX_TEXT("WatchdogBoxSettings", "Wait for DTMF confirma
 constexpr Text kAlarmOnNoCode = KX_TEXT("WatchdogBoxSettings", "Start alarm if no valid code received");
 constexpr Text kTestCall = KX_TEXT("WatchdogBoxSettings", "Test call");
 constexpr Text kLogfile = KX_TEXT("WatchdogBoxSettings", "Logfile");
-constexpr Text kNotStarted = KX_TEXT("WatchdogBoxSettings", "The program %1 could not be started: %2");
 constexpr Text kNumberNotSaved = KX_TEXT("WatchdogBoxSettings", "The number could not be saved in %1: %2");
 
 struct Interval {
@@ -165,31 +164,31 @@ void WatchdogBoxSettings::collectWrites(IniWrites& writes) const
 void WatchdogBoxSettings::pressed(std::string_view button)
 {
     if (button == "logfile") {
-        const std::string log = SitePaths::translate(kLogFile);
-        const LaunchResult started = StartProgram(CommandLine().arg("notepad.exe").arg(log));
-        if (!started.started)
-            ErrorBox(kNotStarted, "notepad.exe", started.error);
+        if (!settings::OpenInEditor(SitePaths::translate(kLogFile)))
+            pressFailed();
         return;
     }
     if (button != "test-call")
         return;
     if (!SitePaths::exists(kModuleForTest)) {
         ErrorBox(str::WatchdogModuleMissingForTest);
+        pressFailed();
         return;
     }
     const std::string& number = value("NumberToDial");
     if (number.empty()) {
         ErrorBox(str::WatchdogNoNumber);
+        pressFailed();
         return;
     }
     // The module dials the number it reads from the file.
     if (!WriteProfileString(kFile, kSection, "NumberToDial", number)) {
         ErrorBox(kNumberNotSaved, kFile, ProfileLastError());
+        pressFailed();
         return;
     }
-    const LaunchResult result = RunAndWait(CommandLine(kQueueCommand));
-    if (!result.started)
-        ErrorBox(kNotStarted, "kxtque.exe", result.error);
+    if (!settings::StartReported(CommandLine(kQueueCommand), settings::Wait::UntilEnd))
+        pressFailed();
 }
 
 }  // namespace kx::integration

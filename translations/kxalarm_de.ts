@@ -1468,6 +1468,67 @@ Es wurde kein Alarmdatensatz geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>DdiCallbackSettings</name>
+    <message>
+        <source>Send a specific DDI number with alarm message for a confirmation callback</source>
+        <translation>Eine bestimmte Durchwahlnummer mit der Alarmmeldung für einen Bestätigungsrückruf senden</translation>
+    </message>
+    <message>
+        <source>Set DDI callback number for all alarms</source>
+        <translation>Durchwahl-Rückrufnummer für alle Alarme setzen</translation>
+    </message>
+    <message>
+        <source>Set DDI callback number only for defined alarms. This can be set in the alarm configurator
+under the &apos;Message for display&apos; tab -&gt; addtional information of the first message. </source>
+        <translation>Durchwahl-Rückrufnummer nur für bestimmte Alarme setzen. Dies lässt sich im Alarmkonfigurator
+auf der Registerkarte &apos;Meldung für Anzeige&apos; -&gt; Zusatzinformation der ersten Meldung einstellen. </translation>
+    </message>
+    <message>
+        <source>First alarm-in key for DDI callback range:</source>
+        <translation>Erste Alarmeingangsnummer des Durchwahl-Rückrufbereichs:</translation>
+    </message>
+    <message>
+        <source>Last alarm-in key for DDI callback range:</source>
+        <translation>Letzte Alarmeingangsnummer des Durchwahl-Rückrufbereichs:</translation>
+    </message>
+    <message>
+        <source>Send callback DDI only with mini-message ( UUI )</source>
+        <translation>Rückruf-Durchwahl nur mit Kurznachricht ( UUI ) senden</translation>
+    </message>
+    <message>
+        <source>Set the status of the person, who is calling back, to &apos;confirmed&apos; </source>
+        <translation>Den Status der Person, die zurückruft, auf &apos;quittiert&apos; setzen </translation>
+    </message>
+    <message>
+        <source>Add trunk prefix to access the tellmark-server: (Example: *0)</source>
+        <translation>Amtsvorwahl für den Zugang zum Tellmark-Server voranstellen: (Beispiel: *0)</translation>
+    </message>
+    <message>
+        <source>Start additional KXE module on callback:</source>
+        <translation>Zusätzliches KXE-Modul beim Rückruf starten:</translation>
+    </message>
+    <message>
+        <source>The first alarm-in key for DDI callback must not be greater than the last one.</source>
+        <translation>Die erste Alarmeingangsnummer für den Durchwahl-Rückruf darf nicht größer als die letzte sein.</translation>
+    </message>
+    <message>
+        <source>The DDI callback range must lie within the keys 0 to %1 of the mailbox table.</source>
+        <translation>Der Durchwahl-Rückrufbereich muss innerhalb der Nummern 0 bis %1 der Mailbox-Tabelle liegen.</translation>
+    </message>
+    <message>
+        <source>These keys of the DDI callback range hold an alarm or another mailbox and were left unchanged: %1</source>
+        <translation>Diese Nummern des Durchwahl-Rückrufbereichs enthalten einen Alarm oder eine andere Mailbox und wurden nicht verändert: %1</translation>
+    </message>
+    <message>
+        <source>The key %1 could not be written (%2). The keys after it were not changed.</source>
+        <translation>Die Nummer %1 konnte nicht geschrieben werden (%2). Die folgenden Nummern wurden nicht verändert.</translation>
+    </message>
+    <message>
+        <source>DDI callback settings</source>
+        <translation>DDI-Rückruf-Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>DdiCliScanner</name>
     <message>
         <source>Scan alarmname for DDI.CLI</source>
@@ -2049,6 +2110,68 @@ Beispiel:Max Mustermann;1234;INT;Technischer Dienst</translation>
     </message>
 </context>
 <context>
+    <name>HotelEvacuationSettings</name>
+    <message>
+        <source>Check priority by getting roominfo (language/occupied) from database. This requires a interface to a hotelmanagement system (Fidelio,..) </source>
+        <translation>Priorität anhand der Zimmerinformation (Sprache/belegt) aus der Datenbank prüfen. Dies erfordert eine Schnittstelle zu einem Hotelmanagementsystem (Fidelio,..) </translation>
+    </message>
+    <message>
+        <source>Check priority for all alarmkeys</source>
+        <translation>Priorität für alle Alarmnummern prüfen</translation>
+    </message>
+    <message>
+        <source>Check priority from alarmkey:</source>
+        <translation>Priorität prüfen von Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>to alarmkey:</source>
+        <translation>bis Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>Language code for German:</source>
+        <translation>Sprachcode für Deutsch:</translation>
+    </message>
+    <message>
+        <source>Language code for English:</source>
+        <translation>Sprachcode für Englisch:</translation>
+    </message>
+    <message>
+        <source>Language code for French:</source>
+        <translation>Sprachcode für Französisch:</translation>
+    </message>
+    <message>
+        <source>Language code for Italian:</source>
+        <translation>Sprachcode für Italienisch:</translation>
+    </message>
+    <message>
+        <source>Default language directory</source>
+        <translation>Standard-Sprachverzeichnis</translation>
+    </message>
+    <message>
+        <source>Post jobs for empty rooms after posting jobs for occupied rooms. Delay:</source>
+        <translation>Aufträge für leere Zimmer nach den Aufträgen für belegte Zimmer einstellen. Verzögerung:</translation>
+    </message>
+    <message>
+        <source>The alarmkey &apos;%1&apos; of the priority check should be between 10 and 9998 !</source>
+        <translation>Die Alarmnummer &apos;%1&apos; der Prioritätsprüfung sollte zwischen 10 und 9998 liegen !</translation>
+    </message>
+    <message>
+        <source>The last alarmkey of the priority check should not be lower then the first !</source>
+        <translation>Die letzte Alarmnummer der Prioritätsprüfung sollte nicht kleiner als die erste sein !</translation>
+    </message>
+    <message>
+        <source>Hotel-evacuation settings</source>
+        <translation>Einstellungen der Hotel-Evakuierung</translation>
+    </message>
+</context>
+<context>
+    <name>HotelEvacuationSettingsDialog</name>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+</context>
+<context>
     <name>ImportExport</name>
     <message>
         <source>Alarm data was successfully imported.</source>
@@ -2125,6 +2248,49 @@ Die gültigen Feldnamen stehen in der Dokumentation und in kxaimport.ini.</trans
     <message>
         <source>the column &apos;%1&apos; names the INI file &apos;%2&apos;, which is no bare file name.</source>
         <translation>die Spalte &apos;%1&apos; nennt die INI-Datei &apos;%2&apos;, die kein reiner Dateiname ist.</translation>
+    </message>
+</context>
+<context>
+    <name>IncomingCallSettings</name>
+    <message>
+        <source>Start if dialed DDI is not a alarm-in status</source>
+        <translation>Starten, wenn die gewählte Durchwahl kein Alarmeingang ist</translation>
+    </message>
+    <message>
+        <source>Default alarm-in</source>
+        <translation>Standard-Alarmeingang</translation>
+    </message>
+    <message>
+        <source>Start KXE module</source>
+        <translation>KXE-Modul starten</translation>
+    </message>
+    <message>
+        <source>Start optional KXE module first for specific configuration ( DDI conversion ) </source>
+        <translation>Zuerst optionales KXE-Modul für besondere Konfiguration starten ( Durchwahl-Umsetzung ) </translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Show message on display for incoming calls (rings have to be set to -1)</source>
+        <translation>Meldung im Display bei ankommenden Rufen anzeigen (rings muss auf -1 stehen)</translation>
+    </message>
+    <message>
+        <source>The comment must not contain the character &quot;|&quot; or the broken bar: they stand for its line breaks.</source>
+        <translation>Der Kommentar darf das Zeichen „|“ und den unterbrochenen Strich nicht enthalten: Sie stehen für seine Zeilenumbrüche.</translation>
+    </message>
+    <message>
+        <source>The comment may hold at most %1 characters.</source>
+        <translation>Der Kommentar darf höchstens %1 Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The line table %1 could not be opened (%2), so the rings setting of the lines could not be checked. The setting is saved.</source>
+        <translation>Die Leitungstabelle %1 konnte nicht geöffnet werden (%2), daher konnte die rings-Einstellung der Leitungen nicht geprüft werden. Die Einstellung ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>Incoming call and alarm-in settings</source>
+        <translation>Einstellungen für ankommende Rufe und Alarmeingänge</translation>
     </message>
 </context>
 <context>
@@ -2617,6 +2783,41 @@ Bitte wenden Sie sich für weitere Informationen an Quillon.</translation>
     </message>
 </context>
 <context>
+    <name>LoginLogoutSettings</name>
+    <message>
+        <source>Activate login / logout function. Only phonenumbers which are logged in are called.</source>
+        <translation>An- / Abmeldefunktion aktivieren. Nur angemeldete Rufnummern werden angerufen.</translation>
+    </message>
+    <message>
+        <source>Logged out phonenumbers:</source>
+        <translation>Abgemeldete Rufnummern:</translation>
+    </message>
+    <message>
+        <source>Phonenumber:</source>
+        <translation>Rufnummer:</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Logout</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>The phonenumber &quot;%1&quot; cannot be logged out: it must not begin or end with a blank nor contain &quot;=&quot;, &quot;;&quot;, &quot;[&quot;, &quot;]&quot; or a line break.</source>
+        <translation>Die Rufnummer „%1“ kann nicht abgemeldet werden: Sie darf nicht mit einem Leerzeichen beginnen oder enden und weder „=“, „;“, „[“, „]“ noch einen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Login / Logout settings</source>
+        <translation>Anmelde- / Abmelde-Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>MailboxLayout</name>
     <message>
         <source>Parallel</source>
@@ -2848,6 +3049,106 @@ Bitte wenden Sie sich für weitere Informationen an Quillon.</translation>
     <message>
         <source>The last alarm number for created alarms should not be lower than the first !</source>
         <translation>Die letzte Alarmnummer für angelegte Alarme darf nicht kleiner als die erste sein !</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSlaveSettings</name>
+    <message>
+        <source>Redundant Alarmserver with master / slave server</source>
+        <translation>Redundanter Alarmserver mit Master- / Slave-Server</translation>
+    </message>
+    <message>
+        <source>This Alarmserver is the master</source>
+        <translation>Dieser Alarmserver ist der Master</translation>
+    </message>
+    <message>
+        <source>This Alarmserver is the slave</source>
+        <translation>Dieser Alarmserver ist der Slave</translation>
+    </message>
+    <message>
+        <source>Define for each alarm if the server is Master, Slave or the alarm is not active</source>
+        <translation>Für jeden Alarm festlegen, ob der Server Master oder Slave ist oder der Alarm nicht aktiv ist</translation>
+    </message>
+    <message>
+        <source>Define range for master / slave alarms</source>
+        <translation>Bereich für Master- / Slave-Alarme festlegen</translation>
+    </message>
+    <message>
+        <source>First alarm:</source>
+        <translation>Erster Alarm:</translation>
+    </message>
+    <message>
+        <source>Last alarm:</source>
+        <translation>Letzter Alarm:</translation>
+    </message>
+    <message>
+        <source>IP Address from master Alarmserver</source>
+        <translation>IP-Adresse des Master-Alarmservers</translation>
+    </message>
+    <message>
+        <source>Port on master Alarmserver</source>
+        <translation>Port auf dem Master-Alarmserver</translation>
+    </message>
+    <message>
+        <source>Maximum retries to connect to master</source>
+        <translation>Maximale Verbindungsversuche zum Master</translation>
+    </message>
+    <message>
+        <source>Wait before connecting to master for</source>
+        <translation>Vor dem Verbinden zum Master warten für</translation>
+    </message>
+    <message>
+        <source>Continue with alarm if alarmgroup is empty.
+This can be used to start an evacuation sequence on the slave server</source>
+        <translation>Alarm fortsetzen, wenn die Alarmgruppe leer ist.
+Damit kann auf dem Slave-Server eine Evakuierungssequenz gestartet werden</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The port &apos;%1&apos; should be between 1 and 65535 !</source>
+        <translation>Der Port &apos;%1&apos; sollte zwischen 1 und 65535 liegen !</translation>
+    </message>
+    <message>
+        <source>The maximum retries &apos;%1&apos; should be 0 or more !</source>
+        <translation>Die maximalen Verbindungsversuche &apos;%1&apos; sollten 0 oder mehr sein !</translation>
+    </message>
+    <message>
+        <source>The wait time &apos;%1&apos; should be 0 or more seconds !</source>
+        <translation>Die Wartezeit &apos;%1&apos; sollte 0 Sekunden oder mehr betragen !</translation>
+    </message>
+    <message>
+        <source>The first alarm &apos;%1&apos; should not be higher than the last alarm &apos;%2&apos; !</source>
+        <translation>Der erste Alarm &apos;%1&apos; sollte nicht höher als der letzte Alarm &apos;%2&apos; sein !</translation>
+    </message>
+    <message>
+        <source>The alarms of the master / slave range should be between 0 and %1 !</source>
+        <translation>Die Alarme des Master- / Slave-Bereichs sollten zwischen 0 und %1 liegen !</translation>
+    </message>
+    <message>
+        <source>Please enter the IP address of the master Alarmserver, without blanks.</source>
+        <translation>Bitte die IP-Adresse des Master-Alarmservers ohne Leerzeichen eingeben.</translation>
+    </message>
+    <message>
+        <source>Master / Slave configuration</source>
+        <translation>Master- / Slave-Konfiguration</translation>
+    </message>
+</context>
+<context>
+    <name>MasterSlaveSettingsDialog</name>
+    <message>
+        <source>The program &apos;Master / Slave Controller&apos; needs to be running on this server</source>
+        <translation>Das Programm &apos;Master / Slave Controller&apos; muss auf diesem Server laufen</translation>
+    </message>
+    <message>
+        <source>Define alarms which are also started on slave</source>
+        <translation>Alarme festlegen, die auch auf dem Slave gestartet werden</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
     </message>
 </context>
 <context>
@@ -3983,6 +4284,104 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     </message>
 </context>
 <context>
+    <name>ServerWatch</name>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>The ip address must not contain a blank or a backslash.</source>
+        <translation>Die IP-Adresse darf kein Leerzeichen und keinen Backslash enthalten.</translation>
+    </message>
+    <message>
+        <source>Server / Network watcher</source>
+        <translation>Server- / Netzwerküberwachung</translation>
+    </message>
+    <message>
+        <source>If the IP address does not respond to a ping, the alarm %1 is started.</source>
+        <translation>Wenn die IP-Adresse nicht auf einen Ping antwortet, wird der Alarm %1 gestartet.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerWatchDialog</name>
+    <message>
+        <source>General settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceWatch</name>
+    <message>
+        <source>Service</source>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>Process</source>
+        <translation>Prozess</translation>
+    </message>
+    <message>
+        <source>Remote system</source>
+        <translation>Entferntes System</translation>
+    </message>
+    <message>
+        <source>Local system</source>
+        <translation>Lokales System</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Login:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Show services or processes</source>
+        <translation>Dienste oder Prozesse anzeigen</translation>
+    </message>
+    <message>
+        <source>The ip address must not contain a blank or a backslash.</source>
+        <translation>Die IP-Adresse darf kein Leerzeichen und keinen Backslash enthalten.</translation>
+    </message>
+    <message>
+        <source>The name of the service or process must not contain a blank or a backslash.</source>
+        <translation>Der Name des Dienstes oder Prozesses darf kein Leerzeichen und keinen Backslash enthalten.</translation>
+    </message>
+    <message>
+        <source>The script %1 could not be created:
+%2</source>
+        <translation>Das Skript %1 konnte nicht angelegt werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Service and process watcher</source>
+        <translation>Dienst- und Prozessüberwachung</translation>
+    </message>
+    <message>
+        <source>The alarm %1 is started, if the specified service or process is not running</source>
+        <translation>Der Alarm %1 wird gestartet, wenn der angegebene Dienst oder Prozess nicht läuft</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceWatchDialog</name>
+    <message>
+        <source>Only specify the name of the process without a path or extension</source>
+        <translation>Nur den Namen des Prozesses ohne Pfad und Endung angeben</translation>
+    </message>
+</context>
+<context>
     <name>SettingsBinder</name>
     <message>
         <source>The text for &quot;%1&quot; holds characters that cannot be stored.</source>
@@ -4038,6 +4437,54 @@ Die Warteschlange wird trotzdem verwendet.</translation>
     <message>
         <source>The value of &quot;%1&quot; must lie in the range %2.</source>
         <translation>Der Wert von &quot;%1&quot; muss im Bereich %2 liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>SlaveAlarmStart</name>
+    <message>
+        <source>Start selected alarms on slave server if the alarm is started on master.</source>
+        <translation>Ausgewählte Alarme auf dem Slave-Server starten, wenn der Alarm auf dem Master gestartet wird.</translation>
+    </message>
+    <message>
+        <source>Slave IP-Address</source>
+        <translation>Slave-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Slave Port</source>
+        <translation>Slave-Port</translation>
+    </message>
+    <message>
+        <source>Max retries for socket-connection</source>
+        <translation>Max. Versuche für die Socket-Verbindung</translation>
+    </message>
+    <message>
+        <source>Do not start the alarm on the slave if the master alarm is started as a 2nd alarm
+This can be use for example in evacuation sequences</source>
+        <translation>Den Alarm nicht auf dem Slave starten, wenn der Master-Alarm als 2. Alarm gestartet wird
+Dies kann z. B. in Evakuierungssequenzen verwendet werden</translation>
+    </message>
+    <message>
+        <source>Start listed alarms on slave server</source>
+        <translation>Aufgeführte Alarme auf dem Slave-Server starten</translation>
+    </message>
+    <message>
+        <source>The port &apos;%1&apos; should be between 1 and 65535 !</source>
+        <translation>Der Port &apos;%1&apos; sollte zwischen 1 und 65535 liegen !</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an alarm of the list.</source>
+        <translation>„%1“ ist kein Alarm der Liste.</translation>
+    </message>
+    <message>
+        <source>Slave alarmstart settings</source>
+        <translation>Einstellungen für den Alarmstart auf dem Slave</translation>
+    </message>
+</context>
+<context>
+    <name>SlaveAlarmStartDialog</name>
+    <message>
+        <source>Do not start alarm on slave server</source>
+        <translation>Alarm nicht auf dem Slave-Server starten</translation>
     </message>
 </context>
 <context>
@@ -4106,6 +4553,260 @@ Für diese Funktion wird das TTS-Programm von SVOX oder Loquendo benötigt.</tra
     <message>
         <source>Dynamic alarmmessage TTS settings</source>
         <translation>Einstellungen für dynamische TTS-Alarmmeldungen</translation>
+    </message>
+</context>
+<context>
+    <name>WatchOrder</name>
+    <message>
+        <source>The watch order does not fit into the comment of the alarm, which holds at most %1 characters. Please shorten it.</source>
+        <translation>Der Überwachungsauftrag passt nicht in den Kommentar des Alarms, der höchstens %1 Zeichen fasst. Bitte kürzen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>The comment must stay on one line.</source>
+        <translation>Der Kommentar muss in einer Zeile bleiben.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchdogAlarm</name>
+    <message>
+        <source>Watch-dog alarm is started by an application</source>
+        <translation>Der Watchdog-Alarm wird von einer Anwendung gestartet</translation>
+    </message>
+    <message>
+        <source>Watch-dog alarm is started if the watchdog event was not set during the specified time. </source>
+        <translation>Der Watchdog-Alarm wird gestartet, wenn das Watchdog-Ereignis in der angegebenen Zeit nicht gesetzt wurde. </translation>
+    </message>
+    <message>
+        <source>Watchdog event must be set within (minutes):</source>
+        <translation>Das Watchdog-Ereignis muss gesetzt werden innerhalb von (Minuten):</translation>
+    </message>
+    <message>
+        <source>After the alarm, do not start it again for (minutes):</source>
+        <translation>Nach dem Alarm diesen nicht erneut starten für (Minuten):</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Last watchdog event:</source>
+        <translation>Letztes Watchdog-Ereignis:</translation>
+    </message>
+    <message>
+        <source>Last alarm:</source>
+        <translation>Letzter Alarm:</translation>
+    </message>
+    <message>
+        <source>The watchdog interval %1 should be between 0 and 9999999 minutes !</source>
+        <translation>Das Watchdog-Intervall %1 sollte zwischen 0 und 9999999 Minuten liegen !</translation>
+    </message>
+    <message>
+        <source>The watchdog order &quot;%1&quot; does not fit into the alarm comment, which holds at most %2 characters.</source>
+        <translation>Der Watchdog-Auftrag &quot;%1&quot; passt nicht in den Alarmkommentar, der höchstens %2 Zeichen aufnimmt.</translation>
+    </message>
+    <message>
+        <source>Watchdog settings</source>
+        <translation>Watchdog-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>WatchdogBoxSettings</name>
+    <message>
+        <source>Call number</source>
+        <translation>Nummer anrufen</translation>
+    </message>
+    <message>
+        <source>every</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>Start alarm if call was not answered</source>
+        <translation>Alarm starten, wenn der Anruf nicht angenommen wurde</translation>
+    </message>
+    <message>
+        <source>Write warning to a file, which is show on the consoles.</source>
+        <translation>Warnung in eine Datei schreiben, die auf den Konsolen angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Warning-message:</source>
+        <translation>Warnmeldung:</translation>
+    </message>
+    <message>
+        <source>Send DTMF code after the box answers to confirm call.</source>
+        <translation>DTMF-Code senden, nachdem die Box angenommen hat, um den Anruf zu bestätigen.</translation>
+    </message>
+    <message>
+        <source>Wait for DTMF confirmation code from watchdog-box.</source>
+        <translation>Auf DTMF-Bestätigungscode der Watchdog-Box warten.</translation>
+    </message>
+    <message>
+        <source>Start alarm if no valid code received</source>
+        <translation>Alarm starten, wenn kein gültiger Code empfangen wurde</translation>
+    </message>
+    <message>
+        <source>Test call</source>
+        <translation>Testanruf</translation>
+    </message>
+    <message>
+        <source>Logfile</source>
+        <translation>Logdatei</translation>
+    </message>
+    <message>
+        <source>The number could not be saved in %1: %2</source>
+        <translation>Die Nummer konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>10 minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>20 minutes</source>
+        <translation>20 Minuten</translation>
+    </message>
+    <message>
+        <source>30 minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>40 minutes</source>
+        <translation>40 Minuten</translation>
+    </message>
+    <message>
+        <source>50 minutes</source>
+        <translation>50 Minuten</translation>
+    </message>
+    <message>
+        <source>hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>2 hours</source>
+        <translation>2 Stunden</translation>
+    </message>
+    <message>
+        <source>3 hours</source>
+        <translation>3 Stunden</translation>
+    </message>
+    <message>
+        <source>4 hours</source>
+        <translation>4 Stunden</translation>
+    </message>
+    <message>
+        <source>5 hours</source>
+        <translation>5 Stunden</translation>
+    </message>
+    <message>
+        <source>6 hours</source>
+        <translation>6 Stunden</translation>
+    </message>
+    <message>
+        <source>7 hours</source>
+        <translation>7 Stunden</translation>
+    </message>
+    <message>
+        <source>8 hours</source>
+        <translation>8 Stunden</translation>
+    </message>
+    <message>
+        <source>9 hours</source>
+        <translation>9 Stunden</translation>
+    </message>
+    <message>
+        <source>10 hours</source>
+        <translation>10 Stunden</translation>
+    </message>
+    <message>
+        <source>11 hours</source>
+        <translation>11 Stunden</translation>
+    </message>
+    <message>
+        <source>12 hours</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>16 hours</source>
+        <translation>16 Stunden</translation>
+    </message>
+    <message>
+        <source>20 hours</source>
+        <translation>20 Stunden</translation>
+    </message>
+    <message>
+        <source>24 hours</source>
+        <translation>24 Stunden</translation>
+    </message>
+    <message>
+        <source>36 hours</source>
+        <translation>36 Stunden</translation>
+    </message>
+    <message>
+        <source>48 hours</source>
+        <translation>48 Stunden</translation>
+    </message>
+    <message>
+        <source>60 hours</source>
+        <translation>60 Stunden</translation>
+    </message>
+    <message>
+        <source>72 hours</source>
+        <translation>72 Stunden</translation>
+    </message>
+    <message>
+        <source>Watch-dog box settings</source>
+        <translation>Watchdog-Box-Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>WatchdogBoxSettingsDialog</name>
+    <message>
+        <source>Show weekly watchdog logfile</source>
+        <translation>Wöchentliche Watchdog-Logdatei anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>WatcherSettings</name>
+    <message>
+        <source>First alarmkey to scan from:</source>
+        <translation>Erste zu durchsuchende Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>Last alarmkey to scan to:</source>
+        <translation>Letzte zu durchsuchende Alarmnummer:</translation>
+    </message>
+    <message>
+        <source>Interval to ping ip-address</source>
+        <translation>Intervall für den Ping der IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Interval to check service</source>
+        <translation>Intervall für die Prüfung des Dienstes</translation>
+    </message>
+    <message>
+        <source>Wait after alarm was started</source>
+        <translation>Wartezeit nach gestartetem Alarm</translation>
+    </message>
+    <message>
+        <source>Please enter digits only: &apos;%1&apos; is not allowed.</source>
+        <translation>Bitte nur Ziffern eingeben: &apos;%1&apos; ist nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Server / Service / Process watcher settings</source>
+        <translation>Einstellungen der Server- / Dienst- / Prozessüberwachung</translation>
+    </message>
+</context>
+<context>
+    <name>WatcherSettingsDialog</name>
+    <message>
+        <source>Server / Network watcher</source>
+        <translation>Server- / Netzwerküberwachung</translation>
+    </message>
+    <message>
+        <source>Service and process watcher</source>
+        <translation>Dienst- und Prozessüberwachung</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
     </message>
 </context>
 <context>
@@ -4204,6 +4905,29 @@ Nach dem Löschen verwenden sie keine Whitelist. Löschen?</translation>
     <message>
         <source>The text &quot;%1&quot; holds characters that cannot be stored.</source>
         <translation>Der Text „%1“ enthält Zeichen, die nicht gespeichert werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlSettings</name>
+    <message>
+        <source>Active XML alarmsettings</source>
+        <translation>XML-Alarmeinstellungen aktiv</translation>
+    </message>
+    <message>
+        <source>XML for Cisco phones</source>
+        <translation>XML für Cisco-Telefone</translation>
+    </message>
+    <message>
+        <source>XML for Alcatel phones</source>
+        <translation>XML für Alcatel-Telefone</translation>
+    </message>
+    <message>
+        <source>Path for image-files:</source>
+        <translation>Pfad für Bilddateien:</translation>
+    </message>
+    <message>
+        <source>XML Settings</source>
+        <translation>XML-Einstellungen</translation>
     </message>
 </context>
 </TS>

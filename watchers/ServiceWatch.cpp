@@ -8,6 +8,7 @@
 #include "platform/SitePaths.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
+#include "settings/ProgramStart.h"
 #include "settings/SettingsRegistry.h"
 #include "watchers/WatchOrder.h"
 
@@ -44,7 +45,6 @@ constexpr Text kAddressWords = KX_TEXT("ServiceWatch", "The ip address must not 
 constexpr Text kNameWords =
     KX_TEXT("ServiceWatch", "The name of the service or process must not contain a blank or a backslash.");
 constexpr Text kScriptNotMade = KX_TEXT("ServiceWatch", "The script %1 could not be created:\n%2");
-constexpr Text kNotStarted = KX_TEXT("ServiceWatch", "The script %1 could not be started:\n%2");
 
 bool validRemoteAddress(const std::string& address)
 {
@@ -133,10 +133,7 @@ ServiceWatch::ServiceWatch()
               settings::TextSetting("address", {}, {}).label(kAddress).when("location", {"remote"}),
               settings::TextSetting("name", {}, {}),
               settings::TextSetting("login", {}, {}).label(kLogin),
-              settings::TextSetting("password", {}, {})
-                  .label(kPassword)
-                  .shownAs([](const SettingsModel& m) { return std::string(m.value("password").size(), '*'); },
-                           [](SettingsModel& m, std::string_view text) { return m.change("password", text); }),
+              settings::TextSetting("password", {}, {}).label(kPassword).password(),
               settings::TextSetting("comment", {}, {}).label(kComment),
               settings::ButtonRow("show", kShow),
           })
@@ -268,14 +265,15 @@ void ServiceWatch::pressed(std::string_view button)
     if (button != "show")
         return;
     const std::string script = listingScript();
-    if (script.empty())
+    if (script.empty()) {
+        pressFailed();
         return;
+    }
     CommandLine line;
     line.arg(script.substr(script.rfind('/')).insert(0, ".")).arg(address()).arg(value("login"));
     line.environment("KX_WATCH_PASSWORD", value("password"));
-    const LaunchResult started = StartProgram(line);
-    if (!started.started)
-        ErrorBox(kNotStarted, script, started.error);
+    if (!settings::StartReported(line))
+        pressFailed();
 }
 
 }  // namespace kx::watchers

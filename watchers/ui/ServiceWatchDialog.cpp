@@ -46,10 +46,9 @@ ServiceWatchDialog::ServiceWatchDialog(watchers::ServiceWatch& model, QWidget* p
     grid->addWidget(EditFor(model, "name", this), r++, 1, 1, 2);
     m_hint = new QLabel(Translated(kProcessHint), this);
     grid->addWidget(m_hint, r++, 1, 1, 2);
-    QLineEdit* password = EditFor(model, "password", this);
-    password->setEchoMode(QLineEdit::Password);
-    for (auto [name, edit] : {std::pair{"login", EditFor(model, "login", this)}, std::pair{"password", password},
-                              std::pair{"comment", EditFor(model, "comment", this)}}) {
+    for (auto [name, edit] :
+         {std::pair{"login", EditFor(model, "login", this)}, std::pair{"password", EditFor(model, "password", this)},
+          std::pair{"comment", EditFor(model, "comment", this)}}) {
         grid->addWidget(LabelFor(model, name, this), r, 0);
         grid->addWidget(edit, r++, 1, 1, 2);
     }

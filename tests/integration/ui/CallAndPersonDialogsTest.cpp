@@ -1,11 +1,7 @@
 // The incoming call, hotel evacuation and login/logout dialogs: binding,
 // enabling by clicks, OK, Cancel.
 
-#include "app/ctl/DemoSite.h"
-#include "settings/SettingsRegistry.h"
-#include "settings/ui/SettingsDialog.h"
-#include "tests/common/RecordingMessageBoxes.h"
-#include "tests/common/TempSite.h"
+#include "tests/common/SettingsDialogFixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,47 +10,29 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <filesystem>
-
 using namespace kx;
 
-class CallAndPersonDialogsTest : public QObject {
+class CallAndPersonDialogsTest : public QObject, public test::SettingsDialogFixture {
     Q_OBJECT
 
 private:
-    test::TempSite m_site;
-    test::RecordingMessageBoxes m_boxes;
-    std::unique_ptr<settings::SettingsModel> m_model;
-    std::unique_ptr<ui::SettingsDialog> m_dialog;
-
     void open(const char* name, const std::string& alarmIni)
     {
-        m_site.write("windows/kxalarm.ini", alarmIni);
-        m_dialog.reset();
-        m_model = settings::FindSettingsDialog(name)->make();
-        m_model->load();
-        m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
-        m_dialog->show();
-    }
-    template <typename W>
-    W* find(const char* name)
-    {
-        return m_dialog->findChild<W*>(QString::fromLatin1(name));
+        SettingsDialogFixture::open(name, "windows/kxalarm.ini", alarmIni);
     }
     // "1"/"0" for each control named, whether it is enabled.
     QString enabled(const QStringList& names)
     {
         QString flags;
         for (const QString& name : names)
-            flags += m_dialog->findChild<QWidget*>(name)->isEnabled() ? '1' : '0';
+            flags += dialog->findChild<QWidget*>(name)->isEnabled() ? '1' : '0';
         return flags;
     }
     void click(const char* name) { find<QAbstractButton>(name)->click(); }
-    std::string alarmIni() const { return m_site.read("windows/kxalarm.ini"); }
     // Cancel writes nothing; the dialog opens again as stored.
     void cancelAndReopen(const char* name, const std::string& stored)
     {
-        m_dialog->reject();
+        dialog->reject();
         QCOMPARE(alarmIni(), stored);
         open(name, stored);
     }
@@ -62,11 +40,10 @@ private:
 private slots:
     void initTestCase()
     {
-        std::filesystem::remove_all(m_site.root());
-        std::string error;
-        QVERIFY2(ctl::DemoSite::build(m_site.root(), error), error.c_str());
+        const std::string error = build();
+        QVERIFY2(error.empty(), error.c_str());
     }
-    void cleanup() { m_boxes.clear(); }
+    void cleanup() { reset(); }
 
     void incomingCalls_modeAndOptionalModuleEnableTheirControls()
     {
@@ -83,8 +60,8 @@ private slots:
         cancelAndReopen("incoming-calls", stored);
         click("RunSpecProg");
         find<QPlainTextEdit>("SpecProgComment")->setPlainText(QStringLiteral("x\ny"));
-        m_dialog->accept();
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        dialog->accept();
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(alarmIni(), std::string("[kxastart]\r\nDefaultAlarmIn=0\r\nSpecProgComment=x|\xA6y\r\n"
                                          "VMStartProg=No module started\r\nSpecProg=kxaddiconv\r\n"
                                          "ShowMsgOnIncoming=0\r\n"));
@@ -106,13 +83,13 @@ private slots:
         click("PriorityKeys_range");
         find<QLineEdit>("FirstPriorityCheck")->setText(QStringLiteral("10"));
         find<QLineEdit>("LastPriorityCheck")->setText(QStringLiteral("500"));
-        m_dialog->accept();
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        dialog->accept();
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(alarmIni().find("FirstPriorityCheck=10\r\nLastPriorityCheck=500\r\n") != std::string::npos);
     }
     void loginLogout_buttonsFollowTheBoxAndWriteAtOnce()
     {
-        m_site.write("windows/kxalogout.ini", "[LogedOut]\r\n0301=1\r\n");
+        site.write("windows/kxalogout.ini", "[LogedOut]\r\n0301=1\r\n");
         const std::string stored = "[kxachktn]\r\nCheckPerson=0\r\n";
         open("login-logout", stored);
         const QStringList controls = {"selected", "number", "login", "logout"};
@@ -124,10 +101,10 @@ private slots:
         QCOMPARE(find<QComboBox>("selected")->count(), 2);
         emit find<QComboBox>("selected")->activated(0);
         click("login");
-        QCOMPARE(m_site.read("windows/kxalogout.ini"), std::string("[LogedOut]\r\n0301=0\r\n0302=1\r\n"));
+        QCOMPARE(site.read("windows/kxalogout.ini"), std::string("[LogedOut]\r\n0301=0\r\n0302=1\r\n"));
         cancelAndReopen("login-logout", stored);
         click("CheckPerson");
-        m_dialog->accept();
+        dialog->accept();
         QCOMPARE(alarmIni(), std::string("[kxachktn]\r\nCheckPerson=1\r\n"));
     }
 };

@@ -1,12 +1,8 @@
 // "Watchdog settings" of the demo's sample alarm: enabling by clicks, Cancel, OK.
 
-#include "app/ctl/DemoSite.h"
 #include "core/CDatabase.h"
 #include "core/MailboxLayout.h"
-#include "settings/SettingsRegistry.h"
-#include "settings/ui/SettingsDialog.h"
-#include "tests/common/RecordingMessageBoxes.h"
-#include "tests/common/TempSite.h"
+#include "tests/common/SettingsDialogFixture.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -15,36 +11,25 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <filesystem>
-
 using namespace kx;
 
-class WatchdogAlarmDialogTest : public QObject {
+class WatchdogAlarmDialogTest : public QObject, public test::SettingsDialogFixture {
     Q_OBJECT
 
 private:
-    test::TempSite m_site;
-    test::RecordingMessageBoxes m_boxes;
-    std::unique_ptr<settings::SettingsModel> m_model;
-    std::unique_ptr<ui::SettingsDialog> m_dialog;
-
     // Opens the dialog, clicks event mode and types the minutes and the comment.
     void openInEventMode(const char* eventMinutes)
     {
-        m_dialog.reset();
-        m_model = settings::FindSettingsDialog("watchdog-alarm")->make();
-        m_model->load(ctl::DemoSite::kSampleAlarmKey);
-        m_dialog = ui::MakeSettingsDialog(*m_model, nullptr);
-        m_dialog->show();
-        QCOMPARE(m_dialog->findChild<QGroupBox*>()->title(), QStringLiteral("Settings for the watchdog alarm 4711"));
+        open("watchdog-alarm");
+        QCOMPARE(dialog->findChild<QGroupBox*>()->title(), QStringLiteral("Settings for the watchdog alarm 4711"));
         QCOMPARE(fields(), QStringLiteral("-|-|-"));
-        m_dialog->findChild<QRadioButton*>(QStringLiteral("mode_1"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("mode_1"))->click();
         QCOMPARE(fields(), QStringLiteral("5|60|Fire alarm building 47"));
         edit("event_minutes")->setText(QString::fromLatin1(eventMinutes));
         edit("after_minutes")->setText(QStringLiteral("-7"));
         edit("comment")->setText(QStringLiteral("Night backup"));
     }
-    QLineEdit* edit(const char* name) { return m_dialog->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QLineEdit* edit(const char* name) { return dialog->findChild<QLineEdit*>(QString::fromLatin1(name)); }
     // The event values as shown, "-" for a disabled one.
     QString fields()
     {
@@ -53,7 +38,6 @@ private:
             shown << (edit(name)->isEnabled() ? edit(name)->text() : QStringLiteral("-"));
         return shown.join('|');
     }
-    void press(QDialogButtonBox::StandardButton which) { m_dialog->buttonBox()->button(which)->click(); }
     std::string stored() const
     {
         CDatabase db;
@@ -62,34 +46,33 @@ private:
             db.Go(mailbox::RecordOfKey(ctl::DemoSite::kSampleAlarmKey));
             db.Read(mailbox::field::Comment, comment);
         }
-        return comment + "|" + m_site.read("windows/kxawdog.ini");
+        return comment + "|" + site.read("windows/kxawdog.ini");
     }
 
 private slots:
     void initTestCase()
     {
-        std::filesystem::remove_all(m_site.root());
-        std::string error;
-        QVERIFY2(ctl::DemoSite::build(m_site.root(), error), error.c_str());
+        const std::string error = build();
+        QVERIFY2(error.empty(), error.c_str());
     }
 
     void clicksEnableTheEventValuesCancelWritesNothingAndOkWritesTheOrder()
     {
         const std::string before = stored();
         openInEventMode("15");
-        m_dialog->findChild<QRadioButton*>(QStringLiteral("mode_0"))->click();
+        dialog->findChild<QRadioButton*>(QStringLiteral("mode_0"))->click();
         QCOMPARE(fields(), QStringLiteral("-|-|-"));
         press(QDialogButtonBox::Cancel);
         QCOMPARE(stored(), before);
 
         openInEventMode("0");
         press(QDialogButtonBox::Ok);
-        QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_boxes.texts(), std::vector<std::string>{"Please enter a valid watchdog interval in minutes!"});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(boxes.texts(), std::vector<std::string>{"Please enter a valid watchdog interval in minutes!"});
         QCOMPARE(stored(), before);
         edit("event_minutes")->setText(QStringLiteral("15"));
         press(QDialogButtonBox::Ok);
-        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         // A negative after-alarm time is saved as 60.
         QCOMPARE(stored(), std::string("KXAWDOG 15 60 Night backup|[Config]\r\nActiveWdogAlarms=4711;\r\n"));
     }
