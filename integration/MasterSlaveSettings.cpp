@@ -71,7 +71,7 @@ std::vector<SettingRow> masterSlaveRows()
         CheckSetting("RedundancyRange", {}, {}, false).label(kRange).when("Active"),
         IntSetting("FirstAlarm", kFile, kSection, 0).label(kFirstAlarm).when("RedundancyRange"),
         IntSetting("LastAlarm", kFile, kSection, 0).label(kLastAlarm).when("RedundancyRange"),
-        ButtonRow("settings", kSettings).when("Mode", {kMasterMode}),
+        ButtonRow("settings", kSettings).opens("slave-alarm-start").when("Mode", {kMasterMode}),
         TextSetting("MasterIP", kFile, kSection, {}, kAddressBuffer).label(kMasterIp).when("Mode", {kSlaveMode}),
         IntSetting("MasterPort", kFile, kSection, 4010)
             .label(kMasterPort)

@@ -103,7 +103,7 @@ std::vector<SettingRow> personnelRows()
     rows.push_back(CheckSetting("CheckJobResult", "kxalarm.ini", "kxacheckjobs", false).label(kCheckJobResult));
     rows.push_back(ViewValue("GroupDigits", {}, {}));
     rows.push_back(ButtonRow("configuration", kConfiguration));
-    rows.push_back(ButtonRow("specialTypes", kSpecialType).when("Active"));
+    rows.push_back(ButtonRow("specialTypes", kSpecialType).opens("special-types").when("Active"));
     return rows;
 }
 

@@ -92,6 +92,12 @@ SettingRow& SettingRow::password()
     return *this;
 }
 
+SettingRow& SettingRow::opens(std::string dialogName)
+{
+    opensDialog = std::move(dialogName);
+    return *this;
+}
+
 SettingRow& SettingRow::unlisted()
 {
     listed = false;

@@ -118,6 +118,9 @@ struct SettingRow {
     // A password: its edit shows no characters and kxalarmctl prints one
     // "*" per character, so that it never appears on a screen or in a log.
     bool secret = false;
+    // A button that opens another settings dialog (by its name): the window
+    // opens it; kxalarmctl points to that dialog instead.
+    std::string opensDialog;
 
     // A custom mapping from the file to the token (default: by kind).
     std::function<std::string(const SettingRow&)> read;
@@ -142,6 +145,7 @@ struct SettingRow {
     SettingRow& unlisted();
     SettingRow& unavailable();
     SettingRow& password();
+    SettingRow& opens(std::string dialogName);
     SettingRow& readBy(std::function<std::string(const SettingRow&)> reader);
     SettingRow& shownAs(std::function<std::string(const SettingsModel&)> shower,
                         std::function<Change(SettingsModel&, std::string_view)> assigner);

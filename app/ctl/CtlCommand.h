@@ -19,6 +19,8 @@ struct Command {
     const char* synopsis;  // "record KEY"
     const char* help;      // what it does, several lines
     int (*run)(const Arguments& args);
+    // Prints more help for the given arguments after `help` (may be null).
+    void (*moreHelp)(const Arguments& args) = nullptr;
 };
 
 // Every command, in the order of their registrations' ranks.

@@ -76,8 +76,12 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     Arguments args(argv + i + 1, argv + argc);
-    if (WantsHelp(args))
-        return PrintHelp(*command);
+    if (WantsHelp(args)) {
+        PrintHelp(*command);
+        if (command->moreHelp)
+            command->moreHelp(args);
+        return kExitOk;
+    }
 
     TerminalMessageBoxes boxes(answer);
     kx::SetMessageBoxHandler(&boxes);

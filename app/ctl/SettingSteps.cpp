@@ -45,6 +45,9 @@ bool HasSettingNamed(const settings::SettingsModel& model, const std::string& na
 
 int ApplySettingStep(settings::SettingsModel& model, const SettingStep& step, const Command& command)
 {
+    if (const settings::SettingRow* row = model.row(step.name); step.button && row && !row->opensDialog.empty())
+        return UsageError(command, "the button " + step.name + " opens the dialog " + row->opensDialog +
+                                       ": run kxalarmctl settings " + row->opensDialog);
     const settings::Change result = step.button ? model.press(step.name) : model.changeShown(step.name, step.value);
     const std::string what = (step.button ? "button " : "value ") + step.name;
     switch (result) {

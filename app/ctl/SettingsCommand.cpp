@@ -31,7 +31,33 @@ constexpr const char* kHelp =
     "  --ok               presses OK: the dialog's checks (messages on standard error; exit 1\n"
     "                     when one refuses, nothing written), then every key is written\n"
     "Without --ok nothing is written except by buttons that act at once; the values are printed\n"
-    "after the changes and buttons.";
+    "after the changes and buttons.\n"
+    "settings NAME --help lists the values and buttons of the dialog NAME: name, where the value\n"
+    "is kept (file [section] key, a field of the alarm's record, or - for a short name of a value\n"
+    "without a key of its own) and its caption, tab-separated.";
+
+// The values and buttons of one dialog, for settings NAME --help.
+void PrintDialogValues(const Arguments& args)
+{
+    const settings::SettingsDialogEntry* entry = args.empty() ? nullptr : settings::FindSettingsDialog(args[0]);
+    if (!entry)
+        return;
+    std::printf("\nValues of %s (%s):\n", entry->name.c_str(), Tr(entry->title).c_str());
+    const std::unique_ptr<settings::SettingsModel> model = entry->make();
+    for (const settings::SettingRow& row : model->rows()) {
+        if (!row.listed)
+            continue;
+        std::string where = "-";
+        if (row.kind == settings::Kind::Button)
+            where = "button";
+        else if (row.inRecord())
+            where = "record field " + row.field;
+        else if (row.hasKey())
+            where = row.file + " [" + row.section + "] " + row.key;
+        const std::string caption = row.labelText.empty() ? std::string() : Tr(row.labelText);
+        std::printf("%s\t%s\t%s\n", row.name.c_str(), EscapeControls(where).c_str(), EscapeControls(caption).c_str());
+    }
+}
 
 // The comment of the alarm `key` as it is stored, for a dialog of one
 // alarm; exit code other than kExitOk when the key is no alarm.
@@ -115,7 +141,7 @@ int RunSettings(const Arguments& args)
 namespace {
 const CommandRegistration
     registration(60, {"settings", "settings [NAME [--key KEY] [--set NAME=VALUE]... [--button NAME]... [--ok]]", kHelp,
-                      RunSettings});
+                      RunSettings, PrintDialogValues});
 }  // namespace
 
 }  // namespace kx::ctl

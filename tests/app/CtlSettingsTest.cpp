@@ -21,18 +21,30 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
     const test::CtlResult names = ctl({"settings"});
     ASSERT_EQ(names.exitCode, 0) << names.err;
-    for (const char* line :
-         {"broadcast-messages\tSettings of the alarm messages of the 'broadcast'",
-          "ddi-cli-scanner\tDDI - CLI Alarm scanner", "ddi-converter\tDDI Converter", "general\tGeneral settings",
-          "line-supervision\tSupervision of lines", "select-lines\tSelect lines",
-          "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
-          "special-types\tSettings for special postqueue types", "extended\tExtended settings",
-          "conference\tConference settings", "email\tE-mail settings", "master-slave\tMaster / Slave configuration",
-          "slave-alarm-start\tSlave alarmstart settings", "incoming-calls\tIncoming call and alarm-in settings",
-          "hotel-evacuation\tHotel-evacuation settings", "login-logout\tLogin / Logout settings",
-          "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings", "xml\tXML Settings",
-          "watchdog-alarm\tWatchdog settings", "watchers\tServer / Service / Process watcher settings",
-          "server-watch\tServer / Network watcher", "service-watch\tService and process watcher"})
+    for (const char* line : {"broadcast-messages\tSettings of the alarm messages of the 'broadcast'",
+                             "ddi-cli-scanner\tDDI - CLI Alarm scanner",
+                             "ddi-converter\tDDI Converter",
+                             "general\tGeneral settings",
+                             "line-supervision\tSupervision of lines",
+                             "select-lines\tSelect lines",
+                             "call-handling\tCall handling settings",
+                             "personnel\tSettings for personnel editor",
+                             "special-types\tSettings for special postqueue types",
+                             "extended\tExtended settings",
+                             "conference\tConference settings",
+                             "email\tE-mail settings",
+                             "master-slave\tMaster / Slave configuration",
+                             "slave-alarm-start\tSlave alarmstart settings",
+                             "incoming-calls\tIncoming call and alarm-in settings",
+                             "hotel-evacuation\tHotel-evacuation settings",
+                             "login-logout\tLogin / Logout settings",
+                             "watchdog-box\tWatch-dog box settings",
+                             "ddi-callback\tDDI callback settings",
+                             "xml\tXML Settings",
+                             "watchdog-alarm\tWatchdog settings",
+                             "watchers\tServer / Service / Process watcher settings",
+                             "server-watch\tServer / Network watcher",
+                             "service-watch\tService and process watcher"})
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
@@ -70,6 +82,12 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
         {{"general", "--set", "ISDN"}, 64, "--set expects NAME=VALUE"},
         {{"general", "--set==1"}, 64, "--set expects NAME=VALUE"},
         {{"nosuchdialog"}, 64, "unknown settings dialog"},
+        {{"master-slave", "--set", "Active=1", "--set", "Mode=1", "--button", "settings"},
+         64,
+         "run kxalarmctl settings slave-alarm-start"},
+        {{"general", "--key", "4711"}, 64, "--key is not taken"},
+        {{"watchdog-alarm"}, 64, "--key KEY is missing"},
+        {{"watchdog-alarm", "--key", "5000"}, 1, "key 5000 is not an alarm"},
     };
     for (const auto& c : refused) {
         std::vector<std::string> args = c.args;
