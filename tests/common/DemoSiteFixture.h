@@ -91,6 +91,29 @@ protected:
     }
     // A file of the Windows directory ("" when missing).
     std::string ini(const std::string& name) const { return site.read("windows/" + name); }
+    // Writes a file of the Windows directory from "\n"-separated lines, as CRLF lines.
+    void writeIni(const std::string& name, const std::string& lines)
+    {
+        std::string bytes;
+        for (char c : lines)
+            bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        site.write("windows/" + name, bytes);
+    }
+    // A file of the Windows directory without its CRs.
+    std::string iniLines(const std::string& name) const
+    {
+        std::string text = ini(name);
+        std::erase(text, '\r');
+        return text;
+    }
+    // The kinds of the boxes shown, in order: E error, C question, I information.
+    std::string boxKinds() const
+    {
+        std::string kinds;
+        for (const RecordingMessageBoxes::Shown& s : boxes.shown())
+            kinds += s.kind;
+        return kinds;
+    }
 
     TempSite site;
     RecordingMessageBoxes boxes;

@@ -15,14 +15,6 @@ using settings::Change;
 
 class CallAndPersonSettingsTest : public test::DemoSiteFixture {
 protected:
-    // Writes a file of the Windows directory from "\n"-separated lines, as CRLF lines.
-    void writeIni(const std::string& name, const std::string& lines)
-    {
-        std::string bytes;
-        for (char c : lines)
-            bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        site.write("windows/" + name, bytes);
-    }
     // The values of "section/key ..." of kxalarm.ini joined by "|".
     static std::string stored(const std::vector<const char*>& keys)
     {

@@ -14,14 +14,6 @@ using settings::Change;
 
 class IntegrationSettingsTest : public test::DemoSiteFixture {
 protected:
-    // Writes a file of the Windows directory from "\n"-separated lines, as CRLF lines.
-    void writeIni(const std::string& name, const std::string& lines)
-    {
-        std::string bytes;
-        for (char c : lines)
-            bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        site.write("windows/" + name, bytes);
-    }
     static std::string stored(const char* file, const char* section, const char* key)
     {
         return ProfileString(file, section, key, "(none)");

@@ -16,21 +16,7 @@ using settings::Change;
 
 class WatchdogBoxSettingsTest : public test::DemoSiteFixture {
 protected:
-    void writeAlarmIni(const std::string& lines)
-    {
-        std::string bytes;
-        for (char c : lines)
-            bytes += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        site.write("windows/kxalarm.ini", bytes);
-    }
-    // "E" for an error, "C" for a question, "I" for an information, in order.
-    std::string kinds() const
-    {
-        std::string k;
-        for (const auto& s : boxes.shown())
-            k += s.kind;
-        return k;
-    }
+    void writeAlarmIni(const std::string& lines) { writeIni("kxalarm.ini", lines); }
 };
 
 TEST_F(WatchdogBoxSettingsTest, UnlistedIntervalsAndAlarmsAreKeptAndActiveIsRewrittenAtOpening)
@@ -64,7 +50,7 @@ TEST_F(WatchdogBoxSettingsTest, UnlistedIntervalsAndAlarmsAreKeptAndActiveIsRewr
                                           "\r\nNumberToDial=\r\nStartAlarmActive=0\r\nWriteWarningOnNoAnsw=0\r\n"
                                           "SendConfCode=0\r\nConfCode=\r\n");
     }
-    EXPECT_EQ(kinds(), "");
+    EXPECT_EQ(boxKinds(), "");
 }
 
 TEST_F(WatchdogBoxSettingsTest, ButtonsRunTheQueueAndTheEditorWithoutAShellAndOkOnlyWarns)
@@ -146,7 +132,7 @@ TEST_F(WatchdogBoxSettingsTest, DdiRangeIsCheckedAndOnlyFreeKeysAndAlarmsInAreCo
         model.change("FirstDDINumber", first);
         model.change("LastDDINumber", last);
         EXPECT_EQ(model.ok(), r.saved) << r.range;
-        EXPECT_EQ(kinds(), r.boxes) << r.range;
+        EXPECT_EQ(boxKinds(), r.boxes) << r.range;
         EXPECT_EQ(ProfileString("kxalarm.ini", "kxaddicallback", "StartAdditionalModuleOnCallback", ""),
                   r.saved ? "A" : "gone");
     }

@@ -1,7 +1,7 @@
 // The supervision of lines: the list of supervised alarms-in the watchdog
 // program reads, and the overview's rows and times.
 
-#include "tests/watchers/WatchersFixture.h"
+#include "tests/common/DemoSiteFixture.h"
 #include "watchers/SupervisedAlarmIns.h"
 #include "watchers/SupervisionOverview.h"
 
@@ -11,11 +11,11 @@
 namespace kx::watchers {
 namespace {
 
-class SupervisionTest : public test::WatchersFixture {
+class SupervisionTest : public test::DemoSiteFixture {
 protected:
     void SetUp() override
     {
-        WatchersFixture::SetUp();
+        DemoSiteFixture::SetUp();
         // Function 6 in the demo: 5006, 5028, 5050, 5072. 5010 becomes one,
         // 5050 another function, and 5072 is freed (still function 6).
         setFields(5010, {{"p_ogm4", "6"}});

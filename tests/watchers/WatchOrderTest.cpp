@@ -4,8 +4,8 @@
 
 #include "platform/SitePaths.h"
 #include "settings/SettingsRegistry.h"
+#include "tests/common/DemoSiteFixture.h"
 #include "tests/common/StandInPrograms.h"
-#include "tests/watchers/WatchersFixture.h"
 
 #include <sys/stat.h>
 
@@ -16,7 +16,7 @@ namespace {
 
 constexpr long kAlarm = 100;
 
-class WatchOrderTest : public test::WatchersFixture {
+class WatchOrderTest : public test::DemoSiteFixture {
 protected:
     // The dialog `name` opened for kAlarm with `stored` as its comment, then
     // the changes "name=value" in order.

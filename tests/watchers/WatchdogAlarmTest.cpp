@@ -4,7 +4,7 @@
 #include "watchers/WatchdogAlarm.h"
 #include "platform/Profile.h"
 #include "platform/StringTable.h"
-#include "tests/watchers/WatchersFixture.h"
+#include "tests/common/DemoSiteFixture.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -14,7 +14,7 @@ namespace {
 
 constexpr long kKey = ctl::DemoSite::kSampleAlarmKey;  // 4711
 
-class WatchdogAlarmTest : public test::WatchersFixture {
+class WatchdogAlarmTest : public test::DemoSiteFixture {
 protected:
     // The model of kKey after its comment was set to `comment`.
     void open(const std::string& comment)

@@ -3,7 +3,7 @@
 // other field moved) and the messages.
 
 #include "watchers/Whitelist.h"
-#include "tests/watchers/WatchersFixture.h"
+#include "tests/common/DemoSiteFixture.h"
 
 #include <filesystem>
 
@@ -30,7 +30,7 @@ std::string fiftyNumbers(bool asIni)
     return text;
 }
 
-class WhitelistTest : public test::WatchersFixture {
+class WhitelistTest : public test::DemoSiteFixture {
 protected:
     // One step: "<operation> <argument>"; a leading "!" expects a refusal.
     void run(Whitelist& list, const std::string& step)
