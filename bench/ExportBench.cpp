@@ -16,25 +16,16 @@ void alarmSite()
 {
     static const bool built = [] {
         const std::string root = kx::bench::BuildBenchSite("kx-bench-export");
-        CDatabase db;
-        db.Open("\\db1\\vm001.dbf");
-        db.SetFlush(0);
-        db.Lock();
-        for (long key = 10; key <= 9999; ++key) {
-            std::vector<kx::mailbox::FieldWrite> writes = kx::mailbox::NewRecordWrites(key, true);
-            writes.push_back({"text_opt1", "Fire alarm; building " + std::to_string(key)});
-            writes.push_back({"string65_4", "alarm" + std::to_string(key) + "@example.org"});
-            kx::mailbox::WriteFields(db, key, writes);
-        }
-        db.Flush();
-        db.Close();
+        kx::bench::MakeEveryKeyAnAlarm([](long key) {
+            return std::vector<kx::mailbox::FieldWrite>{{"text_opt1", "Fire alarm; building " + std::to_string(key)},
+                                                        {"string65_4", "alarm" + std::to_string(key) + "@example.org"}};
+        });
         for (const char* file : {"kxamsg.ini", "kxamsg1.ini", "kxamsg2.ini", "kxamsg3.ini"}) {
             std::ofstream out(root + "/windows/" + file, std::ios::binary | std::ios::trunc);
             out << "[Messages]\r\n";
             for (long key = 10; key <= 9999; ++key)
                 out << key << "=\"Alarm " << key << ": please call the control room at once\"\r\n";
         }
-        kx::WriteProfileString("kxalarm.ini", "config", "LastAlarmKey", "9999");
         return true;
     }();
     (void)built;

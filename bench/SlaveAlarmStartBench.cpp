@@ -17,22 +17,13 @@ void alarmSite()
 {
     static const bool built = [] {
         const std::string root = kx::bench::BuildBenchSite("kx-bench-slave-alarm-start");
-        CDatabase db;
-        db.Open("\\db1\\vm001.dbf");
-        db.SetFlush(0);
-        db.Lock();
-        for (long key = 10; key <= 9999; ++key) {
-            std::vector<kx::mailbox::FieldWrite> writes = kx::mailbox::NewRecordWrites(key, true);
-            writes.push_back({"text_opt1", "Evacuation building " + std::to_string(key)});
-            kx::mailbox::WriteFields(db, key, writes);
-        }
-        db.Flush();
-        db.Close();
+        kx::bench::MakeEveryKeyAnAlarm([](long key) {
+            return std::vector<kx::mailbox::FieldWrite>{{"text_opt1", "Evacuation building " + std::to_string(key)}};
+        });
         std::ofstream out(root + "/windows/kxaredalrstart.ini", std::ios::binary | std::ios::trunc);
         out << "[StartSlaveAlarm]\r\n";
         for (long key = 10; key <= 9999; key += 2)
             out << key << "=1\r\n";
-        kx::WriteProfileString("kxalarm.ini", "config", "LastAlarmKey", "9999");
         return true;
     }();
     (void)built;

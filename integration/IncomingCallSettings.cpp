@@ -176,8 +176,8 @@ Change IncomingCallSettings::change(std::string_view name, std::string_view inpu
 void IncomingCallSettings::fill()
 {
     set("StartWith", number("DefaultAlarmIn") < kLowestAlarmIn ? "module" : "alarm-in");
-    const SettingRow* spec = row("SpecProg");
-    set("RunSpecProg", spec->option(value("SpecProg")) ? "1" : "0");
+    const SettingRow* firstModule = row("SpecProg");
+    set("RunSpecProg", firstModule->option(value("SpecProg")) ? "1" : "0");
     const std::string protocol = ProfileString("kxt.ini", "D300", "E1Protocol", "");
     set("E1Protocol", protocol);
     // Only lines on QSIG show the message; otherwise the box is cleared.
