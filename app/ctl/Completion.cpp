@@ -9,6 +9,7 @@
 #include "alarmconfig/AlarmInEditor.h"
 #include "app/ctl/CtlCommand.h"
 #include "console/ConsoleSession.h"
+#include "platform/MessageBoxes.h"
 #include "platform/SitePaths.h"
 #include "settings/SettingsRegistry.h"
 
@@ -307,6 +308,14 @@ std::vector<std::string> candidates(const std::vector<std::string>& typed)
     return out;
 }
 
+// Completion runs while the operator types: it neither asks nor reports.
+class SilentMessageBoxes final : public MessageBoxHandler {
+public:
+    void showError(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&, bool) override { return false; }
+    void showInfo(const std::string&, const std::string&) override {}
+};
+
 }  // namespace
 
 int RunComplete(const Arguments& typed)
@@ -329,8 +338,12 @@ int RunComplete(const Arguments& typed)
     // A value after '=' has no words to offer.
     if (words.empty() || words.back().find('=') != std::string::npos)
         return kExitOk;
+    SilentMessageBoxes silent;
+    SetMessageBoxHandler(&silent);
+    const std::vector<std::string> offered = candidates(words);
+    SetMessageBoxHandler(nullptr);
     std::vector<std::string> seen;
-    for (const std::string& candidate : candidates(words))
+    for (const std::string& candidate : offered)
         if (candidate.starts_with(words.back()) && std::find(seen.begin(), seen.end(), candidate) == seen.end()) {
             seen.push_back(candidate);
             std::printf("%s\n", candidate.c_str());
