@@ -46,6 +46,21 @@ const Command* FindCommand(const std::string& name)
     return nullptr;
 }
 
+bool TakeSiteOption(const Arguments& words, std::size_t& i, std::string& root, std::string& windir)
+{
+    const std::string& a = words[i];
+    if ((a == "--root" || a == "--windir") && i + 1 < words.size()) {
+        (a == "--root" ? root : windir) = words[++i];
+    } else if (a.starts_with("--root=")) {
+        root = a.substr(7);
+    } else if (a.starts_with("--windir=")) {
+        windir = a.substr(9);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 int Fail(const std::string& message, int code)
 {
     std::fprintf(stderr, "kxalarmctl: %s\n", message.c_str());

@@ -33,6 +33,15 @@ struct CommandRegistration {
     CommandRegistration(int rank, Command command);
 };
 
+// Takes the site option at words[i] (--root DIR, --windir DIR, --root=DIR,
+// --windir=DIR) into `root` or `windir`, advancing i to its operand; false
+// when words[i] is none.
+bool TakeSiteOption(const Arguments& words, std::size_t& i, std::string& root, std::string& windir);
+
+// The hidden `kxalarmctl --complete WORDS...`: prints the words the shell
+// may offer for the last of WORDS, one per line (Completion.cpp).
+int RunComplete(const Arguments& typed);
+
 // Prints "kxalarmctl: <message>" to standard error; returns `code`.
 int Fail(const std::string& message, int code = kExitFailed);
 // Prints the usage of a command to standard error; returns kExitUsage.

@@ -39,15 +39,14 @@ int main(int argc, char** argv)
         windir = env;
     TerminalMessageBoxes::Answer answer = TerminalMessageBoxes::Answer::Ask;
 
-    int i = 1;
-    for (; i < argc; ++i) {
-        const std::string a = argv[i];
-        if ((a == "--root" || a == "--windir") && i + 1 < argc) {
-            (a == "--root" ? root : windir) = argv[++i];
-        } else if (a.rfind("--root=", 0) == 0) {
-            root = a.substr(7);
-        } else if (a.rfind("--windir=", 0) == 0) {
-            windir = a.substr(9);
+    const Arguments words(argv + 1, argv + argc);
+    if (!words.empty() && words[0] == "--complete")
+        return RunComplete(Arguments(words.begin() + 1, words.end()));
+    std::size_t i = 0;
+    for (; i < words.size(); ++i) {
+        const std::string& a = words[i];
+        if (TakeSiteOption(words, i, root, windir)) {
+            continue;
         } else if (a == "--yes") {
             answer = TerminalMessageBoxes::Answer::Yes;
         } else if (a == "--no") {
@@ -63,19 +62,19 @@ int main(int argc, char** argv)
             break;
         }
     }
-    if (i >= argc) {
+    if (i >= words.size()) {
         printUsage(stderr);
         return kExitUsage;
     }
     kx::SitePaths::configure(root, windir);
 
-    const Command* command = FindCommand(argv[i]);
+    const Command* command = FindCommand(words[i]);
     if (!command) {
-        std::fprintf(stderr, "kxalarmctl: unknown command %s\n", argv[i]);
+        std::fprintf(stderr, "kxalarmctl: unknown command %s\n", words[i].c_str());
         printUsage(stderr);
         return kExitUsage;
     }
-    Arguments args(argv + i + 1, argv + argc);
+    Arguments args(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
     if (WantsHelp(args)) {
         PrintHelp(*command);
         if (command->moreHelp)

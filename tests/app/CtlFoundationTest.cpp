@@ -108,5 +108,34 @@ TEST_F(CtlFoundationTest, HelpEverywhere)
     EXPECT_EQ(test::RunCtl({"nothing"}).exitCode, 64);
 }
 
+TEST_F(CtlFoundationTest, CompletesFromTheRegisteredCommandsDialogsAndKeys)
+{
+    const struct {
+        std::vector<std::string> words;
+        const char* candidates;
+    } rows[] = {
+        {{"settings", "gen"}, "general\n"},
+        {{"--root", "X", "settings", "master-slave", "--set", "Act"}, "Active=\n"},
+        {{"settings", "ddi-converter", "--set", "ISDN", "=", "1", "--button", ""}, "test\nrefresh\n"},
+        {{"autostart", ""}, "list\n"},
+        {{"add", ""}, "alarms\nalarms-in\n"},
+        {{"plan", "create", "alarm", "1", ""}, "year\nweek\nboth\n"},
+        {{"--ro"}, "--root\n"},
+        {{"whitelist", "4711", "--add-"}, "--add-list\n"},
+        {{"--root", "@", "launch", "4711"}, "4711\n"},
+        {{"--root", "@", "alarm-in", "5000"}, "5000\n"},
+        // The KEY of an INI file is no record's key; nothing offered leaves the shell to file names.
+        {{"--root", "@", "profile", "get", "kxalarm.ini", "config", "4"}, ""},
+        {{"--root", "@", "demo", ""}, ""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"--complete"};
+        for (const std::string& word : row.words)
+            args.push_back(word == "@" ? site.root() : word);
+        const test::CtlResult r = test::RunCtl(args, site.path("work"));
+        EXPECT_EQ(r.out, row.candidates) << row.words.back() << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace kx
