@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include <cmath>
 #include <map>
@@ -62,12 +63,6 @@ const QPixmap& pick(const std::vector<QPixmap>& family, int index)
 bool paintToolbar(QPainter& painter, int commandId)
 {
     return icons::PaintToolbarImage(painter, commandId);
-}
-
-bool paintProgram(QPainter& painter, int)
-{
-    icons::PaintProgramImage(painter);
-    return true;
 }
 
 }  // namespace
@@ -142,7 +137,15 @@ QImage RenderToolbarImage(int commandId, int size)
 
 QImage RenderProgramImage(int size)
 {
-    return paintImage(paintProgram, 0, QSize(48, 48), size / 48.0, 1.0);
+    static const QString kProgramIcon = QStringLiteral(":/kxalarm/kxalarm.svg");
+    QSvgRenderer renderer(kProgramIcon);
+    if (size < 1 || !renderer.isValid())
+        return {};
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
 }
 
 }  // namespace kx::ui

@@ -1,8 +1,9 @@
 #pragma once
 // The console's images, painted at run time with QPainter: the image lists
-// of the alarm, member and alarm-in lists, the toolbar buttons and the
-// program icon. Every image is drawn by our own code on a transparent
-// background and cached on first use; nothing is loaded from files.
+// of the alarm, member and alarm-in lists and the toolbar buttons. Every
+// image is drawn by our own code on a transparent background and cached on
+// first use. The program icon alone is an SVG image compiled into the
+// program, the same file the desktop menu shows.
 //
 // Call these on the user-interface thread, after the QApplication exists
 // (pixmaps need the GUI). An index or command outside the set gives an empty
@@ -80,7 +81,7 @@ QIcon ProgramIcon();
 
 // One image painted anew, magnified by a scale factor (vector drawing, not
 // pixel zoom), without the cache: for previews and tests. A null image for
-// an index or command outside the set.
+// an index or command outside the set; the program image at size × size.
 QImage RenderAlarmImage(int index, qreal scale = 1.0);
 QImage RenderMemberImage(int index, qreal scale = 1.0);
 QImage RenderAlarmInImage(int index, qreal scale = 1.0);

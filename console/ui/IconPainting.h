@@ -1,6 +1,6 @@
 #pragma once
 // Drawing helpers shared by the console's image families (alarm, member and
-// alarm-in images, toolbar and program icon). Internal to the console's UI
+// alarm-in images, toolbar). Internal to the console's UI
 // library; the public entry points are in ConsoleIcons.h.
 //
 // Every motif is designed on a grid of 13 × 13 units unless its comment says
@@ -163,6 +163,5 @@ bool PaintAlarmImage(QPainter& painter, int index);        // 24 × 13
 bool PaintMemberImage(QPainter& painter, int index);       // 13 × 13
 bool PaintAlarmInImage(QPainter& painter, int index);      // 13 × 13
 bool PaintToolbarImage(QPainter& painter, int commandId);  // 24 × 24
-void PaintProgramImage(QPainter& painter);                 // 48 × 48
 
 }  // namespace kx::ui::icons

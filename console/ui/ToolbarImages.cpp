@@ -1,12 +1,8 @@
-// The toolbar buttons' images on a 24 × 24 grid, and the program icon on a
-// 48 × 48 grid. Most combine a main motif with a smaller one in the lower
-// right corner that says what is done with it.
+// The toolbar buttons' images on a 24 × 24 grid. Most combine a main motif
+// with a smaller one in the lower right corner that says what is done with it.
 
 #include "console/CommandIds.h"
 #include "console/ui/IconPainting.h"
-
-#include <QLinearGradient>
-#include <QRadialGradient>
 
 namespace kx::ui::icons {
 
@@ -96,28 +92,6 @@ bool PaintToolbarImage(QPainter& painter, int commandId)
     default:
         return false;
     }
-}
-
-void PaintProgramImage(QPainter& painter)
-{
-    // A rounded blue tile with a golden bell that rings.
-    QLinearGradient tile(0, 0, 0, 48);
-    tile.setColorAt(0, kBlue.lighter(115));
-    tile.setColorAt(1, kDarkBlue);
-    painter.setPen(OutlinePen(painter, kDarkBlue.darker(140), 1.5));
-    painter.setBrush(tile);
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
-    DrawWaves(painter, QRectF(3, 12, 7, 20), kWhite, 2, true);
-    DrawWaves(painter, QRectF(38, 12, 7, 20), kWhite, 2);
-    DrawBell(painter, QRectF(9, 6, 30, 32), kYellow);
-    // A red disc with a white receiver: the alarm goes out by telephone.
-    QRadialGradient disc(QPointF(35, 36), 8, QPointF(32.5, 33.5));
-    disc.setColorAt(0, kRed.lighter(140));
-    disc.setColorAt(1, kRed);
-    painter.setPen(OutlinePen(painter, kDarkRed, 1.5));
-    painter.setBrush(disc);
-    painter.drawEllipse(QPointF(35, 36), 8, 8);
-    DrawHandset(painter, QRectF(29, 30, 12, 12), kWhite, kWhite);
 }
 
 }  // namespace kx::ui::icons
