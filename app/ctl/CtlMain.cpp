@@ -21,6 +21,7 @@ void printUsage(FILE* to)
                      "  --windir DIR   the site's Windows directory (default: $KX_WINDIR, else ROOT/windows)\n"
                      "  --yes, --no    the answer to every question the command asks\n"
                      "  --help         this text; COMMAND --help describes a command\n"
+                     "  --version      the program's version\n"
                      "\n"
                      "Commands:\n");
     for (const kx::ctl::Command& command : kx::ctl::AllCommands())
@@ -53,6 +54,9 @@ int main(int argc, char** argv)
             answer = TerminalMessageBoxes::Answer::No;
         } else if (a == "--help" || a == "-h") {
             printUsage(stdout);
+            return kExitOk;
+        } else if (a == "--version") {
+            std::printf("kxalarmctl %s\n", KX_VERSION);
             return kExitOk;
         } else if (a.rfind("--", 0) == 0) {
             std::fprintf(stderr, "kxalarmctl: unknown option %s\n", a.c_str());

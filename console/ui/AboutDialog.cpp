@@ -13,7 +13,7 @@ namespace kx::ui {
 namespace {
 
 constexpr Text kTitle = KX_TEXT("AboutDialog", "Info about kxalarm");
-constexpr Text kVersion = KX_TEXT("AboutDialog", "Kxalarm, Version 4.8");
+constexpr Text kVersion = KX_TEXT("AboutDialog", "Kxalarm, Version %1");
 constexpr Text kContact[] = {
     KX_TEXT("AboutDialog", "Quillon alarm notification systems"),
     KX_TEXT("AboutDialog", "Support: support@quillon.example"),
@@ -30,7 +30,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
     auto* layout = new QGridLayout(this);
     layout->addWidget(icon, 0, 0, 4, 1, Qt::AlignTop);
-    auto* version = new QLabel(Translated(kVersion), this);
+    auto* version = new QLabel(Translated(kVersion).arg(KX_VERSION), this);
     version->setObjectName("version");
     layout->addWidget(version, 0, 1);
     int row = 1;

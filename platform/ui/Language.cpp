@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace kx::ui {
@@ -17,6 +18,11 @@ QString LanguageFileName(const std::string& code)
     return "kxalarm_" + QString::fromUtf8(Cp1252ToUtf8(code)) + ".qm";
 }
 
+QStringList LanguageFolders()
+{
+    return {QCoreApplication::applicationDirPath(), QDir::currentPath(), QStringLiteral(KX_TRANSLATIONS_DIR)};
+}
+
 bool LoadLanguage(const std::string& code)
 {
     if (code.empty())
@@ -24,8 +30,9 @@ bool LoadLanguage(const std::string& code)
     const QString file = LanguageFileName(code);
     static std::unique_ptr<QTranslator> translator;
     auto candidate = std::make_unique<QTranslator>();
-    const bool loaded =
-        candidate->load(file, QCoreApplication::applicationDirPath()) || candidate->load(file, QDir::currentPath());
+    const QStringList folders = LanguageFolders();
+    const bool loaded = std::any_of(folders.begin(), folders.end(),
+                                    [&](const QString& folder) { return candidate->load(file, folder); });
     if (!loaded || !QCoreApplication::installTranslator(candidate.get())) {
         ErrorBox(str::ResourceLibraryNotLoaded, Utf8ToCp1252Lossy(file.toStdString()));
         return false;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the kxsupport component of a build tree into a temporary prefix,
-# then compiles, links and runs a small program against it from outside the
-# build tree: #include <kxsupport/...> and -lkxsupport, nothing else.
-#   install_check.sh <build-dir>
+# Installs the library's components of a build tree into a temporary prefix
+# (or takes an installed PREFIX), then compiles, links and runs a small
+# program against it from outside the build tree, with the flags of its
+# pkg-config file.
+#   install_check.sh <build-dir> [PREFIX]
 set -euo pipefail
 build=$(cd "$1" && pwd)
 work=$(mktemp -d)
@@ -15,10 +16,15 @@ if [ "$(cache KX_SANITIZE)" = ON ]; then
   flags="-fsanitize=address,undefined"
 fi
 
-cmake --install "$build" --component kxsupport --prefix "$work/prefix" >/dev/null
-lib=$(dirname "$(find "$work/prefix" -name 'libkxsupport.so' | head -n1)")
-test -f "$lib/pkgconfig/kxsupport.pc"
-test -f "$work/prefix/include/kxsupport/kxsupport.h"
+prefix=${2:-$work/prefix}
+if [ $# -lt 2 ]; then
+  for component in libkxsupport1 libkxsupport-dev; do
+    cmake --install "$build" --component "$component" --prefix "$prefix" >/dev/null
+  done
+fi
+lib=$(dirname "$(find "$prefix" -name 'libkxsupport.so' | head -n1)")
+test -f "$prefix/include/kxsupport/kxsupport.h"
+kxsupport=$(PKG_CONFIG_PATH="$lib/pkgconfig" pkg-config --cflags --libs kxsupport)
 
 mkdir "$work/app"
 cat >"$work/app/main.cpp" <<'CPP'
@@ -49,5 +55,5 @@ int main()
 }
 CPP
 # shellcheck disable=SC2086
-"$cxx" -std=c++20 $flags -I"$work/prefix/include" "$work/app/main.cpp" -L"$lib" -lkxsupport -pthread -o "$work/app/check"
+"$cxx" -std=c++20 $flags "$work/app/main.cpp" $kxsupport -pthread -o "$work/app/check"
 CHECK_DIR=$work LD_LIBRARY_PATH="$lib" "$work/app/check"

@@ -33,6 +33,13 @@ private slots:
         QCOMPARE(QString::fromStdString(LoadString(str::Error)), QString("Error"));
     }
 
+    void languageFilesAreLookedForBesideTheProgramThenHereThenInstalled()
+    {
+        const QStringList folders = ui::LanguageFolders();
+        QCOMPARE(folders.mid(0, 2), (QStringList{QCoreApplication::applicationDirPath(), QDir::currentPath()}));
+        QVERIFY(folders.size() == 3 && folders[2].endsWith("/share/kxalarm/translations"));
+    }
+
     void germanIsFoundInTheWorkingDirectory()
     {
         // The build puts kxalarm_de.qm beside the console program.
