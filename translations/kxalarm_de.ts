@@ -8,10 +8,6 @@
         <translation>Info über kxalarm</translation>
     </message>
     <message>
-        <source>Kxalarm, Version 4.8</source>
-        <translation>Kxalarm, Version 4.8</translation>
-    </message>
-    <message>
         <source>Quillon alarm notification systems</source>
         <translation>Quillon Alarmierungssysteme</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kxalarm, Version %1</source>
+        <translation>Kxalarm, Version %1</translation>
     </message>
 </context>
 <context>

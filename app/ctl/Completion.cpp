@@ -246,7 +246,7 @@ std::vector<std::string> candidates(const std::vector<std::string>& typed)
     if (i >= words.size()) {
         if (!words.empty() && (words.back() == "--root" || words.back() == "--windir"))
             return out;
-        out = {"--root", "--windir", "--yes", "--no", "--help"};
+        out = {"--root", "--windir", "--yes", "--no", "--help", "--version"};
         for (const Command& command : AllCommands())
             out.push_back(command.name);
         return out;

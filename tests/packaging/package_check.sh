@@ -28,6 +28,21 @@ shown=$("$work/root/usr/bin/kxalarmctl" --version)
 [ "$shown" = "kxalarmctl $version" ] || { echo "--version printed '$shown'" >&2; exit 1; }
 "$work/root/usr/bin/kxalarmctl" demo "$work/site" >/dev/null
 "$work/root/usr/bin/kxalarmctl" --root "$work/site" record 4711 >/dev/null
-ls "$work/root/usr/share/kxalarm/translations/kxalarm_de.qm" >/dev/null
+# What the console's package must carry beside the programs.
+for file in share/kxalarm/translations/kxalarm_de.qm share/applications/kxalarm.desktop \
+            share/icons/hicolor/scalable/apps/kxalarm.svg share/icons/hicolor/48x48/apps/kxalarm.png \
+            share/man/man1/kxalarmctl.1.gz share/bash-completion/completions/kxalarmctl \
+            share/doc/kxalarm/changelog.gz share/doc/libkxsupport1/copyright; do
+  [ -f "$work/root/usr/$file" ] || { echo "the packages lack usr/$file" >&2; exit 1; }
+done
+
+# lintian's errors fail the test; its warnings are printed.
+if command -v lintian >/dev/null; then
+  findings=$(lintian "$work"/out/*.deb 2>/dev/null || true)
+  [ -z "$findings" ] || echo "$findings"
+  if grep -q '^E:' <<<"$findings"; then exit 1; fi
+else
+  echo "package_check: lintian is not installed; the packages are not linted"
+fi
 
 "$(dirname "$0")/../support/install_check.sh" "$build" "$work/root/usr"
