@@ -461,10 +461,11 @@ Replace ReplaceFile(const Location& location, std::string_view bytes, const File
     if (before.exists) {
         // Owner and group first: changing them may clear set-id bits that
         // the mode then restores. Only the owner's superuser may give a file
-        // away, so a failure here is no error.
+        // away, so a failure here is no error: the file then keeps ours.
         struct stat st;
-        if (::fstat(fd.get(), &st) == 0 && (st.st_uid != before.owner || st.st_gid != before.group))
-            (void)::fchown(fd.get(), before.owner, before.group);
+        if (::fstat(fd.get(), &st) == 0 && (st.st_uid != before.owner || st.st_gid != before.group) &&
+            ::fchown(fd.get(), before.owner, before.group) != 0) {
+        }
         if (::fchmod(fd.get(), before.mode & 07777) != 0) {
             const int err = errno;
             return fail("cannot set the mode of " + tempName, err);
