@@ -1,15 +1,26 @@
 // The alarm-in editor on a copy of the demo site: the list, the common
 // values, saving as one unit and switching with its question. Alarm-ins
 // 5000 + f have function f (0 to 21), 5088 an unknown function 25.
+// The page base: a page shown for another function than the stored one
+// takes a new alarm-in's fields, keeping the launched alarm and the
+// whitelist flag between pages that both have them. The line supervision
+// page (function 6): what MultiSrvCallBack shows, the two fields it always
+// writes, the interval check, and the supervised list rebuilt after a save
+// with several calling servers.
 
 #include "alarmconfig/AlarmInEditor.h"
+#include "alarmconfig/LineSupervisionPage.h"
 #include "platform/Profile.h"
+#include "settings/ItemSources.h"
 #include "tests/alarmconfig/AlarmInFixture.h"
 
 namespace kx::alarmconfig {
 namespace {
 
 using settings::Change;
+using settings::CheckField;
+using settings::IntField;
+using settings::KeyField;
 
 class AlarmInEditorTest : public test::AlarmInFixture {
 protected:
@@ -97,13 +108,9 @@ TEST_F(AlarmInEditorTest, Switch_AsksForAModifiedAlarmInYesSavesNoDropsAFailedSa
         long shownAfter;
         const char* storedLabel;
     } cases[] = {
-        {true, false, 5011, "Renamed"},
-        {false, false, 5011, "Incoming 5010"},
-        {true, true, 5010, "Incoming 5010"},
-    };
+        {true, false, 5011, "Renamed"}, {false, false, 5011, "Incoming 5010"}, {true, true, 5010, "Incoming 5010"}};
     for (const auto& c : cases) {
-        setFields(5010, {{"text_opt1", "Incoming 5010"}});
-        setFields(5010, {{"status", "92"}});
+        setFields(5010, {{"text_opt1", "Incoming 5010"}, {"status", "92"}});
         boxes.clear();
         editor.open(5010);
         ASSERT_EQ(editor.change("text_opt1", "Renamed"), Change::Done);
@@ -181,12 +188,12 @@ TEST_F(AlarmInEditorTest, PlanLabel_ByPlanKindAndTheFilesPresent)
         std::vector<const char*> files;
         const char* label;
     } cases[] = {
-        {"0", {"KXI_20.KXW"}, "20 Alarm-in weekplan only"},
-        {"0", {"kxi_20.kxh"}, "20 Alarm-in scheduleplan only"},
-        {"0", {"kxi_20.kxh", "kxi_20.kxw"}, "20 Alarm-in schedule- and weekplan"},
-        {"1", {}, "20 Alarm weekplan only"},
+        // clang-format off
+        {"0", {"KXI_20.KXW"}, "20 Alarm-in weekplan only"}, {"0", {"kxi_20.kxh"}, "20 Alarm-in scheduleplan only"},
+        {"0", {"kxi_20.kxh", "kxi_20.kxw"}, "20 Alarm-in schedule- and weekplan"}, {"1", {}, "20 Alarm weekplan only"},
         {"1", {"kxa_20.kxh"}, "20 Alarm scheduleplan only"},
         {"1", {"kxa_20.kxh", "kxa_20.kxw"}, "20 Alarm schedule- and weekplan"},
+        // clang-format on
     };
     setFields(5003, {{"n_mbx", "20"}});
     for (const auto& c : cases) {
@@ -198,6 +205,83 @@ TEST_F(AlarmInEditorTest, PlanLabel_ByPlanKindAndTheFilesPresent)
         editor.open(5003);
         EXPECT_EQ(editor.value("PlanLabel"), c.label);
         EXPECT_EQ(editor.isEnabled("PlanLabel"), editor.isOn("num1_6"));
+    }
+}
+
+class SamplePage final : public AlarmInPage {
+public:
+    SamplePage()
+        : AlarmInPage({16}, {KeyField("p_ogm3", "p_ogm3", settings::PageAlarmItems(true)), CheckField("n_msg", "n_msg"),
+                             CheckField("type_answr", "type_answr").flags("1", "-1"), IntField("num6_2", "num6_2")})
+    {}
+};
+
+using AlarmInPageTest = test::AlarmInFixture;
+
+TEST_F(AlarmInPageTest, AnotherFunctionLoadsANewAlarmInsFieldsButKeepsWhatBothPagesShare)
+{
+    const long evacuation = alarmInOfFunction(16), broadcast = alarmInOfFunction(0);
+    const long roomSurveillance = alarmInOfFunction(15);
+    // Every field set, so that "as stored" and "as new" differ.
+    for (long key : {evacuation, broadcast, roomSurveillance})
+        setFields(key, {{"p_ogm3", "4711"}, {"n_msg", "1"}, {"type_answr", "1"}, {"num6_2", "45"}});
+    const struct {
+        long key;
+        int stored;
+        const char* p_ogm3;
+        const char* n_msg;
+        const char* num6_2;
+    } cases[] = {
+        {evacuation, 16, "4711", "1", "45"},    // its own function: as stored
+        {broadcast, 0, "4711", "1", "0"},       // both launch an alarm and have a whitelist
+        {roomSurveillance, 15, "0", "0", "0"},  // neither
+    };
+    for (const auto& c : cases) {
+        SamplePage page;
+        page.loadFor(c.key, 16, c.stored);
+        EXPECT_EQ(page.value("p_ogm3"), c.p_ogm3) << c.key;
+        EXPECT_EQ(page.value("n_msg"), c.n_msg) << c.key;
+        EXPECT_EQ(page.value("num6_2"), c.num6_2) << c.key;
+    }
+}
+
+TEST_F(AlarmInPageTest, LineSupervisionSavesAlarmAndIntervalAndRebuildsTheListOnlyWithSeveralServers)
+{
+    const long key = alarmInOfFunction(6), other = alarmInOfFunction(7);
+    const struct {
+        const char* multi;
+        int storedFunction;
+        std::vector<std::pair<const char*, const char*>> changes;
+        bool saved;
+        std::map<std::string, std::string> fields;
+        const char* list;  // kxawdog.ini afterwards
+    } cases[] = {
+        // clang-format off
+        {"1", 6, {{"num4_1", "100"}, {"num6_1", "15"}}, true, {{"num4_1", "100"}, {"num6_1", "15"}},
+         "[Settings]\r\nKey1=5006\r\nKey2=5028\r\nKey3=5050\r\nKey4=5072\r\n"},
+        // clang-format on
+        {"1", 6, {{"num6_1", "0"}}, false, {}, ""},
+        // No list without several servers.
+        {"0", 6, {}, true, {}, ""},
+        // Another function shown as 6 takes a new alarm-in's fields, written also while hidden.
+        {"0", 7, {}, true, {{"num4_1", "0"}, {"num6_1", "0"}}, ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(WriteProfileString("kxalarm.ini", "LineWatchDog", "MultiSrvCallBack", c.multi));
+        site.write("windows/kxawdog.ini", "");
+        const long k = c.storedFunction == 6 ? key : other;
+        setFields(k, {{"num4_1", "4711"}, {"num6_1", "30"}});
+        const std::vector<std::string> before = record(k);
+        LineSupervisionPage page;
+        page.loadFor(k, 6, c.storedFunction);
+        EXPECT_EQ(page.isShown("num4_1"), std::string(c.multi) == "1");
+        EXPECT_EQ(page.isShown("settings"), std::string(c.multi) == "0");
+        EXPECT_FALSE(page.isEnabled("settings"));
+        for (const auto& [name, value] : c.changes)
+            EXPECT_EQ(page.change(name, value), settings::Change::Done) << name;
+        EXPECT_EQ(SavePage(page), c.saved);
+        expectRecord(k, before, c.fields);
+        EXPECT_EQ(ini("kxawdog.ini"), c.list);
     }
 }
 

@@ -4,9 +4,6 @@
 #include "alarmconfig/KeyChoice.h"
 #include "tests/alarmconfig/AlarmInFixture.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace kx::test {
 namespace {
 
@@ -34,11 +31,6 @@ protected:
         r.wait();
         EXPECT_TRUE(r.ended());
         return end;
-    }
-    static std::string file(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
     std::string text(RunKind kind, const RunEnd& end) { return KeyRun::EndText(kind, end); }
 };
@@ -87,16 +79,15 @@ TEST_F(KeyRunTest, KeysOfNineOrLessAreSkippedAndAKeyChangedMeanwhileIsNamedWhile
 // holds no other change (the header date aside).
 TEST_F(KeyRunTest, CancelStopsBetweenKeysAndLeavesTheRestByteForByte)
 {
-    const std::string path = site.path("db1/vm001.dbf");
     for (bool add : {true, false}) {
         const std::vector<long> keys =
             add ? std::vector<long>{410, 411, 412, 413} : std::vector<long>{100, 101, 102, 103};
-        const std::string before = file(path);
+        const std::string before = site.read("db1/vm001.dbf");
         const RunEnd end = run({add, true}, keys, [&](KeyRun& r, long key) {
             if (key == keys[1])
                 r.cancel();
         });
-        const std::string after = file(path);
+        const std::string after = site.read("db1/vm001.dbf");
         ASSERT_EQ(after.size(), before.size());
         std::size_t firstDiff = 4, lastDiff = 0;  // bytes 1 to 3: the header's last-update date
         while (firstDiff < before.size() && before[firstDiff] == after[firstDiff])
@@ -168,7 +159,7 @@ TEST_F(KeyRunTest, ASecondRunWaitsForTheFirstToEnd)
 
 TEST_F(KeyRunTest, EndTextsByKindAndOutcome)
 {
-    struct Case {
+    const struct {
         RunKind kind;
         RunEnd::Outcome outcome;
         std::size_t done;
@@ -178,7 +169,7 @@ TEST_F(KeyRunTest, EndTextsByKindAndOutcome)
         {{false, false}, RunEnd::Outcome::Canceled, 1, "Delete of alarms-in has been canceled\n1 of 3 keys done"},
         {{false, true}, RunEnd::Outcome::Finished, 3, "3 of 3 keys done"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RunEnd end;
         end.outcome = c.outcome;
         end.done = c.done;

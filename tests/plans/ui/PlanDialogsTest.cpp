@@ -112,7 +112,6 @@ private slots:
 
     void linesShowTheirColours()
     {
-
         const struct {
             long plan, kind;
             const char *list, *file;
@@ -186,11 +185,9 @@ private slots:
     {
         const struct {
             const char *mode, *list, *item, *stored;
-        } cases[] = {
-            {"alarmInMode", "alarmInPlans", "20 ", "20/0"},
-            {"alarmMode", "alarmPlans", "40 ", "20/0"},  // a group plan, not an offset plan: refused
-            {"alarmMode", "alarmPlans", "30 ", "30/1"},
-        };
+        } cases[] = {{"alarmInMode", "alarmInPlans", "20 ", "20/0"},
+                     {"alarmMode", "alarmPlans", "40 ", "20/0"},  // a group plan, not an offset plan: refused
+                     {"alarmMode", "alarmPlans", "30 ", "30/1"}};
         for (const auto& c : cases) {
             ui::SelectPlanDialog& dialog = open(7, 0);
             QSignalSpy accepted(&dialog, &QDialog::accepted);
