@@ -33,11 +33,9 @@ TEST_F(RoundTripTest, AnExportImportedIntoFreeKeysExportsTheSameBytes)
     // Every alarm key freed, the message files gone: the import makes them again.
     CDatabase db;
     ASSERT_EQ(db.Open(kTable), 1);
-    for (long key = 10; key < 5000; ++key) {
-        if (field(key, "status") == mailbox::kStatusAlarm) {
+    for (long key = 10; key < 5000; ++key)
+        if (field(key, "status") == mailbox::kStatusAlarm)
             ASSERT_EQ(mailbox::WriteFields(db, key, mailbox::FreedRecordWrites()), 1);
-        }
-    }
     db.Close();
     for (const char* ini : {"kxamsg.ini", "kxamsg1.ini", "kxamsg2.ini", "kxamsg3.ini"})
         std::filesystem::remove(site.path(std::string("windows/") + ini));
