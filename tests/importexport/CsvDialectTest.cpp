@@ -99,6 +99,7 @@ TEST(CsvDialectTest, SeparatorSetsAndHeaders)
         {{"alarmkey", "", "x"}, "Line 1: column 2 of the header has no name."},
         {{"alarmkey", std::string(79, 'n')}, "alarmkey|" + std::string(79, 'n')},
         {{"alarmkey", std::string(80, 'n')}, "Line 1: the column name"},
+        {std::vector<std::string>(100, "c"), "c|c|c|c|c|c"},
         {std::vector<std::string>(101, "c"), "Line 1: the header has more than 100 columns."},
     };
     for (const HeaderCase& h : headers) {
@@ -110,11 +111,8 @@ TEST(CsvDialectTest, SeparatorSetsAndHeaders)
                 got += (i ? "|" : "") + names[i];
         else
             got = error.message();
-        EXPECT_EQ(got.substr(0, h.expected.size()), h.expected);
+        EXPECT_EQ(got.substr(0, h.expected.size()), h.expected) << h.fields.size() << " columns";
     }
-    std::vector<std::string> names;
-    CsvError error;
-    EXPECT_TRUE(importexport::CsvHeaderNames({1, std::vector<std::string>(100, "c")}, names, error));
 }
 
 TEST(CsvDialectTest, WrittenTextsReadBackAsTheyWere)

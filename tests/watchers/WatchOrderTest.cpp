@@ -89,11 +89,8 @@ TEST_F(WatchOrderTest, OrdersOpenAndSaveWithEveryWordOfTheComment)
 TEST_F(WatchOrderTest, RefusedOrdersWriteNothing)
 {
     const std::string longComment(50, 'x');
-    const std::vector<std::string> service{"kind=service", "location=remote", "address=10.0.0.2", "name=Spooler"};
-    const auto with = [&service](std::string change) {
-        std::vector<std::string> changes = service;
-        changes.push_back(std::move(change));
-        return changes;
+    const auto with = [](const std::string& change) {  // a service order with one more change
+        return std::vector<std::string>{"kind=service", "location=remote", "address=10.0.0.2", "name=Spooler", change};
     };
     const struct {
         const char* dialog;

@@ -1,7 +1,5 @@
-// The extended settings dialog on a demo site: "Import" runs through the
-// progress runner the dialog sets up, which shows the result. Binding and
-// Cancel are checked for every dialog by the settings dialogs' test, the
-// values and the buttons by the model's test.
+// The extended settings dialog runs "Import" through its progress runner,
+// which shows the result (the model's test checks the values and buttons).
 
 #include "importexport/ui/ExtendedSettingsDialog.h"
 #include "tests/common/SettingsDialogFixture.h"
