@@ -101,12 +101,9 @@ TEST_F(AlarmExportTest, EachColumnComesFromItsSource)
 
 TEST_F(AlarmExportTest, KeysRunThroughTheRangeUpToTheTablesEnd)
 {
+    // First above last; alarms-in only; a first key below 0; a last key past the table's end.
     const std::vector<std::tuple<const char*, const char*, long>> ranges = {
-        {"4999", "100", 0},
-        {"5000", "5999", 0},  // first above last; alarms-in only
-        {"-5", "120", 21},
-        {"4700", "99999", 40},
-    };
+        {"4999", "100", 0}, {"5000", "5999", 0}, {"-5", "120", 21}, {"4700", "99999", 40}};
     for (const auto& [first, last, count] : ranges) {
         WriteProfileString("kxalarm.ini", "config", "FirstAlarmKey", first);
         WriteProfileString("kxalarm.ini", "config", "LastAlarmKey", last);

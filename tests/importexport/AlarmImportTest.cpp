@@ -77,11 +77,10 @@ TEST_F(AlarmImportTest, ValuesGoIntoTheirFields)
         {"alarmkey;group\n100;5\n100;6\n", ";", {{"p_ogm4", "6"}}, 0, 0},
         // Headers that do not split into a key column are read with ";".
         {"alarmkey;group\n100;7\n", ",", {{"p_ogm4", "7"}}, 0, 0},
-        {std::string(importexport::kExportHeader) + "\n100;Hall" + std::string(50, ';') + "\n",
-         ",",
-         {{"text_opt1", "Hall"}},
-         0,
-         0},
+        // clang-format off
+        {std::string(importexport::kExportHeader) + "\n100;Hall" + std::string(50, ';') + "\n", ",",
+         {{"text_opt1", "Hall"}}, 0, 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const std::vector<std::string> before = record(100);

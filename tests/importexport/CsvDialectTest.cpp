@@ -43,6 +43,7 @@ struct ReadCase {
 };
 
 const std::vector<ReadCase> kReads = {
+    // clang-format off
     {"fields keep position and blanks", "a; b ;;\n", ";", "1:a| b ||"},
     {"every separator character separates; TAB allowed", "a\tb,c;d\n", ";,\t", "1:a|b|c|d"},
     {"CR before LF is dropped; the last line needs no end", "a;b\r\nc;d", ";", "1:a|b/2:c|d"},
@@ -52,36 +53,21 @@ const std::vector<ReadCase> kReads = {
     {"an old export's \"B\" wing is read unquoted", "\"B\" wing;x\n\"a;b\" c;d\n", ";", "1:\"B\" wing|x/2:\"a|b\" c|d"},
     {"a later quote is an ordinary byte", "ab\"c;\"\"\n", ";", "1:ab\"c|"},
     {"quoted then the end of the file", "\"x\"", ";", "1:x"},
-    {"cp1252 bytes stay",
-     "Stra\xDF"
-     "e;\xA6\x80\n",
-     ";",
-     "1:Stra\xDF"
-     "e|\xA6\x80"},
-    {"UTF-8 with its mark is converted",
-     "\xEF\xBB\xBFStra\xC3\x9F"
-     "e;\xE2\x82\xAC\n",
-     ";",
-     "1:Stra\xDF"
-     "e|\x80"},
+    {"cp1252 bytes stay", "Stra\xDF" "e;\xA6\x80\n", ";", "1:Stra\xDF" "e|\xA6\x80"},
+    {"UTF-8 with its mark is converted", "\xEF\xBB\xBFStra\xC3\x9F" "e;\xE2\x82\xAC\n", ";", "1:Stra\xDF" "e|\x80"},
     {"a lone CR refuses", "a\rb;c\n", ";", "Line 1: a carriage return that ends no line."},
     {"a lone CR inside quotes is data", "\"a\rb\";c\n", ";", "1:a\rb|c"},
     {"an open quote names the line it began on", "a\nb;\"c\n\nd\n", ";", "Line 2: a quoted field begins here"},
     {"NUL refuses", "a\nb\0c\n"s, ";", "Line 2: the file holds a NUL byte."},
-    {"UTF-16 refuses",
-     "\xFF\xFE"
-     "a\0"s,
-     ";", "Line 1: the file is UTF-16 text"},
-    {"invalid UTF-8 after the mark refuses",
-     "\xEF\xBB\xBF"
-     "a\nb\xC3\n",
-     ";", "Line 2: the text is no valid UTF-8"},
+    {"UTF-16 refuses", "\xFF\xFE" "a\0"s, ";", "Line 1: the file is UTF-16 text"},
+    {"invalid UTF-8 after the mark refuses", "\xEF\xBB\xBF" "a\nb\xC3\n", ";", "Line 2: the text is no valid UTF-8"},
     {"a character cp1252 cannot hold refuses", "\xEF\xBB\xBFok\n\xE4\xB8\x80\n", ";",
      "Line 2: the text is no valid UTF-8"},
     {"a record of 2047 bytes is read", std::string(2047, 'x') + "\n", ";", "1:" + std::string(2047, 'x')},
     {"2048 bytes refuse, quoted line breaks counted",
      "a\n\"" + std::string(1000, 'x') + "\n" + std::string(1045, 'y') + "\"\n", ";",
      "Line 2: the line is longer than 2047 bytes."},
+    // clang-format on
 };
 
 TEST(CsvDialectTest, ReadsWhatSpreadsheetsWriteAndRefusesTheRest)
@@ -113,6 +99,7 @@ TEST(CsvDialectTest, SeparatorSetsAndHeaders)
         {{"alarmkey", "", "x"}, "Line 1: column 2 of the header has no name."},
         {{"alarmkey", std::string(79, 'n')}, "alarmkey|" + std::string(79, 'n')},
         {{"alarmkey", std::string(80, 'n')}, "Line 1: the column name"},
+        {std::vector<std::string>(100, "c"), "c|c|c|c|c|c"},
         {std::vector<std::string>(101, "c"), "Line 1: the header has more than 100 columns."},
     };
     for (const HeaderCase& h : headers) {
@@ -124,11 +111,8 @@ TEST(CsvDialectTest, SeparatorSetsAndHeaders)
                 got += (i ? "|" : "") + names[i];
         else
             got = error.message();
-        EXPECT_EQ(got.substr(0, h.expected.size()), h.expected);
+        EXPECT_EQ(got.substr(0, h.expected.size()), h.expected) << h.fields.size() << " columns";
     }
-    std::vector<std::string> names;
-    CsvError error;
-    EXPECT_TRUE(importexport::CsvHeaderNames({1, std::vector<std::string>(100, "c")}, names, error));
 }
 
 TEST(CsvDialectTest, WrittenTextsReadBackAsTheyWere)
@@ -180,18 +164,13 @@ TEST(CsvDialectTest, RandomAndMutatedFilesAreReadOrRefused)
         for (int e = 0; e < edits; ++e) {
             const std::size_t at = random() % (file.size() + 1);
             const char c = alphabet[random() % alphabet.size()];
-            switch (random() % 3) {
-            case 0:
+            const unsigned edit = random() % 3;  // insert, erase or replace a byte
+            if (edit == 0)
                 file.insert(at, 1, c);
-                break;
-            case 1:
-                if (at < file.size())
-                    file.erase(at, 1);
-                break;
-            default:
-                if (at < file.size())
-                    file[at] = c;
-            }
+            else if (at < file.size() && edit == 1)
+                file.erase(at, 1);
+            else if (at < file.size())
+                file[at] = c;
         }
         if (round % 10 == 0)
             file = std::string(random() % 3000, 'x') + file;

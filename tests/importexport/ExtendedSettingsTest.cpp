@@ -24,9 +24,9 @@ TEST_F(ExtendedSettingsTest, Open_WritesMissingSeparatorsAndFormsThePaths)
     model.load();
     EXPECT_EQ(stored("config", "CSVSeparationChar"), ";");
     const std::string work = site.path("work");
-    EXPECT_EQ(model.nativePath("AlarmImportPath"), work + "/kxalarm.csv");
-    EXPECT_EQ(model.nativePath("AlarmExportPath"), work + "/kxalarm.csv");
-    EXPECT_EQ(model.nativePath("PersonsImportPath"), work + "/kxpers.csv");
+    EXPECT_EQ(model.nativePath("AlarmImportPath") + "|" + model.nativePath("AlarmExportPath") + "|" +
+                  model.nativePath("PersonsImportPath"),
+              work + "/kxalarm.csv|" + work + "/kxalarm.csv|" + work + "/kxpers.csv");
 
     // Stored separators stay as they are, also ones the reader refuses.
     ASSERT_TRUE(WriteProfileString("kxalarm.ini", "config", "CSVSeparationChar", "ab"));
@@ -54,10 +54,9 @@ TEST_F(ExtendedSettingsTest, Ok_WritesTheKeysAndRefusesUnusableSeparators)
     EXPECT_EQ(model.changeShown("CSVSeparationChar", ";,"), settings::Change::Done);
     EXPECT_EQ(model.change("WaitAfterPostjob", "7"), settings::Change::Done);
     EXPECT_TRUE(model.ok());
-    EXPECT_EQ(stored("config", "WaitAfterPostjob"), "7");
-    EXPECT_EQ(stored("kxaerror", "ErrorNumberActive"), "0");
-    EXPECT_EQ(stored("kxaerror", "ErrorNumber"), "5");
-    EXPECT_EQ(stored("config", "CSVSeparationChar"), ";,");
+    EXPECT_EQ(stored("config", "WaitAfterPostjob") + "|" + stored("kxaerror", "ErrorNumberActive") + "|" +
+                  stored("kxaerror", "ErrorNumber") + "|" + stored("config", "CSVSeparationChar"),
+              "7|0|5|;,");
 }
 
 TEST_F(ExtendedSettingsTest, Buttons_RunTheOperationsOnTheDialogsPaths)

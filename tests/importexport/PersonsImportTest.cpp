@@ -46,12 +46,10 @@ TEST_F(PersonsImportTest, PersonsTakeFreeRecordsAndTheTableGrows)
     EXPECT_EQ(result.linesSkipped, 2);
     EXPECT_EQ(result.valuesCut, 1);
     EXPECT_EQ(result.remarks.front(), "Line 2: the line has no name, telephone number or type and was skipped.");
-    const std::vector<std::string> expected = {"Ann|1|INT|Lab|0013",
-                                               "Cid|3|EXT||0014",
-                                               "Dan|4|GSM||0015",
-                                               "Eve|5|SMS||0016",
-                                               std::string(30, 'F') + "|6|INT|x|0017",
-                                               "||||0018"};
+    // clang-format off
+    const std::vector<std::string> expected = {"Ann|1|INT|Lab|0013", "Cid|3|EXT||0014", "Dan|4|GSM||0015",
+                                               "Eve|5|SMS||0016", std::string(30, 'F') + "|6|INT|x|0017", "||||0018"};
+    // clang-format on
     EXPECT_EQ(records(13), expected);
     const std::vector<std::string> after = records(1);
     EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + 12),

@@ -13,13 +13,9 @@ class RoundTripTest : public ImportFixture {};
 
 TEST_F(RoundTripTest, AnExportImportedIntoFreeKeysExportsTheSameBytes)
 {
-    const std::vector<std::pair<long, std::vector<mailbox::FieldWrite>>> records = {
-        {100, {{"text_opt1", "Fire; \"B\" wing"}, {"pager", "  blanks  "}, {"string65_4", "a,b|c"}}},
-        {101, {{"text_opt1", "\xA6\xFC\x80\x81\xFF tab\there"}, {"n_mbx", "-1"}, {"num10_1", "-5"}}},
-        {102, {{"text_opt1", "\"quoted\""}, {"pager", ""}, {"string65_4", ";"}}},
-    };
-    for (const auto& [key, writes] : records)
-        setFields(key, writes);
+    setFields(100, {{"text_opt1", "Fire; \"B\" wing"}, {"pager", "  blanks  "}, {"string65_4", "a,b|c"}});
+    setFields(101, {{"text_opt1", "\xA6\xFC\x80\x81\xFF tab\there"}, {"n_mbx", "-1"}, {"num10_1", "-5"}});
+    setFields(102, {{"text_opt1", "\"quoted\""}, {"pager", ""}, {"string65_4", ";"}});
     WriteProfileString("kxamsg.ini", "Messages", "100", "\"  outer blanks  \"");  // reads back with its blanks
     WriteProfileString("kxamsg1.ini", "Messages", "101", "\"\"q\"\"");            // reads back as "q"
     WriteProfileString("kxamsg2.ini", "Messages", "102", "semi;colon \xFC");
@@ -33,11 +29,9 @@ TEST_F(RoundTripTest, AnExportImportedIntoFreeKeysExportsTheSameBytes)
     // Every alarm key freed, the message files gone: the import makes them again.
     CDatabase db;
     ASSERT_EQ(db.Open(kTable), 1);
-    for (long key = 10; key < 5000; ++key) {
-        if (field(key, "status") == mailbox::kStatusAlarm) {
+    for (long key = 10; key < 5000; ++key)
+        if (field(key, "status") == mailbox::kStatusAlarm)
             ASSERT_EQ(mailbox::WriteFields(db, key, mailbox::FreedRecordWrites()), 1);
-        }
-    }
     db.Close();
     for (const char* ini : {"kxamsg.ini", "kxamsg1.ini", "kxamsg2.ini", "kxamsg3.ini"})
         std::filesystem::remove(site.path(std::string("windows/") + ini));

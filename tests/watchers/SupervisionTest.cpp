@@ -50,13 +50,11 @@ TEST_F(SupervisionTest, OverviewRowsAndTimes)
         const char* stored;
         const char* shown;
     } times[] = {
-        {"", ""},
-        {"00000000", "01.01.1970  00:00"},
-        {"6A5B3C00", "18.07.2026  08:40"},
-        {"6a5b3c00", "18.07.2026  08:40"},
-        {"1784364032", "1784364032"},  // decimal seconds: shown as stored
-        {"6A5B3C0G", "6A5B3C0G"},
-        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+        // clang-format off
+        {"", ""}, {"00000000", "01.01.1970  00:00"}, {"6A5B3C00", "18.07.2026  08:40"},
+        {"6a5b3c00", "18.07.2026  08:40"}, {"1784364032", "1784364032"},  // decimal seconds: shown as stored
+        {"6A5B3C0G", "6A5B3C0G"}, {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+        // clang-format on
     };
     for (const auto& t : times)
         EXPECT_EQ(WatchdogTimeText(t.stored), t.shown) << t.stored;

@@ -57,28 +57,18 @@ TEST_F(WatchOrderTest, OrdersOpenAndSaveWithEveryWordOfTheComment)
         const char* shown;    // the values after the changes
         const char* written;  // the comment after OK
     } cases[] = {
-        {"server-watch",
-         "KXAPING 10.0.0.1 main router  2",
-         {},
-         "10.0.0.1|main router  2",
-         "KXAPING 10.0.0.1 main router  2"},
+        // clang-format off
+        {"server-watch", "KXAPING 10.0.0.1 main router  2", {},
+         "10.0.0.1|main router  2", "KXAPING 10.0.0.1 main router  2"},
         {"server-watch", "Fire alarm building 47", {"address=1.2.3.4"}, "1.2.3.4|", "KXAPING 1.2.3.4"},
-        {"service-watch",
-         "KXASERVW 10.0.0.2\\Spooler print server",
-         {},
-         "service|remote|10.0.0.2|Spooler|admin|******|print server",
-         "KXASERVW 10.0.0.2\\Spooler print server"},
-        {"service-watch",
-         "KXAPROCW 10.0.0.3\\kxtserv",
-         {"location=local", "login=op", "password=pw"},
-         "process|local|10.0.0.3|kxtserv|op|**|",
-         "KXAPROCW 127.0.0.1\\kxtserv"},
-        {"service-watch",
-         "",
-         {"kind=process", "location=remote", "address=10.0.0.2", "name=abcdefghijklmnopqrstuvwxy"},
-         "process|remote|10.0.0.2|abcdefghijklmnopqrstuvwxy|admin|******|",
-         "KXAPROCW 10.0.0.2\\abcdefghijklmno"},
+        {"service-watch", "KXASERVW 10.0.0.2\\Spooler print server", {},
+         "service|remote|10.0.0.2|Spooler|admin|******|print server", "KXASERVW 10.0.0.2\\Spooler print server"},
+        {"service-watch", "KXAPROCW 10.0.0.3\\kxtserv", {"location=local", "login=op", "password=pw"},
+         "process|local|10.0.0.3|kxtserv|op|**|", "KXAPROCW 127.0.0.1\\kxtserv"},
+        {"service-watch", "", {"kind=process", "location=remote", "address=10.0.0.2", "name=abcdefghijklmnopqrstuvwxy"},
+         "process|remote|10.0.0.2|abcdefghijklmnopqrstuvwxy|admin|******|", "KXAPROCW 10.0.0.2\\abcdefghijklmno"},
         {"service-watch", "", {}, "||||||", nullptr},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const auto model = open(c.dialog, c.stored, c.changes);
@@ -99,11 +89,8 @@ TEST_F(WatchOrderTest, OrdersOpenAndSaveWithEveryWordOfTheComment)
 TEST_F(WatchOrderTest, RefusedOrdersWriteNothing)
 {
     const std::string longComment(50, 'x');
-    const std::vector<std::string> service{"kind=service", "location=remote", "address=10.0.0.2", "name=Spooler"};
-    const auto with = [&service](std::string change) {
-        std::vector<std::string> changes = service;
-        changes.push_back(std::move(change));
-        return changes;
+    const auto with = [](const std::string& change) {  // a service order with one more change
+        return std::vector<std::string>{"kind=service", "location=remote", "address=10.0.0.2", "name=Spooler", change};
     };
     const struct {
         const char* dialog;

@@ -51,6 +51,16 @@ TEST_F(WatchdogAlarmTest, CommentsOpenAsOrdersAndOkWritesThemBack)
         EXPECT_TRUE(model.ok()) << c.stored;
         EXPECT_EQ(field(kKey, "text_opt1"), c.written) << c.stored;
     }
+    // Event mode clicked on a plain comment shows the defaults; a negative after-alarm time is saved as 60.
+    open("Fire alarm building 47");
+    EXPECT_EQ(model.frameTitle(), "Settings for the watchdog alarm 4711");
+    EXPECT_FALSE(model.isEnabled("event_minutes") || model.isEnabled("after_minutes") || model.isEnabled("comment"));
+    model.change("mode", "1");
+    EXPECT_EQ(shown(), "1|5|60|Fire alarm building 47");
+    EXPECT_TRUE(model.isEnabled("event_minutes") && model.isEnabled("after_minutes") && model.isEnabled("comment"));
+    model.change("after_minutes", "-7");
+    EXPECT_TRUE(model.ok());
+    EXPECT_EQ(field(kKey, "text_opt1"), "KXAWDOG 5 60 Fire alarm building 47");
     EXPECT_EQ(boxKinds(), "");
 }
 
@@ -109,10 +119,7 @@ TEST_F(WatchdogAlarmTest, StampsOfEightHexDigitsShowInLocalTime)
 
 TEST_F(WatchdogAlarmTest, RefusalsKeepTheDialogOpenAndWriteNothing)
 {
-    CDatabase db;
-    ASSERT_EQ(db.Open(kTable), 1);
-    const unsigned width = db.FieldLength("T33");
-    db.Close();
+    const unsigned width = 65;  // of the comment field T33
     writeIni("kxawdog.ini", "[Config]\nActiveWdogAlarms=7001;\n");
     const struct {
         const char* eventMinutes;

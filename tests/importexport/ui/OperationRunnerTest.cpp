@@ -36,9 +36,7 @@ struct StandInImport {
             for (long i = 1; i <= steps; ++i, pause()) {
                 if (control.cancelled()) {
                     sawCancel = true;
-                    OperationResult cancelled;
-                    cancelled.outcome = Outcome::Cancelled;
-                    return cancelled;
+                    return OperationResult{Outcome::Cancelled};
                 }
                 check.at(i);
             }
@@ -107,7 +105,6 @@ private slots:
                                                             "imported from the CSV file."}));
     }
 
-    // run() returns the result once it has been shown on this thread.
     void runShowsTheResultAfterTheWorkerHasEnded()
     {
         StandInImport op;
