@@ -294,17 +294,7 @@ TEST_F(ListContentsTest, MembersWithTheirImages)
     EXPECT_FALSE(SelectorHasNoMembers("12 Fire"));
 }
 
-class ConsoleCommandsTest : public ConsoleFixture {
-protected:
-    void SetUp() override
-    {
-        ConsoleFixture::SetUp();
-        for (const char* program : {"kxaconf", "kxlaunch", "kxe", "kxsched", "kxaview"})
-            programs.add(program);
-    }
-
-    test::StandInPrograms programs{site.path("bin")};
-};
+using ConsoleCommandsTest = ConsoleFixture;
 
 // The lines no command of the main window starts (its test checks the others).
 TEST(ConsoleCommands, ProgramLines)
@@ -316,6 +306,9 @@ TEST(ConsoleCommands, ProgramLines)
 
 TEST_F(ConsoleCommandsTest, LaunchAlarmAsksThenStartsTheScriptEngine)
 {
+    test::StandInPrograms programs{site.path("bin")};
+    for (const char* program : {"kxlaunch", "kxe"})
+        programs.add(program);
     // No selection: the launch program with the first alarm key, without a question.
     ASSERT_TRUE(LaunchAlarm(std::nullopt, 10).has_value());
     ASSERT_EQ(programs.waitForCalls(1).size(), 1u);  // started programs run on their own: keep their order
