@@ -44,23 +44,20 @@ TEST_F(CtlPrint, WritesThePagesOfEveryPageSizeWithoutOverlap)
         const char* lastOfPage1;  // the page break
         const char* firstOfPage2;
     } cases[] = {
+        // clang-format off
         {{}, 14, " 144 ", " 145 "},  // 45 rows: 100 to 144
         {{"--page-size"s, "Letter"}, 14, " 143 ", " 144 "},
         {{"--landscape"s}, 32, " 118 ", " 119 "},
         {{"--page-size"s, "A5", "groups"}, 4, "Group: 14 Nursing", "Group: 15 Management"},
-        {{"groups"s, "--page-size", "Legal", "--landscape", "alarms-in"},
-         21,
-         "Alarm-in Alarmname Type Launch alarm",
-         " 5017 "},
+        {{"groups"s, "--page-size", "Legal", "--landscape", "alarms-in"}, 21, "Alarm-in Alarmname Type Launch alarm", " 5017 "},
+        // clang-format on
     };
     const std::string file = site.path("out.pdf");
     for (const auto& c : cases) {
         std::vector<std::string> args{"print", "--pdf", file};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CtlResult r = ctl(args);
-        std::string what = "A4";
-        for (const std::string& a : c.args)
-            what += " " + a;
+        const std::string what = "A4 " + testing::PrintToString(c.args);
         EXPECT_EQ(r.exitCode, 0) << what << ": " << r.err;
         EXPECT_EQ(r.out, std::to_string(c.pages) + "\n") << what;
         const std::vector<PdfPage> pages = ReadPdf(file);

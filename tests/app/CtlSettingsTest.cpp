@@ -21,30 +21,18 @@ TEST_F(CtlSettingsTest, ListsTheDialogsAndPrintsOneAsItOpens)
 {
     const test::CtlResult names = ctl({"settings"});
     ASSERT_EQ(names.exitCode, 0) << names.err;
-    for (const char* line : {"broadcast-messages\tSettings of the alarm messages of the 'broadcast'",
-                             "ddi-cli-scanner\tDDI - CLI Alarm scanner",
-                             "ddi-converter\tDDI Converter",
-                             "general\tGeneral settings",
-                             "line-supervision\tSupervision of lines",
-                             "select-lines\tSelect lines",
-                             "call-handling\tCall handling settings",
-                             "personnel\tSettings for personnel editor",
-                             "special-types\tSettings for special postqueue types",
-                             "extended\tExtended settings",
-                             "conference\tConference settings",
-                             "email\tE-mail settings",
-                             "master-slave\tMaster / Slave configuration",
-                             "slave-alarm-start\tSlave alarmstart settings",
-                             "incoming-calls\tIncoming call and alarm-in settings",
-                             "hotel-evacuation\tHotel-evacuation settings",
-                             "login-logout\tLogin / Logout settings",
-                             "watchdog-box\tWatch-dog box settings",
-                             "ddi-callback\tDDI callback settings",
-                             "xml\tXML Settings",
-                             "watchdog-alarm\tWatchdog settings",
-                             "watchers\tServer / Service / Process watcher settings",
-                             "server-watch\tServer / Network watcher",
-                             "service-watch\tService and process watcher"})
+    // clang-format off
+    for (const char* line : {
+             "broadcast-messages\tSettings of the alarm messages of the 'broadcast'", "ddi-cli-scanner\tDDI - CLI Alarm scanner",
+             "ddi-converter\tDDI Converter", "general\tGeneral settings", "line-supervision\tSupervision of lines",
+             "select-lines\tSelect lines", "call-handling\tCall handling settings", "personnel\tSettings for personnel editor",
+             "special-types\tSettings for special postqueue types", "extended\tExtended settings", "conference\tConference settings",
+             "email\tE-mail settings", "master-slave\tMaster / Slave configuration", "slave-alarm-start\tSlave alarmstart settings",
+             "incoming-calls\tIncoming call and alarm-in settings", "hotel-evacuation\tHotel-evacuation settings",
+             "login-logout\tLogin / Logout settings", "watchdog-box\tWatch-dog box settings", "ddi-callback\tDDI callback settings",
+             "xml\tXML Settings", "watchdog-alarm\tWatchdog settings", "watchers\tServer / Service / Process watcher settings",
+             "server-watch\tServer / Network watcher", "service-watch\tService and process watcher"})
+        // clang-format on
         EXPECT_TRUE(hasLine(names.out, line)) << names.out;
 
     const test::CtlResult r = ctl({"settings", "general"});
@@ -66,36 +54,23 @@ TEST_F(CtlSettingsTest, ChangesApplyTheRulesInOrderAndOnlyOkWrites)
     EXPECT_TRUE(hasLine(shown.out, "SendUUI\t0\tdisabled")) << shown.out;
     EXPECT_TRUE(hasLine(shown.out, "E1Protocol\tCTR4\tenabled")) << shown.out;
 
-    const struct {
-        std::vector<std::string> args;
-        int exitCode;
-        const char* message;
-    } refused[] = {
+    // clang-format off
+    expectCases({"settings"}, {
         // The number edit is disabled until its check box is set, so this order is refused.
-        // clang-format off
-        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "NumberToAdd is disabled"},
-        {{"watchdog-alarm", "--key", "4711", "--set", "mode=1", "--set", "event_minutes=0", "--ok"}, 1, "valid watchdog interval"},
-        // clang-format on
-        {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "The first alarm number '5' should be between 10"},
-        {{"ddi-converter", "--button", "refresh"}, 1, "the button refresh is disabled"},
-        {{"general", "--set", "Nothing=1"}, 64, "general has no value Nothing"},
-        {{"general", "--set", "ISDN"}, 64, "--set expects NAME=VALUE"},
-        {{"general", "--set==1"}, 64, "--set expects NAME=VALUE"},
-        {{"nosuchdialog"}, 64, "unknown settings dialog"},
-        {{"master-slave", "--set", "Active=1", "--set", "Mode=1", "--button", "settings"},
-         64,
-         "run kxalarmctl settings slave-alarm-start"},
-        {{"general", "--key", "4711"}, 64, "--key is not taken"},
-        {{"watchdog-alarm"}, 64, "--key KEY is missing"},
-        {{"watchdog-alarm", "--key", "5000"}, 1, "key 5000 is not an alarm"},
-    };
-    for (const auto& c : refused) {
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "settings");
-        const test::CtlResult r = ctl(args);
-        EXPECT_EQ(r.exitCode, c.exitCode) << c.message;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-    }
+        {{"general", "--set", "ISDN=qsig", "--set", "NumberToAdd=0711", "--set", "AddNumberAtBeginning=1", "--ok"}, 1, "", "NumberToAdd is disabled"},
+        {{"watchdog-alarm", "--key", "4711", "--set", "mode=1", "--set", "event_minutes=0", "--ok"}, 1, "", "valid watchdog interval"},
+        {{"general", "--set", "FirstAlarmKey=5", "--ok"}, 1, "", "The first alarm number '5' should be between 10"},
+        {{"ddi-converter", "--button", "refresh"}, 1, "", "the button refresh is disabled"},
+        {{"general", "--set", "Nothing=1"}, 64, "", "general has no value Nothing"},
+        {{"general", "--set", "ISDN"}, 64, "", "--set expects NAME=VALUE"},
+        {{"general", "--set==1"}, 64, "", "--set expects NAME=VALUE"},
+        {{"nosuchdialog"}, 64, "", "unknown settings dialog"},
+        {{"master-slave", "--set", "Active=1", "--set", "Mode=1", "--button", "settings"}, 64, "", "run kxalarmctl settings slave-alarm-start"},
+        {{"general", "--key", "4711"}, 64, "", "--key is not taken"},
+        {{"watchdog-alarm"}, 64, "", "--key KEY is missing"},
+        {{"watchdog-alarm", "--key", "5000"}, 1, "", "key 5000 is not an alarm"},
+    });
+    // clang-format on
     EXPECT_EQ(site.read("windows/kxalarm.ini") + site.read("windows/kxt.ini"), before);
 
     const test::CtlResult ok = ctl({"settings", "general", "--set", "ISDN=qsig", "--set", "PBX_Protocol=Cornet",
