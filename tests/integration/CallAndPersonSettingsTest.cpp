@@ -33,6 +33,7 @@ protected:
 
 TEST_F(CallAndPersonSettingsTest, IncomingCallsOpenInTheStoredModeAndWriteTheChosenStart)
 {
+    // clang-format off
     const struct {
         const char* stored;  // section kxastart
         const char* opensWith;
@@ -40,15 +41,13 @@ TEST_F(CallAndPersonSettingsTest, IncomingCallsOpenInTheStoredModeAndWriteTheCho
         const char* written;  // VMStartProg|DefaultAlarmIn|SpecProg
     } rows[] = {
         {"DefaultAlarmIn=5\nVMStartProg=", "module", {}, "No module started|0|"},
-        {"DefaultAlarmIn=5\nSpecProg=kxaddiconv",
-         "module",
-         {"StartWith=alarm-in", "DefaultAlarmIn=5001"},
-         "|5001|kxaddiconv"},
+        {"DefaultAlarmIn=5\nSpecProg=kxaddiconv", "module", {"StartWith=alarm-in", "DefaultAlarmIn=5001"}, "|5001|kxaddiconv"},
         {"DefaultAlarmIn=5003\nSpecProg=gone", "alarm-in", {"StartWith=module", "VMStartProg=_rec1am"}, "_rec1am|0|"},
         {"DefaultAlarmIn=7\nVMStartProg=old", "module", {}, "old|0|"},  // a module that is gone stays
         {"DefaultAlarmIn=0", "module", {"StartWith=alarm-in"}, "|1999|"},
         {"SpecProg=gone", "alarm-in", {"RunSpecProg=1"}, "|1999|kxaddiconv"},  // the first module
     };
+    // clang-format on
     for (const auto& r : rows) {
         writeIni("kxalarm.ini", std::string("[config]\nFirstAlarmInKey=5000\n[kxastart]\n") + r.stored);
         IncomingCallSettings model;

@@ -34,31 +34,27 @@ protected:
 TEST_F(MasterSlaveTest, OkWritesTheCopiesOfTheModeChecksEnabledValuesAndRegistersTheControllerEveryTime)
 {
     const std::string others = "[Startup_1]\r\nProgram=notepad.exe\r\nEnabled=1\r\n";
+    // clang-format off
     const struct {
         const char* stored;  // section kxaredundant
         std::vector<std::pair<std::string, std::string>> changes;
         const char* refusal;  // the start of the error shown; nullptr: OK writes `after`
         const char* after;
     } rows[] = {
-        {"Mode=0",
-         {},
-         nullptr,
+        {"Mode=0", {}, nullptr,
          "Mode=3 Active=0 MaxSocketConnectionRetries=5 WaitBeforeConnect=5 FirstAlarm=0 LastAlarm=0 MasterPort=4010 "
          "MasterIP= ContinueOnEmptyGroup=0"},
         // Master: the slave retries are written back, the wait is not; a disabled port is not checked.
         {"Active=1\nMode=1\nMaxSocketConnectionRetries=9\nWaitBeforeConnect=7\nFirstAlarm=100\nMasterPort=70000",
-         {{"LastAlarm", "200"}},
-         nullptr,
+         {{"LastAlarm", "200"}}, nullptr,
          "Active=1 Mode=1 MaxSocketConnectionRetries=9 WaitBeforeConnect=7 FirstAlarm=100 MasterPort=70000 "
          "LastAlarm=200 MasterIP= ContinueOnEmptyGroup=0"},
         {"Active=1\nMode=2\nMaxSocketConnectionRetries=9\nMasterIP=10.1.1.1",
-         {{"MaxSocketConnectionRetries", "3"}, {"WaitBeforeConnect", "0"}},
-         nullptr,
+         {{"MaxSocketConnectionRetries", "3"}, {"WaitBeforeConnect", "0"}}, nullptr,
          "Active=1 Mode=2 MaxSocketConnectionRetries=3 MasterIP=10.1.1.1 WaitBeforeConnect=0 FirstAlarm=0 "
          "LastAlarm=0 MasterPort=4010 ContinueOnEmptyGroup=0"},
         {"Active=1\nMode=7\nFirstAlarm=10\nLastAlarm=20\nWaitBeforeConnect=8",
-         {{"PerAlarmRetries", "4"}, {"RedundancyRange", "0"}},
-         nullptr,
+         {{"PerAlarmRetries", "4"}, {"RedundancyRange", "0"}}, nullptr,
          "Active=1 Mode=3 FirstAlarm=0 LastAlarm=0 WaitBeforeConnect=8 MaxSocketConnectionRetries=4 MasterPort=4010 "
          "MasterIP= ContinueOnEmptyGroup=0"},
         {"Active=1\nMode=2", {}, "Please enter the IP address", nullptr},
@@ -68,6 +64,7 @@ TEST_F(MasterSlaveTest, OkWritesTheCopiesOfTheModeChecksEnabledValuesAndRegister
         {"Active=1\nMode=3\nFirstAlarm=300\nLastAlarm=200", {}, "The first alarm '300'", nullptr},
         {"Active=1\nMode=3\nFirstAlarm=300\nLastAlarm=10000", {}, "The alarms of the master / slave range", nullptr},
     };
+    // clang-format on
     for (const auto& r : rows) {
         SCOPED_TRACE(r.stored);
         std::string stored = std::string("[kxaredundant]\n") + r.stored + "\n";
