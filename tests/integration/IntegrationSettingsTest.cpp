@@ -315,7 +315,8 @@ TEST_F(IntegrationSettingsTest, LoginAndLogoutWriteTheNumberAtOnceAndRefuseWhatW
     EXPECT_EQ(stored({"kxachktn/CheckPerson"}), "1");
 }
 
-TEST_F(IntegrationSettingsTest, OkWritesTheCopiesOfTheModeChecksEnabledValuesAndRegistersTheControllerEveryTime)
+TEST_F(IntegrationSettingsTest,
+       MasterSlaveOkWritesTheCopiesOfTheModeChecksEnabledValuesAndRegistersTheControllerEveryTime)
 {
     const std::string others = "[Startup_1]\r\nProgram=notepad.exe\r\nEnabled=1\r\n";
     // clang-format off
@@ -427,7 +428,7 @@ TEST_F(IntegrationSettingsTest, SlaveAlarmStartListsTheRangeSortedByTextAndWrite
     EXPECT_EQ(ini("kxaredalrstart.ini"), "[StartSlaveAlarm]\r\n100=1\r\n101=0\r\n102=0\r\n9999=1\r\n103=0\r\n");
 }
 
-TEST_F(IntegrationSettingsTest, UnlistedIntervalsAndAlarmsAreKeptAndActiveIsRewrittenAtOpening)
+TEST_F(IntegrationSettingsTest, WatchdogBoxKeepsUnlistedIntervalsAndAlarmsAndActiveIsRewrittenAtOpening)
 {
     setFields(12, {{"status", "91"}, {"text_opt1", "Twelve"}});
     setFields(1234, {{"status", "91"}, {"text_opt1", "Big"}});
@@ -461,7 +462,7 @@ TEST_F(IntegrationSettingsTest, UnlistedIntervalsAndAlarmsAreKeptAndActiveIsRewr
     EXPECT_EQ(boxKinds(), "");
 }
 
-TEST_F(IntegrationSettingsTest, ButtonsRunTheQueueAndTheEditorWithoutAShellAndOkOnlyWarns)
+TEST_F(IntegrationSettingsTest, WatchdogBoxButtonsRunTheQueueAndTheEditorWithoutAShellAndOkOnlyWarns)
 {
     test::StandInPrograms programs(site.path("bin"));
     programs.add("kxtque");
@@ -510,7 +511,7 @@ TEST_F(IntegrationSettingsTest, ButtonsRunTheQueueAndTheEditorWithoutAShellAndOk
     EXPECT_EQ(ProfileString("kxalarm.ini", "WatchDog", "NumberToDial", ""), "0815");
 }
 
-TEST_F(IntegrationSettingsTest, DdiRangeIsCheckedAndOnlyFreeKeysAndAlarmsInAreConverted)
+TEST_F(IntegrationSettingsTest, DdiCallbackRangeIsCheckedAndOnlyFreeKeysAndAlarmsInAreConverted)
 {
     site.write("kxt/A.KXE", "");
     const struct {

@@ -257,7 +257,7 @@ TEST_F(DemoSiteSettingsTest, SelectLinesTakesTheFirstTenLinesAndWritesThemAscend
     EXPECT_NE(boxes.texts()[1].find("\"61\""), std::string::npos);
 }
 
-TEST_F(DemoSiteSettingsTest, IntervalReadsAndWritesBothKeysAndKeepsAnUnlistedOne)
+TEST_F(DemoSiteSettingsTest, LineSupervisionIntervalReadsAndWritesBothKeysAndKeepsAnUnlistedOne)
 {
     const struct {
         const char* keys;
@@ -289,7 +289,7 @@ TEST_F(DemoSiteSettingsTest, IntervalReadsAndWritesBothKeysAndKeepsAnUnlistedOne
     }
 }
 
-TEST_F(DemoSiteSettingsTest, HexTimesShowInLocalTimeAndTheNextCallIsNeverNegative)
+TEST_F(DemoSiteSettingsTest, LineSupervisionHexTimesShowInLocalTimeAndTheNextCallIsNeverNegative)
 {
     const struct {
         const char* stored;
@@ -319,7 +319,7 @@ TEST_F(DemoSiteSettingsTest, HexTimesShowInLocalTimeAndTheNextCallIsNeverNegativ
     EXPECT_EQ(model.shown("NextCallMinutes"), "0");
 }
 
-TEST_F(DemoSiteSettingsTest, TestNowPassesEachArgumentWholeAndRestartLooksForShutdown)
+TEST_F(DemoSiteSettingsTest, LineSupervisionTestNowPassesEachArgumentWholeAndRestartLooksForShutdown)
 {
     test::StandInPrograms programs(site.path("bin"));
     watchdog("WDogActive=1\nNumberToDial=0 89\nWithDDIForDial=\"7\"");
