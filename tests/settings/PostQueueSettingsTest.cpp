@@ -91,26 +91,20 @@ TEST_F(PostQueueTest, EnsureAsksOnlyForAMissingTableAndMakesBothFilesOrNeither)
     const std::set<std::string> templates = {"kxtpost.dbf", "kxtpost.ndx"};
     const std::set<std::string> created = {"kxtpost.dbf", "kxtpost.ndx", "kxtpost2.dbf", "kxtpost2.ndx",
                                            "kxtpost2.cgp"};
+    // clang-format off
     const struct {
         const char* name;
         const char* existing;  // bytes of kxtpost2.dbf, "" when missing
-        bool removeIndexTemplate;
-        bool yes;
+        bool removeIndexTemplate, yes;
         bool asked, stops, allowed;
         std::set<std::string> after;
     } cases[] = {
         {"yes", "", false, true, true, false, true, created},
         {"no", "", false, false, true, false, false, templates},
         {"missing template", "", true, true, true, false, false, {"kxtpost.dbf"}},
-        {"unreadable table",
-         "garbage",
-         false,
-         true,
-         false,
-         true,
-         false,
-         {"kxtpost.dbf", "kxtpost.ndx", "kxtpost2.dbf"}},
+        {"unreadable table", "garbage", false, true, false, true, false, {"kxtpost.dbf", "kxtpost.ndx", "kxtpost2.dbf"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         for (const std::string& name : kxt())

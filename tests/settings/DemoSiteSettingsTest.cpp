@@ -1,23 +1,42 @@
-// The alarming dialogs: sequential and parallel alarming, confirmation,
-// conference, alarm result and e-mail.
+// The dialogs of settings/ on a copy of the demonstration site: sequential
+// and parallel alarming, confirmation, conference, alarm result, e-mail,
+// "Select lines" and "Supervision of lines".
 
-#include "settings/AlarmingSettings.h"
 #include "core/Autostart.h"
 #include "platform/Profile.h"
+#include "settings/AlarmingSettings.h"
 #include "settings/EmailSettings.h"
+#include "settings/LineSupervision.h"
+#include "settings/SelectLines.h"
 #include "tests/common/DemoSiteFixture.h"
 #include "tests/common/StandInPrograms.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 namespace kx::settings {
 namespace {
 
-class AlarmingSettingsTest : public test::DemoSiteFixture {
+class DemoSiteSettingsTest : public test::DemoSiteFixture {
 protected:
+    void SetUp() override
+    {
+        DemoSiteFixture::SetUp();
+        ::setenv("TZ", "Europe/Berlin", 1);
+        ::tzset();
+    }
+    void TearDown() override
+    {
+        ::unsetenv("TZ");
+        ::tzset();
+        DemoSiteFixture::TearDown();
+    }
+    void watchdog(const std::string& lines) { writeIni("kxalarm.ini", "[LineWatchDog]\n" + lines); }
+    std::string stored(const char* key) const { return ProfileString("kxalarm.ini", "LineWatchDog", key, "(none)"); }
     static std::string key(const char* section, const char* name, const char* file = "kxalarm.ini")
     {
         return ProfileString(file, section, name, "<none>");
@@ -36,7 +55,7 @@ protected:
     }
 };
 
-TEST_F(AlarmingSettingsTest, Email_DefaultAlarmListKeepsWhatItCannotShow)
+TEST_F(DemoSiteSettingsTest, Email_DefaultAlarmListKeepsWhatItCannotShow)
 {
     const struct {
         const char* stored;
@@ -66,7 +85,7 @@ TEST_F(AlarmingSettingsTest, Email_DefaultAlarmListKeepsWhatItCannotShow)
     }
 }
 
-TEST_F(AlarmingSettingsTest, Email_OkWritesInOrderAndClearedRangeAsZero)
+TEST_F(DemoSiteSettingsTest, Email_OkWritesInOrderAndClearedRangeAsZero)
 {
     store("kxaemailin", "FirstAlarmForRange", "0");
     store("kxaemailin", "LastAlarmForRange", "30");
@@ -92,7 +111,7 @@ TEST_F(AlarmingSettingsTest, Email_OkWritesInOrderAndClearedRangeAsZero)
     EXPECT_FALSE(model.isOn("AlarmRange"));
 }
 
-TEST_F(AlarmingSettingsTest, Email_ReceivingRegistersTheModuleAndLooksForGetmail)
+TEST_F(DemoSiteSettingsTest, Email_ReceivingRegistersTheModuleAndLooksForGetmail)
 {
     test::StandInPrograms programs(site.path("bin"));
     store("kxaemailin", "Active", "1");
@@ -124,7 +143,7 @@ TEST_F(AlarmingSettingsTest, Email_ReceivingRegistersTheModuleAndLooksForGetmail
     EXPECT_EQ(programs.waitForCalls(1), std::vector<std::string>{"editor|" + site.win("kxapwd.ini")});
 }
 
-TEST_F(AlarmingSettingsTest, CallBackNumberGoesToBothFilesOnlyWhileChecked)
+TEST_F(DemoSiteSettingsTest, CallBackNumberGoesToBothFilesOnlyWhileChecked)
 {
     store("Config", "CallBackNumber", "111", "kxamsg.ini");
     store("Config", "CBNumber", "222", "kxapagcb.ini");
@@ -149,7 +168,7 @@ TEST_F(AlarmingSettingsTest, CallBackNumberGoesToBothFilesOnlyWhileChecked)
     EXPECT_EQ(key("Config", "Rings0Allowed", "kxaconf.ini"), "0");
 }
 
-TEST_F(AlarmingSettingsTest, SpinRangeRefusesTypedValuesAndKeepsStoredOnes)
+TEST_F(DemoSiteSettingsTest, SpinRangeRefusesTypedValuesAndKeepsStoredOnes)
 {
     store("parallel", "RepeatMessage", "77");
     ParallelSettings model;
@@ -163,7 +182,7 @@ TEST_F(AlarmingSettingsTest, SpinRangeRefusesTypedValuesAndKeepsStoredOnes)
     EXPECT_EQ(model.change("RepeatMessage", "50"), Change::Done);
 }
 
-TEST_F(AlarmingSettingsTest, ConferenceMinutesKeepSecondsUntilChanged)
+TEST_F(DemoSiteSettingsTest, ConferenceMinutesKeepSecondsUntilChanged)
 {
     const struct {
         const char* stored;  // MaxDurationInSeconds, nullptr: missing
@@ -191,7 +210,7 @@ TEST_F(AlarmingSettingsTest, ConferenceMinutesKeepSecondsUntilChanged)
     }
 }
 
-TEST_F(AlarmingSettingsTest, AlarmResultKeepsTheViewerKeyAndLongTexts)
+TEST_F(DemoSiteSettingsTest, AlarmResultKeepsTheViewerKeyAndLongTexts)
 {
     store("kxarun", "StartViewer", "2");
     AlarmResultSettings model;
@@ -202,6 +221,129 @@ TEST_F(AlarmingSettingsTest, AlarmResultKeepsTheViewerKeyAndLongTexts)
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(key("kxarun", "StartViewer"), "2");
     EXPECT_EQ(key("kxaprint", "FaxNumber"), std::string(127, '1'));
+}
+
+TEST_F(DemoSiteSettingsTest, SelectLinesTakesTheFirstTenLinesAndWritesThemAscending)
+{
+    const struct {
+        const char* stored;
+        const char* shown;
+    } reads[] = {
+        {"3,5", "3,5"},
+        {"1,2,3,4,5,6,7,8,9,10,11,12", "1,2,3,4,5,6,7,8,9,10"},
+        {"0,61,x,7,-3,60,7", "7,60"},
+        {"", ""},
+    };
+    for (const auto& r : reads) {
+        watchdog(std::string("CheckLines=") + r.stored);
+        SelectLines model;
+        model.load();
+        EXPECT_EQ(model.shown("CheckLines"), r.shown) << r.stored;
+    }
+
+    SelectLines model;
+    model.load();
+    EXPECT_EQ(model.changeShown("CheckLines", "12,2,7"), Change::Done);
+    EXPECT_EQ(model.shown("CheckLines"), "2,7,12");
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(stored("CheckLines"), "2,7,12");
+
+    EXPECT_EQ(model.changeShown("CheckLines", "1,2,3,4,5,6,7,8,9,10,11"), Change::Done);
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(stored("CheckLines"), "2,7,12");
+    EXPECT_EQ(model.changeShown("CheckLines", "5,61"), Change::Refused);
+    ASSERT_EQ(boxes.texts().size(), 2u);
+    EXPECT_EQ(boxes.texts()[0].rfind("Maximum lines which can be checked is 10 !", 0), 0u);
+    EXPECT_NE(boxes.texts()[1].find("\"61\""), std::string::npos);
+}
+
+TEST_F(DemoSiteSettingsTest, LineSupervisionIntervalReadsAndWritesBothKeysAndKeepsAnUnlistedOne)
+{
+    const struct {
+        const char* keys;
+        const char* interval;
+        const char* chosen;  // nullptr: left as read
+        const char* deltaHours;
+        const char* minuteInterval;
+    } rows[] = {
+        {"", "60", nullptr, "1", "0"},
+        {"DeltaHours=0\nMinuteInterval=3", "30", nullptr, "1", "3"},
+        {"DeltaHours=1\nMinuteInterval=2", "20", "60", "1", "0"},
+        {"DeltaHours=1\nMinuteInterval=7", "60", "10", "1", "1"},
+        {"DeltaHours=24\nMinuteInterval=2", "1440", "4320", "72", "0"},
+        {"DeltaHours=7\nMinuteInterval=2", "", nullptr, "7", "2"},
+        {"DeltaHours=7\nMinuteInterval=2", "", "720", "12", "0"},
+    };
+    for (const auto& r : rows) {
+        watchdog(r.keys);
+        LineSupervision model;
+        model.load();
+        EXPECT_EQ(model.shown("Interval"), r.interval) << r.keys;
+        ASSERT_EQ(model.changeShown("WDogActive", "1"), Change::Done);
+        if (r.chosen) {
+            ASSERT_EQ(model.changeShown("Interval", r.chosen), Change::Done);
+        }
+        ASSERT_TRUE(model.ok());
+        EXPECT_EQ(stored("DeltaHours"), r.deltaHours) << r.keys;
+        EXPECT_EQ(stored("MinuteInterval"), r.minuteInterval) << r.keys;
+    }
+}
+
+TEST_F(DemoSiteSettingsTest, LineSupervisionHexTimesShowInLocalTimeAndTheNextCallIsNeverNegative)
+{
+    const struct {
+        const char* stored;
+        const char* shown;
+    } times[] = {
+        {"65A0B8C0", "12.01.2024  04:57"},  // 1705031872 s, 03:57:52 UTC
+        {"65a0b8c0", "12.01.2024  04:57"}, {"65A0B8C", ""}, {"65A0B8C0 ", ""}, {"65A0B8CG", ""},
+    };
+    for (const auto& t : times)
+        EXPECT_EQ(HexTimeText(t.stored), t.shown) << t.stored;
+
+    char now[16];
+    std::snprintf(now, sizeof now, "%08lX", static_cast<unsigned long>(std::time(nullptr) + 30));
+    watchdog(std::string("DeltaHours=2\nLastReset=") + now + "\nLastAlarm=1\nMultiSrvCallBack=1");
+    LineSupervision model;
+    model.load();
+    EXPECT_EQ(model.shown("NextCallMinutes"), "130");
+    EXPECT_EQ(model.shown("LastAlarm"), "");
+    EXPECT_EQ(model.changeShown("LastReset", "x"), Change::ReadOnly);
+    model.changeShown("WDogActive", "1");
+    EXPECT_FALSE(model.isEnabled("LastReset"));
+    model.changeShown("MultiSrvCallBack", "0");
+    EXPECT_TRUE(model.isEnabled("NextCallMinutes"));
+
+    watchdog("LastReset=00000010");
+    model.load();
+    EXPECT_EQ(model.shown("NextCallMinutes"), "0");
+}
+
+TEST_F(DemoSiteSettingsTest, LineSupervisionTestNowPassesEachArgumentWholeAndRestartLooksForShutdown)
+{
+    test::StandInPrograms programs(site.path("bin"));
+    watchdog("WDogActive=1\nNumberToDial=0 89\nWithDDIForDial=\"7\"");
+    LineSupervision model;
+    model.load();
+    ASSERT_EQ(model.changeShown("WithDDIForDial", "4711;x"), Change::Done);
+    EXPECT_EQ(model.press("test-now"), Change::Refused);
+    ASSERT_EQ(boxes.texts().size(), 1u);  // the program is missing
+    EXPECT_NE(boxes.texts()[0].find("\\kxt\\kxtque.exe"), std::string::npos);
+
+    programs.add("../kxt/KXTQUE");
+    boxes.clear();
+    EXPECT_EQ(model.press("test-now"), Change::Done);
+    EXPECT_TRUE(boxes.texts().empty());
+    EXPECT_EQ(programs.calls(), std::vector<std::string>{"../kxt/KXTQUE|postjob|1|_dial_s1|-s10 89|-s24711;x"});
+
+    model.changeShown("RestartSystem", "1");
+    EXPECT_TRUE(boxes.texts().empty());
+    std::filesystem::remove(site.path("windows/system32/shutdown.exe"));
+    model.changeShown("RestartSystem", "0");
+    model.changeShown("RestartSystem", "1");
+    EXPECT_EQ(model.shown("RestartSystem"), "1");
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0].rfind("The program shutdown.exe was not found", 0), 0u);
 }
 
 }  // namespace
