@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include <string>
 #include <utility>
@@ -99,6 +100,16 @@ inline void PlayDialogScript(SettingsDialogFixture& f, const DialogScript& s)
     for (const std::string& t : f.boxes.texts())
         texts += "\n" + t;
     QVERIFY2(f.boxes.texts().size() == s.messages, (std::string(s.dialog) + ": the messages" + texts).c_str());
+}
+
+// The rows of the data function of a test slot that plays every script,
+// one row per script, named by its dialog; the slot reads the row's index.
+template <std::size_t N>
+void AddDialogScriptRows(const DialogScript (&scripts)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::addRow("%zu %s", i, scripts[i].dialog) << int(i);
 }
 
 }  // namespace kx::test

@@ -22,12 +22,7 @@ private slots:
     }
     void cleanup() { reset(); }
 
-    void clicksEnableAndOkWrites_data()
-    {
-        QTest::addColumn<int>("row");
-        for (std::size_t i = 0; i < std::size(kScripts); ++i)
-            QTest::addRow("%zu %s", i, kScripts[i].dialog) << int(i);
-    }
+    void clicksEnableAndOkWrites_data() { test::AddDialogScriptRows(kScripts); }
     void clicksEnableAndOkWrites()
     {
         QFETCH(int, row);
